@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs to build, run and test.
+# Quiet and quick when everything is already there.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential
+  cmake
+  ninja-build
+  pkg-config
+  qt6-base-dev
+  qt6-base-dev-tools
+  qt6-serialport-dev
+  libgl-dev
+  libgtest-dev
+  libgmock-dev
+  googletest
+  xvfb
+  xauth
+  fonts-wqy-microhei
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,6 @@
+#include "cli_verb.h"
+
+std::vector<CliVerb> radioVerbs()
+{
+    return {};
+}

@@ -1,0 +1,177 @@
+#include "app/app_state.h"
+
+#include "app/ini_file.h"
+#include "app/paths.h"
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+const char* const SetupSection = "language";
+
+bool parseInt(const std::string& text, int& out)
+{
+    if (text.empty())
+        return false;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (*first == '+')
+        ++first;
+    auto [ptr, ec] = std::from_chars(first, last, out);
+    return ec == std::errc() && ptr == last;
+}
+
+bool parseBool(const std::string& text, bool fallback)
+{
+    std::string t;
+    for (char c : text)
+        t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (t == "true")
+        return true;
+    if (t == "false")
+        return false;
+    int n = 0;
+    if (parseInt(t, n))
+        return n != 0;
+    return fallback;
+}
+
+// The user's copy of a configuration file wins; the installation's own is used
+// when it can be written.
+std::string writableOrUserCopy(const std::string& installed, const std::string& fileName)
+{
+    const std::string user = Paths::join(Paths::userConfigFolder(), fileName);
+    if (Paths::fileExists(user))
+        return user;
+    const std::string folder = std::filesystem::path(installed).parent_path().string();
+    const bool writable = Paths::fileExists(installed) ? ::access(installed.c_str(), W_OK) == 0
+                                                       : Paths::folderWritable(folder);
+    if (writable)
+        return installed;
+    std::error_code ec;
+    std::filesystem::create_directories(Paths::userConfigFolder(), ec);
+    if (Paths::fileExists(installed))
+        std::filesystem::copy_file(installed, user, ec);
+    return user;
+}
+
+}  // namespace
+
+AppState& AppState::instance()
+{
+    static AppState state;
+    return state;
+}
+
+void AppState::setProgramFolder(const std::string& programFolder)
+{
+    ProgramFolder = programFolder;
+    ConfigRoot = Paths::configRootOf(programFolder);
+}
+
+std::string AppState::languageFilePath() const
+{
+    return Paths::join(Paths::join(ProgramFolder, "language"), LanguageFile);
+}
+
+std::string AppState::setupFilePath() const
+{
+    return writableOrUserCopy(Paths::join(Paths::join(ConfigRoot, "language"), "mysetup.ini"), "mysetup.ini");
+}
+
+std::string AppState::settingsRecordPath() const
+{
+    return writableOrUserCopy(Paths::join(ProgramFolder, "Setting.ini"), "Setting.ini");
+}
+
+std::string AppState::versionListPath() const
+{
+    return Paths::join(ConfigRoot, "Version.ini");
+}
+
+std::string AppState::initFolder() const
+{
+    return Paths::join(ProgramFolder, "Init");
+}
+
+std::string AppState::languageFileFor(int languageId)
+{
+    return languageId == 2 ? "chinese.ini" : "english.ini";
+}
+
+std::int16_t AppState::languageIdForLocale(const std::string& localeName)
+{
+    // The Chinese (PRC) locale is the only one that starts in Chinese.
+    return (localeName == "zh_CN" || localeName.rfind("zh_CN.", 0) == 0 || localeName == "zh-CN") ? 2 : 1;
+}
+
+void AppState::setLanguage(std::int16_t id)
+{
+    LanguageId = id;
+    LanguageFile = languageFileFor(id);
+}
+
+void AppState::loadSetupFile()
+{
+    const std::string path = setupFilePath();
+    ComPort = 1;
+    const bool firstRun = parseBool(IniFile::read(path, SetupSection, "IsFirstRun", "1"), true);
+    int port = 1;
+    if (parseInt(IniFile::read(path, SetupSection, "comPort", "1"), port) && port >= 1 && port <= 32767)
+        ComPort = static_cast<std::int16_t>(port);
+    if (firstRun) {
+        IniFile::write(path, SetupSection, "IsFirstRun", "0");
+    } else {
+        int saved = 0;
+        // A saved choice other than 1 or 2 keeps the locale's language.
+        if (parseInt(IniFile::read(path, SetupSection, "CurrentLanguage"), saved) && (saved == 1 || saved == 2))
+            setLanguage(static_cast<std::int16_t>(saved));
+    }
+    IniFile::write(path, SetupSection, "comPort", std::to_string(ComPort));
+    IniFile::write(path, SetupSection, "CurrentLanguage", std::to_string(LanguageId));
+}
+
+void AppState::saveLanguageChoice()
+{
+    IniFile::write(setupFilePath(), SetupSection, "CurrentLanguage", std::to_string(LanguageId));
+}
+
+void AppState::saveComPort()
+{
+    IniFile::write(setupFilePath(), SetupSection, "comPort", std::to_string(ComPort));
+}
+
+void AppState::readSettingsRecord()
+{
+    SettingsRecord = {0, 0, 0, 1};
+    std::ifstream in(settingsRecordPath(), std::ios::binary);
+    std::array<char, 4> bytes{};
+    if (in && in.read(bytes.data(), bytes.size()) && in.gcount() == 4) {
+        for (std::size_t i = 0; i < 4; ++i)
+            SettingsRecord[i] = static_cast<std::uint8_t>(bytes[i]);
+    }
+}
+
+bool AppState::writeSettingsRecord() const
+{
+    const std::string path = settingsRecordPath();
+    // Keep anything after the first record as it was.
+    std::string rest;
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (in) {
+            std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            if (all.size() > 4)
+                rest = all.substr(4);
+        }
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out.write(reinterpret_cast<const char*>(SettingsRecord.data()), 4);
+    out << rest;
+    return static_cast<bool>(out);
+}

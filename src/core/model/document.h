@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/radio_image.h"
+#include "model/records.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Told when the document's contents are replaced as a whole (a new document,
+// an opened file, a completed read, a model change), so that state belonging
+// to a window or to the link is reset by its owner.
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    virtual void documentReplaced() = 0;
+};
+
+// The records of one document, in the order the data files store them.
+struct DocumentRecord {
+    ModelRecord Model;
+    std::int16_t ChannelCount = 0;
+    OptFeatRecord OptFeat;
+    ChannelRecord PublicChannel;
+    KeySettings Keys;
+    DtmfSettings Dtmf;
+    ToneTips Tips{};
+
+    bool operator==(const DocumentRecord&) const = default;
+};
+
+// The document as last loaded, saved or created.
+struct Baseline {
+    DocumentRecord Record;
+    std::array<ChannelRecord, MaxChannels> Channels{};
+};
+
+// The one open document of the program run. The application owns it and
+// passes it by reference; New, Open, a model change and a completed read
+// replace its contents, never the object. Windows hold no copies.
+class Document {
+public:
+    // Records.
+    DocumentRecord Record;                               // model, count, options, public, keys, DTMF, tips
+    std::array<ChannelRecord, MaxChannels> ChannelList{};  // entries 0..ChannelCount-1 are used
+    std::int16_t& ChannelCount = Record.ChannelCount;
+
+    // Band state: the band of the loaded data and its limits in MHz.
+    std::string ModelName = "BRISKO7";                  // the current model name
+    std::int16_t BandMode = 0;                          // 0 CB, 1 HF, 2 HAM
+    std::string BandRangeText = "26.965 - 27.405 MHz";
+    double FreqMin = 26.965;
+    double FreqMax = 27.405;
+
+    // File state.
+    std::string DocFileName = "new.dat";
+    bool IsUntitled = true;
+    bool InitRequest = false;
+    Baseline Base;
+
+    // Radio information read from the radio (not part of data files).
+    RadioInfoRecord RadioInfo;
+
+    // Transfer buffers and the identification of the last radio that answered.
+    RadioImage Image;
+    RadioInfoBlock InfoBlock;
+    RadioIdentity Radio;
+
+    Document() = default;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    void addObserver(DocumentObserver* observer);
+    void removeObserver(DocumentObserver* observer);
+    // Tells every observer that the contents were replaced.
+    void notifyReplaced();
+
+private:
+    std::vector<DocumentObserver*> m_observers;
+};

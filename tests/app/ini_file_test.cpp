@@ -1,0 +1,99 @@
+#include "app/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = std::filesystem::temp_directory_path()
+            / ("brisko7_ini_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+        m_path = (m_dir / "test.ini").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    void writeText(const std::string& text)
+    {
+        std::ofstream(m_path, std::ios::binary) << text;
+    }
+    std::string readText() const
+    {
+        std::ifstream in(m_path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    std::filesystem::path m_dir;
+    std::string m_path;
+};
+
+TEST_F(IniFileTest, MatchesSectionAndKeyWithoutRegardToCaseAndTrimsValues)
+{
+    writeText("[Language]\r\n  IsFirstRun =  0  \r\ncomPort=3\r\n");
+    EXPECT_EQ(IniFile::read(m_path, "language", "isfirstrun"), "0");
+    EXPECT_EQ(IniFile::read(m_path, "LANGUAGE", "COMPORT"), "3");
+}
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGiveTheDefault)
+{
+    EXPECT_EQ(IniFile::read(m_path, "a", "b", "dflt"), "dflt");
+    writeText("[one]\nx=1\n");
+    EXPECT_EQ(IniFile::read(m_path, "two", "x", "d"), "d");
+    EXPECT_EQ(IniFile::read(m_path, "one", "y", "d"), "d");
+    EXPECT_EQ(IniFile::read(m_path, "one", "x", "d"), "1");
+}
+
+TEST_F(IniFileTest, KeyOfAnotherSectionIsNotFound)
+{
+    writeText("[one]\nx=1\n[two]\ny=2\n");
+    EXPECT_EQ(IniFile::read(m_path, "two", "x", "none"), "none");
+}
+
+TEST_F(IniFileTest, ValuesAreCutToTheLimitInCharacters)
+{
+    writeText("[s]\nk=" + std::string(300, 'a') + "\nz=" + std::string(10, ' ') + "\xE4\xB8\xAD\xE6\x96\x87\n");
+    EXPECT_EQ(IniFile::read(m_path, "s", "k", "", 254).size(), 254u);
+    EXPECT_EQ(IniFile::read(m_path, "s", "k", "", 511).size(), 300u);
+    // Two Chinese characters cut to one stay a whole character.
+    EXPECT_EQ(IniFile::read(m_path, "s", "z", "", 1), "\xE4\xB8\xAD");
+}
+
+TEST_F(IniFileTest, ByteOrderMarkIsAccepted)
+{
+    writeText("\xEF\xBB\xBF[Main]\n12000=Title\n");
+    EXPECT_EQ(IniFile::read(m_path, "Main", "12000"), "Title");
+}
+
+TEST_F(IniFileTest, WritingOneKeyKeepsEveryOtherLine)
+{
+    writeText("; setup file\n[language]\nIsFirstRun=1\n; the port\ncomPort=1\n\n[other]\nkeep=yes\n");
+    ASSERT_TRUE(IniFile::write(m_path, "LANGUAGE", "comport", "5"));
+    EXPECT_EQ(readText(), "; setup file\n[language]\nIsFirstRun=1\n; the port\ncomport=5\n\n[other]\nkeep=yes\n");
+    ASSERT_TRUE(IniFile::write(m_path, "language", "CurrentLanguage", "2"));
+    EXPECT_EQ(IniFile::read(m_path, "language", "CurrentLanguage"), "2");
+    EXPECT_EQ(IniFile::read(m_path, "other", "keep"), "yes");
+    EXPECT_NE(readText().find("comport=5\nCurrentLanguage=2\n\n[other]"), std::string::npos);
+}
+
+TEST_F(IniFileTest, WritingCreatesTheFileAndSection)
+{
+    ASSERT_TRUE(IniFile::write(m_path, "language", "IsFirstRun", "0"));
+    ASSERT_TRUE(IniFile::write(m_path, "ports", "1", "/dev/ttyUSB0"));
+    EXPECT_EQ(IniFile::read(m_path, "language", "IsFirstRun"), "0");
+    EXPECT_EQ(IniFile::read(m_path, "ports", "1"), "/dev/ttyUSB0");
+}
+
+TEST_F(IniFileTest, UnwritablePathReportsFailure)
+{
+    EXPECT_FALSE(IniFile::write("/proc/brisko7-none/x.ini", "s", "k", "v"));
+}
+
+}  // namespace
