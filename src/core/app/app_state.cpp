@@ -46,12 +46,15 @@ std::string writableOrUserCopy(const std::string& installed, const std::string& 
     const std::string user = Paths::join(Paths::userConfigFolder(), fileName);
     if (Paths::fileExists(user))
         return user;
-    const std::string folder = std::filesystem::path(installed).parent_path().string();
+    // A folder that does not exist yet counts as writable when it can be created.
+    std::filesystem::path folder = std::filesystem::path(installed).parent_path();
+    std::error_code ec;
+    while (!folder.empty() && !std::filesystem::exists(folder, ec) && folder != folder.parent_path())
+        folder = folder.parent_path();
     const bool writable = Paths::fileExists(installed) ? ::access(installed.c_str(), W_OK) == 0
-                                                       : Paths::folderWritable(folder);
+                                                       : Paths::folderWritable(folder.string());
     if (writable)
         return installed;
-    std::error_code ec;
     std::filesystem::create_directories(Paths::userConfigFolder(), ec);
     if (Paths::fileExists(installed))
         std::filesystem::copy_file(installed, user, ec);

@@ -1,0 +1,172 @@
+#include "app/app_state.h"
+#include "app/ini_file.h"
+#include "app/paths.h"
+#include "test_support.h"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+TEST(ConfigRoot, IsTheParentOfTheProgramFolder)
+{
+    EXPECT_EQ(Paths::configRootOf("/opt/brisko7/V100"), "/opt/brisko7");
+    EXPECT_EQ(Paths::configRootOf("/D/App/V100"), "/D/App");
+    // A separator at the first position, or none at all, leaves the path as it is.
+    EXPECT_EQ(Paths::configRootOf("/V100"), "/V100");
+    EXPECT_EQ(Paths::configRootOf("V100"), "V100");
+    EXPECT_EQ(Paths::configRootOf("a/V100"), "a");
+}
+
+TEST(ConfigRoot, FileNameIsCutAtTheLastSeparator)
+{
+    EXPECT_EQ(FileNameOfPath("/home/user/radio/my.dat"), "my.dat");
+    EXPECT_EQ(FileNameOfPath("new.dat"), "new.dat");
+    EXPECT_EQ(Paths::join("/opt/x", "V100"), "/opt/x/V100");
+    EXPECT_EQ(Paths::join("/opt/x/", "V100"), "/opt/x/V100");
+}
+
+TEST(LocaleLanguage, OnlyChinesePrcStartsInChinese)
+{
+    EXPECT_EQ(AppState::languageIdForLocale("zh_CN"), 2);
+    EXPECT_EQ(AppState::languageIdForLocale("zh_TW"), 1);
+    EXPECT_EQ(AppState::languageIdForLocale("en_US"), 1);
+    EXPECT_EQ(AppState::languageIdForLocale("C"), 1);
+    EXPECT_EQ(AppState::languageFileFor(2), "chinese.ini");
+    EXPECT_EQ(AppState::languageFileFor(1), "english.ini");
+}
+
+class SetupFileTest : public TempDirTest {
+protected:
+    void SetUp() override
+    {
+        TempDirTest::SetUp();
+        m_savedState = AppState::instance();
+        const char* xdg = std::getenv("XDG_CONFIG_HOME");
+        m_savedXdg = xdg ? xdg : "";
+        ::setenv("XDG_CONFIG_HOME", path("userconfig").c_str(), 1);
+        std::filesystem::create_directories(path("root/V100"));
+        AppState::instance().setProgramFolder(path("root/V100"));
+    }
+    void TearDown() override
+    {
+        AppState::instance() = m_savedState;
+        if (m_savedXdg.empty())
+            ::unsetenv("XDG_CONFIG_HOME");
+        else
+            ::setenv("XDG_CONFIG_HOME", m_savedXdg.c_str(), 1);
+        TempDirTest::TearDown();
+    }
+    std::string setupValue(const std::string& key) const
+    {
+        return IniFile::read(path("root/language/mysetup.ini"), "language", key, "<none>");
+    }
+    AppState m_savedState;
+    std::string m_savedXdg;
+};
+
+TEST_F(SetupFileTest, FirstRunOnChineseLocaleStartsInChineseAndRecordsIt)
+{
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=1\ncomPort=1\nCurrentLanguage=1\n");
+    auto& app = AppState::instance();
+    app.setLanguage(AppState::languageIdForLocale("zh_CN"));
+    app.loadSetupFile();
+    EXPECT_EQ(app.LanguageId, 2);
+    EXPECT_EQ(app.LanguageFile, "chinese.ini");
+    EXPECT_EQ(setupValue("IsFirstRun"), "0");
+    EXPECT_EQ(setupValue("CurrentLanguage"), "2");
+}
+
+TEST_F(SetupFileTest, SavedEnglishChoiceWinsOverTheLocale)
+{
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\ncomPort=7\nCurrentLanguage=1\n");
+    auto& app = AppState::instance();
+    app.setLanguage(AppState::languageIdForLocale("zh_CN"));
+    app.loadSetupFile();
+    EXPECT_EQ(app.LanguageId, 1);
+    EXPECT_EQ(app.LanguageFile, "english.ini");
+    EXPECT_EQ(app.ComPort, 7);
+    EXPECT_EQ(setupValue("comPort"), "7");
+}
+
+TEST_F(SetupFileTest, FalseAndTrueWordsAreUnderstood)
+{
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=False\nCurrentLanguage=2\n");
+    auto& app = AppState::instance();
+    app.setLanguage(1);
+    app.loadSetupFile();
+    EXPECT_EQ(app.LanguageId, 2);
+}
+
+TEST_F(SetupFileTest, MissingSetupFileIsCreatedWithTheDefaults)
+{
+    auto& app = AppState::instance();
+    app.setLanguage(1);
+    app.loadSetupFile();
+    EXPECT_EQ(app.ComPort, 1);
+    EXPECT_EQ(setupValue("IsFirstRun"), "0");
+    EXPECT_EQ(setupValue("comPort"), "1");
+    EXPECT_EQ(setupValue("CurrentLanguage"), "1");
+}
+
+TEST_F(SetupFileTest, UnknownSavedLanguageFallsBackToTheLocale)
+{
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\nCurrentLanguage=7\ncomPort=abc\n");
+    auto& app = AppState::instance();
+    app.setLanguage(2);
+    app.loadSetupFile();
+    EXPECT_EQ(app.LanguageId, 2);
+    EXPECT_EQ(app.ComPort, 1);
+}
+
+TEST_F(SetupFileTest, ReadOnlyInstallationUsesTheUsersOwnCopy)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root can write anywhere; read-only folders cannot be simulated";
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\ncomPort=4\nCurrentLanguage=1\n");
+    std::filesystem::permissions(path("root/language"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    std::filesystem::permissions(path("root/language/mysetup.ini"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    auto& app = AppState::instance();
+    EXPECT_EQ(app.setupFilePath(), path("userconfig/brisko7/mysetup.ini"));
+    app.loadSetupFile();
+    EXPECT_EQ(app.ComPort, 4);  // seeded from the installed copy
+    app.ComPort = 9;
+    app.saveComPort();
+    EXPECT_EQ(IniFile::read(path("userconfig/brisko7/mysetup.ini"), "language", "comPort"), "9");
+    std::filesystem::permissions(path("root/language"), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
+}
+
+TEST_F(SetupFileTest, UsersCopyTakesPrecedenceOverTheInstalledOne)
+{
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\ncomPort=4\n");
+    writeFile("userconfig/brisko7/mysetup.ini", "[language]\nIsFirstRun=0\ncomPort=11\n");
+    auto& app = AppState::instance();
+    app.loadSetupFile();
+    EXPECT_EQ(app.ComPort, 11);
+}
+
+TEST_F(SetupFileTest, SettingsRecordIsReadAndWrittenBackUnchanged)
+{
+    writeFile("root/V100/Setting.ini", std::string("\x05\x06\x07\x08tail", 8));
+    auto& app = AppState::instance();
+    app.readSettingsRecord();
+    EXPECT_EQ(app.SettingsRecord, (std::array<std::uint8_t, 4>{5, 6, 7, 8}));
+    ASSERT_TRUE(app.writeSettingsRecord());
+    std::ifstream in(path("root/V100/Setting.ini"), std::ios::binary);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(all, std::string("\x05\x06\x07\x08tail", 8));
+}
+
+TEST_F(SetupFileTest, UnreadableSettingsRecordGivesTheDefaults)
+{
+    writeFile("root/V100/Setting.ini", "ab");
+    auto& app = AppState::instance();
+    app.SettingsRecord = {9, 9, 9, 9};
+    app.readSettingsRecord();
+    EXPECT_EQ(app.SettingsRecord, (std::array<std::uint8_t, 4>{0, 0, 0, 1}));
+}
+
+}  // namespace
