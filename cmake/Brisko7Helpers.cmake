@@ -18,5 +18,6 @@ function(brisko7_add_test_dir)
     BRISKO7_STAGE_PROGRAM="${BRISKO7_STAGE_PROGRAM}")
   gtest_discover_tests(${T_NAME}
     DISCOVERY_TIMEOUT 60
+    DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${T_LABELS}")
 endfunction()
