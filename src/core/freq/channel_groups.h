@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Channel numbers 1..409 are shown by group. In the CB band mode (0) each
+// group is a country mode with its own channel plan ("EU", "CE", "U", "UK",
+// "PL", "I2", "DE" with 80 channels, "IN") plus the memory group "MEM"
+// (channels 402..409). In the HF (1) and HAM (2) band modes the groups are
+// ten banks "A".."J" of 40 channels, the single "VFO" channel 401 and "MEM".
+// A channel's position in its group is 1..size: channel = start + position.
+
+// The group holding a channel. CB: channels 361..401 also give the memory
+// group 8. HF/HAM: (channel - 1) / 40, so 401..409 all give 10. Another band
+// mode gives -1.
+int GetGroupOfChannel(int channelNo, int bandMode);
+
+// First channel number of the group minus 1; 0 for a group or band mode
+// outside the tables.
+int GetGroupStart(int group, int bandMode);
+
+// Number of channels in the group; 0 outside the tables.
+int GetGroupSize(int group, int bandMode);
+
+// The group's name; empty outside the tables.
+std::string GetGroupName(int group, int bandMode);
+
+// True for the memory group: group 8 in CB, group 11 in HF and HAM.
+bool IsMemGroup(int group, int bandMode);
+
+// The group names a group selector lists, in group order, leaving out the
+// excluded name (the options window leaves out "MEM"). As long as nothing
+// before it was left out, a list position equals the group index.
+std::vector<std::string> GroupComboItems(int bandMode, std::string_view excludedName = {});
+
+// Which selector shows the groups: the CB band picks a country mode, the other
+// bands a bank. A band mode outside 0..2 leaves the selectors as they are.
+enum class GroupSelector { CountryBox, GroupBox, Unchanged };
+GroupSelector GroupSelectorOfBand(int bandMode);
