@@ -1,0 +1,46 @@
+#include "app/frm_about.h"
+
+#include "app/lang_text.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, QVBoxLayout* layout, const char* name, int textNumber)
+{
+    auto* label = new QLabel(LangText(textNumber), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(LangText(24000));
+    auto* layout = new QVBoxLayout(this);
+    QLabel* title = addLabel(this, layout, "lblTitle", 24001);
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    title->setFont(big);
+    addLabel(this, layout, "lblVersion", 24002);
+    addLabel(this, layout, "lblDescription", 24003);
+    addLabel(this, layout, "lblDisclaimer", 24004);
+    auto* ok = new QPushButton(LangText(24005), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    layout->addLayout(row);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    setMinimumWidth(360);
+}

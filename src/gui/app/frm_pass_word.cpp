@@ -1,0 +1,65 @@
+#include "app/frm_pass_word.h"
+
+#include "app/app_state.h"
+#include "app/lang_text.h"
+#include "app/twips.h"
+#include "app/widget_helpers.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+FrmPassWord::FrmPassWord(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmPassWord"));
+    AppState& state = AppState::instance();
+    state.PasswordEntered = false;
+
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setEchoMode(QLineEdit::Password);
+    m_text1->setMaxLength(MaxLength);
+    m_ok = new QPushButton(this);
+    m_ok->setObjectName(QStringLiteral("CommandOK"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("CommandCancel"));
+
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(twipsToPixels(50));
+    grid->addWidget(m_label1, 0, 0, Qt::AlignRight);
+    grid->addWidget(m_text1, 0, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+
+    setWindowTitle(LangText(23100));
+    m_label1->setText(LangText(23101));
+    SetOkCancelCaptions(this);
+    m_text1->setText(QString::fromLatin1(state.ProgPassword.c_str()).left(MaxLength));
+
+    connect(m_ok, &QPushButton::clicked, this, &FrmPassWord::CommandOK_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmPassWord::CommandOK_Click()
+{
+    // The radio keeps the password as single-byte characters.
+    QString text = m_text1->text();
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        text.truncate(nul);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    AppState& state = AppState::instance();
+    state.ProgPassword = text.toLatin1().toStdString();
+    state.PasswordEntered = true;
+    accept();
+}

@@ -1,0 +1,63 @@
+#include "app/frm_set_language.h"
+
+#include "app/app_state.h"
+#include "app/lang_text.h"
+#include "app/widget_helpers.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+FrmSetLanguage::FrmSetLanguage(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmSetLanguage"));
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_ok = new QPushButton(this);
+    m_ok->setObjectName(QStringLiteral("CommandOK"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("CommandCancel"));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_label1, 0, 0, Qt::AlignRight);
+    grid->addWidget(m_combo1, 0, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+
+    EnterMovesFocus(m_combo1);
+    connect(m_ok, &QPushButton::clicked, this, &FrmSetLanguage::CommandOK_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    ChangShowByLanguage();
+}
+
+void FrmSetLanguage::ChangShowByLanguage()
+{
+    setWindowTitle(LangText(23000));
+    m_label1->setText(LangText(23001));
+    m_combo1->clear();
+    m_combo1->addItem(LangText(23002));
+    m_combo1->addItem(LangText(23003));
+    m_combo1->setCurrentIndex(AppState::instance().LanguageId - 1);
+    SetOkCancelCaptions(this);
+}
+
+void FrmSetLanguage::CommandOK_Click()
+{
+    AppState& state = AppState::instance();
+    const int chosen = m_combo1->currentIndex() + 1;
+    if (chosen >= 1 && chosen != state.LanguageId) {
+        state.AppliedLanguageId = state.LanguageId;
+        state.setLanguage(static_cast<std::int16_t>(chosen));
+    }
+    state.saveLanguageChoice();
+    accept();
+}

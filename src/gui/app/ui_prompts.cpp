@@ -1,0 +1,107 @@
+#include "app/ui_prompts.h"
+
+#include "app/app_state.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+UiPrompts* g_installed = nullptr;
+
+QMessageBox::Icon boxIcon(NoticeIcon icon)
+{
+    switch (icon) {
+    case NoticeIcon::Information:
+        return QMessageBox::Information;
+    case NoticeIcon::Warning:
+        return QMessageBox::Warning;
+    case NoticeIcon::Question:
+        return QMessageBox::Question;
+    case NoticeIcon::Error:
+        return QMessageBox::Critical;
+    case NoticeIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons boxButtons(NoticeButtons buttons)
+{
+    switch (buttons) {
+    case NoticeButtons::Ok:
+        return QMessageBox::Ok;
+    case NoticeButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case NoticeButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case NoticeButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case NoticeButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+NoticeAnswer answerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return NoticeAnswer::Ok;
+    case QMessageBox::Yes:
+        return NoticeAnswer::Yes;
+    case QMessageBox::No:
+        return NoticeAnswer::No;
+    case QMessageBox::Retry:
+        return NoticeAnswer::Retry;
+    default:
+        return NoticeAnswer::Cancel;
+    }
+}
+
+QString boxTitle(const QString& title)
+{
+    if (!title.isEmpty())
+        return title;
+    return QString::fromStdString(AppState::instance().AppTitle);
+}
+
+}  // namespace
+
+UiPrompts& UiPrompts::current()
+{
+    static DialogPrompts dialogs;
+    return g_installed ? *g_installed : dialogs;
+}
+
+void UiPrompts::install(UiPrompts* prompts)
+{
+    g_installed = prompts;
+}
+
+void DialogPrompts::message(const QString& text, NoticeIcon icon, const QString& title)
+{
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+NoticeAnswer DialogPrompts::ask(const QString& text, NoticeButtons buttons, NoticeIcon icon,
+                                const QString& title)
+{
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, boxButtons(buttons), QApplication::activeWindow());
+    // Closing the box with Escape or its close button is the cautious answer.
+    if (buttons == NoticeButtons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return answerOf(box.exec());
+}
+
+QString DialogPrompts::openFileName(const QString& filter, const QString& preset)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), preset, filter);
+}
+
+QString DialogPrompts::saveFileName(const QString& filter, const QString& preset)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, filter);
+}

@@ -1,0 +1,116 @@
+#include "app/widget_helpers.h"
+
+#include "app/lang_text.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPalette>
+
+namespace {
+
+void setButtonText(QWidget* window, const char* name, int textNumber)
+{
+    if (auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name)))
+        button->setText(LangText(textNumber));
+}
+
+}  // namespace
+
+void SetOkCancelCaptions(QWidget* window)
+{
+    setButtonText(window, "CommandOK", 9017);
+    setButtonText(window, "CommandCancel", 9018);
+}
+
+void SetCloseHelpCaptions(QWidget* window)
+{
+    setButtonText(window, "CommandClose", 9023);
+    setButtonText(window, "CommandHelp", 9025);
+}
+
+QMdiSubWindow* FindChildForm(QMdiArea* area, const QString& name)
+{
+    for (QMdiSubWindow* sub : area->subWindowList()) {
+        if (sub->widget() && sub->widget()->objectName() == name)
+            return sub;
+    }
+    return nullptr;
+}
+
+QMdiSubWindow* ShowChildForm(QMdiArea* area, const QString& name, const std::function<QWidget*()>& create)
+{
+    if (QMdiSubWindow* open = FindChildForm(area, name)) {
+        area->setActiveSubWindow(open);
+        return open;
+    }
+    QWidget* form = create();
+    form->setObjectName(name);
+    QMdiSubWindow* sub = area->addSubWindow(form);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(form->windowTitle());
+    sub->show();
+    area->cascadeSubWindows();
+    area->setActiveSubWindow(sub);
+    return sub;
+}
+
+void UnloadFormsNamed(QMdiArea* area, const QString& name)
+{
+    for (QMdiSubWindow* sub : area->subWindowList()) {
+        if (sub->widget() && sub->widget()->objectName() == name)
+            sub->close();
+    }
+}
+
+void SetTextBoxState(QLineEdit* box, const QString& text, const QColor& background, bool enabled)
+{
+    box->setEnabled(enabled);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, background);
+    box->setPalette(palette);
+    box->setText(text);
+}
+
+void SetCheckValue(QCheckBox* box, std::int16_t& value)
+{
+    if (value > 1)
+        value = 0;
+    box->setChecked(value == 1);
+}
+
+namespace {
+
+class EnterToTab : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || !widget->window())
+            return false;
+        QWidget* next = widget->nextInFocusChain();
+        while (next && next != widget && !(next->isEnabled() && next->isVisible() && next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        if (next && next != widget)
+            next->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+};
+
+}  // namespace
+
+void EnterMovesFocus(QWidget* widget)
+{
+    widget->installEventFilter(new EnterToTab(widget));
+}

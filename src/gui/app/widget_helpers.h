@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+// Helpers that every window shares.
+
+// Sets the captions of the window's buttons named "CommandOK" and
+// "CommandCancel" to the shared OK and Cancel texts.
+void SetOkCancelCaptions(QWidget* window);
+// Sets the captions of the window's buttons named "CommandClose" and
+// "CommandHelp" to the shared Close and Help texts.
+void SetCloseHelpCaptions(QWidget* window);
+
+// Opens a child window of the main window's child area: when one with the
+// same object name is open it comes to the front; otherwise `create` builds
+// it, it is shown without modality and the child windows are cascaded.
+QMdiSubWindow* ShowChildForm(QMdiArea* area, const QString& name, const std::function<QWidget*()>& create);
+// The open child window of that object name, or nullptr.
+QMdiSubWindow* FindChildForm(QMdiArea* area, const QString& name);
+// Closes every open child window of that object name.
+void UnloadFormsNamed(QMdiArea* area, const QString& name);
+
+// Sets enabled, then the background colour, then the text.
+void SetTextBoxState(QLineEdit* box, const QString& text, const QColor& background, bool enabled);
+// A stored value above 1 is not a valid check state: it becomes 0, in the
+// caller's variable too, before the box is set.
+void SetCheckValue(QCheckBox* box, std::int16_t& value);
+
+// Enter or Return in the widget moves the focus to the next control, as Tab does.
+void EnterMovesFocus(QWidget* widget);
