@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+
+class Document;
+class Notifier;
+
+// The "*.dat" data files (25611 bytes: a 1071-byte document record, then the
+// 409 channel entries of 60 bytes each) and the default documents built from
+// built-in values and the files of the "Init" folder.
+
+inline constexpr std::size_t DataFileSize = 25611;
+
+// Writes the document to doc.DocFileName through a temporary file beside it,
+// replacing the target only when the whole file is written. The baseline is
+// taken only after a complete write. On failure shows text 9002, leaves the
+// document as it was (still modified) and returns false.
+bool SaveDocument(Document& doc, Notifier& notifier);
+
+enum class OpenOutcome {
+    Opened,     // the document now holds the file; DocFileName is the path
+    Refused,    // a message was shown; the document is exactly as it was
+    HandOver,   // the user chose to hand the file to the program version that
+                // handles its data version: the caller starts it (StartHandler
+                // with handOverVersion) and ends this program
+};
+
+struct OpenResult {
+    OpenOutcome outcome = OpenOutcome::Refused;
+    std::string handOverVersion;  // the file's data version, with HandOver
+};
+
+// Opens a data file with its checks in this order: size and structure, model,
+// version, content. Nothing of the document changes until every check passed.
+OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifier);
+
+// A new document: built-in defaults, then the default file of the "Init"
+// folder (model_band_NEW.dat, or model_band.dat when doc.InitRequest is set),
+// or the settings of the fall-back file BRISKO7_0.dat. Ends with a baseline
+// equal to the document. Tells the document's observers it was replaced.
+void InitDocument(Document& doc, const std::string& initFolder);
+// The same with the installation's "Init" folder.
+void InitDocument(Document& doc);
+
+// Copies the document (records and used channel entries) to its baseline,
+// the model record first set from the current model name, band and "V100".
+void TakeBaseline(Document& doc);
+// Copies the baseline back to the document and applies its model record
+// (model name, band state). A band other than 0, 1, 2 changes nothing and
+// returns false.
+bool RestoreFromBaseline(Document& doc);
+
+// The model text cut at its first NUL and stripped of trailing spaces.
+std::string ModelDisplayName(const std::string& model);
+// "Frequency" for the CB range text, otherwise the text itself.
+std::string BandDisplayText(const std::string& bandRangeText);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/radio_image.h"
+#include "model/records.h"
+
+#include <string>
+
+// The radio information record: production, service and dealer data read
+// from the radio's information area (radio addresses 0x3E00..0x3EFF).
+
+// The defaults of a document that was never read from a radio: the band and
+// model given, "V1.00", batch "<month>-1-E-1", customer "001A", today's date.
+void SetRadioInfoDefaults(RadioInfoRecord& info, int band, const std::string& modelName);
+
+// Decodes the information block into the record; the model, version text and
+// reserved field keep what the record held. The band is taken as it stands
+// (an erased area gives 15, shown as an unknown band).
+void DecodeRadioInfoBlock(const RadioInfoBlock& block, RadioInfoRecord& info);
+
+// The programming password kept at 0x3E1C..0x3E1F: ASCII up to the first 0x00
+// or 0xFF, trailing blanks removed; empty means the radio has none.
+std::string RadioPasswordOf(const RadioInfoBlock& block);
