@@ -1,0 +1,145 @@
+#include "link/frm_progress.h"
+
+#include "app/lang_text.h"
+#include "app/twips.h"
+#include "app/ui_prompts.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+// The window's own faults are reported by the name of the step that failed;
+// the window stays usable and the transfer goes on.
+template <typename Step>
+void guarded(const char* name, Step step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+        UiPrompts::current().message(QString::fromLatin1(name), NoticeIcon::None);
+    }
+}
+
+}  // namespace
+
+FrmProgress::FrmProgress(int transferKind, QWidget* parent)
+    : QDialog(parent)
+    , m_kind(transferKind)
+{
+    setObjectName(QStringLiteral("FrmProgress"));
+    setModal(true);
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setWordWrap(true);
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_bar->setRange(0, 100);
+    m_bar->setTextVisible(false);
+    m_label2 = new QLabel(this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setAlignment(Qt::AlignCenter);
+
+    setMinimumSize(twipsToPixels(3000), twipsToPixels(1600));
+    resize(twipsToPixels(5400), twipsToPixels(1800));
+
+    guarded("ProgressForm_LoadError", [this] { Form_Load(); });
+}
+
+void FrmProgress::Form_Load()
+{
+    ChangShowByLanguage();
+    m_bar->setValue(0);
+    m_label2->setText(QStringLiteral("0%"));
+}
+
+void FrmProgress::ChangShowByLanguage()
+{
+    guarded("ProgressChangShowByLanguageError", [this] {
+        setWindowTitle(LangText(9026 + m_kind));
+        m_label1->setText(LangText(9029));
+    });
+    guarded("ProgressjustSizeError", [this] { justSize(); });
+}
+
+void FrmProgress::SetProgressValue(int value)
+{
+    guarded("SetProgressValueError", [this, value] {
+        if (value < m_bar->minimum() || value > m_bar->maximum())
+            throw std::out_of_range("progress value");
+        m_bar->setValue(value);
+        m_label2->setText(QString::number(value) + QLatin1Char('%'));
+    });
+}
+
+int FrmProgress::progressValue() const
+{
+    return m_bar->value();
+}
+
+QString FrmProgress::percentText() const
+{
+    return m_label2->text();
+}
+
+void FrmProgress::unload()
+{
+    m_unloading = true;
+    done(QDialog::Accepted);
+}
+
+void FrmProgress::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    // The transfer starts once the window is on screen and its event loop runs.
+    QTimer::singleShot(0, this, &FrmProgress::loaded);
+}
+
+void FrmProgress::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    guarded("ProgressjustSizeError", [this] { justSize(); });
+}
+
+void FrmProgress::justSize()
+{
+    // Message on top, the bar across the window below it, the percentage
+    // centred under the bar; all with the same margin to the window's edges.
+    const int margin = twipsToPixels(200);
+    const int width = std::max(0, this->width() - 2 * margin);
+    const int lineHeight = fontMetrics().height();
+    const int messageHeight = m_label1->heightForWidth(width) > 0 ? m_label1->heightForWidth(width) : lineHeight;
+    m_label1->setGeometry(margin, margin, width, messageHeight);
+    const int barTop = margin + messageHeight + twipsToPixels(100);
+    const int barHeight = std::max(lineHeight, twipsToPixels(300));
+    m_bar->setGeometry(margin, barTop, width, barHeight);
+    m_label2->setGeometry(margin, barTop + barHeight + twipsToPixels(60), width, lineHeight);
+}
+
+void FrmProgress::closeEvent(QCloseEvent* event)
+{
+    // The transfer decides when the window goes: a time-out brings the restart
+    // question, and its Cancel ends the transfer and closes the window.
+    if (m_unloading)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void FrmProgress::reject()
+{
+    if (m_unloading)
+        QDialog::reject();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+
+// The modal progress window of a read or write of the radio's memory. While it
+// is open the user cannot start another command; the transfer itself runs in
+// the link controller, which starts it when the window has loaded and closes
+// the window when the transfer ends.
+class FrmProgress : public QDialog {
+    Q_OBJECT
+public:
+    // kind: 1 read image, 2 write image (the caption is text 9026 + kind).
+    explicit FrmProgress(int transferKind, QWidget* parent = nullptr);
+
+    // Moves the bar to value (0..100) and shows it as "N%".
+    void SetProgressValue(int value);
+    void ChangShowByLanguage();
+
+    int progressValue() const;
+    QString percentText() const;
+    int transferKind() const { return m_kind; }
+
+    // Closes the window; only the transfer may do so.
+    void unload();
+
+signals:
+    // Emitted once, when the window has been shown: the transfer starts.
+    void loaded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void Form_Load();
+    void justSize();
+
+    int m_kind = 0;
+    bool m_loaded = false;
+    bool m_unloading = false;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label2 = nullptr;
+    QProgressBar* m_bar = nullptr;
+};

@@ -1,0 +1,137 @@
+#include "link/frm_set_comm.h"
+
+#include "app/app_state.h"
+#include "app/lang_text.h"
+#include "app/widget_helpers.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int Columns = 2;
+constexpr int RowsPerColumn = PortList::PortCount / Columns;
+
+}  // namespace
+
+FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent)
+    : QDialog(parent)
+    , m_ports(ports)
+{
+    setObjectName(QStringLiteral("FrmSetComm"));
+    m_frame1 = new QGroupBox(this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_group = new QButtonGroup(this);
+    auto* grid = new QGridLayout(m_frame1);
+    for (int i = 0; i < PortList::PortCount; ++i) {
+        m_options[i] = new QRadioButton(m_frame1);
+        m_options[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+        m_devices[i] = new QLabel(m_frame1);
+        m_devices[i]->setObjectName(QStringLiteral("LabelDevice(%1)").arg(i));
+        m_devices[i]->setEnabled(false);
+        m_group->addButton(m_options[i], i + 1);
+        const int column = (i / RowsPerColumn) * 2;
+        grid->addWidget(m_options[i], i % RowsPerColumn, column);
+        grid->addWidget(m_devices[i], i % RowsPerColumn, column + 1);
+    }
+
+    m_ok = new QPushButton(this);
+    m_ok->setObjectName(QStringLiteral("CommandOK"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("CommandCancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_frame1);
+    layout->addLayout(buttons);
+
+    m_reCommTimer = new QTimer(this);
+    m_reCommTimer->setInterval(RefreshMs);
+    connect(m_reCommTimer, &QTimer::timeout, this, &FrmSetComm::ReCommTimer_Timer);
+    connect(m_ok, &QPushButton::clicked, this, &FrmSetComm::CommandOK_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    Form_Load();
+}
+
+void FrmSetComm::Form_Load()
+{
+    setWindowTitle(LangText(22000));
+    m_frame1->setTitle(LangText(22001));
+    for (int i = 0; i < PortList::PortCount; ++i)
+        m_options[i]->setText(LangText(22002) + QString::number(i + 1));
+    SetOkCancelCaptions(this);
+    EnablePresentPorts();
+    selectPort(AppState::instance().ComPort);
+    m_reCommTimer->start();
+}
+
+void FrmSetComm::EnablePresentPorts()
+{
+    const bool allPresent = AppState::instance().IsNt60;
+    const PortList::Devices devices = m_ports.presentPorts();
+    for (int i = 0; i < PortList::PortCount; ++i) {
+        const bool present = allPresent || !devices[i].isEmpty();
+        m_options[i]->setEnabled(present);
+        m_devices[i]->setText(devices[i]);
+        m_options[i]->setToolTip(devices[i]);
+    }
+}
+
+void FrmSetComm::selectPort(int port)
+{
+    // An exclusive group cannot show "nothing selected"; lift it for the moment.
+    m_group->setExclusive(false);
+    for (int i = 0; i < PortList::PortCount; ++i)
+        m_options[i]->setChecked(i + 1 == port);
+    m_group->setExclusive(true);
+}
+
+void FrmSetComm::ReCommTimer_Timer()
+{
+    const int selected = selectedPort();
+    EnablePresentPorts();
+    selectPort(selected);
+}
+
+int FrmSetComm::selectedPort() const
+{
+    const int id = m_group->checkedId();
+    return id >= 1 ? id : 0;
+}
+
+QRadioButton* FrmSetComm::option(int port) const
+{
+    return port >= 1 && port <= PortList::PortCount ? m_options[port - 1] : nullptr;
+}
+
+QLabel* FrmSetComm::deviceLabel(int port) const
+{
+    return port >= 1 && port <= PortList::PortCount ? m_devices[port - 1] : nullptr;
+}
+
+void FrmSetComm::CommandOK_Click()
+{
+    const int port = selectedPort();
+    if (port >= 1) {
+        AppState& state = AppState::instance();
+        state.ComPort = static_cast<std::int16_t>(port);
+        state.saveComPort();
+    }
+    accept();
+}
+
+void FrmSetComm::hideEvent(QHideEvent* event)
+{
+    m_reCommTimer->stop();
+    QDialog::hideEvent(event);
+}

@@ -1,0 +1,82 @@
+#include "gui_test_env.h"
+
+#include "app/lang_texts.h"
+#include "link/frm_progress.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+
+using FrmProgressTest = GuiLinkTest;
+
+TEST_F(FrmProgressTest, CaptionAndLabelFollowTheTransferKind)
+{
+    FrmProgress reading(1);
+    EXPECT_EQ(reading.windowTitle().toStdString(), GetLangText(9027));
+    EXPECT_EQ(reading.findChild<QLabel*>("Label1")->text().toStdString(), GetLangText(9029));
+    FrmProgress writing(2);
+    EXPECT_EQ(writing.windowTitle().toStdString(), GetLangText(9028));
+    EXPECT_NE(reading.windowTitle(), writing.windowTitle());
+    EXPECT_TRUE(reading.isModal());
+}
+
+TEST_F(FrmProgressTest, StartsAtZeroAndShowsEachPercentage)
+{
+    ScriptedPrompts prompts;
+    FrmProgress progress(1);
+    EXPECT_EQ(progress.progressValue(), 0);
+    EXPECT_EQ(progress.percentText(), QStringLiteral("0%"));
+    for (int p : {1, 37, 99, 100}) {
+        progress.SetProgressValue(p);
+        EXPECT_EQ(progress.progressValue(), p);
+        EXPECT_EQ(progress.percentText(), QString::number(p) + "%");
+        EXPECT_EQ(progress.findChild<QProgressBar*>("ProgressBar1")->value(), p);
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(FrmProgressTest, AValueOutsideTheBarIsReportedAndChangesNothing)
+{
+    ScriptedPrompts prompts;
+    FrmProgress progress(2);
+    progress.SetProgressValue(40);
+    progress.SetProgressValue(101);
+    progress.SetProgressValue(-1);
+    EXPECT_EQ(progress.progressValue(), 40);
+    EXPECT_EQ(progress.percentText(), QStringLiteral("40%"));
+    EXPECT_EQ(prompts.messages, QStringList({"SetProgressValueError", "SetProgressValueError"}));
+}
+
+TEST_F(FrmProgressTest, LoadsOnceWhenShownAndOnlyTheTransferClosesIt)
+{
+    FrmProgress progress(1);
+    QSignalSpy loaded(&progress, &FrmProgress::loaded);
+    progress.show();
+    ASSERT_TRUE(loaded.wait(1000));
+    EXPECT_EQ(loaded.count(), 1);
+
+    // The user cannot close it: the close box and Escape do nothing.
+    progress.close();
+    QTest::keyClick(&progress, Qt::Key_Escape);
+    EXPECT_TRUE(progress.isVisible());
+
+    progress.unload();
+    EXPECT_FALSE(progress.isVisible());
+    progress.show();
+    QTest::qWait(20);
+    EXPECT_EQ(loaded.count(), 1);
+}
+
+TEST_F(FrmProgressTest, WidgetsSpanTheWindowAfterAResize)
+{
+    FrmProgress progress(1);
+    progress.resize(600, 200);
+    progress.show();
+    auto* bar = progress.findChild<QProgressBar*>("ProgressBar1");
+    EXPECT_GT(bar->width(), 400);
+    EXPECT_LT(bar->geometry().right(), progress.width());
+    progress.resize(800, 200);
+    EXPECT_GT(bar->width(), 600);
+    progress.unload();
+}

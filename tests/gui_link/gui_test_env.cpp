@@ -1,0 +1,81 @@
+#include "gui_test_env.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+// One application object for the whole test program.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "test_gui_link";
+        static char* argv[] = {name, nullptr};
+        m_app = new QApplication(argc, argv);
+    }
+    void TearDown() override { delete m_app; }
+
+private:
+    QApplication* m_app = nullptr;
+};
+
+const auto* const g_env = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
+
+void GuiLinkTest::SetUp()
+{
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_root = std::filesystem::temp_directory_path()
+        / ("brisko7_gui_link_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(m_root);
+    const auto program = m_root / "V100";
+    std::filesystem::create_directories(program / "language");
+    std::filesystem::create_directories(m_root / "language");
+    std::filesystem::create_directories(m_root / "user");
+    std::filesystem::copy_file(std::filesystem::path(BRISKO7_SOURCE_DIR) / "data/language/english.ini",
+                               program / "language/english.ini");
+    ::setenv("XDG_CONFIG_HOME", (m_root / "user").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", (m_root / "user").c_str(), 1);
+
+    AppState& state = AppState::instance();
+    state = AppState{};
+    state.setProgramFolder(program.string());
+    state.setLanguage(1);
+    state.ComPort = 1;
+}
+
+void GuiLinkTest::TearDown()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(m_root, ec);
+}
+
+std::string GuiLinkTest::setupFileText() const
+{
+    std::ifstream in(AppState::instance().setupFilePath());
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void ScriptedPrompts::message(const QString& text, NoticeIcon, const QString&)
+{
+    messages << text;
+}
+
+NoticeAnswer ScriptedPrompts::ask(const QString& text, NoticeButtons, NoticeIcon, const QString&)
+{
+    questions << text;
+    if (answers.empty())
+        return NoticeAnswer::Cancel;
+    const NoticeAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
