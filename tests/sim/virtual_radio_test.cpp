@@ -50,11 +50,13 @@ protected:
         fields.password = m_password;
         return VirtualRadio(id, image, BuildRadioInfo(0, fields), faults);
     }
-    // Handshake and identification done.
+    // Handshake and identification done; with an echoing cable every answer
+    // starts with the request itself.
     void open(VirtualRadio& radio)
     {
-        ASSERT_EQ(radio.receive(text("PROGRAM")), ZK);
-        ASSERT_EQ(radio.receive(Bytes{0x02}).size(), 16u);
+        const bool echo = radio.identity().echo;
+        ASSERT_EQ(radio.receive(text("PROGRAM")), echo ? cat(text("PROGRAM"), ZK) : ZK);
+        ASSERT_EQ(radio.receive(Bytes{0x02}).size(), echo ? 17u : 16u);
     }
 
     std::string m_password;
@@ -109,7 +111,7 @@ TEST_F(VirtualRadioTest, LastBlockOfZerosHasTheKnownChecksum)
     VirtualRadio radio(VirtualRadioIdentity{}, RadioImage{}, RadioInfoBlock{});
     radio.receive(text("PROGRAM"));
     const Bytes reply = radio.receive(readRequest(0x1CF0));
-    ASSERT_EQ(reply.size(), 7u + 22u);   // echo of the request first
+    ASSERT_EQ(reply.size(), 4u + 22u);   // echo of the 4-byte request first
     EXPECT_EQ(reply[4 + 20], 0x1C);
 }
 
@@ -237,8 +239,8 @@ TEST_F(VirtualRadioTest, GoesDeadAfterKBlocksAndStaysSilent)
     f.deadAfterBlocks = 2;
     VirtualRadio radio = make(f, true);
     open(radio);
-    radio.receive(readRequest(0));
-    radio.receive(readRequest(0x10));
+    EXPECT_EQ(radio.receive(readRequest(0)).size(), 4u + 22u);
+    EXPECT_EQ(radio.receive(readRequest(0x10)).size(), 4u + 22u);
     EXPECT_FALSE(radio.dead());
     EXPECT_TRUE(radio.receive(readRequest(0x20)).empty());
     EXPECT_TRUE(radio.dead());
@@ -282,9 +284,12 @@ TEST(VirtualRadioMemory, DefaultImageHoldsFortyChannelsOfTheBand)
     EXPECT_EQ(cb.byte(0x1C00), 0xFF);      // no DTMF codes
 
     const RadioImage ham = DefaultRadioImage(2);
-    EXPECT_EQ(ham.byte(0), 0x00);          // 28.000 MHz
-    EXPECT_EQ(ham.byte(1), 0x80);
+    EXPECT_EQ(ham.byte(0), 0x00);          // 28.000 MHz: digits 280000
+    EXPECT_EQ(ham.byte(1), 0x00);
     EXPECT_EQ(ham.byte(2), 0x28);
+    EXPECT_EQ(ham.byte(39 * 16), 0x00);    // channel 40: 28.390 MHz
+    EXPECT_EQ(ham.byte(39 * 16 + 1), 0x39);
+    EXPECT_EQ(ham.byte(39 * 16 + 2), 0x28);
 }
 
 TEST(VirtualRadioMemory, InformationFieldsAreCutToTheirWidth)

@@ -54,8 +54,12 @@ std::vector<std::uint8_t> VirtualRadio::receive(const std::uint8_t* data, std::s
         if (parseOne(out) == Parse::NeedMore)
             break;
     }
-    if (m_dead)
+    // A line that went dead carries nothing, not even the cable's echo of
+    // the request that found it dead.
+    if (m_dead) {
         m_pending.clear();
+        out.clear();
+    }
     m_stats.bytesOut += out.size();
     return out;
 }
