@@ -1,0 +1,32 @@
+#include "link/directory_port_list.h"
+
+#include "app/app_state.h"
+
+#include <utility>
+
+DirectoryPortList::DirectoryPortList(std::string setupFilePath)
+    : m_setupFile(std::move(setupFilePath))
+{
+}
+
+PortList::Devices DirectoryPortList::presentPorts()
+{
+    // The directory is read from the setup file on each scan, so numbers that
+    // another running copy of the program stored meanwhile are taken over.
+    PortDirectory directory(m_setupFile.empty() ? AppState::instance().setupFilePath() : m_setupFile);
+    directory.refresh();
+    Devices devices{};
+    for (int port = 1; port <= PortCount; ++port) {
+        if (directory.isPresent(port))
+            devices[port - 1] = QString::fromStdString(directory.devicePath(port));
+    }
+    return devices;
+}
+
+std::string DirectoryPortList::deviceOf(int portNumber)
+{
+    if (portNumber < 1 || portNumber > PortCount)
+        return {};
+    const Devices devices = presentPorts();
+    return devices[portNumber - 1].toStdString();
+}

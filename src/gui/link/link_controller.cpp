@@ -1,0 +1,296 @@
+#include "link/link_controller.h"
+
+#include "app/app_state.h"
+#include "app/frm_main.h"
+#include "app/frm_pass_word.h"
+#include "app/lang_text.h"
+#include "app/ui_prompts.h"
+#include "app/version_list.h"
+#include "link/frm_progress.h"
+#include "link/frm_set_comm.h"
+#include "model/document.h"
+
+#include "serial_port.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QTimer>
+
+LinkController::LinkController(frmMain& main, Document& doc, QObject* parent)
+    : QObject(parent)
+    , m_main(main)
+    , m_doc(doc)
+    , m_serial(std::make_unique<SerialPort>())
+    , m_engine(doc, *this)
+{
+    m_waitTimer = makeTimer(LinkTimer::Reply);
+    m_readOkTimer = makeTimer(LinkTimer::ReadOK);
+    m_waitSaveDataTimer = makeTimer(LinkTimer::WaitSaveData);
+    connect(m_serial.get(), &SerialPort::thresholdReached, this, &LinkController::onThresholdReached);
+    // A failing device is reported from inside the port's own calls; the
+    // engine hears of it once that call has returned.
+    connect(m_serial.get(), &SerialPort::deviceFailed, this, &LinkController::onDeviceFailed,
+            Qt::QueuedConnection);
+}
+
+LinkController::~LinkController()
+{
+    for (QTimer* timer : {m_waitTimer, m_readOkTimer, m_waitSaveDataTimer})
+        timer->stop();
+    if (m_progress)
+        m_progress->unload();
+    m_serial->close();
+}
+
+QTimer* LinkController::makeTimer(LinkTimer which)
+{
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    // The timers are the engine's: the handler runs only while it still waits
+    // for that tick, which the engine itself decides.
+    connect(timer, &QTimer::timeout, this, [this, which] { step([this, which] { m_engine.timerExpired(which); }); });
+    return timer;
+}
+
+QTimer* LinkController::timerOf(LinkTimer timer) const
+{
+    switch (timer) {
+    case LinkTimer::Reply:
+        return m_waitTimer;
+    case LinkTimer::ReadOK:
+        return m_readOkTimer;
+    case LinkTimer::WaitSaveData:
+        return m_waitSaveDataTimer;
+    }
+    return m_waitTimer;
+}
+
+void LinkController::step(const std::function<void()>& action)
+{
+    action();
+    syncTransferLock();
+}
+
+void LinkController::syncTransferLock()
+{
+    if (m_handedOver)
+        return;
+    m_main.setTransferRunning(m_engine.busy() || m_waitSaveDataTimer->isActive());
+}
+
+// --- Commands -----------------------------------------------------------------
+
+void LinkController::readFromRadio()
+{
+    // An edit still being typed belongs to the document that the read replaces
+    // only if the read fails; committing it first keeps both cases right.
+    m_main.commitPendingEdits();
+    step([this] {
+        m_engine.setPassword(AppState::instance().ProgPassword);
+        m_engine.startRead();
+    });
+}
+
+void LinkController::writeToRadio()
+{
+    // The radio gets what the records hold, so pending edits go in first.
+    m_main.commitPendingEdits();
+    step([this] {
+        m_engine.setPassword(AppState::instance().ProgPassword);
+        m_engine.startWrite();
+    });
+}
+
+void LinkController::readRadioInfo()
+{
+    step([this] {
+        m_engine.setPassword(AppState::instance().ProgPassword);
+        m_engine.startInfoRead();
+    });
+}
+
+void LinkController::setCommPort()
+{
+    FrmSetComm dialog(m_ports, &m_main);
+    if (dialog.exec() == QDialog::Accepted)
+        m_main.SetMainTexts();
+}
+
+FrmProgress* LinkController::progressWindow() const
+{
+    return m_progress.data();
+}
+
+// --- Port ---------------------------------------------------------------------
+
+LinkError LinkController::openPort()
+{
+    const int port = AppState::instance().ComPort;
+    const std::string device = m_ports.deviceOf(port);
+    if (device.empty()) {
+        m_serial->close();
+        return LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceNotFound,
+                               {}, LangText(12008).toStdString() + std::to_string(port));
+    }
+    return m_serial->open(QString::fromStdString(device));
+}
+
+void LinkController::closePort()
+{
+    m_serial->close();
+}
+
+bool LinkController::portIsOpen() const
+{
+    return m_serial->isOpen();
+}
+
+void LinkController::flushPort()
+{
+    m_serial->flush();
+}
+
+void LinkController::setReceiveThreshold(std::size_t bytes)
+{
+    m_serial->setReceiveThreshold(bytes);
+}
+
+void LinkController::sendBytes(const std::vector<std::uint8_t>& bytes)
+{
+    const LinkError error = m_serial->write(bytes);
+    if (error) {
+        // Told after this call returns, so the engine finishes its own step first.
+        QMetaObject::invokeMethod(this, [this, error] { onDeviceFailed(error); }, Qt::QueuedConnection);
+    }
+}
+
+void LinkController::onThresholdReached()
+{
+    const std::vector<std::uint8_t> bytes = m_serial->takeAll();
+    if (!bytes.empty())
+        step([this, &bytes] { m_engine.bytesReceived(bytes); });
+}
+
+void LinkController::onDeviceFailed(const LinkError& error)
+{
+    step([this, &error] { m_engine.portFailed(error); });
+}
+
+// --- Timers -------------------------------------------------------------------
+
+void LinkController::startTimer(LinkTimer timer, int milliseconds)
+{
+    timerOf(timer)->start(milliseconds);
+}
+
+void LinkController::stopTimer(LinkTimer timer)
+{
+    timerOf(timer)->stop();
+}
+
+// --- The user -----------------------------------------------------------------
+
+void LinkController::showMessage(const std::string& text, NoticeIcon icon)
+{
+    UiPrompts::current().message(QString::fromStdString(text), icon);
+}
+
+NoticeAnswer LinkController::ask(LinkQuestion question, const std::string& text, NoticeButtons buttons,
+                                 NoticeIcon icon)
+{
+    if (question == LinkQuestion::UnsavedChanges)
+        return m_main.askSaveChanges() ? NoticeAnswer::Ok : NoticeAnswer::Cancel;
+    return UiPrompts::current().ask(QString::fromStdString(text), buttons, icon);
+}
+
+std::optional<std::string> LinkController::askPassword()
+{
+    FrmPassWord dialog(&m_main);
+    dialog.exec();
+    const AppState& state = AppState::instance();
+    if (!state.PasswordEntered)
+        return std::nullopt;
+    return state.ProgPassword;
+}
+
+bool LinkController::startOtherVersion(const std::string& dataVersion)
+{
+    const AppState& state = AppState::instance();
+    const std::string program = HandlerProgramPath(dataVersion, state.ConfigRoot,
+                                                   QApplication::applicationFilePath()
+                                                       .section(QLatin1Char('/'), -1)
+                                                       .toStdString());
+    if (program.empty() || !QProcess::startDetached(QString::fromStdString(program), {}))
+        return false;
+    m_handedOver = true;
+    return true;
+}
+
+// --- Progress -----------------------------------------------------------------
+
+void LinkController::showProgress(TransferKind kind)
+{
+    if (m_progress)
+        m_progress->unload();
+    m_lastProgress = 0;
+    m_progress = new FrmProgress(static_cast<int>(kind), &m_main);
+    m_progress->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the whole program, but shown without a nested event loop: the
+    // transfer goes on in the program's own loop.
+    m_progress->setWindowModality(Qt::ApplicationModal);
+    m_progress->show();
+}
+
+void LinkController::setProgress(int percent)
+{
+    m_lastProgress = percent;
+    if (m_progress)
+        m_progress->SetProgressValue(percent);
+}
+
+void LinkController::hideProgress()
+{
+    if (m_progress)
+        m_progress->unload();
+    m_progress = nullptr;
+}
+
+// --- Ends ---------------------------------------------------------------------
+
+void LinkController::transferEnded(const TransferOutcome& outcome)
+{
+    if (outcome.handedOver || m_handedOver) {
+        endProgram();
+        return;
+    }
+    if (!outcome.ok())
+        return;
+    switch (outcome.kind) {
+    case TransferKind::ReadImage:
+        // The child windows show the document that the read is about to replace.
+        m_main.CloseCurAllWindows();
+        break;
+    case TransferKind::ReadInfo:
+        m_main.showRadioInfo();
+        break;
+    default:
+        break;
+    }
+}
+
+void LinkController::readCompleted()
+{
+    m_main.SetMainTexts();
+    m_main.ShowMainTxt();
+    // The channel window, once a later window registers it, opens on the new data.
+    if (m_main.isCommandRegistered(Command::ChannelInfo))
+        m_main.runCommand(Command::ChannelInfo);
+}
+
+void LinkController::endProgram()
+{
+    // The user has answered the unsaved-changes question already, and the
+    // other version owns the radio now: this program ends without asking again.
+    m_serial->close();
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
