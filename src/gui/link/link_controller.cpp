@@ -13,7 +13,7 @@
 #include "serial_port.h"
 
 #include <QApplication>
-#include <QProcess>
+#include <QFileInfo>
 #include <QTimer>
 
 LinkController::LinkController(frmMain& main, Document& doc, QObject* parent)
@@ -215,13 +215,15 @@ std::optional<std::string> LinkController::askPassword()
 
 bool LinkController::startOtherVersion(const std::string& dataVersion)
 {
+    // Only the check happens here: the main window starts the other version
+    // and ends this one once the transfer has closed the port.
     const AppState& state = AppState::instance();
-    const std::string program = HandlerProgramPath(dataVersion, state.ConfigRoot,
-                                                   QApplication::applicationFilePath()
-                                                       .section(QLatin1Char('/'), -1)
-                                                       .toStdString());
-    if (program.empty() || !QProcess::startDetached(QString::fromStdString(program), {}))
+    const QString self = QApplication::applicationFilePath().section(QLatin1Char('/'), -1);
+    const std::string program = HandlerProgramPath(dataVersion, state.ConfigRoot, self.toStdString());
+    const QFileInfo file(QString::fromStdString(program));
+    if (program.empty() || !file.isFile() || !file.isExecutable())
         return false;
+    m_handOverVersion = dataVersion;
     m_handedOver = true;
     return true;
 }
@@ -289,8 +291,10 @@ void LinkController::readCompleted()
 
 void LinkController::endProgram()
 {
-    // The user has answered the unsaved-changes question already, and the
-    // other version owns the radio now: this program ends without asking again.
+    // The user has answered the unsaved-changes question already; the other
+    // version takes the radio over and this program ends without asking again.
     m_serial->close();
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    const std::string version = m_handOverVersion;
+    QMetaObject::invokeMethod(&m_main, [main = &m_main, version] { main->handOverAndQuit(version); },
+                              Qt::QueuedConnection);
 }

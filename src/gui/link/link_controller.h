@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class Document;
 class FrmProgress;
@@ -84,4 +85,5 @@ private:
     QPointer<FrmProgress> m_progress;
     int m_lastProgress = 0;
     bool m_handedOver = false;
+    std::string m_handOverVersion;
 };
