@@ -1,0 +1,364 @@
+#include "app/data_file.h"
+
+#include "app/app_state.h"
+#include "app/lang_texts.h"
+#include "app/notifier.h"
+#include "app/paths.h"
+#include "app/version_list.h"
+#include "freq/band_range.h"
+#include "freq/freq_code.h"
+#include "model/data_file_format.h"
+#include "model/document.h"
+#include "model/field_ranges.h"
+#include "model/fixed_text.h"
+#include "model/radio_info.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+static_assert(DataFileSize == DataFileFormat::FileSize);
+
+namespace {
+
+constexpr int TextFileError = 9002;
+constexpr int TextOtherModel = 9012;
+constexpr int TextBadVersion = 9065;
+constexpr const char* NewFileName = "new.dat";
+constexpr const char* FallbackFileName = "BRISKO7_0.dat";
+
+// The whole file, or nothing when it cannot be read or is not one data file long.
+std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::file_size(path, ec) != DataFileSize || ec)
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes(DataFileSize);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!in || in.gcount() != static_cast<std::streamsize>(bytes.size()))
+        return std::nullopt;
+    return bytes;
+}
+
+// A data file whose structure and content an image and this program can hold.
+std::optional<DataFileContents> readCheckedFile(const std::string& path)
+{
+    const auto bytes = readWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    auto contents = ReadDataFileBytes(*bytes);
+    if (!contents || FindFieldProblem(contents->Record, contents->Channels))
+        return std::nullopt;
+    return contents;
+}
+
+// Writes beside the target and renames over it only when the whole file is
+// on disk, so a failed save never leaves a torn or truncated file.
+bool writeFileWhole(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    const std::string temp = path + ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    std::error_code ec;
+    if (std::filesystem::file_size(temp, ec) != bytes.size() || ec) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+ModelRecord currentModelRecord(const Document& doc)
+{
+    return {doc.ModelName, doc.BandMode, VersionList::OwnVersion};
+}
+
+void fail(Notifier& notifier, int textNumber)
+{
+    notifier.message(GetLangText(textNumber), NoticeIcon::None);
+}
+
+int usedCount(const DocumentRecord& record)
+{
+    return std::clamp<int>(record.ChannelCount, 0, MaxChannels);
+}
+
+ChannelRecord defaultChannel(int channelNo, const std::string& code)
+{
+    ChannelRecord c;
+    c.ChannelNo = static_cast<std::int16_t>(channelNo);
+    c.Scan = 1;
+    c.RxFreq = code;
+    c.OffSetFre = 100;
+    c.NB = 1;
+    c.Public = 1;
+    return c;
+}
+
+// The middle of the band, written with 15 significant digits so that the CB
+// middle is 27.185 and not 27.18499...
+std::string bandMiddleText(const Document& doc)
+{
+    char buffer[64] = {};
+    std::snprintf(buffer, sizeof buffer, "%.15g", (doc.FreqMin + doc.FreqMax) / 2.0);
+    return buffer;
+}
+
+void setDefaultChannels(Document& doc)
+{
+    static const char* const memFreqs[] = {"28.015000", "28.145000", "28.115000", "28.085000",
+                                           "28.055000", "28.025000", "28.075000", "28.005000"};
+    const std::string middle = FreqTextToCode(bandMiddleText(doc), doc);
+    int count = 0;
+    doc.ChannelList[count++] = defaultChannel(1, middle);
+    doc.ChannelList[count++] = defaultChannel(401, middle);
+    for (int k = 0; k < 8; ++k)
+        doc.ChannelList[count++] = defaultChannel(402 + k, FreqTextToCode(memFreqs[k], doc));
+    doc.ChannelCount = static_cast<std::int16_t>(count);
+}
+
+void setDefaultOptions(OptFeatRecord& o)
+{
+    o.GridGroup = 0;
+    o.UseMemChannel = 0;
+    o.UseVfo = 0;
+    o.Value1B = 1;
+    o.GroupValid.fill(0);
+    o.GroupValid[0] = 1;
+    o.WorkChannel.fill(0);
+    for (auto& row : o.EmergencyChannel)
+        row.fill(0);
+    for (auto& row : o.GroupMode)
+        row.fill(0);
+    o.Beep = 0;
+    o.TimeOutTimer = 4;
+    o.Backlight = 1;
+    o.SpeakerVolume = 1;
+    o.SquelchLevel = 3;
+    o.AsqFun = 0;
+    o.AsqValue = 3;
+    o.GainControl = 0;
+    o.ChannelDisplay = 0;
+    o.ScanType = 0;
+    o.ScanTime = 1;
+    o.SqlStepBack = 1;
+    o.AsqStepBack = 1;
+    o.AutoPowerOn = 0;
+    o.AllowMemEdit = 0;
+    o.UseMaxSwr = 1;
+    o.MaxSwr = 160;
+}
+
+void setDefaultPublic(ChannelRecord& p)
+{
+    for (const auto& f : ChannelSlotFields())
+        p.*f.member = 0;
+    p.OffSetFre = 5;
+}
+
+void setDefaultDtmf(DtmfSettings& d)
+{
+    d.DtmfRate = 10;
+    d.FirstDigitTime = 0;
+    d.FirstDigitDelay = 2;
+    d.StarHashTone = 0;
+    d.DKeySetting = 0;
+    d.DtmfDisplay = 1;
+    for (auto& code : d.Codes)
+        code = {0, std::string(16, ' ')};
+}
+
+void setTip(ToneTip& tip, std::initializer_list<ToneTipTone> tones, int loopCount)
+{
+    tip = ToneTip{};
+    std::copy(tones.begin(), tones.end(), tip.Tones.begin());
+    tip.LoopCount = static_cast<std::int16_t>(loopCount);
+}
+
+void setDefaultTips(ToneTips& tips)
+{
+    setTip(tips[0], {{210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}}, 1);
+    setTip(tips[1], {}, 1);
+    for (std::size_t k = 0; k < tips[1].Tones.size(); ++k)
+        tips[1].Tones[k] = k % 2 == 0 ? ToneTipTone{80, 4} : ToneTipTone{0, 4};
+    setTip(tips[2], {{170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}}, 1);
+    setTip(tips[3], {{64, 6}, {94, 6}, {134, 6}, {163, 6}, {192, 6}}, 1);
+    setTip(tips[4], {{150, 20}, {70, 20}, {150, 20}, {70, 20}, {150, 20}, {70, 20}}, 1);
+    for (std::size_t t = 5; t < tips.size(); ++t)
+        setTip(tips[t], {}, 0);
+}
+
+void setKeyDefaults(KeySettings& keys)
+{
+    keys.KeyMode = 3;
+    for (std::size_t k = 0; k < keys.Keys.size(); ++k)
+        keys.Keys[k] = static_cast<std::int16_t>(k + 1);
+}
+
+void applyBuiltInDefaults(Document& doc)
+{
+    doc.DocFileName = NewFileName;
+    doc.IsUntitled = true;
+    setKeyDefaults(doc.Record.Keys);
+    setDefaultOptions(doc.Record.OptFeat);
+    setDefaultPublic(doc.Record.PublicChannel);
+    setDefaultDtmf(doc.Record.Dtmf);
+    setDefaultChannels(doc);
+    doc.Record.Model = currentModelRecord(doc);
+    setDefaultTips(doc.Record.Tips);
+    SetRadioInfoDefaults(doc.RadioInfo, doc.BandMode, doc.ModelName);
+}
+
+std::string defaultFilePath(const Document& doc, const std::string& initFolder)
+{
+    const std::string name = doc.ModelName + "_" + std::to_string(doc.BandMode) + (doc.InitRequest ? ".dat" : "_NEW.dat");
+    return Paths::join(initFolder, name);
+}
+
+// A default file replaces the whole document; a bad one is ignored.
+void applyDefaultFile(Document& doc, const std::string& path)
+{
+    if (auto contents = readCheckedFile(path)) {
+        doc.Base.Record = contents->Record;
+        doc.Base.Channels = contents->Channels;
+        if (RestoreFromBaseline(doc))
+            return;
+    }
+    TakeBaseline(doc);
+}
+
+// The fall-back file gives its settings but no channels and keeps the band.
+void applyFallbackFile(Document& doc, const std::string& path)
+{
+    if (auto contents = readCheckedFile(path)) {
+        doc.Base.Record = contents->Record;
+        doc.Base.Record.ChannelCount = 0;
+        doc.Record = doc.Base.Record;
+        doc.Record.Model = currentModelRecord(doc);
+    }
+    TakeBaseline(doc);
+}
+
+}  // namespace
+
+void TakeBaseline(Document& doc)
+{
+    doc.Record.Model = currentModelRecord(doc);
+    doc.Base.Record = doc.Record;
+    std::copy_n(doc.ChannelList.begin(), usedCount(doc.Record), doc.Base.Channels.begin());
+}
+
+bool RestoreFromBaseline(Document& doc)
+{
+    const int band = doc.Base.Record.Model.Band;
+    if (!GetBandRangeText(band))
+        return false;
+    doc.Record = doc.Base.Record;
+    doc.ModelName = CutAndTrimFixed(doc.Record.Model.Model);
+    ApplyBandMode(doc, band);
+    doc.RadioInfo.InfoBand = static_cast<std::int16_t>(band);
+    std::copy_n(doc.Base.Channels.begin(), usedCount(doc.Record), doc.ChannelList.begin());
+    return true;
+}
+
+bool SaveDocument(Document& doc, Notifier& notifier)
+{
+    DocumentRecord record = doc.Record;
+    record.Model = currentModelRecord(doc);
+    if (!writeFileWhole(doc.DocFileName, WriteDataFileBytes(record, doc.ChannelList))) {
+        fail(notifier, TextFileError);
+        return false;
+    }
+    TakeBaseline(doc);
+    doc.IsUntitled = false;
+    return true;
+}
+
+OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifier)
+{
+    const auto bytes = readWholeFile(path);
+    auto contents = bytes ? ReadDataFileBytes(*bytes) : std::nullopt;
+    if (!contents || FindStructureProblem(contents->Record, contents->Channels)) {
+        fail(notifier, TextFileError);
+        return {};
+    }
+    if (CutAndTrimFixed(contents->Record.Model.Model) != CutAndTrimFixed(doc.ModelName)) {
+        fail(notifier, TextOtherModel);
+        return {};
+    }
+    const std::string version = CleanVersionText(contents->Record.Model.Version);
+    if (!IsVersionText(version)) {
+        fail(notifier, TextBadVersion);
+        return {};
+    }
+    if (version != VersionList::OwnVersion && !VersionList::instance().CanHandle(VersionList::OwnVersion, version)) {
+        const auto answer = notifier.ask(VersionMessage(VersionList::OwnVersion, version, 1), NoticeButtons::YesNo,
+                                         NoticeIcon::None);
+        if (answer == NoticeAnswer::Yes)
+            return {OpenOutcome::HandOver, version};
+        return {};
+    }
+    if (!GetBandRangeText(contents->Record.Model.Band)) {
+        notifier.message(CountryModeErrorText, NoticeIcon::None);
+        return {};
+    }
+    if (FindContentProblem(contents->Record, contents->Channels)) {
+        fail(notifier, TextFileError);
+        return {};
+    }
+    doc.Base.Record = contents->Record;
+    doc.Base.Channels = contents->Channels;
+    doc.Base.Record.Model.Version = VersionList::OwnVersion;
+    RestoreFromBaseline(doc);
+    doc.DocFileName = path;
+    doc.IsUntitled = false;
+    doc.notifyReplaced();
+    return {OpenOutcome::Opened, {}};
+}
+
+void InitDocument(Document& doc, const std::string& initFolder)
+{
+    applyBuiltInDefaults(doc);
+    TakeBaseline(doc);
+    const std::string defaultPath = defaultFilePath(doc, initFolder);
+    if (Paths::fileExists(defaultPath))
+        applyDefaultFile(doc, defaultPath);
+    else if (std::string(FallbackFileName).starts_with(doc.ModelName + "_"))
+        applyFallbackFile(doc, Paths::join(initFolder, FallbackFileName));
+    doc.notifyReplaced();
+}
+
+void InitDocument(Document& doc)
+{
+    InitDocument(doc, AppState::instance().initFolder());
+}
+
+std::string ModelDisplayName(const std::string& model)
+{
+    return CutAndTrimFixed(model);
+}
+
+std::string BandDisplayText(const std::string& bandRangeText)
+{
+    return bandRangeText == DefaultBandRangeText ? "Frequency" : bandRangeText;
+}
