@@ -118,6 +118,7 @@ private:
     void AskRetry();
     void refuse(const LinkError& refusal);
     void EndTransfer(bool ok, const LinkError& error = {});
+    void showFailure(const TransferOutcome& outcome);
     void readOkTick();
     void writeStartTick();
 
@@ -147,7 +148,8 @@ private:
     bool m_questionOpen = false; // a question or the password dialog is showing
     bool m_readOkPending = false;
     bool m_writePending = false; // WaitSaveData is running
-    int m_blocksSent = 0;
+    int m_blocksSent = 0;        // write frames that went out, repeats included
+    LinkError m_stallReason;     // why the restart question is put (time-out, endless resend)
     int m_generation = 0;        // changes whenever a transfer ends
 
     Bytes m_received;            // bytes of the current reply so far (echo included)

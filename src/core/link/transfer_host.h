@@ -34,8 +34,9 @@ enum class LinkQuestion {
 struct TransferOutcome {
     TransferKind kind = TransferKind::Idle;
     LinkError error;             // LinkErrorKind::None: success
-    int blocksSent = 0;          // write blocks that went out (a failed write with
-                                 // blocksSent > 0 left the radio partly written)
+    int blocksSent = 0;          // write frames that went out, repeats included (a
+                                 // failed write with blocksSent > 0 left the radio
+                                 // partly written)
     bool partlyWritten = false;
     bool handedOver = false;     // the other program version was started: end the program
 

@@ -1,0 +1,496 @@
+#include "link/transfer_engine.h"
+
+#include "app/lang_texts.h"
+#include "app/version_list.h"
+#include "model/document.h"
+#include "model/image_codec.h"
+#include "model/radio_info.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int InfoFirstBlockMinusOne = LinkProtocol::InfoStartAddress - 16;   // 0x3DF0
+
+// Rounds to the nearest integer, halves to even.
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+}  // namespace
+
+TransferEngine::TransferEngine(Document& doc, TransferHost& host) : m_doc(doc), m_host(host) {}
+
+int TransferEngine::blockRetries(int blockIndex) const
+{
+    if (blockIndex < 0 || blockIndex >= static_cast<int>(m_blockRetries.size()))
+        return 0;
+    return m_blockRetries[static_cast<std::size_t>(blockIndex)];
+}
+
+// ---------------------------------------------------------------- commands
+
+bool TransferEngine::startRead()
+{
+    if (!beginTransfer(TransferKind::ReadImage))
+        return false;
+    m_host.closePort();
+    if (m_confirmStart && !confirm(LinkQuestion::ConfirmRead, 9004)) {
+        m_host.closePort();
+        m_kind = TransferKind::Idle;
+        m_lastOutcome = {TransferKind::ReadImage, LinkError::make(LinkErrorKind::RefusedByUser)};
+        return false;
+    }
+    m_doc.Image.clear();
+    launchImageTransfer();
+    return true;
+}
+
+bool TransferEngine::startWrite()
+{
+    if (busy()) {
+        m_host.showMessage(GetLangText(9525), NoticeIcon::Warning);
+        return false;
+    }
+    m_writePending = true;
+    m_host.startTimer(LinkTimer::WaitSaveData, m_timings.waitSaveDataMs);
+    return true;
+}
+
+void TransferEngine::writeStartTick()
+{
+    m_host.stopTimer(LinkTimer::WaitSaveData);
+    if (!m_writePending)
+        return;
+    m_writePending = false;
+    if (!beginTransfer(TransferKind::WriteImage))
+        return;
+    m_host.closePort();
+    if (m_confirmStart && !confirm(LinkQuestion::ConfirmWrite, 9005)) {
+        m_host.closePort();
+        m_kind = TransferKind::Idle;
+        m_lastOutcome = {TransferKind::WriteImage, LinkError::make(LinkErrorKind::RefusedByUser)};
+        m_host.transferEnded(m_lastOutcome);
+        return;
+    }
+    m_doc.Image.clear();
+    EncodeImage(m_doc);
+    launchImageTransfer();
+}
+
+bool TransferEngine::startInfoRead()
+{
+    if (!beginTransfer(TransferKind::ReadInfo))
+        return false;
+    m_doc.InfoBlock.clear();
+    m_handshakeTries = 0;
+    StartHandshake();
+    return true;
+}
+
+void TransferEngine::cancel()
+{
+    if (m_writePending) {
+        m_writePending = false;
+        m_host.stopTimer(LinkTimer::WaitSaveData);
+        m_lastOutcome = {TransferKind::WriteImage, LinkError::make(LinkErrorKind::RefusedByUser)};
+        m_host.transferEnded(m_lastOutcome);
+        return;
+    }
+    if (m_kind == TransferKind::Idle)
+        return;
+    sendEndWithoutWaiting();
+    EndTransfer(false, LinkError::make(LinkErrorKind::RefusedByUser));
+}
+
+// Sets up a transfer of the kind and opens the port; on failure the engine
+// is idle again and the outcome tells why.
+bool TransferEngine::beginTransfer(TransferKind kind)
+{
+    if (busy()) {
+        m_host.showMessage(GetLangText(9525), NoticeIcon::Warning);
+        return false;
+    }
+    m_kind = kind;
+    m_readState = 0;
+    m_writeState = 0;
+    if (!PrepareTransfer()) {
+        m_kind = TransferKind::Idle;
+        return false;
+    }
+    return true;
+}
+
+bool TransferEngine::PrepareTransfer()
+{
+    m_blockLength = static_cast<int>(LinkProtocol::BlockLength);
+    if (m_kind == TransferKind::ReadInfo) {
+        m_blockAddress = InfoFirstBlockMinusOne;
+        m_endAddress = LinkProtocol::InfoEndAddress;
+    } else {
+        m_blockAddress = -m_blockLength;
+        m_endAddress = LinkProtocol::ImageEndAddress;
+    }
+    m_progressShown = 0;
+    m_host.stopTimer(LinkTimer::Reply);
+    m_infoRetries = InitialRetries;
+    const int lastIndex = roundHalfEven(static_cast<double>(m_endAddress) / m_blockLength);
+    m_blockRetries.assign(static_cast<std::size_t>(lastIndex + 1), InitialRetries);
+    m_resends = 0;
+    m_blocksSent = 0;
+    m_stallReason = LinkError::make(LinkErrorKind::TimedOut);
+    return OpenCommPort();
+}
+
+bool TransferEngine::OpenCommPort()
+{
+    if (m_host.portIsOpen())
+        m_host.closePort();
+    const LinkError error = m_host.openPort();
+    if (error.ok())
+        return true;
+    std::string text = GetLangText(9003);
+    const std::string reason = DescribeLinkError(error);
+    if (!reason.empty())
+        text += "\r\n\r\n" + reason;
+    m_host.showMessage(text, NoticeIcon::Error);
+    m_lastOutcome = {m_kind, error};
+    return false;
+}
+
+bool TransferEngine::confirm(LinkQuestion question, int textNumber)
+{
+    m_questionOpen = true;
+    const NoticeAnswer answer = m_host.ask(question, GetLangText(textNumber), NoticeButtons::OkCancel,
+                                           NoticeIcon::Question);
+    m_questionOpen = false;
+    return answer == NoticeAnswer::Ok;
+}
+
+// The progress window's load: it opens the port if closed and starts the handshake.
+void TransferEngine::launchImageTransfer()
+{
+    m_host.showProgress(m_kind);
+    m_progressVisible = true;
+    m_host.setProgress(0);
+    if (!m_host.portIsOpen() && !OpenCommPort()) {
+        EndTransfer(false, m_lastOutcome.error);
+        return;
+    }
+    m_handshakeTries = 0;
+    StartHandshake();
+}
+
+void TransferEngine::StartHandshake()
+{
+    if (m_kind == TransferKind::WriteImage)
+        m_writeState = 1;
+    else
+        m_readState = 1;
+    m_awaitingReply = true;
+    SendHandshake();
+}
+
+// ---------------------------------------------------------------- senders
+
+int TransferEngine::echoLength(std::size_t requestLength) const
+{
+    return m_echoExpected ? static_cast<int>(requestLength) : 0;
+}
+
+void TransferEngine::send(const Bytes& request, std::size_t replyLength)
+{
+    m_host.flushPort();
+    m_received.clear();
+    m_echoLength = static_cast<std::size_t>(echoLength(request.size()));
+    m_threshold = m_echoLength + replyLength;
+    m_host.setReceiveThreshold(m_threshold);
+    m_host.startTimer(LinkTimer::Reply, m_timings.replyMs);
+    m_host.sendBytes(request);
+}
+
+void TransferEngine::SendHandshake() { send(LinkProtocol::handshakeRequest(), LinkProtocol::HandshakeReplyLength); }
+
+void TransferEngine::SendIdentify() { send(LinkProtocol::identifyRequest(), LinkProtocol::IdentReplyLength); }
+
+void TransferEngine::SendReadRequest()
+{
+    send(LinkProtocol::readRequest(m_blockAddress, static_cast<std::size_t>(m_blockLength)),
+         static_cast<std::size_t>(m_blockLength) + LinkProtocol::DataFrameOverhead);
+}
+
+void TransferEngine::SendInfoRequest()
+{
+    send(LinkProtocol::readRequest(LinkProtocol::PasswordBlockAddress, static_cast<std::size_t>(m_blockLength)),
+         static_cast<std::size_t>(m_blockLength) + LinkProtocol::DataFrameOverhead);
+}
+
+void TransferEngine::SendWriteBlock()
+{
+    showBlockProgress();
+    ++m_blocksSent;
+    send(LinkProtocol::writeFrame(m_blockAddress, m_doc.Image.data() + m_blockAddress), 1);
+}
+
+void TransferEngine::SendEnd() { send(LinkProtocol::endRequest(), 1); }
+
+void TransferEngine::sendEndWithoutWaiting()
+{
+    m_awaitingReply = false;
+    m_host.stopTimer(LinkTimer::Reply);
+    if (!m_host.portIsOpen())
+        return;
+    m_host.flushPort();
+    m_host.sendBytes(LinkProtocol::endRequest());
+}
+
+void TransferEngine::showBlockProgress()
+{
+    if (m_kind == TransferKind::ReadInfo || !m_progressVisible)
+        return;
+    const int p = roundHalfEven(static_cast<double>(m_blockAddress) * 100.0 / m_endAddress);
+    if (p > m_progressShown) {
+        m_progressShown = p;
+        m_host.setProgress(p);
+    }
+}
+
+// ---------------------------------------------------------------- timers
+
+void TransferEngine::timerExpired(LinkTimer timer)
+{
+    switch (timer) {
+    case LinkTimer::WaitSaveData:
+        writeStartTick();
+        return;
+    case LinkTimer::ReadOK:
+        readOkTick();
+        return;
+    case LinkTimer::Reply:
+        m_host.stopTimer(LinkTimer::Reply);
+        if (m_kind == TransferKind::Idle || m_questionOpen)
+            return;
+        if (m_kind == TransferKind::ReadInfo)
+            replyTimeoutInfo();
+        else
+            replyTimeout();
+        return;
+    }
+}
+
+int TransferEngine::blockIndex() const
+{
+    return roundHalfEven(static_cast<double>(m_blockAddress) / m_blockLength);
+}
+
+void TransferEngine::replyTimeout()
+{
+    const int state = m_kind == TransferKind::WriteImage ? m_writeState : m_readState;
+    switch (state) {
+    case 1:
+        if (++m_handshakeTries > MaxHandshakeTries) {
+            AskRestart();
+        } else {
+            m_echoExpected = !m_echoExpected;
+            SendHandshake();
+        }
+        return;
+    case 2:
+        AskRestart();
+        return;
+    case 3:
+        if (--m_infoRetries > 0)
+            SendInfoRequest();
+        else
+            AskRestart();
+        return;
+    case 4:
+    case 5: {
+        const int k = blockIndex();
+        if (k < 0 || k >= static_cast<int>(m_blockRetries.size()) || m_blockRetries[static_cast<std::size_t>(k)] < 1) {
+            AskRestart();
+            return;
+        }
+        --m_blockRetries[static_cast<std::size_t>(k)];
+        repeatBlockRequest();
+        return;
+    }
+    case 69:
+        // A missing acknowledgement of "END" still counts as success.
+        EndTransfer(true);
+        return;
+    default:
+        return;
+    }
+}
+
+void TransferEngine::repeatBlockRequest()
+{
+    if (m_blockAddress >= m_endAddress)
+        SendEnd();
+    else if (m_kind == TransferKind::WriteImage)
+        SendWriteBlock();
+    else
+        SendReadRequest();
+}
+
+void TransferEngine::replyTimeoutInfo()
+{
+    switch (m_readState) {
+    case 1:
+        if (++m_handshakeTries > MaxHandshakeTries) {
+            AskRetry();
+        } else {
+            m_echoExpected = !m_echoExpected;
+            SendHandshake();
+        }
+        return;
+    case 69:
+        // Every block arrived; only the acknowledgement of "END" is missing.
+        // The port must not stay open.
+        EndTransfer(true);
+        return;
+    default:
+        AskRetry();
+        return;
+    }
+}
+
+void TransferEngine::AskRestart()
+{
+    m_awaitingReply = false;
+    m_handshakeTries = 0;
+    m_infoRetries = InitialRetries;
+    m_host.stopTimer(LinkTimer::Reply);
+    const int generation = m_generation;
+    m_questionOpen = true;
+    const NoticeAnswer answer = m_host.ask(LinkQuestion::Restart, GetLangText(9008), NoticeButtons::OkCancel,
+                                           NoticeIcon::Question);
+    m_questionOpen = false;
+    if (generation != m_generation)
+        return;   // the transfer ended meanwhile (the device went away)
+    if (answer == NoticeAnswer::Ok) {
+        // Start over from the handshake; the blocks' retries keep their counts.
+        m_blockAddress = -m_blockLength;
+        m_resends = 0;
+        m_progressShown = 0;
+        if (m_progressVisible)
+            m_host.setProgress(0);
+        m_stallReason = LinkError::make(LinkErrorKind::TimedOut);
+        StartHandshake();
+        return;
+    }
+    sendEndWithoutWaiting();
+    EndTransfer(false, m_stallReason);
+}
+
+void TransferEngine::AskRetry()
+{
+    m_awaitingReply = false;
+    m_host.stopTimer(LinkTimer::Reply);
+    const int generation = m_generation;
+    m_questionOpen = true;
+    const NoticeAnswer answer = m_host.ask(LinkQuestion::Retry, GetLangText(9008), NoticeButtons::RetryCancel,
+                                           NoticeIcon::Question);
+    m_questionOpen = false;
+    if (generation != m_generation)
+        return;
+    if (answer == NoticeAnswer::Retry || answer == NoticeAnswer::Ok) {
+        // The whole area again from its first block: a half-read area must
+        // never pass for a complete one.
+        m_blockAddress = InfoFirstBlockMinusOne;
+        m_doc.InfoBlock.clear();
+        m_handshakeTries = 0;
+        StartHandshake();
+        return;
+    }
+    sendEndWithoutWaiting();
+    EndTransfer(false, LinkError::make(LinkErrorKind::TimedOut));
+}
+
+void TransferEngine::portFailed(const LinkError& error)
+{
+    if (m_kind == TransferKind::Idle)
+        return;
+    EndTransfer(false, error);
+}
+
+// ---------------------------------------------------------------- the end
+
+void TransferEngine::EndTransfer(bool ok, const LinkError& error)
+{
+    const TransferKind kind = m_kind;
+    m_awaitingReply = false;
+    m_handshakeTries = 0;
+    m_infoRetries = InitialRetries;
+    m_blockRetries.clear();
+    m_resends = 0;
+    m_received.clear();
+    m_host.stopTimer(LinkTimer::Reply);
+    if (m_host.portIsOpen())
+        m_host.closePort();
+    if (m_progressVisible) {
+        m_host.hideProgress();
+        m_progressVisible = false;
+    }
+    ++m_generation;
+    m_kind = TransferKind::Idle;
+    m_readState = 0;
+    m_writeState = 0;
+
+    TransferOutcome outcome;
+    outcome.kind = kind;
+    outcome.error = ok ? LinkError::none() : error;
+    if (!ok && outcome.error.ok())
+        outcome.error = LinkError::make(LinkErrorKind::ProtocolViolation);
+    outcome.blocksSent = m_blocksSent;
+    outcome.partlyWritten = !ok && kind == TransferKind::WriteImage && m_blocksSent > 0;
+    outcome.handedOver = !ok && outcome.error.detail == LinkErrorDetail::HandedOver;
+    m_lastOutcome = outcome;
+
+    if (ok && kind == TransferKind::ReadImage) {
+        m_readOkPending = true;
+        m_host.startTimer(LinkTimer::ReadOK, m_timings.readOkMs);
+    }
+    if (ok && kind == TransferKind::ReadInfo)
+        DecodeRadioInfoBlock(m_doc.InfoBlock, m_doc.RadioInfo);
+    if (!ok)
+        showFailure(outcome);
+    m_host.transferEnded(outcome);
+    if (ok && kind != TransferKind::ReadInfo)
+        m_host.showMessage(GetLangText(kind == TransferKind::ReadImage ? 9009 : 9010), NoticeIcon::Information);
+}
+
+// Failures the user has not seen yet: a lost device, a broken line, and above
+// all a radio left with partly written memory. A cancelled restart question
+// and the refusals (which have shown their own messages) add nothing.
+void TransferEngine::showFailure(const TransferOutcome& outcome)
+{
+    const LinkError& e = outcome.error;
+    std::string text;
+    if (e.kind == LinkErrorKind::SystemError || e.detail == LinkErrorDetail::EndlessResend)
+        text = DescribeLinkError(e);
+    if (outcome.partlyWritten) {
+        if (!text.empty())
+            text += "\r\n\r\n";
+        text += GetLangText(9522);
+    }
+    if (!text.empty())
+        m_host.showMessage(text, NoticeIcon::Warning);
+}
+
+void TransferEngine::readOkTick()
+{
+    m_host.stopTimer(LinkTimer::ReadOK);
+    if (!m_readOkPending)
+        return;
+    m_readOkPending = false;
+    if (!DecodeImage(m_doc)) {
+        // Cannot happen for a radio that passed identification; kept sound all the same.
+        m_lastOutcome.error = LinkError::make(LinkErrorKind::ProtocolViolation, LinkErrorDetail::UnknownBand);
+        m_host.showMessage(DescribeLinkError(m_lastOutcome.error), NoticeIcon::Error);
+        m_host.transferEnded(m_lastOutcome);
+        return;
+    }
+    m_doc.DocFileName = "new.dat";
+    m_doc.IsUntitled = true;
+    m_host.readCompleted();
+}

@@ -1,0 +1,288 @@
+// The transfer engine's reactions to the replies it accepts.
+#include "link/transfer_engine.h"
+
+#include "app/lang_texts.h"
+#include "app/version_list.h"
+#include "model/document.h"
+
+#include <algorithm>
+
+namespace {
+
+using LinkProtocol::ReplyKind;
+
+// A model name as compared: cut at the first NUL, trailing blanks removed.
+std::string cleanModel(const std::string& name)
+{
+    std::string s = name.substr(0, name.find('\0'));
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+void TransferEngine::bytesReceived(const std::uint8_t* data, std::size_t size)
+{
+    if (!m_awaitingReply || m_questionOpen || m_kind == TransferKind::Idle || size == 0)
+        return;
+    m_received.insert(m_received.end(), data, data + size);
+    if (m_received.size() < m_threshold)
+        return;
+    // Exactly the expected number of bytes make the frame; whatever else was
+    // buffered is dropped.
+    const Bytes frame(m_received.begin(), m_received.begin() + static_cast<std::ptrdiff_t>(m_threshold));
+    m_received.clear();
+    handleFrame(frame.data() + m_echoLength, frame.size() - m_echoLength);
+}
+
+void TransferEngine::handleFrame(const std::uint8_t* reply, std::size_t size)
+{
+    LinkProtocol::ClassifyContext context;
+    context.blockAddress = m_blockAddress;
+    context.blockLength = static_cast<std::size_t>(m_blockLength);
+    context.passwordPhase = m_kind != TransferKind::ReadInfo
+        && (m_kind == TransferKind::WriteImage ? m_writeState : m_readState) == 3;
+    const ReplyKind kind = LinkProtocol::classifyReply(reply, size, context);
+    if (kind == ReplyKind::None)
+        return;   // dropped: the reply timer decides
+    switch (m_kind) {
+    case TransferKind::ReadImage: advanceRead(kind, reply, size); break;
+    case TransferKind::WriteImage: advanceWrite(kind, reply, size); break;
+    case TransferKind::ReadInfo: advanceInfo(kind, reply, size); break;
+    case TransferKind::Idle: break;
+    }
+}
+
+void TransferEngine::advanceRead(ReplyKind kind, const std::uint8_t* reply, std::size_t)
+{
+    if (m_readState == 1 && kind == ReplyKind::Handshake) {
+        m_host.stopTimer(LinkTimer::Reply);
+        m_readState = 2;
+        SendIdentify();
+    } else if (m_readState == 2 && kind == ReplyKind::Ident) {
+        m_host.stopTimer(LinkTimer::Reply);
+        LinkProtocol::ParseIdentReply(reply, m_doc.Radio);
+        if (!identificationAcceptable())
+            return;
+        m_readState = 3;
+        SendInfoRequest();
+    } else if (m_readState == 3 && kind == ReplyKind::Info) {
+        m_host.stopTimer(LinkTimer::Reply);
+        passwordPhase(reply);
+    } else if (m_readState == 5 && kind == ReplyKind::Data) {
+        m_host.stopTimer(LinkTimer::Reply);
+        StoreBlock(reply);
+        NextReadBlock();
+    } else if (m_readState == 69 && kind == ReplyKind::Ack) {
+        EndTransfer(true);
+    }
+    // Anything else is not the awaited reply: the reply timer decides.
+}
+
+void TransferEngine::advanceWrite(ReplyKind kind, const std::uint8_t* reply, std::size_t)
+{
+    if (m_writeState == 1 && kind == ReplyKind::Handshake) {
+        m_host.stopTimer(LinkTimer::Reply);
+        m_writeState = 2;
+        SendIdentify();
+    } else if (m_writeState == 2 && kind == ReplyKind::Ident) {
+        m_host.stopTimer(LinkTimer::Reply);
+        LinkProtocol::ParseIdentReply(reply, m_doc.Radio);
+        if (!identificationAcceptable())
+            return;
+        m_writeState = 3;
+        SendInfoRequest();
+    } else if (m_writeState == 3 && kind == ReplyKind::Info) {
+        m_host.stopTimer(LinkTimer::Reply);
+        passwordPhase(reply);
+    } else if (m_writeState == 4 && kind == ReplyKind::Ack) {
+        m_host.stopTimer(LinkTimer::Reply);
+        NextWriteBlock();
+    } else if (m_writeState == 4 && kind == ReplyKind::Resend) {
+        m_host.stopTimer(LinkTimer::Reply);
+        // A resend costs no retry, but a radio that never takes the block
+        // would keep the line busy for ever.
+        if (++m_resends > MaxResends) {
+            m_stallReason = LinkError::make(LinkErrorKind::ProtocolViolation, LinkErrorDetail::EndlessResend);
+            AskRestart();
+            return;
+        }
+        SendWriteBlock();
+    } else if (m_writeState == 69 && kind == ReplyKind::Ack) {
+        EndTransfer(true);
+    }
+}
+
+void TransferEngine::advanceInfo(ReplyKind kind, const std::uint8_t* reply, std::size_t)
+{
+    m_host.stopTimer(LinkTimer::Reply);
+    if (m_readState == 1 && kind == ReplyKind::Handshake) {
+        m_readState = 3;
+        SendIdentify();
+    } else if (m_readState == 3 && kind == ReplyKind::Ident) {
+        m_readState = 5;
+        NextReadBlock();
+    } else if (m_readState == 5 && kind == ReplyKind::Data) {
+        StoreBlock(reply);
+        NextReadBlock();
+    } else if (m_readState == 69 && kind == ReplyKind::Ack) {
+        EndTransfer(true);
+    } else {
+        sendEndWithoutWaiting();
+        EndTransfer(false, LinkError::make(LinkErrorKind::ProtocolViolation));
+    }
+}
+
+// A radio whose band mode is none of CB, HF, HAM cannot be decoded: refuse it
+// before a single block is read or written.
+bool TransferEngine::identificationAcceptable()
+{
+    if (m_doc.Radio.RadioBand <= 2)
+        return true;
+    const LinkError refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::UnknownBand);
+    m_host.showMessage(DescribeLinkError(refusal), NoticeIcon::Error);
+    refuse(refusal);
+    return false;
+}
+
+void TransferEngine::refuse(const LinkError& refusal)
+{
+    sendEndWithoutWaiting();
+    EndTransfer(false, refusal);
+}
+
+void TransferEngine::passwordPhase(const std::uint8_t* reply)
+{
+    if (!LinkProtocol::CheckPassword(reply, m_password)) {
+        const int generation = m_generation;
+        m_questionOpen = true;
+        const std::optional<std::string> entered = m_host.askPassword();
+        m_questionOpen = false;
+        if (generation != m_generation)
+            return;
+        if (!entered) {
+            refuse(LinkError::make(LinkErrorKind::RefusedByUser, LinkErrorDetail::WrongPassword));
+            return;
+        }
+        m_password = *entered;
+        if (!LinkProtocol::CheckPassword(reply, m_password)) {
+            m_host.showMessage("PassWord Failure!", NoticeIcon::Error);
+            refuse(LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongPassword));
+            return;
+        }
+    }
+    LinkError refusal;
+    const int generation = m_generation;
+    if (!CheckRadioCompatibility(refusal)) {
+        if (generation == m_generation)
+            refuse(refusal);
+        return;
+    }
+    if (m_kind == TransferKind::WriteImage) {
+        m_writeState = 4;
+        WarnToneSupport();
+        NextWriteBlock();
+    } else {
+        m_readState = 5;
+        NextReadBlock();
+    }
+}
+
+bool TransferEngine::CheckRadioCompatibility(LinkError& refusal)
+{
+    m_host.stopTimer(LinkTimer::Reply);
+    const RadioIdentity& radio = m_doc.Radio;
+    const bool bandOk = m_kind != TransferKind::WriteImage || m_doc.BandMode == radio.RadioBand;
+    const bool modelOk = cleanModel(m_doc.ModelName) == radio.RadioModel;
+    const bool versionOk = VersionList::instance().CanHandle(VersionList::OwnVersion, radio.RadioVersion);
+    if (bandOk && modelOk && versionOk)
+        return true;
+    if (modelOk) {
+        if (versionOk) {
+            refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongBand);
+            m_host.showMessage(GetLangText(9030), NoticeIcon::Warning);
+        } else {
+            offerHandOver(refusal);
+        }
+        return false;
+    }
+    refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongModel);
+    m_host.showMessage(GetLangText(9012) + "\r\nPC is " + cleanModel(m_doc.ModelName) + "\r\nRadio is "
+                           + cleanModel(radio.RadioModel),
+                       NoticeIcon::None);
+    return false;
+}
+
+// The radio belongs to another program version. The program ends only when
+// the user agreed, the unsaved-changes question let it go, and the other
+// version really started.
+void TransferEngine::offerHandOver(LinkError& refusal)
+{
+    const std::string version = m_doc.Radio.RadioVersion;
+    refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongVersion);
+    m_questionOpen = true;
+    const NoticeAnswer handOver = m_host.ask(LinkQuestion::HandOver,
+                                             VersionMessage(VersionList::OwnVersion, version, 0),
+                                             NoticeButtons::YesNo, NoticeIcon::Question);
+    if (handOver != NoticeAnswer::Yes) {
+        m_questionOpen = false;
+        return;
+    }
+    const NoticeAnswer unsaved = m_host.ask(LinkQuestion::UnsavedChanges, GetLangText(9006),
+                                            NoticeButtons::YesNoCancel, NoticeIcon::Warning);
+    m_questionOpen = false;
+    if (unsaved == NoticeAnswer::Cancel)
+        return;
+    if (VersionList::instance().FindHandler(version).empty()) {
+        m_host.showMessage(GetLangText(9063), NoticeIcon::Information);
+        return;
+    }
+    if (!m_host.startOtherVersion(version)) {
+        m_host.showMessage(GetLangText(9526), NoticeIcon::Error);
+        return;
+    }
+    refusal.detail = LinkErrorDetail::HandedOver;
+}
+
+void TransferEngine::WarnToneSupport()
+{
+    if (!m_doc.Radio.ToneSupported)
+        m_host.showMessage("CTCSS/DCS Function is invalid,\r\nSome features will not work.", NoticeIcon::Warning);
+}
+
+void TransferEngine::StoreBlock(const std::uint8_t* reply)
+{
+    const int start = LinkProtocol::frameAddress(reply);
+    const int n = reply[3];
+    if (start < LinkProtocol::InfoStartAddress) {
+        if (start + n <= static_cast<int>(RadioImageSize))
+            std::copy(reply + 4, reply + 4 + n, m_doc.Image.data() + start);
+        showBlockProgress();
+    } else if (start - LinkProtocol::InfoStartAddress + n <= static_cast<int>(RadioInfoBlockSize)) {
+        std::copy(reply + 4, reply + 4 + n, m_doc.InfoBlock.data() + (start - LinkProtocol::InfoStartAddress));
+    }
+}
+
+void TransferEngine::NextReadBlock()
+{
+    m_blockAddress += m_blockLength;
+    if (m_blockAddress >= m_endAddress) {
+        m_readState = 69;
+        SendEnd();
+    } else {
+        SendReadRequest();
+    }
+}
+
+void TransferEngine::NextWriteBlock()
+{
+    m_blockAddress += m_blockLength;
+    m_resends = 0;
+    if (m_blockAddress >= m_endAddress) {
+        m_writeState = 69;
+        SendEnd();
+    } else {
+        SendWriteBlock();
+    }
+}
