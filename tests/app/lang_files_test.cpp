@@ -1,0 +1,544 @@
+#include "app/lang_texts.h"
+#include "test_support.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The shipped language files must give every text number the program looks up
+// a value, in the section the lookup reads, short enough to survive the lookup
+// uncut; and every number the source code looks up must be in the checked-in
+// list data/language/text_numbers.txt that both files are held against.
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path SourceDir = BRISKO7_SOURCE_DIR;
+const fs::path LanguageDir = SourceDir / "data" / "language";
+constexpr std::size_t TextLimit = 254;
+
+using Problems = std::vector<std::string>;
+
+std::string joined(const Problems& problems)
+{
+    std::string text;
+    for (const auto& p : problems)
+        text += "\n  " + p;
+    return text;
+}
+
+std::string readAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+std::string trim(const std::string& s)
+{
+    const auto b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
+}
+
+bool isNumber(const std::string& s)
+{
+    return !s.empty() && s.size() <= 9
+        && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+// Number of UTF-8 characters, or -1 when the bytes are no valid UTF-8.
+long utf8Length(const std::string& s)
+{
+    long count = 0;
+    for (std::size_t i = 0; i < s.size(); ++count) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (n == 0 || i + n > s.size())
+            return -1;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return -1;
+        i += n;
+    }
+    return count;
+}
+
+// --- the list of text numbers -------------------------------------------------
+
+struct NumberList {
+    std::set<int> numbers;
+    Problems problems;
+};
+
+// Lines "<number> <where it is used>", ascending; "#" lines are comments.
+NumberList readNumberList(const fs::path& path)
+{
+    NumberList list;
+    std::istringstream lines(readAll(path));
+    std::string line;
+    int lineNo = 0;
+    int previous = -1;
+    while (std::getline(lines, line)) {
+        ++lineNo;
+        const std::string t = trim(line);
+        if (t.empty() || t.front() == '#')
+            continue;
+        const auto space = t.find(' ');
+        const std::string key = t.substr(0, space);
+        if (!isNumber(key) || space == std::string::npos || trim(t.substr(space)).empty()) {
+            list.problems.push_back("line " + std::to_string(lineNo) + ": not \"<number> <use>\": " + t);
+            continue;
+        }
+        const int number = std::stoi(key);
+        if (number <= previous)
+            list.problems.push_back("line " + std::to_string(lineNo) + ": " + key + " is not above the number before it");
+        previous = number;
+        list.numbers.insert(number);
+    }
+    return list;
+}
+
+// --- the language files, read line by line ------------------------------------
+
+struct LanguageFile {
+    bool hasBom = false;
+    std::map<int, std::string> values;  // raw values, trimmed, not cut
+    Problems problems;                  // placement, length and encoding faults
+};
+
+LanguageFile scanLanguageFile(const fs::path& path)
+{
+    LanguageFile file;
+    std::string text = readAll(path);
+    file.hasBom = text.rfind("\xEF\xBB\xBF", 0) == 0;
+    if (file.hasBom)
+        text.erase(0, 3);
+    std::istringstream lines(text);
+    std::string line;
+    std::string section;
+    bool inSection = false;
+    int lineNo = 0;
+    while (std::getline(lines, line)) {
+        ++lineNo;
+        const std::string at = "line " + std::to_string(lineNo) + ": ";
+        const std::string t = trim(line);
+        if (t.empty() || t.front() == ';' || t.front() == '#')
+            continue;
+        if (t.front() == '[' && t.find(']') != std::string::npos) {
+            section = trim(t.substr(1, t.find(']') - 1));
+            inSection = true;
+            continue;
+        }
+        const auto eq = t.find('=');
+        const std::string key = eq == std::string::npos ? t : trim(t.substr(0, eq));
+        if (eq == std::string::npos || !isNumber(key)) {
+            file.problems.push_back(at + "not \"<number>=<text>\": " + t);
+            continue;
+        }
+        const int number = std::stoi(key);
+        const std::string value = trim(t.substr(eq + 1));
+        if (!inSection || section != LangTexts::sectionOf(number))
+            file.problems.push_back(at + key + " stands in [" + section + "], the lookup reads ["
+                                    + LangTexts::sectionOf(number) + "]");
+        if (file.values.count(number))
+            file.problems.push_back(at + key + " is given twice");
+        const long length = utf8Length(value);
+        if (length < 0)
+            file.problems.push_back(at + key + " is not valid UTF-8");
+        else if (static_cast<std::size_t>(length) > TextLimit)
+            file.problems.push_back(at + key + " has " + std::to_string(length) + " characters, more than "
+                                    + std::to_string(TextLimit));
+        file.values.emplace(number, value);
+    }
+    return file;
+}
+
+// Numbers of the list that the program's own lookup answers with an empty text.
+Problems missingTexts(const fs::path& path, const std::set<int>& numbers)
+{
+    Problems problems;
+    for (const int n : numbers)
+        if (LangTexts::lookup(path.string(), n).empty())
+            problems.push_back(std::to_string(n) + " has no text");
+    return problems;
+}
+
+Problems unlistedKeys(const LanguageFile& file, const std::set<int>& numbers)
+{
+    Problems problems;
+    for (const auto& [n, value] : file.values)
+        if (!numbers.count(n))
+            problems.push_back(std::to_string(n) + " is not in text_numbers.txt");
+    return problems;
+}
+
+// Every menu caption has one access key ("Save &As..." has 'a'; "&&" is a
+// plain "&"), unique among the entries of its menu (numbers sharing the
+// hundreds) and among the menu titles (the xx00 numbers).
+Problems menuAccessKeyProblems(const LanguageFile& file)
+{
+    Problems problems;
+    std::map<int, std::map<char, int>> seen;  // menu (-1 for the titles) -> key -> number
+    for (const auto& [n, caption] : file.values) {
+        if (n < 10000 || n > 10999)
+            continue;
+        std::string keys;
+        for (std::size_t i = 0; i + 1 < caption.size(); ++i)
+            if (caption[i] == '&' && caption[++i] != '&')
+                keys += static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i])));
+        if (keys.size() != 1) {
+            problems.push_back(std::to_string(n) + " \"" + caption + "\" has " + std::to_string(keys.size())
+                               + " access keys");
+            continue;
+        }
+        const auto [it, fresh] = seen[n % 100 == 0 ? -1 : n / 100].emplace(keys[0], n);
+        if (!fresh)
+            problems.push_back(std::to_string(n) + " and " + std::to_string(it->second) + " share the access key '"
+                               + keys + "'");
+    }
+    return problems;
+}
+
+// --- literal text numbers in the source code ----------------------------------
+
+struct TextUse {
+    int number;
+    int line;
+};
+
+int lineOf(const std::string& code, std::size_t offset)
+{
+    return 1 + static_cast<int>(std::count(code.begin(), code.begin() + static_cast<long>(offset), '\n'));
+}
+
+// The code with comments blanked and string and character literals emptied
+// ("abc" becomes ""), line breaks kept, so that numbers in prose or in
+// frequency texts are not taken for text numbers.
+std::string codeOnly(const std::string& code)
+{
+    std::string out;
+    out.reserve(code.size());
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        const char c = code[i];
+        const char next = i + 1 < code.size() ? code[i + 1] : '\0';
+        if (c == '/' && next == '/') {
+            while (i < code.size() && code[i] != '\n')
+                ++i;
+            if (i < code.size())
+                out += '\n';
+        } else if (c == '/' && next == '*') {
+            for (i += 2; i < code.size() && !(code[i] == '*' && i + 1 < code.size() && code[i + 1] == '/'); ++i)
+                if (code[i] == '\n')
+                    out += '\n';
+            ++i;
+        } else if (c == '"' || c == '\'') {
+            out += c;
+            for (++i; i < code.size() && code[i] != c && code[i] != '\n'; ++i)
+                if (code[i] == '\\')
+                    ++i;
+            out += c;
+            if (i < code.size() && code[i] == '\n')
+                out += '\n';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool isTextNumber(long n)
+{
+    return n >= 9000 && n < 32000;
+}
+
+void addNumbersIn(const std::string& code, std::size_t begin, std::size_t end, std::vector<TextUse>& uses)
+{
+    static const std::regex literal(R"(\b\d+\b)");
+    const auto first = code.begin() + static_cast<long>(begin);
+    for (std::sregex_iterator it(first, code.begin() + static_cast<long>(end), literal), stop; it != stop; ++it) {
+        const std::string digits = (*it)[0].str();
+        if (digits.size() <= 6 && isTextNumber(std::stol(digits)))
+            uses.push_back({std::stoi(digits), lineOf(code, begin + static_cast<std::size_t>(it->position()))});
+    }
+}
+
+// The arguments of the call whose "(" stands just before `begin`, split at
+// the commas outside nested brackets, as (first, last) offsets into the code.
+std::vector<std::pair<std::size_t, std::size_t>> callArguments(const std::string& code, std::size_t begin)
+{
+    std::vector<std::pair<std::size_t, std::size_t>> args;
+    std::size_t start = begin;
+    int depth = 0;
+    for (std::size_t i = begin; i < code.size(); ++i) {
+        const char c = code[i];
+        if (c == '(' || c == '{' || c == '[') {
+            ++depth;
+        } else if ((c == ')' || c == '}' || c == ']') && depth > 0) {
+            --depth;
+        } else if (c == ')' || (c == ',' && depth == 0)) {
+            args.emplace_back(start, i);
+            if (c == ')')
+                break;
+            start = i + 1;
+        }
+    }
+    return args;
+}
+
+// GetLangText(...), LangText(...) and every other *LangText* call: the number
+// that opens the argument (whatever its value) and every text number in it,
+// as in GetLangText(9026 + kind) or GetLangText(ok ? 9009 : 9010).
+void addLookupCalls(const std::string& code, std::vector<TextUse>& uses)
+{
+    static const std::regex call(R"(\b\w*[Ll]ang[Tt]ext\w*\s*\(\s*)");
+    for (std::sregex_iterator it(code.begin(), code.end(), call), stop; it != stop; ++it) {
+        const std::size_t begin = static_cast<std::size_t>(it->position() + it->length());
+        const auto args = callArguments(code, begin);
+        const std::size_t end = args.empty() ? begin : args.back().second;
+        const std::size_t digits = code.find_first_not_of("0123456789", begin);
+        if (digits > begin && digits - begin <= 6 && !isTextNumber(std::stol(code.substr(begin, digits - begin))))
+            uses.push_back({std::stoi(code.substr(begin, digits - begin)), lineOf(code, begin)});
+        addNumbersIn(code, begin, end, uses);
+    }
+}
+
+// A helper whose name speaks of texts, labels, captions, titles, pages,
+// tooltips, items, headers, buttons, menu entries or questions, called with a
+// text number as a whole argument: setButtonText(w, "CommandOK", 9017).
+void addHelperCalls(const std::string& code, std::vector<TextUse>& uses)
+{
+    static const std::regex call(R"(\b(\w+)\s*\()");
+    static const std::regex helperName(
+        R"(text|label|caption|title|page|tooltip|item|header|button|entry|confirm|ask|message|question|notice|prompt)",
+        std::regex::icase);
+    static const std::regex lookupName(R"([Ll]ang[Tt]ext)");
+    for (std::sregex_iterator it(code.begin(), code.end(), call), stop; it != stop; ++it) {
+        const std::string name = (*it)[1].str();
+        if (!std::regex_search(name, helperName) || std::regex_search(name, lookupName))
+            continue;
+        for (auto [first, last] : callArguments(code, static_cast<std::size_t>(it->position() + it->length()))) {
+            const std::string arg = trim(code.substr(first, last - first));
+            if (isNumber(arg))
+                addNumbersIn(code, first, last, uses);
+        }
+    }
+}
+
+// Text numbers kept in the code's own tables: constants and arrays named after
+// texts (BadFreqTextNumber = 9021, dealerTexts[] = {21013, ...}), rows that
+// pair a control name with its text ({"mnuFile", 10000}) and switches that map
+// a case to its text (case Detail::DeviceLost: return 9521;).
+void addTextTables(const std::string& code, std::vector<TextUse>& uses)
+{
+    static const std::regex namedTexts(R"(\b\w*[Tt]ext\w*\s*(?:\[\s*\])?\s*=\s*([^;]*);)");
+    static const std::regex namedRow(R"(\{\s*""\s*,\s*(\d+))");
+    static const std::regex caseReturn(R"(\bcase\s+[\w:]+\s*:\s*return\s+(\d+)\s*;)");
+    for (const auto* pattern : {&namedTexts, &namedRow, &caseReturn})
+        for (std::sregex_iterator it(code.begin(), code.end(), *pattern), stop; it != stop; ++it) {
+            const auto at = static_cast<std::size_t>(it->position(1));
+            addNumbersIn(code, at, at + static_cast<std::size_t>(it->length(1)), uses);
+        }
+}
+
+// Every number the code looks up by literal, in the forms above, with its line.
+std::vector<TextUse> literalTextNumbers(const std::string& source)
+{
+    const std::string code = codeOnly(source);
+    std::vector<TextUse> uses;
+    addLookupCalls(code, uses);
+    addHelperCalls(code, uses);
+    addTextTables(code, uses);
+    return uses;
+}
+
+struct SourceScan {
+    std::size_t files = 0;
+    std::size_t uses = 0;
+    Problems unlisted;
+};
+
+SourceScan scanSources(const std::set<int>& numbers)
+{
+    SourceScan scan;
+    for (const auto& entry : fs::recursive_directory_iterator(SourceDir / "src")) {
+        const auto ext = entry.path().extension();
+        if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h"))
+            continue;
+        ++scan.files;
+        for (const auto& use : literalTextNumbers(readAll(entry.path()))) {
+            ++scan.uses;
+            if (!numbers.count(use.number))
+                scan.unlisted.push_back(fs::relative(entry.path(), SourceDir).string() + ":"
+                                        + std::to_string(use.line) + ": " + std::to_string(use.number));
+        }
+    }
+    return scan;
+}
+
+const std::set<int>& listedNumbers()
+{
+    static const NumberList list = readNumberList(LanguageDir / "text_numbers.txt");
+    return list.numbers;
+}
+
+// --- the checked-in files -------------------------------------------------------
+
+TEST(TextNumberList, IsWellFormedAscendingAndCoversTheLookupRange)
+{
+    const NumberList list = readNumberList(LanguageDir / "text_numbers.txt");
+    EXPECT_TRUE(list.problems.empty()) << joined(list.problems);
+    ASSERT_FALSE(list.numbers.empty());
+    // The shared button captions every dialog and editor sets.
+    for (const int n : {9017, 9018, 9023, 9025})
+        EXPECT_TRUE(list.numbers.count(n)) << n;
+}
+
+class ShippedLanguageFile : public ::testing::TestWithParam<const char*> {
+protected:
+    fs::path path() const { return LanguageDir / GetParam(); }
+};
+
+TEST_P(ShippedLanguageFile, HasATextForEveryListedNumberAndNoOther)
+{
+    ASSERT_TRUE(fs::exists(path())) << path();
+    const Problems missing = missingTexts(path(), listedNumbers());
+    EXPECT_TRUE(missing.empty()) << GetParam() << joined(missing);
+    const Problems extra = unlistedKeys(scanLanguageFile(path()), listedNumbers());
+    EXPECT_TRUE(extra.empty()) << GetParam() << joined(extra);
+}
+
+TEST_P(ShippedLanguageFile, FilesEveryKeyInItsSectionOnceAndWithinTheLengthLimit)
+{
+    ASSERT_TRUE(fs::exists(path())) << path();
+    const LanguageFile file = scanLanguageFile(path());
+    EXPECT_FALSE(file.hasBom) << GetParam();
+    EXPECT_TRUE(file.problems.empty()) << GetParam() << joined(file.problems);
+}
+
+TEST_P(ShippedLanguageFile, GivesEachMenuEntryOneUniqueAccessKey)
+{
+    const Problems problems = menuAccessKeyProblems(scanLanguageFile(path()));
+    EXPECT_TRUE(problems.empty()) << GetParam() << joined(problems);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguageFile, ::testing::Values("english.ini", "chinese.ini"));
+
+TEST(SourceTextLookups, EveryLiteralNumberInTheCodeIsListed)
+{
+    const SourceScan scan = scanSources(listedNumbers());
+    RecordProperty("source_files", static_cast<int>(scan.files));
+    RecordProperty("literal_lookups", static_cast<int>(scan.uses));
+    EXPECT_GT(scan.files, 0u);
+    EXPECT_GT(scan.uses, 0u) << "no text lookup found in src/: the scanner no longer matches the code";
+    EXPECT_TRUE(scan.unlisted.empty()) << "numbers looked up but missing from text_numbers.txt:"
+                                       << joined(scan.unlisted);
+}
+
+// --- the checks themselves catch the faults they are there for -----------------
+
+class LanguageFileChecks : public TempDirTest {};
+
+TEST_F(LanguageFileChecks, ReportMissingMisplacedDuplicateLongAndUnlistedTexts)
+{
+    const std::string tooLong(TextLimit + 1, 'x');
+    writeFile("bad.ini", "[Msg]\n9017=OK\n9017=OK again\n12000=Title\n[Main]\n12001=" + tooLong
+                             + "\n12002=\n12999=stale\nnot a key line\n");
+    const LanguageFile file = scanLanguageFile(path("bad.ini"));
+    const std::string problems = joined(file.problems);
+    EXPECT_NE(problems.find("9017 is given twice"), std::string::npos) << problems;
+    EXPECT_NE(problems.find("12000 stands in [Msg]"), std::string::npos) << problems;
+    EXPECT_NE(problems.find("12001 has 255 characters"), std::string::npos) << problems;
+    EXPECT_NE(problems.find("not \"<number>=<text>\""), std::string::npos) << problems;
+    EXPECT_EQ(file.problems.size(), 4u) << problems;
+
+    // 12000 is misplaced and 12002 empty, so the lookup finds neither.
+    const Problems missing = missingTexts(path("bad.ini"), {9017, 12000, 12001, 12002});
+    EXPECT_EQ(missing, (Problems{"12000 has no text", "12002 has no text"}));
+    EXPECT_EQ(unlistedKeys(file, {9017, 12000, 12001, 12002}), (Problems{"12999 is not in text_numbers.txt"}));
+}
+
+TEST_F(LanguageFileChecks, CountCharactersNotBytesAndRefuseBrokenUtf8)
+{
+    std::string chinese;
+    for (std::size_t i = 0; i < TextLimit; ++i)
+        chinese += "\xE4\xB8\xAD";  // one character, three bytes
+    writeFile("zh.ini", "\xEF\xBB\xBF[Msg]\n9001=" + chinese + "\n9002=\xE4\xB8\n");
+    const LanguageFile file = scanLanguageFile(path("zh.ini"));
+    EXPECT_TRUE(file.hasBom);
+    EXPECT_EQ(file.problems, (Problems{"line 3: 9002 is not valid UTF-8"}));
+}
+
+TEST_F(LanguageFileChecks, ReportMenuEntriesWithoutOrWithClashingAccessKeys)
+{
+    writeFile("menu.ini", "[Menu]\n10000=&File\n10001=&New\n10002=&Open...\n10003=Save\n10004=Save &As && &Close\n"
+                          "10100=&Model\n10101=&Information\n10200=&Fine\n10201=&New\n");
+    const Problems problems = menuAccessKeyProblems(scanLanguageFile(path("menu.ini")));
+    EXPECT_EQ(problems, (Problems{"10003 \"Save\" has 0 access keys", "10004 \"Save &As && &Close\" has 2 access keys",
+                                  "10200 and 10000 share the access key 'f'"}));
+}
+
+TEST_F(LanguageFileChecks, ReportNumberListLinesOutOfOrderOrWithoutUse)
+{
+    writeFile("list.txt", "# comment\n9001 first\n9003 third\n9002 second\n9004\n\n9005 fifth\n");
+    const NumberList list = readNumberList(path("list.txt"));
+    EXPECT_EQ(list.numbers, (std::set<int>{9001, 9002, 9003, 9005}));
+    EXPECT_EQ(list.problems, (Problems{"line 4: 9002 is not above the number before it",
+                                       "line 5: not \"<number> <use>\": 9004"}));
+}
+
+TEST(SourceTextLookupScanner, FindsEveryFormOfLiteralLookup)
+{
+    const std::string code = "setWindowTitle(LangText(24000));\n"
+                             "std::string t = GetLangText( 9062 );\n"
+                             "setWindowTitle(LangText(9026 + m_kind));\n"
+                             "m_host.showMessage(GetLangText(ok ? 9009 : 9010));\n"
+                             "setButtonText(window, \"CommandOK\", 9017);\n"
+                             "addPage(root, \"N1\",\n"
+                             "        12001);\n"
+                             "inline constexpr int BadFreqTextNumber = 9021;\n"
+                             "const int dealerTexts[] = {21013, 21014};\n"
+                             "{\"mnuFile\", 10000}, {\"NewFile\", 11000, Command::ToolbarNew},\n"
+                             "case LinkErrorDetail::DeviceLost: return 9521;\n"
+                             "if (!confirm(question(LinkQuestion::ConfirmRead), 9004)) {\n"
+                             "/* a comment over\n"
+                             "   two lines */ const char* s = \"x\\\"y\";\n"
+                             "label->setText(GetLangText(5));\n";
+    std::vector<int> numbers;
+    std::vector<int> lines;
+    for (const auto& use : literalTextNumbers(code)) {
+        numbers.push_back(use.number);
+        lines.push_back(use.line);
+    }
+    EXPECT_EQ(numbers, (std::vector<int>{24000, 9062, 9026, 9009, 9010, 5, 9017, 12001, 9004, 9021, 21013, 21014,
+                                         10000, 11000, 9521}));
+    EXPECT_EQ(lines, (std::vector<int>{1, 2, 3, 4, 4, 15, 5, 7, 12, 8, 9, 9, 10, 10, 11}));
+}
+
+TEST(SourceTextLookupScanner, IgnoresNumbersThatAreNoTexts)
+{
+    const std::string code = "resize(twips(12500), twips(9500));\n"
+                             "setSlotFrequency(image, slot, 28000);\n"
+                             "addItem(QString::number(10000));\n"
+                             "static constexpr int DefaultHeight = 9500;\n"
+                             "constexpr std::size_t TextValueLimit = 254;\n"
+                             "setText(name, 12);\n"
+                             "m_port.setBaudRate(9600);\n"
+                             "// GetLangText(9999) in a comment\n"
+                             "/* setButtonText(w, \"x\", 9998) */\n"
+                             "addItem(\"27.185000\"); addLabel(\"12000\");\n";
+    const auto uses = literalTextNumbers(code);
+    EXPECT_TRUE(uses.empty()) << uses.size() << " found, the first " << (uses.empty() ? 0 : uses.front().number);
+}
+
+}  // namespace
