@@ -56,3 +56,5 @@ private:
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_threshold = 0;
 };
+
+Q_DECLARE_METATYPE(LinkError)
