@@ -1,7 +1,36 @@
+// The desktop program: start-up, splash window, main window.
+
+#include "app/app_state.h"
+#include "app/frm_main.h"
+#include "app/frm_splash.h"
+#include "app/start_up.h"
+#include "link/link_commands.h"
+#include "model/document.h"
+
 #include <QApplication>
+#include <QLocale>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setOrganizationName(QStringLiteral("brisko7"));
+    QApplication::setApplicationName(QStringLiteral("brisko7"));
+
+    // The one document of this run; every window works on it.
+    Document doc;
+    StartUpBeforeSplash(doc, StartUpInput{QApplication::applicationDirPath().toStdString(),
+                                          QLocale::system().name().toStdString()});
+
+    std::unique_ptr<frmMain> mainWindow;
+    frmSplash splash(QString::fromStdString(SplashPicturePath()), [&] {
+        mainWindow = std::make_unique<frmMain>(doc);
+        registerLinkCommands(*mainWindow, doc);
+        mainWindow->show();
+    });
+    splash.show();
+    StartUpAfterSplash();
+
+    return app.exec();
 }

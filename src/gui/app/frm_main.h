@@ -158,10 +158,11 @@ private:
     void refreshWindowMenu();
     void onTreeNode(const QString& key);
     void openChannelWindow();
+    bool completeSave();
+    QString placementTitle() const;
     void NewDocTimer_Timer();
     void serveCommand(Command command);
     bool saveToCurrentFile();
-    bool saveUnsavedForReplace();
     void storePlacement();
     void restorePlacement();
 
@@ -180,10 +181,13 @@ private:
     QHash<QString, QMenu*> m_menus;          // by object name
     QHash<QString, QAction*> m_entries;      // menu entries by object name
     QHash<QString, QAction*> m_toolbarKeys;  // toolbar buttons by key
+    std::vector<QAction*> m_chEditToolItems;  // toolbar positions 11 to 19
+    std::vector<QAction*> m_chEditEntries;    // entries 10801..10808
     std::map<Command, CommandSlot> m_commands;
     std::vector<std::function<void()>> m_commitHooks;
     std::vector<std::function<void()>> m_exitHooks;
     bool m_transferRunning = false;
     bool m_quitAtOnce = false;
     bool m_exitDone = false;
+    bool m_loading = false;
 };

@@ -1,0 +1,186 @@
+// The document commands of the main window: New, Open, Save, Save As and the
+// initial settings, with the questions that protect unsaved work.
+
+#include "app/frm_main.h"
+
+#include "app/app_state.h"
+#include "app/data_file.h"
+#include "app/lang_text.h"
+#include "app/paths.h"
+#include "app/ui_prompts.h"
+#include "model/document.h"
+#include "model/document_compare.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+NoticeAnswer askUnsavedChanges()
+{
+    return UiPrompts::current().ask(LangText(9006), NoticeButtons::YesNoCancel, NoticeIcon::Warning);
+}
+
+// A name typed without an extension gets the data files' ".dat".
+QString withDataSuffix(const QString& path)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".dat") : path;
+}
+
+}  // namespace
+
+bool frmMain::saveToCurrentFile()
+{
+    const bool saved = SaveDocument(m_doc, m_notifier);
+    if (saved)
+        m_doc.IsUntitled = false;
+    ShowMainTxt();
+    return saved;
+}
+
+bool frmMain::completeSave()
+{
+    // An untitled document has no file of its own yet: ask where it goes
+    // rather than writing "new.dat" into whatever the current folder is.
+    if (m_doc.IsUntitled)
+        return mnuFileSaveAs_Click();
+    return saveToCurrentFile();
+}
+
+bool frmMain::askSaveChanges()
+{
+    commitPendingEdits();
+    if (!IsDataChanged(m_doc))
+        return true;
+    switch (askUnsavedChanges()) {
+    case NoticeAnswer::Yes:
+        return completeSave();
+    case NoticeAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    commitPendingEdits();
+    if (IsDataChanged(m_doc)) {
+        // No and Cancel save nothing; the next question still lets the user
+        // keep the document. Yes must end in a completed save.
+        if (askUnsavedChanges() == NoticeAnswer::Yes && !completeSave()) {
+            m_doc.InitRequest = false;
+            return;
+        }
+    }
+    if (UiPrompts::current().ask(LangText(9026), NoticeButtons::OkCancel, NoticeIcon::Warning) == NoticeAnswer::Ok) {
+        LoadNewDoc();
+        return;
+    }
+    // A cancelled initial-settings command must not leave its request behind.
+    m_doc.InitRequest = false;
+}
+
+void frmMain::toolbarNew_Click()
+{
+    // The toolbar's New asks nothing else, but never drops unsaved edits.
+    if (askSaveChanges())
+        LoadNewDoc();
+}
+
+void frmMain::MnuInit_Click()
+{
+    m_doc.InitRequest = true;
+    mnuFileNew_Click();
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    if (!askSaveChanges())
+        return;
+    const QString preset = m_doc.IsUntitled ? QString() : QString::fromStdString(m_doc.DocFileName);
+    const QString path = UiPrompts::current().openFileName(fileFilter(), preset);
+    if (path.isEmpty())
+        return;
+    CloseCurAllWindows();
+    // The document takes the file's name only once the file has been opened.
+    const OpenResult result = OpenDocument(m_doc, path.toStdString(), m_notifier);
+    switch (result.outcome) {
+    case OpenOutcome::Opened:
+        m_doc.IsUntitled = false;
+        openChannelWindow();
+        ShowMainTxt();
+        Change_Language();
+        m_mdiArea->cascadeSubWindows();
+        break;
+    case OpenOutcome::HandOver:
+        handOverAndQuit(result.handOverVersion);
+        break;
+    case OpenOutcome::Refused:
+        break;
+    }
+}
+
+bool frmMain::mnuFileSave_Click()
+{
+    commitPendingEdits();
+    if (m_doc.IsUntitled)
+        return mnuFileSaveAs_Click();
+    const QString question = QLatin1Char('"') + QString::fromStdString(FileNameOfPath(m_doc.DocFileName))
+                             + QLatin1Char('"') + LangText(9007);
+    if (UiPrompts::current().ask(question, NoticeButtons::OkCancel, NoticeIcon::Question) != NoticeAnswer::Ok)
+        return false;
+    return saveToCurrentFile();
+}
+
+bool frmMain::mnuFileSaveAs_Click()
+{
+    commitPendingEdits();
+    QString preset = QString::fromStdString(m_doc.DocFileName);
+    if (m_doc.IsUntitled) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        preset = QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(preset);
+    }
+    const QString chosen = UiPrompts::current().saveFileName(fileFilter(), preset);
+    if (chosen.isEmpty())
+        return false;
+    // A failed save keeps the old name, so that the next Save does not aim
+    // at a file that was never written.
+    const std::string previous = m_doc.DocFileName;
+    m_doc.DocFileName = withDataSuffix(chosen).toStdString();
+    if (saveToCurrentFile())
+        return true;
+    m_doc.DocFileName = previous;
+    ShowMainTxt();
+    return false;
+}
+
+void frmMain::LoadNewDoc()
+{
+    CloseCurAllWindows();
+    m_newDocTimer->start();
+}
+
+void frmMain::NewDocTimer_Timer()
+{
+    m_newDocTimer->stop();
+    InitDocument(m_doc, AppState::instance().initFolder());
+    SetMainTexts();
+    openChannelWindow();
+    ShowMainTxt();
+    m_mdiArea->cascadeSubWindows();
+    m_doc.InitRequest = false;
+}
+
+void frmMain::LoadNewDoc2()
+{
+    InitDocument(m_doc, AppState::instance().initFolder());
+    SetMainTexts();
+    // While the main window loads, the channel window opens once the event loop runs.
+    if (!m_loading)
+        openChannelWindow();
+    ShowMainTxt();
+}

@@ -1,0 +1,338 @@
+// The main window's menus, toolbar and status bar, and the texts they show.
+
+#include "app/frm_main.h"
+
+#include "app/app_state.h"
+#include "app/data_file.h"
+#include "app/fallback_icons.h"
+#include "app/lang_text.h"
+#include "app/paths.h"
+#include "app/tree_pane.h"
+#include "freq/band_range.h"
+#include "model/document.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <tuple>
+
+namespace {
+
+struct MenuText {
+    const char* name;
+    int textNumber;
+};
+
+// Every menu with its text, in the order of the menu bar.
+constexpr MenuText MenuTexts[] = {
+    {"mnuFile", 10000},    {"mnuModel", 10100}, {"mnuEdit", 10200},   {"MnuCHEdit", 10800},
+    {"mnuProgram", 10300}, {"mnuSet", 10400},   {"mnuView", 10500},   {"mnuWindow", 10600},
+    {"mnuHelp", 10700},
+};
+
+// Every menu entry that carries a text number.
+constexpr MenuText EntryTexts[] = {
+    {"mnuFileNew", 10001},       {"mnuFileOpen", 10002},      {"mnuFileSave", 10003},
+    {"mnuFileSaveAs", 10004},    {"mnuFileExit", 10006},      {"mnuModelInfo", 10101},
+    {"mnuChannelInfo", 10201},   {"mnuOptFeature", 10202},    {"mnuToneTips", 10221},
+    {"MnuDTMF", 10204},          {"MnuKey", 10208},           {"MnuLocalInfo", 10207},
+    {"mnuReadFromRadio", 10301}, {"mnuWriteToRadio", 10302},  {"MnuProPassWord", 10303},
+    {"mnuComm", 10401},          {"mnuLanguage", 10402},      {"MnuInit", 10403},
+    {"mnuTreeView", 10501},      {"mnuViewToolbar", 10502},   {"mnuViewStatusBar", 10503},
+    {"mnuWindowCascade", 10601}, {"mnuCloseAll", 10602},      {"mnuHelpTopic", 10701},
+    {"mnuHelpAbout", 10702},
+};
+
+// The three window arrangements that keep their own captions.
+constexpr struct {
+    const char* name;
+    const char* caption;
+} FixedWindowEntries[] = {
+    {"mnuWindowTileHorizontal", "Tile Windows &Horizontally"},
+    {"mnuWindowTileVertical", "Tile Windows &Vertically"},
+    {"mnuWindowArrangeIcons", "&Arrange Icons"},
+};
+
+// The toolbar: 20 positions; an empty key is a separator.
+struct ToolbarPosition {
+    const char* key;
+    int tooltip;
+    Command command;
+};
+
+constexpr ToolbarPosition ToolbarPositions[] = {
+    {"NewFile", 11000, Command::ToolbarNew},        {"OpenFile", 11001, Command::FileOpen},
+    {"SaveFile", 11002, Command::FileSave},         {"", 0, Command::Print},
+    {"Print", 11003, Command::Print},               {"", 0, Command::Print},
+    {"ReadRadio", 11004, Command::ReadFromRadio},   {"CommSet", 11005, Command::CommSet},
+    {"WriteRadio", 11006, Command::WriteToRadio},   {"", 0, Command::Print},
+    {"BtnCHCut", 11010, Command::Print},            {"BtnCHCopy", 11011, Command::Print},
+    {"BtnCHPaste", 11012, Command::Print},          {"", 0, Command::Print},
+    {"BtnCHInsert", 11013, Command::Print},         {"BtnCHDelete", 11014, Command::Print},
+    {"BtnCHMoveUp", 11015, Command::Print},         {"BtnCHMoveDown", 11016, Command::Print},
+    {"", 0, Command::Print},                        {"About", 11007, Command::About},
+};
+
+// Positions 11 to 19 belong to the channel window's editing commands.
+constexpr int FirstChEditPosition = 11;
+constexpr int LastChEditPosition = 19;
+
+bool isChannelEditKey(const QString& key)
+{
+    return key.startsWith(QStringLiteral("BtnCH"));
+}
+
+}  // namespace
+
+QAction* frmMain::addEntry(QMenu* menu, const char* name, int textNumber, Command command)
+{
+    auto* action = menu->addAction(LangText(textNumber));
+    action->setObjectName(QString::fromLatin1(name));
+    m_entries.insert(action->objectName(), action);
+    bind(command, action);
+    return action;
+}
+
+void frmMain::bind(Command command, QAction* action)
+{
+    m_commands[command].actions.push_back(action);
+    connect(action, &QAction::triggered, this, [this, command] { serveCommand(command); });
+}
+
+void frmMain::buildMenus()
+{
+    for (const MenuText& m : MenuTexts) {
+        QMenu* menu = menuBar()->addMenu(LangText(m.textNumber));
+        menu->setObjectName(QString::fromLatin1(m.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(m.name) + QStringLiteral("Action"));
+        m_menus.insert(menu->objectName(), menu);
+    }
+    m_mnuWindow = m_menus.value(QStringLiteral("mnuWindow"));
+    m_mnuCHEdit = m_menus.value(QStringLiteral("MnuCHEdit"));
+    buildFileMenu();
+    buildEditMenus();
+    buildSettingsMenus();
+    buildWindowMenu();
+}
+
+void frmMain::buildFileMenu()
+{
+    QMenu* file = m_menus.value(QStringLiteral("mnuFile"));
+    addEntry(file, "mnuFileNew", 10001, Command::FileNew)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addEntry(file, "mnuFileOpen", 10002, Command::FileOpen)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    addEntry(file, "mnuFileSave", 10003, Command::FileSave);
+    addEntry(file, "mnuFileSaveAs", 10004, Command::FileSaveAs);
+    file->addSeparator();
+    addEntry(file, "mnuFileExit", 10006, Command::FileExit);
+    addEntry(m_menus.value(QStringLiteral("mnuModel")), "mnuModelInfo", 10101, Command::ModelInfo);
+}
+
+void frmMain::buildEditMenus()
+{
+    QMenu* edit = m_menus.value(QStringLiteral("mnuEdit"));
+    addEntry(edit, "mnuChannelInfo", 10201, Command::ChannelInfo);
+    addEntry(edit, "mnuOptFeature", 10202, Command::OptFeature);
+    addEntry(edit, "mnuToneTips", 10221, Command::ToneTips);
+    addEntry(edit, "MnuDTMF", 10204, Command::Dtmf);
+    addEntry(edit, "MnuKey", 10208, Command::Key);
+    addEntry(edit, "MnuLocalInfo", 10207, Command::LocalInfo);
+    // The channel window's editing entries: no command of the main window.
+    for (int i = 0; i < 8; ++i) {
+        QAction* entry = m_mnuCHEdit->addAction(LangText(10801 + i));
+        entry->setObjectName(QStringLiteral("MnuCHEdit%1").arg(i + 1));
+        m_chEditEntries.push_back(entry);
+    }
+}
+
+void frmMain::buildSettingsMenus()
+{
+    QMenu* program = m_menus.value(QStringLiteral("mnuProgram"));
+    addEntry(program, "mnuReadFromRadio", 10301, Command::ReadFromRadio)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    addEntry(program, "mnuWriteToRadio", 10302, Command::WriteToRadio)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    addEntry(program, "MnuProPassWord", 10303, Command::ProPassWord)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    QMenu* set = m_menus.value(QStringLiteral("mnuSet"));
+    addEntry(set, "mnuComm", 10401, Command::CommSet);
+    addEntry(set, "mnuLanguage", 10402, Command::Language);
+    addEntry(set, "MnuInit", 10403, Command::InitSettings);
+    QMenu* view = m_menus.value(QStringLiteral("mnuView"));
+    for (auto [name, number, command] : {std::tuple{"mnuTreeView", 10501, Command::TreeView},
+                                         std::tuple{"mnuViewToolbar", 10502, Command::ViewToolbar},
+                                         std::tuple{"mnuViewStatusBar", 10503, Command::ViewStatusBar}}) {
+        QAction* entry = addEntry(view, name, number, command);
+        entry->setCheckable(true);
+        entry->setChecked(true);
+    }
+    QMenu* help = m_menus.value(QStringLiteral("mnuHelp"));
+    addEntry(help, "mnuHelpTopic", 10701, Command::HelpTopic);
+    addEntry(help, "mnuHelpAbout", 10702, Command::About);
+}
+
+void frmMain::buildWindowMenu()
+{
+    addEntry(m_mnuWindow, "mnuWindowCascade", 10601, Command::WindowCascade);
+    for (const auto& fixed : FixedWindowEntries) {
+        QAction* entry = m_mnuWindow->addAction(QString::fromLatin1(fixed.caption));
+        entry->setObjectName(QString::fromLatin1(fixed.name));
+        m_entries.insert(entry->objectName(), entry);
+    }
+    addEntry(m_mnuWindow, "mnuCloseAll", 10602, Command::CloseAll);
+    m_windowListSeparator = m_mnuWindow->addSeparator();
+    connect(m_mnuWindow, &QMenu::aboutToShow, this, &frmMain::refreshWindowMenu);
+}
+
+void frmMain::refreshWindowMenu()
+{
+    // The open child windows follow the separator, the active one checked.
+    const QList<QAction*> all = m_mnuWindow->actions();
+    for (qsizetype i = all.indexOf(m_windowListSeparator) + 1; i < all.size(); ++i) {
+        m_mnuWindow->removeAction(all[i]);
+        all[i]->deleteLater();
+    }
+    int number = 0;
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList()) {
+        if (sub->isHidden())
+            continue;
+        ++number;
+        QAction* entry = m_mnuWindow->addAction(QStringLiteral("&%1 %2").arg(number).arg(sub->windowTitle()));
+        entry->setObjectName(QStringLiteral("mnuWindowList%1").arg(number));
+        entry->setCheckable(true);
+        entry->setChecked(sub == m_mdiArea->activeSubWindow());
+        connect(entry, &QAction::triggered, this, [this, sub] { m_mdiArea->setActiveSubWindow(sub); });
+    }
+    m_windowListSeparator->setVisible(number > 0);
+}
+
+void frmMain::buildToolbar()
+{
+    m_tbToolBar = addToolBar(QString());
+    m_tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m_tbToolBar->setMovable(false);
+    m_tbToolBar->setIconSize(QSize(24, 24));
+    m_tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    int position = 0;
+    for (const ToolbarPosition& p : ToolbarPositions) {
+        ++position;
+        const QString key = QString::fromLatin1(p.key);
+        QAction* item = key.isEmpty() ? m_tbToolBar->addSeparator() : m_tbToolBar->addAction(toolbarIcon(key), QString());
+        if (!key.isEmpty()) {
+            item->setObjectName(QStringLiteral("tb") + key);
+            item->setData(key);
+            m_toolbarKeys.insert(key, item);
+            if (!isChannelEditKey(key))
+                bind(p.command, item);
+        }
+        if (position >= FirstChEditPosition && position <= LastChEditPosition)
+            m_chEditToolItems.push_back(item);
+    }
+}
+
+void frmMain::buildStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    m_panel1 = new QLabel(this);
+    m_panel1->setObjectName(QStringLiteral("sbPanel1"));
+    m_panel2 = new QLabel(this);
+    m_panel2->setObjectName(QStringLiteral("sbPanel2"));
+    m_panel3 = new QLabel(this);
+    m_panel3->setObjectName(QStringLiteral("sbPanel3"));
+    for (QLabel* panel : {m_panel2, m_panel3}) {
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        panel->setContentsMargins(6, 0, 6, 0);
+    }
+    statusBar()->addWidget(m_panel1, 1);
+    statusBar()->addPermanentWidget(m_panel2);
+    statusBar()->addPermanentWidget(m_panel3);
+}
+
+QLabel* frmMain::statusPanel(int number) const
+{
+    switch (number) {
+    case 1:
+        return m_panel1;
+    case 2:
+        return m_panel2;
+    case 3:
+        return m_panel3;
+    default:
+        return nullptr;
+    }
+}
+
+QString frmMain::fileFilter() const
+{
+    return LangText(9001) + QStringLiteral(" (*.dat)");
+}
+
+void frmMain::ShowMainTxt()
+{
+    const QString model = QString::fromStdString(ModelDisplayName(m_doc.ModelName));
+    const QString band = QString::fromStdString(BandModeName(m_doc.BandMode));
+    const QString range = QString::fromStdString(BandDisplayText(m_doc.BandRangeText));
+    const QString file = QString::fromStdString(FileNameOfPath(m_doc.DocFileName));
+    setWindowTitle(LangText(12000) + QStringLiteral("[%1:%2:%3]").arg(model, band, range)
+                   + QStringLiteral("[%1:%2]").arg(LangText(12009), file));
+    m_treePane->setRootText(model + QLatin1Char(':') + band);
+}
+
+void frmMain::SetMainTexts()
+{
+    m_panel3->setText(LangText(12008) + QString::number(AppState::instance().ComPort));
+    m_panel2->setText(QString::fromStdString(ModelDisplayName(m_doc.ModelName)) + QLatin1Char('[')
+                      + QString::fromStdString(BandModeName(m_doc.BandMode)) + QLatin1Char(':')
+                      + QString::fromStdString(m_doc.BandRangeText) + QLatin1Char(']'));
+    ShowMainTxt();
+    setMenuTexts();
+    setToolbarTexts();
+}
+
+void frmMain::setMenuTexts()
+{
+    for (const MenuText& m : MenuTexts) {
+        if (QMenu* menu = m_menus.value(QString::fromLatin1(m.name)))
+            menu->setTitle(LangText(m.textNumber));
+    }
+    for (const MenuText& e : EntryTexts) {
+        if (QAction* entry = m_entries.value(QString::fromLatin1(e.name)))
+            entry->setText(LangText(e.textNumber));
+    }
+    for (const auto& fixed : FixedWindowEntries)
+        m_entries.value(QString::fromLatin1(fixed.name))->setText(QString::fromLatin1(fixed.caption));
+    for (std::size_t i = 0; i < m_chEditEntries.size(); ++i)
+        m_chEditEntries[i]->setText(LangText(10801 + static_cast<int>(i)));
+}
+
+void frmMain::setToolbarTexts()
+{
+    for (const ToolbarPosition& p : ToolbarPositions) {
+        if (QAction* item = m_toolbarKeys.value(QString::fromLatin1(p.key))) {
+            item->setText(LangText(p.tooltip));
+            item->setToolTip(LangText(p.tooltip));
+        }
+    }
+    m_treePane->setCloseToolTip(LangText(9023));
+}
+
+void frmMain::ShowCHInfo(bool show)
+{
+    m_mnuCHEdit->menuAction()->setVisible(show);
+    for (QAction* item : m_chEditToolItems)
+        item->setVisible(show);
+}
+
+QAction* frmMain::chEditAction(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(m_chEditEntries.size()))
+        return nullptr;
+    return m_chEditEntries[static_cast<std::size_t>(index)];
+}
+
+QAction* frmMain::toolbarAction(const QString& key) const
+{
+    return m_toolbarKeys.value(key);
+}

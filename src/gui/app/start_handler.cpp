@@ -1,0 +1,26 @@
+#include "app/start_handler.h"
+
+#include "app/app_state.h"
+#include "app/lang_text.h"
+#include "app/ui_prompts.h"
+#include "app/version_list.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+
+bool StartHandler(const std::string& dataVersion)
+{
+    const std::string programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+    const std::string path = HandlerProgramPath(dataVersion, AppState::instance().ConfigRoot, programName);
+    if (path.empty()) {
+        UiPrompts::current().message(LangText(9063), NoticeIcon::None);
+        return false;
+    }
+    const QString program = QString::fromStdString(path);
+    if (!QFileInfo(program).isExecutable() || !QProcess::startDetached(program, {}, QFileInfo(program).absolutePath())) {
+        UiPrompts::current().message(LangText(9526), NoticeIcon::Warning);
+        return false;
+    }
+    return true;
+}

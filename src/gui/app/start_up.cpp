@@ -1,0 +1,62 @@
+#include "app/start_up.h"
+
+#include "app/app_state.h"
+#include "app/data_file.h"
+#include "app/lang_texts.h"
+#include "app/paths.h"
+#include "app/version_list.h"
+#include "freq/band_range.h"
+#include "model/document.h"
+
+#include <QLocale>
+
+#include <clocale>
+
+void UseCNumberLocale()
+{
+    // QApplication takes the user's locale for the C library; frequencies are
+    // converted with "." throughout, so numbers must not follow it.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+}
+
+void StartUpBeforeSplash(Document& doc, const StartUpInput& input)
+{
+    AppState& state = AppState::instance();
+    state.setProgramFolder(input.programFolder);
+    VersionList::instance().load(state.versionListPath());
+
+    state.HelpAvailable = false;
+    doc.InitRequest = false;
+
+    state.setLanguage(AppState::languageIdForLocale(input.localeName));
+    state.AppliedLanguageId = state.LanguageId;
+
+    doc.ModelName = "BRISKO7";
+    doc.BandRangeText = DefaultBandRangeText;
+    doc.BandMode = 0;
+    ParseBandRange(doc);
+    state.ProgPassword.clear();
+    state.PasswordEntered = false;
+
+    UseCNumberLocale();
+    // There is no Windows version to ask on this platform.
+    state.IsNt60 = false;
+
+    state.loadSetupFile();
+    state.AppliedLanguageId = state.LanguageId;
+    InitDocument(doc, state.initFolder());
+}
+
+void StartUpAfterSplash()
+{
+    AppState& state = AppState::instance();
+    state.AppTitle = GetLangText(12000);
+    state.readSettingsRecord();
+}
+
+std::string SplashPicturePath()
+{
+    const AppState& state = AppState::instance();
+    return Paths::join(state.ProgramFolder, state.LanguageId == 2 ? "StartC.jpg" : "StartE.jpg");
+}

@@ -1,0 +1,285 @@
+// The model, password and radio information windows, the splash window, the
+// pane's splitter and the start-up sequence.
+
+#include "gui_test_support.h"
+
+#include "app/data_file.h"
+#include "app/frm_main.h"
+#include "app/frm_model_info.h"
+#include "app/frm_pass_word.h"
+#include "app/frm_radio_info.h"
+#include "app/frm_splash.h"
+#include "app/ini_file.h"
+#include "app/lang_texts.h"
+#include "app/start_up.h"
+#include "app/tree_pane.h"
+#include "app/twips.h"
+#include "freq/band_range.h"
+#include "model/radio_info.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <clocale>
+
+using A = NoticeAnswer;
+
+class ModelInfoTest : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        InitDocument(doc, AppState::instance().initFolder());
+    }
+    Document doc;
+    int newDocs = 0;
+};
+
+TEST_F(ModelInfoTest, ShowsModelAndBandAndOkWithoutChangeAsksNothing)
+{
+    ASSERT_TRUE(ApplyBandMode(doc, 1));
+    FrmModelInfo dialog(doc, [&] { ++newDocs; });
+    EXPECT_EQ(dialog.windowTitle(), LangText(13000));
+    EXPECT_EQ(dialog.modelCombo()->currentText(), "BRISKO7");
+    EXPECT_EQ(dialog.modeCombo()->currentText(), "HF");
+    EXPECT_EQ(dialog.rangeCombo()->currentText(), "25.615 - 30.105 MHz");
+    EXPECT_EQ(dialog.findChild<QPushButton*>("CommandOK")->text(), LangText(9017));
+    dialog.findChild<QPushButton*>("CommandOK")->click();
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(newDocs, 0);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(ModelInfoTest, BandSwitchCancelledLeavesTheDocumentAlone)
+{
+    FrmModelInfo dialog(doc, [&] { ++newDocs; });
+    dialog.modeCombo()->setFocus();
+    QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
+    QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
+    EXPECT_EQ(dialog.modeCombo()->currentText(), "HAM");
+    EXPECT_EQ(dialog.rangeCombo()->currentIndex(), 2);  // follows the mode
+    prompts.answers = {A::Cancel};
+    dialog.findChild<QPushButton*>("CommandOK")->click();
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].text, LangText(9016));
+    EXPECT_EQ(prompts.asked[0].title, LangText(9019));
+    EXPECT_EQ(prompts.asked[0].buttons, NoticeButtons::OkCancel);
+    EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
+    EXPECT_EQ(doc.BandMode, 0);
+    EXPECT_EQ(doc.BandRangeText, "26.965 - 27.405 MHz");
+    EXPECT_EQ(newDocs, 0);
+}
+
+TEST_F(ModelInfoTest, ConfirmedBandSwitchBuildsANewDocumentForTheBand)
+{
+    frmMain w(doc);
+    FrmModelInfo dialog(doc, [&] { ++newDocs; w.LoadNewDoc(); });
+    dialog.modeCombo()->setFocus();
+    QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
+    prompts.answers = {A::Ok};
+    dialog.findChild<QPushButton*>("CommandOK")->click();
+    EXPECT_EQ(newDocs, 1);
+    EXPECT_EQ(doc.BandMode, 1);
+    EXPECT_EQ(doc.BandRangeText, "25.615 - 30.105 MHz");
+    EXPECT_DOUBLE_EQ(doc.FreqMin, 25.615);
+    EXPECT_EQ(doc.RadioInfo.InfoBand, 1);
+    // The new document lies in the new band: channel 1 at its middle.
+    EXPECT_TRUE(waitUntil([&] { return doc.ChannelList[0].RxFreq == "02786000"; }));
+    EXPECT_EQ(doc.Record.Model.Band, 1);
+    EXPECT_TRUE(w.windowTitle().contains(":HF:25.615 - 30.105 MHz]"));
+}
+
+using PasswordTest = GuiTest;
+
+TEST_F(PasswordTest, MaskedAndFourCharactersAtMost)
+{
+    AppState::instance().ProgPassword = "12";
+    AppState::instance().PasswordEntered = true;
+    FrmPassWord dialog;
+    EXPECT_FALSE(AppState::instance().PasswordEntered);  // cleared on every load
+    auto* text = dialog.findChild<QLineEdit*>("Text1");
+    EXPECT_EQ(text->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(text->text(), "12");
+    EXPECT_EQ(dialog.windowTitle(), LangText(23100));
+    EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), LangText(23101));
+    text->clear();
+    QTest::keyClicks(text, "abcdef");
+    EXPECT_EQ(text->text(), "abcd");
+    dialog.findChild<QPushButton*>("CommandOK")->click();
+    EXPECT_EQ(AppState::instance().ProgPassword, "abcd");
+    EXPECT_TRUE(AppState::instance().PasswordEntered);
+}
+
+TEST_F(PasswordTest, TrailingSpacesAreDroppedAndCancelKeepsThePassword)
+{
+    {
+        FrmPassWord dialog;
+        auto* text = dialog.findChild<QLineEdit*>("Text1");
+        text->clear();
+        QTest::keyClicks(text, "ab  ");
+        dialog.findChild<QPushButton*>("CommandOK")->click();
+        EXPECT_EQ(AppState::instance().ProgPassword, "ab");
+    }
+    FrmPassWord dialog;
+    auto* text = dialog.findChild<QLineEdit*>("Text1");
+    QTest::keyClicks(text, "9");
+    dialog.findChild<QPushButton*>("CommandCancel")->click();
+    EXPECT_EQ(AppState::instance().ProgPassword, "ab");
+    EXPECT_FALSE(AppState::instance().PasswordEntered);
+}
+
+using RadioInfoTest = GuiTest;
+
+TEST_F(RadioInfoTest, ShowsTheDefaultsOfADocumentNeverReadFromARadio)
+{
+    Document doc;
+    InitDocument(doc, AppState::instance().initFolder());
+    FrmRadioInfo info(doc);
+    EXPECT_EQ(info.windowTitle(), LangText(21000));
+    EXPECT_EQ(info.text1(5), "V1.00");
+    EXPECT_EQ(info.text1(7), "001A");
+    EXPECT_TRUE(info.text1(6).endsWith("-1-E-1"));
+    EXPECT_EQ(info.modelCombo()->currentText(), "BRISKO7");
+    EXPECT_EQ(info.modeCombo()->currentText(), "CB");
+    EXPECT_EQ(info.rangeCombo()->currentText(), "26.965 - 27.405 MHz");
+    EXPECT_FALSE(info.findChild<QPushButton*>("CommandHelp")->isVisibleTo(&info));
+    EXPECT_EQ(info.findChild<QPushButton*>("CommandClose")->text(), LangText(9023));
+}
+
+TEST_F(RadioInfoTest, UnknownBandAndDecodedFieldsShowWithoutEndingTheProgram)
+{
+    Document doc;
+    InitDocument(doc, AppState::instance().initFolder());
+    RadioInfoBlock block;
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block.setByte(i, 0xFF);
+    const std::string serial = "SN-4711";
+    for (std::size_t i = 0; i < serial.size(); ++i)
+        block.setByte(0x30 + i, static_cast<std::uint8_t>(serial[i]));
+    DecodeRadioInfoBlock(block, doc.RadioInfo);
+    ASSERT_GT(doc.RadioInfo.InfoBand, 2);
+    FrmRadioInfo info(doc);
+    EXPECT_EQ(info.modeCombo()->currentIndex(), -1);
+    EXPECT_EQ(info.modeCombo()->placeholderText(), LangText(9563));
+    EXPECT_EQ(info.rangeCombo()->currentIndex(), -1);
+    EXPECT_EQ(info.text1(1), "SN-4711");
+    // ShowByData refreshes an open window from the record.
+    doc.RadioInfo.InfoBand = 2;
+    doc.RadioInfo.SerialNo = "XY";
+    info.ShowByData();
+    EXPECT_EQ(info.modeCombo()->currentText(), "HAM");
+    EXPECT_EQ(info.text1(1), "XY");
+}
+
+using SplashTest = GuiTest;
+
+TEST_F(SplashTest, ClickHandsOverOnceAndStopsTheTimer)
+{
+    int loads = 0;
+    const QString picture = QString::fromStdString(BRISKO7_SOURCE_DIR "/data/StartE.jpg");
+    frmSplash splash(picture, [&] { ++loads; });
+    splash.show();
+    auto* logo = splash.findChild<QLabel*>("picLogo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_FALSE(logo->pixmap().isNull());
+    EXPECT_TRUE(splash.timer()->isActive());
+    EXPECT_EQ(splash.timer()->interval(), 2000);
+    QTest::mouseClick(logo, Qt::LeftButton);
+    EXPECT_EQ(loads, 1);
+    EXPECT_FALSE(splash.timer()->isActive());
+    EXPECT_FALSE(splash.isVisible());
+    splash.handOver();
+    EXPECT_EQ(loads, 1);
+}
+
+TEST_F(SplashTest, TimerHandsOverWhenNobodyClicks)
+{
+    int loads = 0;
+    frmSplash splash(qpath("V100/missing.jpg"), [&] { ++loads; });
+    splash.timer()->setInterval(30);
+    splash.timer()->start();
+    EXPECT_TRUE(waitUntil([&] { return loads == 1; }));
+    EXPECT_TRUE(splash.handedOver());
+}
+
+using SplitterTest = GuiTest;
+
+TEST_F(SplitterTest, PaneWidthLimits)
+{
+    EXPECT_FALSE(TreePane::paneWidthAccepted(299, 10000));
+    EXPECT_TRUE(TreePane::paneWidthAccepted(300, 10000));
+    EXPECT_TRUE(TreePane::paneWidthAccepted(10000, 10000));
+    EXPECT_FALSE(TreePane::paneWidthAccepted(10001, 10000));
+
+    Document doc;
+    frmMain w(doc);
+    w.resize(800, 600);
+    w.show();
+    QTest::qWait(20);
+    TreePane* pane = w.treePane();
+    const int start = pane->paneWidthTwips();
+    QWidget* handle = pane->findChild<QWidget*>("CommandMove");
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(handle->cursor().shape(), Qt::SizeHorCursor);
+    // Dragging 30 pixels to the right widens the pane by as much.
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 50));
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 50), handle->mapToGlobal(QPointF(30, 50)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 50));
+    EXPECT_EQ(pane->paneWidthTwips(), start + pixelsToTwips(30));
+    // Without the button held, moving does nothing.
+    QApplication::sendEvent(handle, &move);
+    EXPECT_EQ(pane->paneWidthTwips(), start + pixelsToTwips(30));
+
+    // Narrower than 300 twips or wider than the window: refused.
+    const int width = pane->findChild<QWidget*>("Picture1")->width();
+    const int minPixels = twipsToPixels(300);
+    EXPECT_FALSE(pane->dragBy(minPixels - width - 1, 800));
+    EXPECT_TRUE(pane->dragBy(minPixels - width, 800));
+    EXPECT_GE(pane->paneWidthTwips(), 300);
+    EXPECT_FALSE(pane->dragBy(801, 800));
+}
+
+using StartUpTest = GuiTest;
+
+TEST_F(StartUpTest, ChineseLocaleOnAFreshSetupFileStartsInChinese)
+{
+    IniFile::write(path("language/mysetup.ini"), "language", "IsFirstRun", "1");
+    Document doc;
+    StartUpBeforeSplash(doc, StartUpInput{path("V100"), "zh_CN"});
+    AppState& state = AppState::instance();
+    EXPECT_EQ(state.ConfigRoot, m_root.string());
+    EXPECT_EQ(state.LanguageId, 2);
+    EXPECT_EQ(state.AppliedLanguageId, 2);
+    EXPECT_EQ(IniFile::read(path("language/mysetup.ini"), "language", "IsFirstRun"), "0");
+    EXPECT_EQ(IniFile::read(path("language/mysetup.ini"), "language", "CurrentLanguage"), "2");
+    EXPECT_EQ(SplashPicturePath(), path("V100/StartC.jpg"));
+    EXPECT_FALSE(state.IsNt60);
+    EXPECT_FALSE(doc.InitRequest);
+    EXPECT_EQ(doc.ChannelCount, 10);
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    StartUpAfterSplash();
+    EXPECT_EQ(state.AppTitle, GetLangText(12000));
+    EXPECT_EQ(state.SettingsRecord, (std::array<std::uint8_t, 4>{0, 0, 0, 1}));
+}
+
+TEST_F(StartUpTest, SavedEnglishChoiceWinsOverTheLocale)
+{
+    IniFile::write(path("language/mysetup.ini"), "language", "IsFirstRun", "0");
+    IniFile::write(path("language/mysetup.ini"), "language", "CurrentLanguage", "1");
+    IniFile::write(path("language/mysetup.ini"), "language", "comPort", "4");
+    std::ofstream(path("V100/Setting.ini"), std::ios::binary) << std::string("\x01\x02\x03\x04", 4);
+    Document doc;
+    StartUpBeforeSplash(doc, StartUpInput{path("V100"), "zh_CN"});
+    StartUpAfterSplash();
+    AppState& state = AppState::instance();
+    EXPECT_EQ(state.LanguageId, 1);
+    EXPECT_EQ(state.ComPort, 4);
+    EXPECT_EQ(SplashPicturePath(), path("V100/StartE.jpg"));
+    EXPECT_EQ(state.SettingsRecord, (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
+}

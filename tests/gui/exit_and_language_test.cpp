@@ -1,0 +1,207 @@
+// Exit with its question, the window placement and the language switch.
+
+#include "gui_test_support.h"
+
+#include "app/data_file.h"
+#include "app/frm_main.h"
+#include "app/frm_set_language.h"
+#include "app/ini_file.h"
+#include "app/main_placement.h"
+#include "app/tree_pane.h"
+#include "app/twips.h"
+#include "model/document_compare.h"
+
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+using A = NoticeAnswer;
+
+void modify(Document& doc)
+{
+    doc.Record.OptFeat.Beep = doc.Record.OptFeat.Beep == 0 ? 1 : 0;
+}
+
+QString placementTitle()
+{
+    return QString::fromStdString(AppState::instance().AppTitle);
+}
+
+}  // namespace
+
+class ExitTest : public GuiTest {
+protected:
+    SilentNotifier silent;
+    Document doc;
+};
+
+TEST_F(ExitTest, UnchangedDocumentExitsWithoutAQuestion)
+{
+    frmMain w(doc);
+    w.show();
+    int exitHooks = 0;
+    w.addExitHook([&] { ++exitHooks; });
+    AppState::instance().SettingsRecord = {9, 8, 7, 6};
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(exitHooks, 1);
+    std::ifstream record(AppState::instance().settingsRecordPath(), std::ios::binary);
+    char bytes[4] = {};
+    ASSERT_TRUE(record.read(bytes, 4));
+    EXPECT_EQ(std::string(bytes, 4), std::string("\x09\x08\x07\x06", 4));
+}
+
+TEST_F(ExitTest, ModifiedDocumentAsksAndCancelKeepsTheProgramRunning)
+{
+    frmMain w(doc);
+    w.show();
+    w.move(150, 120);
+    w.resize(700, 500);
+    QTest::qWait(20);
+    int exitHooks = 0;
+    w.addExitHook([&] { ++exitHooks; });
+    modify(doc);
+    prompts.answers = {A::Cancel};
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(exitHooks, 0);
+    EXPECT_TRUE(IsDataChanged(doc));
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].text, LangText(9006));
+    EXPECT_EQ(prompts.asked[0].buttons, NoticeButtons::YesNoCancel);
+    EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
+    // The placement keys already hold the current placement.
+    const MainPlacement stored = LoadMainPlacement(placementTitle());
+    EXPECT_EQ(stored, (MainPlacement{pixelsToTwips(w.x()), pixelsToTwips(w.y()), pixelsToTwips(w.width()),
+                                     pixelsToTwips(w.height())}));
+    EXPECT_EQ(stored.width, pixelsToTwips(700));
+
+    prompts.answers = {A::No};
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(exitHooks, 1);
+}
+
+TEST_F(ExitTest, YesMustEndInACompletedSave)
+{
+    frmMain w(doc);
+    w.show();
+    doc.DocFileName = path("exit.dat");
+    ASSERT_TRUE(SaveDocument(doc, silent));
+    doc.IsUntitled = false;
+    modify(doc);
+
+    // Titled: Yes runs Save, whose confirmation can be cancelled.
+    prompts.answers = {A::Yes, A::Cancel};
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(IsDataChanged(doc));
+
+    // A failing save keeps the program open as well.
+    doc.DocFileName = path("gone/exit.dat");
+    prompts.answers = {A::Yes, A::Ok};
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(IsDataChanged(doc));
+    EXPECT_EQ(prompts.asked.back().text, LangText(9002));
+
+    // Untitled: Yes goes through Save As; cancelling it keeps the program open.
+    doc.IsUntitled = true;
+    doc.DocFileName = "new.dat";
+    prompts.answers = {A::Yes};
+    prompts.fileNames = {""};
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+
+    prompts.answers = {A::Yes};
+    prompts.fileNames = {qpath("at-exit.dat")};
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(fileSize(path("at-exit.dat")), DataFileSize);
+    EXPECT_TRUE(prompts.answers.empty());
+}
+
+TEST_F(ExitTest, MinimisedWindowLeavesTheStoredPlacementAlone)
+{
+    StoreMainPlacement(placementTitle(), MainPlacement{111, 222, 9000, 7000});
+    {
+        frmMain w(doc);
+        // The window opens where it was left.
+        EXPECT_EQ(w.pos(), QPoint(twipsToPixels(111), twipsToPixels(222)));
+        EXPECT_EQ(w.size(), QSize(twipsToPixels(9000), twipsToPixels(7000)));
+        w.show();
+        w.resize(640, 480);
+        w.setWindowState(Qt::WindowMinimized);
+        EXPECT_TRUE(w.close());
+    }
+    EXPECT_EQ(LoadMainPlacement(placementTitle()), (MainPlacement{111, 222, 9000, 7000}));
+}
+
+TEST_F(ExitTest, PlacementDefaultsAndDamagedValues)
+{
+    EXPECT_EQ(LoadMainPlacement(placementTitle()), (MainPlacement{1000, 1000, 12500, 9500}));
+    QSettings settings(SettingsOrganisation, SettingsApplication);
+    settings.setValue(placementTitle() + "/Settings/MainLeft", "abc");
+    settings.setValue(placementTitle() + "/Settings/MainTop", " 300 ");
+    settings.setValue(placementTitle() + "/Settings/MainWidth", "-5");
+    settings.sync();
+    const MainPlacement p = LoadMainPlacement(placementTitle());
+    EXPECT_EQ(p.left, 1000);
+    EXPECT_EQ(p.top, 300);
+    EXPECT_EQ(p.width, 12500);
+}
+
+using LanguageTest = GuiTest;
+
+TEST_F(LanguageTest, SwitchReappliesTheTextsOnTheNextActivation)
+{
+    Document doc;
+    frmMain w(doc);
+    int channelWindows = 0;
+    w.registerCommand(Command::ChannelInfo, [&] { ++channelWindows; });
+    w.show();
+    QTest::qWait(20);  // the channel window opens once the event loop runs
+    EXPECT_EQ(channelWindows, 1);
+    w.showRadioInfo();
+    const QString englishFile = LangText(10000);
+    const QString englishTitle = w.windowTitle();
+
+    FrmSetLanguage dialog(&w);
+    auto* combo = dialog.findChild<QComboBox*>("Combo1");
+    ASSERT_EQ(combo->currentIndex(), 0);
+    combo->setCurrentIndex(1);
+    dialog.findChild<QPushButton*>("CommandOK")->click();
+    AppState& state = AppState::instance();
+    EXPECT_EQ(state.LanguageId, 2);
+    EXPECT_EQ(state.AppliedLanguageId, 1);
+    EXPECT_EQ(IniFile::read(state.setupFilePath(), "language", "CurrentLanguage"), "2");
+    // Nothing changes until the main window is activated again.
+    EXPECT_EQ(w.findChild<QMenu*>("mnuFile")->title(), englishFile);
+    ASSERT_NE(LangText(10000), englishFile);
+
+    channelWindows = 0;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.MDIForm_Activate();  // a second activation changes nothing more
+    EXPECT_EQ(state.AppliedLanguageId, 2);
+    EXPECT_EQ(w.findChild<QMenu*>("mnuFile")->title(), LangText(10000));
+    EXPECT_EQ(w.findChild<QAction*>("mnuFileExit")->text(), LangText(10006));
+    EXPECT_EQ(w.toolbarAction("OpenFile")->toolTip(), LangText(11001));
+    EXPECT_NE(w.windowTitle(), englishTitle);
+    EXPECT_EQ(w.treePane()->tree()->topLevelItem(0)->child(0)->text(0), LangText(12001));
+    EXPECT_EQ(channelWindows, 1);
+    EXPECT_TRUE(waitUntil([&] { return w.mdiArea()->subWindowList().isEmpty(); }));
+}
+
+TEST_F(LanguageTest, CancelAndSameLanguageChangeNothing)
+{
+    FrmSetLanguage dialog;
+    dialog.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+    dialog.findChild<QPushButton*>("CommandCancel")->click();
+    EXPECT_EQ(AppState::instance().LanguageId, 1);
+    FrmSetLanguage again;
+    again.findChild<QPushButton*>("CommandOK")->click();
+    EXPECT_EQ(AppState::instance().LanguageId, 1);
+    EXPECT_EQ(AppState::instance().AppliedLanguageId, 1);
+}

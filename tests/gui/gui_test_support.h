@@ -1,0 +1,171 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "app/lang_text.h"
+#include "app/ui_prompts.h"
+#include "app/version_list.h"
+#include "model/document.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTest>
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+// One QApplication for the whole test program (offscreen platform).
+inline QApplication& guiApp()
+{
+    static int argc = 1;
+    static char name[] = "test_gui";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+// Answers the message boxes and file dialogs from a script and records what
+// was asked. A question the script did not expect fails the test.
+class ScriptedPrompts : public UiPrompts {
+public:
+    struct Asked {
+        QString text;
+        NoticeButtons buttons;
+        NoticeIcon icon;
+        QString title;
+        bool question;
+    };
+
+    std::deque<NoticeAnswer> answers;
+    std::deque<QString> fileNames;  // for the open and save dialogs; "" = cancelled
+    std::vector<Asked> asked;
+    int openDialogs = 0;
+    int saveDialogs = 0;
+    QString lastFilter;
+    QString lastPreset;
+
+    void message(const QString& text, NoticeIcon icon, const QString& title = {}) override
+    {
+        asked.push_back({text, NoticeButtons::Ok, icon, title, false});
+    }
+    NoticeAnswer ask(const QString& text, NoticeButtons buttons, NoticeIcon icon, const QString& title = {}) override
+    {
+        asked.push_back({text, buttons, icon, title, true});
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return NoticeAnswer::Cancel;
+        }
+        const NoticeAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString openFileName(const QString& filter, const QString& preset) override
+    {
+        ++openDialogs;
+        return nextFile(filter, preset);
+    }
+    QString saveFileName(const QString& filter, const QString& preset) override
+    {
+        ++saveDialogs;
+        return nextFile(filter, preset);
+    }
+
+    std::vector<QString> texts() const
+    {
+        std::vector<QString> out;
+        for (const auto& a : asked)
+            out.push_back(a.text);
+        return out;
+    }
+
+private:
+    QString nextFile(const QString& filter, const QString& preset)
+    {
+        lastFilter = filter;
+        lastPreset = preset;
+        if (fileNames.empty()) {
+            ADD_FAILURE() << "unexpected file dialog";
+            return {};
+        }
+        const QString f = fileNames.front();
+        fileNames.pop_front();
+        return f;
+    }
+};
+
+// A fresh installation tree in a temporary folder (configuration root with
+// the program folder V100 and the real language files), its own settings
+// store, and scripted prompts.
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        guiApp();
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_root = std::filesystem::temp_directory_path()
+            / ("brisko7_gui_" + std::string(info->test_suite_name()) + "_" + info->name() + "_"
+               + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_root);
+        std::filesystem::create_directories(m_root / "V100" / "language");
+        std::filesystem::create_directories(m_root / "V100" / "Init");
+        std::filesystem::create_directories(m_root / "language");
+        const std::filesystem::path source = std::filesystem::path(BRISKO7_SOURCE_DIR) / "data";
+        for (const char* f : {"english.ini", "chinese.ini"})
+            std::filesystem::copy_file(source / "language" / f, m_root / "V100" / "language" / f);
+        ::setenv("XDG_CONFIG_HOME", (m_root / "userconfig").c_str(), 1);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString((m_root / "settings").string()));
+
+        AppState& state = AppState::instance();
+        state = AppState();
+        state.setProgramFolder((m_root / "V100").string());
+        state.setLanguage(1);
+        state.AppliedLanguageId = 1;
+        state.AppTitle = "BRISKO7 Test";
+        VersionList::instance().load(state.versionListPath());
+        UiPrompts::install(&prompts);
+    }
+    void TearDown() override
+    {
+        UiPrompts::install(nullptr);
+        std::filesystem::remove_all(m_root);
+    }
+
+    std::string path(const std::string& relative) const { return (m_root / relative).string(); }
+    QString qpath(const std::string& relative) const { return QString::fromStdString(path(relative)); }
+
+    // Waits (running the event loop) until the condition holds or the time is up.
+    static bool waitUntil(const std::function<bool()>& condition, int ms = 2000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition()) {
+            if (clock.elapsed() > ms)
+                return false;
+            QTest::qWait(10);
+        }
+        return true;
+    }
+
+    static std::uintmax_t fileSize(const std::string& p)
+    {
+        std::error_code ec;
+        const auto n = std::filesystem::file_size(p, ec);
+        return ec ? 0 : n;
+    }
+
+    ScriptedPrompts prompts;
+    std::filesystem::path m_root;
+};

@@ -1,0 +1,279 @@
+// The main window's texts, menus, toolbar, tree and command registry.
+
+#include "gui_test_support.h"
+
+#include "app/frm_main.h"
+#include "app/lang_texts.h"
+#include "app/tree_pane.h"
+#include "app/widget_helpers.h"
+#include "freq/band_range.h"
+#include "model/document_compare.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+QAction* entry(frmMain& w, const char* name)
+{
+    return w.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QTreeWidgetItem* node(frmMain& w, const QString& text)
+{
+    QTreeWidgetItem* root = w.treePane()->tree()->topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        if (root->child(i)->text(0) == text)
+            return root->child(i);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+using MainWindowTest = GuiTest;
+
+TEST_F(MainWindowTest, CaptionAndStatusPanelsFollowTheBand)
+{
+    Document doc;
+    frmMain w(doc);
+    struct Case {
+        int band;
+        QString mode;
+        QString shownRange;
+        QString range;
+    };
+    const Case cases[] = {
+        {0, "CB", "Frequency", "26.965 - 27.405 MHz"},
+        {1, "HF", "25.615 - 30.105 MHz", "25.615 - 30.105 MHz"},
+        {2, "HAM", "28.000 - 29.700 MHz", "28.000 - 29.700 MHz"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(ApplyBandMode(doc, c.band));
+        w.SetMainTexts();
+        EXPECT_EQ(w.windowTitle(), LangText(12000) + "[BRISKO7:" + c.mode + ":" + c.shownRange + "]["
+                                       + LangText(12009) + ":new.dat]")
+            << c.band;
+        EXPECT_EQ(w.statusPanel(2)->text(), "BRISKO7[" + c.mode + ":" + c.range + "]");
+        EXPECT_EQ(w.treePane()->rootText(), "BRISKO7:" + c.mode);
+        EXPECT_EQ(w.treePane()->tree()->topLevelItem(0)->text(0), "BRISKO7:" + c.mode);
+    }
+    AppState::instance().ComPort = 7;
+    doc.DocFileName = path("sub/my radio.dat");
+    w.SetMainTexts();
+    EXPECT_EQ(w.statusPanel(3)->text(), LangText(12008) + "7");
+    EXPECT_TRUE(w.windowTitle().endsWith("[" + LangText(12009) + ":my radio.dat]")) << w.windowTitle().toStdString();
+    EXPECT_EQ(w.fileFilter(), LangText(9001) + " (*.dat)");
+}
+
+TEST_F(MainWindowTest, MenusInOrderWithTextsShortcutsAndHiddenEntries)
+{
+    Document doc;
+    frmMain w(doc);
+    QStringList titles;
+    for (QAction* a : w.menuBar()->actions()) {
+        if (a->isVisible())
+            titles << a->text();
+    }
+    QStringList expected;
+    for (int n : {10000, 10100, 10200, 10300, 10400, 10500, 10600, 10700})
+        expected << LangText(n);
+    EXPECT_EQ(titles, expected);
+
+    const QMenu* file = w.findChild<QMenu*>("mnuFile");
+    QStringList fileEntries;
+    for (QAction* a : file->actions()) {
+        if (!a->isSeparator())
+            fileEntries << a->objectName();
+    }
+    EXPECT_EQ(fileEntries, QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit"}));
+    EXPECT_EQ(entry(w, "mnuToneTips")->text(), LangText(10221));
+    EXPECT_EQ(entry(w, "MnuLocalInfo")->text(), LangText(10207));
+
+    EXPECT_EQ(entry(w, "mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(entry(w, "mnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(entry(w, "mnuReadFromRadio")->shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_EQ(entry(w, "mnuWriteToRadio")->shortcut(), QKeySequence("Ctrl+W"));
+    EXPECT_EQ(entry(w, "MnuProPassWord")->shortcut(), QKeySequence("Ctrl+P"));
+
+    EXPECT_FALSE(entry(w, "mnuHelpTopic")->isVisible());
+    for (const char* hidden : {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowArrangeIcons"})
+        EXPECT_FALSE(entry(w, hidden)->isVisible()) << hidden;
+    EXPECT_EQ(entry(w, "mnuWindowTileVertical")->text(), "Tile Windows &Vertically");
+    EXPECT_FALSE(w.chEditMenu()->menuAction()->isVisible());
+    for (const char* checked : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"})
+        EXPECT_TRUE(entry(w, checked)->isChecked()) << checked;
+}
+
+TEST_F(MainWindowTest, ToolbarHasTwentyPositionsWithSeparatorsAndTooltips)
+{
+    Document doc;
+    frmMain w(doc);
+    const QList<QAction*> items = w.findChild<QToolBar*>("tbToolBar")->actions();
+    ASSERT_EQ(items.size(), 20);
+    for (int position : {4, 6, 10, 14, 19})
+        EXPECT_TRUE(items[position - 1]->isSeparator()) << position;
+    const std::pair<const char*, int> keyed[] = {{"NewFile", 11000}, {"OpenFile", 11001}, {"SaveFile", 11002},
+                                                 {"Print", 11003},   {"ReadRadio", 11004}, {"CommSet", 11005},
+                                                 {"WriteRadio", 11006}, {"About", 11007}, {"BtnCHMoveDown", 11016}};
+    for (auto [key, tip] : keyed) {
+        ASSERT_NE(w.toolbarAction(key), nullptr) << key;
+        EXPECT_EQ(w.toolbarAction(key)->toolTip(), LangText(tip)) << key;
+        EXPECT_FALSE(w.toolbarAction(key)->icon().isNull()) << key;
+    }
+    EXPECT_EQ(items[0]->data().toString(), "NewFile");
+    EXPECT_EQ(items[19]->data().toString(), "About");
+    // The channel-edit buttons and their separators stay hidden until the channel window asks for them.
+    for (int position = 11; position <= 19; ++position)
+        EXPECT_FALSE(items[position - 1]->isVisible()) << position;
+    EXPECT_TRUE(items[9]->isVisible());
+    w.ShowCHInfo(true);
+    for (int position = 11; position <= 19; ++position)
+        EXPECT_TRUE(items[position - 1]->isVisible()) << position;
+    EXPECT_TRUE(w.chEditMenu()->menuAction()->isVisible());
+    EXPECT_FALSE(w.toolbarAction("Print")->isEnabled());
+}
+
+TEST_F(MainWindowTest, UnregisteredCommandsStayDisabledUntilAHandlerArrives)
+{
+    Document doc;
+    frmMain w(doc);
+    w.LoadTree();
+    EXPECT_FALSE(entry(w, "mnuChannelInfo")->isEnabled());
+    EXPECT_FALSE(entry(w, "mnuReadFromRadio")->isEnabled());
+    EXPECT_FALSE(w.toolbarAction("ReadRadio")->isEnabled());
+    ASSERT_NE(node(w, LangText(12002)), nullptr);
+    EXPECT_TRUE(node(w, LangText(12002))->isDisabled());
+    EXPECT_TRUE(entry(w, "mnuFileSave")->isEnabled());
+
+    int options = 0;
+    int reads = 0;
+    w.registerCommand(Command::OptFeature, [&] { ++options; });
+    w.registerCommand(Command::ReadFromRadio, [&] { ++reads; });
+    EXPECT_TRUE(entry(w, "mnuOptFeature")->isEnabled());
+    EXPECT_FALSE(node(w, LangText(12002))->isDisabled());
+    entry(w, "mnuOptFeature")->trigger();
+    QTreeWidgetItem* page = node(w, LangText(12002));
+    emit w.treePane()->tree()->itemClicked(page, 0);
+    EXPECT_EQ(options, 2);
+    w.toolbarAction("ReadRadio")->trigger();
+    entry(w, "mnuReadFromRadio")->trigger();
+    EXPECT_EQ(reads, 2);
+    // The tree still holds the registration after it is rebuilt.
+    w.LoadTree();
+    EXPECT_FALSE(node(w, LangText(12002))->isDisabled());
+    EXPECT_TRUE(node(w, LangText(12004))->isDisabled());
+    // Clicking the root does nothing.
+    emit w.treePane()->tree()->itemClicked(w.treePane()->tree()->topLevelItem(0), 0);
+    EXPECT_EQ(options, 2);
+}
+
+TEST_F(MainWindowTest, RunningTransferLocksTheCommandsThatReplaceTheDocument)
+{
+    Document doc;
+    frmMain w(doc);
+    int reads = 0;
+    w.registerCommand(Command::ReadFromRadio, [&] { ++reads; });
+    w.registerCommand(Command::LocalInfo, [] {});
+    w.setTransferRunning(true);
+    for (const char* locked : {"mnuFileNew", "mnuFileOpen", "mnuModelInfo", "MnuInit", "mnuReadFromRadio",
+                               "MnuLocalInfo", "mnuLanguage", "mnuCloseAll"})
+        EXPECT_FALSE(entry(w, locked)->isEnabled()) << locked;
+    EXPECT_FALSE(w.toolbarAction("NewFile")->isEnabled());
+    EXPECT_FALSE(w.toolbarAction("OpenFile")->isEnabled());
+    for (const char* free : {"mnuFileSave", "mnuFileSaveAs", "mnuHelpAbout", "mnuFileExit", "mnuTreeView"})
+        EXPECT_TRUE(entry(w, free)->isEnabled()) << free;
+    w.runCommand(Command::ReadFromRadio);
+    w.runCommand(Command::FileNew);  // would ask 9026; nothing may be asked
+    EXPECT_EQ(reads, 0);
+    EXPECT_TRUE(prompts.asked.empty());
+    w.setTransferRunning(false);
+    EXPECT_TRUE(entry(w, "mnuFileNew")->isEnabled());
+    w.runCommand(Command::ReadFromRadio);
+    EXPECT_EQ(reads, 1);
+}
+
+TEST_F(MainWindowTest, RadioInformationCommandClosesTheOpenWindowFirst)
+{
+    Document doc;
+    frmMain w(doc);
+    bool windowWasOpen = true;
+    w.registerCommand(Command::LocalInfo, [&] { windowWasOpen = FindChildForm(w.mdiArea(), "FrmRadioInfo") != nullptr; });
+    w.showRadioInfo();
+    ASSERT_NE(FindChildForm(w.mdiArea(), "FrmRadioInfo"), nullptr);
+    w.runCommand(Command::LocalInfo);
+    EXPECT_FALSE(windowWasOpen);
+    // Showing it twice keeps one window.
+    w.showRadioInfo();
+    w.showRadioInfo();
+    QTest::qWait(20);
+    int open = 0;
+    for (QMdiSubWindow* sub : w.mdiArea()->subWindowList())
+        open += sub->isHidden() ? 0 : 1;
+    EXPECT_EQ(open, 1);
+}
+
+TEST_F(MainWindowTest, WindowMenuListsOpenChildWindowsAndCloseAllClosesThem)
+{
+    Document doc;
+    frmMain w(doc);
+    w.show();
+    for (const char* name : {"First", "Second"}) {
+        ShowChildForm(w.mdiArea(), name, [name] {
+            auto* page = new QWidget;
+            page->setWindowTitle(QString::fromLatin1(name));
+            return page;
+        });
+    }
+    QMenu* windows = w.findChild<QMenu*>("mnuWindow");
+    emit windows->aboutToShow();
+    QStringList listed;
+    for (QAction* a : windows->actions()) {
+        if (a->objectName().startsWith("mnuWindowList"))
+            listed << a->text();
+    }
+    EXPECT_EQ(listed, QStringList({"&1 First", "&2 Second"}));
+    entry(w, "mnuCloseAll")->trigger();
+    EXPECT_TRUE(waitUntil([&] { return w.mdiArea()->subWindowList().isEmpty(); }));
+    emit windows->aboutToShow();
+    for (QAction* a : windows->actions())
+        EXPECT_FALSE(a->objectName().startsWith("mnuWindowList"));
+}
+
+TEST_F(MainWindowTest, ViewEntriesToggleTreeToolbarAndStatusBar)
+{
+    Document doc;
+    frmMain w(doc);
+    w.show();
+    entry(w, "mnuViewToolbar")->trigger();
+    EXPECT_FALSE(w.findChild<QToolBar*>("tbToolBar")->isVisible());
+    entry(w, "mnuViewToolbar")->trigger();
+    EXPECT_TRUE(w.findChild<QToolBar*>("tbToolBar")->isVisible());
+    entry(w, "mnuViewStatusBar")->trigger();
+    EXPECT_FALSE(entry(w, "mnuViewStatusBar")->isChecked());
+    EXPECT_FALSE(w.statusPanel(2)->isVisible());
+    // The pane's own close button hides it and clears the check mark.
+    w.findChild<QAction*>("TB_CLOSE")->trigger();
+    EXPECT_FALSE(w.treePane()->isVisible());
+    EXPECT_FALSE(entry(w, "mnuTreeView")->isChecked());
+    entry(w, "mnuTreeView")->trigger();
+    EXPECT_TRUE(w.treePane()->isVisible());
+}
+
+TEST_F(MainWindowTest, CoreWarningsAppearAsMessageBoxes)
+{
+    Document doc;
+    frmMain w(doc);
+    w.notifier().message("Not IsNumeric", NoticeIcon::Warning);
+    w.notifier().message(GetLangText(9021), NoticeIcon::Warning);
+    ASSERT_EQ(prompts.asked.size(), 2u);
+    EXPECT_EQ(prompts.asked[0].text, "Not IsNumeric");
+    EXPECT_EQ(prompts.asked[1].text, LangText(9021));
+    EXPECT_FALSE(prompts.asked[1].question);
+}
