@@ -58,9 +58,11 @@ std::optional<DataFileContents> readCheckedFile(const std::string& path)
     return contents;
 }
 
+}  // namespace
+
 // Writes beside the target and renames over it only when the whole file is
 // on disk, so a failed save never leaves a torn or truncated file.
-bool writeFileWhole(const std::string& path, const std::vector<std::uint8_t>& bytes)
+bool WriteFileWhole(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     const std::string temp = path + ".tmp" + std::to_string(::getpid());
     {
@@ -87,6 +89,8 @@ bool writeFileWhole(const std::string& path, const std::vector<std::uint8_t>& by
     }
     return true;
 }
+
+namespace {
 
 ModelRecord currentModelRecord(const Document& doc)
 {
@@ -285,7 +289,7 @@ bool SaveDocument(Document& doc, Notifier& notifier)
 {
     DocumentRecord record = doc.Record;
     record.Model = currentModelRecord(doc);
-    if (!writeFileWhole(doc.DocFileName, WriteDataFileBytes(record, doc.ChannelList))) {
+    if (!WriteFileWhole(doc.DocFileName, WriteDataFileBytes(record, doc.ChannelList))) {
         fail(notifier, TextFileError);
         return false;
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class Document;
 class Notifier;
@@ -16,6 +19,10 @@ inline constexpr std::size_t DataFileSize = 25611;
 // taken only after a complete write. On failure shows text 9002, leaves the
 // document as it was (still modified) and returns false.
 bool SaveDocument(Document& doc, Notifier& notifier);
+
+// Writes bytes to a temporary file beside path and renames it over path only
+// when it is whole; on failure path is left as it was and nothing stays behind.
+bool WriteFileWhole(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 enum class OpenOutcome {
     Opened,     // the document now holds the file; DocFileName is the path
