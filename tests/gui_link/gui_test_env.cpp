@@ -1,5 +1,7 @@
 #include "gui_test_env.h"
 
+#include "app/version_list.h"
+
 #include <QApplication>
 
 #include <cstdlib>
@@ -49,6 +51,8 @@ void GuiLinkTest::SetUp()
     state.setProgramFolder(program.string());
     state.setLanguage(1);
     state.ComPort = 1;
+    // No version list installed: this version handles its own data only.
+    VersionList::instance().load(state.versionListPath());
 }
 
 void GuiLinkTest::TearDown()

@@ -1,0 +1,258 @@
+#include "link_fixture.h"
+
+#include "app/lang_texts.h"
+#include "link/frm_progress.h"
+#include "link/virtual_radio_memory.h"
+#include "app/data_file.h"
+#include "model/image_codec.h"
+
+#include "app/widget_helpers.h"
+#include "link/frm_set_comm.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString text(int number)
+{
+    return QString::fromStdString(GetLangText(number));
+}
+
+RadioImage changedImage()
+{
+    return radioImageOf([](Document& doc) {
+        doc.Record.OptFeat.Beep = 1;
+        doc.Record.OptFeat.TimeOutTimer = 3;
+    });
+}
+
+RadioInfoBlock infoWith(const std::string& serial, const std::string& password = {})
+{
+    RadioInfoFields fields;
+    fields.serialNo = serial;
+    fields.password = password;
+    return BuildRadioInfo(0, fields);
+}
+
+}  // namespace
+
+using LinkControllerTest = LinkFixture;
+
+TEST_F(LinkControllerTest, ReadReplacesTheDocumentWithTheRadiosDataAndMakesItUntitled)
+{
+    buildMainWindow();
+    const RadioImage image = changedImage();
+    plugRadio(image, infoWith("R-0001"));
+    m_doc.DocFileName = (m_root / "old.dat").string();
+    m_doc.IsUntitled = false;
+    ASSERT_NE(m_doc.Record.OptFeat.TimeOutTimer, 3);
+
+    m_prompts.answers = {NoticeAnswer::Ok};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    QTest::qWait(50);
+
+    EXPECT_EQ(m_prompts.questions.value(0), text(9004)) << m_prompts.questions.join("|").toStdString();
+    EXPECT_TRUE(m_prompts.messages.contains(text(9009))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_EQ(m_doc.Record.OptFeat.Beep, 1);
+    EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 3);
+    EXPECT_TRUE(m_doc.IsUntitled);
+    EXPECT_EQ(m_doc.DocFileName, "new.dat");
+    EXPECT_TRUE(m_main->windowTitle().contains("new.dat"));
+    // The transfer buffer holds the radio's memory, and the records are its decoding.
+    EXPECT_EQ(m_doc.Image, image);
+    Document expected;
+    InitDocument(expected);
+    expected.Image = image;
+    expected.Radio = m_doc.Radio;
+    ASSERT_TRUE(DecodeImage(expected));
+    EXPECT_EQ(m_doc.Record, expected.Record);
+    EXPECT_EQ(m_doc.ChannelList, expected.ChannelList);
+    EXPECT_FALSE(m_link->portOpen());
+    EXPECT_EQ(m_link->lastProgressShown(), 100);
+    EXPECT_EQ(m_link->progressWindow(), nullptr);
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 464 + 1);   // the image and the password block
+}
+
+TEST_F(LinkControllerTest, CancelAtTheStartQuestionSendsNothingAndKeepsTheDocument)
+{
+    buildMainWindow();
+    plugRadio(changedImage(), infoWith("R-0002"));
+    m_doc.Record.OptFeat.TimeOutTimer = 5;
+    m_doc.DocFileName = "kept.dat";
+    m_doc.IsUntitled = false;
+
+    for (Command command : {Command::ReadFromRadio, Command::WriteToRadio}) {
+        m_prompts.answers = {NoticeAnswer::Cancel};
+        ASSERT_TRUE(runAndWait(command));
+    }
+    EXPECT_EQ(m_prompts.questions, QStringList({text(9004), text(9005)}));
+    EXPECT_TRUE(m_prompts.messages.isEmpty());
+    EXPECT_EQ(m_radio->radio().stats().bytesIn, 0u);
+    EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 5);
+    EXPECT_EQ(m_doc.DocFileName, "kept.dat");
+    EXPECT_FALSE(m_doc.IsUntitled);
+    EXPECT_FALSE(m_link->portOpen());
+}
+
+TEST_F(LinkControllerTest, WriteSendsTheRecordsAndLeavesTheDocumentAlone)
+{
+    buildMainWindow();
+    plugRadio(RadioImage{}, infoWith("R-0003"));
+    m_doc.Record.OptFeat.TimeOutTimer = 4;
+    m_doc.ChannelList[0].Tx_Power = 1;
+    m_doc.DocFileName = "mine.dat";
+    m_doc.IsUntitled = false;
+
+    m_prompts.answers = {NoticeAnswer::Ok};
+    ASSERT_TRUE(runAndWait(Command::WriteToRadio));
+
+    EXPECT_EQ(m_prompts.questions.value(0), text(9005));
+    EXPECT_TRUE(m_prompts.messages.contains(text(9010))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_EQ(m_radio->radio().stats().blocksWritten, 464);
+    EXPECT_EQ(m_link->lastProgressShown(), 100);
+    EXPECT_EQ(m_doc.DocFileName, "mine.dat");
+    EXPECT_FALSE(m_doc.IsUntitled);
+    const RadioImage written = m_radio->radio().image();
+    m_doc.Image.clear();
+    EncodeImage(m_doc);
+    EXPECT_EQ(written, m_doc.Image);
+    EXPECT_FALSE(m_link->portOpen());
+}
+
+TEST_F(LinkControllerTest, CommandsAreLockedWhileATransferRunsAndAResizeDoesNotDisturbIt)
+{
+    buildMainWindow();
+    plugRadio(changedImage(), infoWith("R-0004"));
+    ASSERT_TRUE(m_main->isCommandEnabled(Command::ReadFromRadio));
+
+    m_prompts.answers = {NoticeAnswer::Ok};
+    m_main->runCommand(Command::ReadFromRadio);
+    ASSERT_TRUE(waitUntil([this] { return m_link->engine().readState() == 5; }, 5000));
+    EXPECT_TRUE(m_main->isTransferRunning());
+    for (Command command : {Command::ReadFromRadio, Command::WriteToRadio, Command::LocalInfo, Command::CommSet})
+        EXPECT_FALSE(m_main->isCommandEnabled(command));
+    ASSERT_NE(m_link->progressWindow(), nullptr);
+    EXPECT_TRUE(m_link->progressWindow()->isVisible());
+    EXPECT_EQ(m_link->progressWindow()->windowTitle(), text(9027));
+    m_main->resize(m_main->width() + 40, m_main->height() + 30);
+
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(m_prompts.messages.contains(text(9009)));
+    EXPECT_FALSE(m_main->isTransferRunning());
+    EXPECT_TRUE(m_main->isCommandEnabled(Command::ReadFromRadio));
+}
+
+TEST_F(LinkControllerTest, APasswordMismatchAsksForThePasswordInTheDialog)
+{
+    buildMainWindow();
+    plugRadio(changedImage(), infoWith("R-0005", "1234"));
+
+    m_prompts.answers = {NoticeAnswer::Ok};
+    answerPasswordDialog("1234");
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_TRUE(m_prompts.messages.contains(text(9009))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_EQ(AppState::instance().ProgPassword, "1234");
+    EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 3);
+}
+
+TEST_F(LinkControllerTest, AWrongPasswordEndsTheReadWithTheDocumentUntouched)
+{
+    buildMainWindow();
+    plugRadio(changedImage(), infoWith("R-0006", "1234"));
+    const std::int16_t before = m_doc.Record.OptFeat.TimeOutTimer;
+
+    m_prompts.answers = {NoticeAnswer::Ok};
+    answerPasswordDialog("9999");
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_TRUE(m_prompts.messages.contains("PassWord Failure!")) << m_prompts.messages.join('|').toStdString();
+    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+    EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, before);
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 1);   // the password block only
+    EXPECT_FALSE(m_link->portOpen());
+
+    // Cancelling the dialog ends it the same way, without a message.
+    m_prompts.messages.clear();
+    m_prompts.answers = {NoticeAnswer::Ok};
+    answerPasswordDialog({}, false);
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+    EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, before);
+}
+
+TEST_F(LinkControllerTest, AnUnpluggedCableEndsTheTransferAtOnceWithAMessage)
+{
+    buildMainWindow();
+    plugRadio(changedImage(), infoWith("R-0007")).unplugAfterBlocks(100);
+    const std::int16_t before = m_doc.Record.OptFeat.TimeOutTimer;
+    m_doc.DocFileName = "kept.dat";
+    m_doc.IsUntitled = false;
+
+    m_prompts.answers = {NoticeAnswer::Ok};
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio, 10000));
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_FALSE(m_prompts.messages.isEmpty());
+    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+    EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, before);
+    EXPECT_EQ(m_doc.DocFileName, "kept.dat");
+    EXPECT_FALSE(m_link->portOpen());
+    EXPECT_EQ(m_link->progressWindow(), nullptr);
+    EXPECT_FALSE(m_main->isTransferRunning());
+}
+
+TEST_F(LinkControllerTest, APortWithoutADeviceIsReportedAndNothingStarts)
+{
+    buildMainWindow();
+    AppState::instance().ComPort = 16;
+    m_prompts.answers = {NoticeAnswer::Ok};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_EQ(m_prompts.questions.size(), 0);
+    ASSERT_EQ(m_prompts.messages.size(), 1);
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(9003).left(20))) << m_prompts.messages[0].toStdString();
+    EXPECT_FALSE(m_main->isTransferRunning());
+}
+
+TEST_F(LinkControllerTest, TheRadioInformationReadOpensTheInformationWindow)
+{
+    buildMainWindow();
+    plugRadio(changedImage(), infoWith("SN-778899"));
+    ASSERT_TRUE(runAndWait(Command::LocalInfo));
+    EXPECT_TRUE(m_prompts.questions.isEmpty());
+    EXPECT_EQ(m_doc.RadioInfo.SerialNo.rfind("SN-778899", 0), 0u) << m_doc.RadioInfo.SerialNo;
+    EXPECT_NE(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
+    EXPECT_FALSE(m_link->portOpen());
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 16);
+}
+
+TEST_F(LinkControllerTest, ThePortDialogStoresThePortAndTheStatusBarFollows)
+{
+    buildMainWindow();
+    plugRadio(RadioImage{}, infoWith("R-0008"));
+    const int port = AppState::instance().ComPort;
+    AppState::instance().ComPort = 1;
+    m_main->SetMainTexts();
+    ASSERT_FALSE(m_main->statusPanel(3)->text().endsWith(QString::number(port)));
+
+    QTimer::singleShot(50, m_main.get(), [port] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        auto* dialog = qobject_cast<FrmSetComm*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->option(port)->isEnabled());
+        dialog->option(port)->click();
+        dialog->findChild<QPushButton*>("CommandOK")->click();
+    });
+    m_main->runCommand(Command::CommSet);
+    EXPECT_EQ(AppState::instance().ComPort, port);
+    EXPECT_TRUE(m_main->statusPanel(3)->text().endsWith(QString::number(port)))
+        << m_main->statusPanel(3)->text().toStdString();
+    EXPECT_NE(setupFileText().find("comPort=" + std::to_string(port)), std::string::npos);
+}
