@@ -1,6 +1,7 @@
 // The desktop program: start-up, splash window, main window.
 
 #include "app/app_state.h"
+#include "app/fallback_icons.h"
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
 #include "app/start_up.h"
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("brisko7"));
     QApplication::setApplicationName(QStringLiteral("brisko7"));
+    ChooseIconTheme();
+    QApplication::setWindowIcon(treeIcon(true));
 
     // The one document of this run; every window works on it.
     Document doc;

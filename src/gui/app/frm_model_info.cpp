@@ -40,6 +40,7 @@ FrmModelInfo::FrmModelInfo(Document& doc, std::function<void()> loadNewDoc, QWid
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Form_Load.
     m_loading = true;

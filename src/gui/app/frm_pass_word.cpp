@@ -39,6 +39,7 @@ FrmPassWord::FrmPassWord(QWidget* parent)
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     setWindowTitle(LangText(23100));
     m_label1->setText(LangText(23101));

@@ -32,6 +32,7 @@ FrmSetLanguage::FrmSetLanguage(QWidget* parent)
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     EnterMovesFocus(m_combo1);
     connect(m_ok, &QPushButton::clicked, this, &FrmSetLanguage::CommandOK_Click);

@@ -16,7 +16,7 @@ class TreePane : public QWidget {
 public:
     // The pane is never made narrower than this, nor wider than the window.
     static constexpr int MinPaneTwips = 300;
-    static constexpr int DefaultPaneTwips = 2400;
+    static constexpr int DefaultPaneTwips = 3300;
 
     explicit TreePane(QWidget* parent = nullptr);
 

@@ -35,7 +35,8 @@ void SetCloseHelpCaptions(QWidget* window)
 QMdiSubWindow* FindChildForm(QMdiArea* area, const QString& name)
 {
     for (QMdiSubWindow* sub : area->subWindowList()) {
-        if (sub->widget() && sub->widget()->objectName() == name)
+        // A window that was just closed is still listed until it is deleted.
+        if (!sub->isHidden() && sub->widget() && sub->widget()->objectName() == name)
             return sub;
     }
     return nullptr;
