@@ -140,6 +140,13 @@ void SerialPort::onErrorOccurred(QSerialPort::SerialPortError error)
     if (error == QSerialPort::TimeoutError)
         return;
     const LinkError failure = errorOf(error, m_port.errorString(), m_devicePath);
+    // Bytes that arrived before the failure still count: a radio that
+    // answered and then went away has answered.
+    readIntoBuffer();
+    if (m_threshold > 0 && m_buffer.size() >= m_threshold)
+        emit thresholdReached();
+    if (!m_port.isOpen())
+        return;   // the receiver ended its work and closed the port
     m_port.clearError();
     m_port.close();
     m_buffer.clear();

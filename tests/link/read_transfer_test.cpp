@@ -297,6 +297,22 @@ TEST_F(EngineTest, DisappearingDeviceEndsTheTransferAtOnce)
     EXPECT_EQ(snapshot(), before);
 }
 
+TEST_F(EngineTest, DeviceGoneAfterEndCountsLikeAMissingAcknowledgement)
+{
+    VirtualRadioFaults f;
+    f.noEndAck = true;
+    makeRadio({}, f);
+    ASSERT_TRUE(engine.startRead());
+    while (host.countSent("END") == 0 && engine.busy())
+        host.run(1);
+    ASSERT_EQ(engine.readState(), 69);
+    engine.portFailed(LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceLost));
+    ASSERT_EQ(host.ended.size(), 1u);
+    EXPECT_TRUE(host.ended[0].ok());
+    host.run();
+    EXPECT_EQ(host.readsCompleted, 1);
+}
+
 TEST_F(EngineTest, DeviceLostWhileTheRestartQuestionIsOpenSendsNothingMore)
 {
     host.radio = nullptr;

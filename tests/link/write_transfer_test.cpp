@@ -32,6 +32,8 @@ TEST_F(WriteTest, EveryBlockGoesOutOnceThenEnd)
 {
     const Snapshot before = snapshot();
     ASSERT_TRUE(engine.startWrite());
+    EXPECT_TRUE(engine.busy());
+    EXPECT_FALSE(engine.startRead());   // one transfer at a time
     EXPECT_TRUE(host.sent.empty());   // the write starts when WaitSaveData expires
     ASSERT_TRUE(host.timers.count(LinkTimer::WaitSaveData));
     EXPECT_EQ(host.timers[LinkTimer::WaitSaveData], 100);

@@ -410,6 +410,13 @@ void TransferEngine::portFailed(const LinkError& error)
 {
     if (m_kind == TransferKind::Idle)
         return;
+    // After "END" every block has crossed the line; a device that goes away
+    // now is no worse than an acknowledgement that never came.
+    const int state = m_kind == TransferKind::WriteImage ? m_writeState : m_readState;
+    if (state == 69 && !m_questionOpen) {
+        EndTransfer(true);
+        return;
+    }
     EndTransfer(false, error);
 }
 

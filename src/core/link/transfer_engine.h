@@ -64,7 +64,7 @@ public:
 
     // State, for the host and for tests.
     TransferKind kind() const { return m_kind; }
-    bool busy() const { return m_kind != TransferKind::Idle || m_readOkPending; }
+    bool busy() const { return m_kind != TransferKind::Idle || m_readOkPending || m_writePending; }
     int readState() const { return m_readState; }
     int writeState() const { return m_writeState; }
     int blockAddress() const { return m_blockAddress; }

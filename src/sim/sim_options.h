@@ -1,0 +1,31 @@
+#pragma once
+
+#include "link/virtual_radio.h"
+#include "link/virtual_radio_memory.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Everything a virtual radio can be told on its command line.
+struct SimOptions {
+    VirtualRadioIdentity identity;
+    VirtualRadioFaults faults;
+    RadioInfoFields info;
+    std::optional<int> infoBand;    // band code in the information area; default: the radio's band
+    std::string imageFile;          // memory to start from (7424 bytes); default: a fresh radio
+    std::string infoFile;           // information area to serve (256 bytes)
+    std::string saveFile;           // where a written image goes after each session
+    bool pace = false;              // 9600 baud: 1/960 s per byte either way
+    bool once = false;              // exit after the first session ("END")
+    bool announce = true;           // offer the terminal to the desktop program's port list
+    bool quiet = false;
+    bool help = false;
+};
+
+// Parses the arguments (without the program name). On a mistake returns
+// nothing and puts the reason into `error`.
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error);
+
+// The option summary printed by --help.
+const char* SimUsage();
