@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr FieldRange OffsetRange{0, 32767};
-constexpr FieldRange DupRange{0, 3};      // two bits
-constexpr FieldRange PowerRange{0, 3};    // two bits
-constexpr FieldRange AsqValueRange{0, 127};  // bits 0-6 beside the AsqFun bit
 constexpr FieldRange AnyRange{-32768, 32767};  // tone codes: checked on their own
 constexpr std::size_t FreqCodeWidth = 8;
 
@@ -118,13 +114,13 @@ const std::array<IntField<ChannelRecord>, 16>& ChannelSlotFields()
         {"OffSetFre", &C::OffSetFre, OffsetRange},
         {"RDCT", &C::RDCT, AnyRange},
         {"TDCT", &C::TDCT, AnyRange},
-        {"DUP", &C::DUP, DupRange},
+        {"DUP", &C::DUP, TwoBitRange},
         {"HI_CUT", &C::HI_CUT, FlagRange},
         {"BUSY", &C::BUSY, FlagRange},
         {"NB", &C::NB, FlagRange},
         {"Add_Sub_5K", &C::Add_Sub_5K, FlagRange},
         {"AM_FM", &C::AM_FM, FlagRange},
-        {"Tx_Power", &C::Tx_Power, PowerRange},
+        {"Tx_Power", &C::Tx_Power, TwoBitRange},
         {"Public", &C::Public, FlagRange},
         {"RBTone", &C::RBTone, ByteRange},
         {"DTMF_BOT", &C::DTMF_BOT, ByteRange},

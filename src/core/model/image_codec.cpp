@@ -220,7 +220,7 @@ void encodeOptions(RadioImage& image, const OptFeatRecord& o, const ChannelRecor
     image.setByte(L::Backlight, fitByte(o.Backlight));
     image.setByte(L::SpeakerVolume, fitByte(o.SpeakerVolume));
     image.setByte(L::SquelchLevel, fitByte(o.SquelchLevel));
-    image.setByte(L::Asq, static_cast<std::uint8_t>(fitByte(o.AsqFun, FlagRange) * 128 + fitByte(o.AsqValue, {0, 127})));
+    image.setByte(L::Asq, static_cast<std::uint8_t>(fitByte(o.AsqFun, FlagRange) * 128 + fitByte(o.AsqValue, AsqValueRange)));
     image.setByte(L::GainControl, fitByte(o.GainControl));
     image.setByte(L::ChannelDisplay, fitByte(o.ChannelDisplay));
     image.setByte(L::ScanType, fitByte(o.ScanType));
@@ -328,7 +328,7 @@ void DecodeChannelSlot(const RadioImage& image, std::size_t address, ChannelReco
     // The field is signed: an offset byte 4 of 0x80 or more cannot be held, so
     // it reads as the largest offset the field can hold.
     const int offset = image.le16(address + S::Offset);
-    record.OffSetFre = static_cast<std::int16_t>(std::min(offset, 32767));
+    record.OffSetFre = static_cast<std::int16_t>(OffsetRange.fit(offset));
     const std::size_t flags = address + S::Flags;
     record.RDCT = static_cast<std::int16_t>(ImageToToneCode(image.bits(flags, B::RxKind, B::KindWidth),
                                                             image.byte(address + S::RxCtcss), image.byte(address + S::RxDcs)));
@@ -354,14 +354,14 @@ void EncodeChannelSlot(RadioImage& image, std::size_t address, const ChannelReco
 {
     namespace S = L::Slot;
     namespace B = L::SlotBits;
-    const int offset = FieldRange{0, 32767}.fit(record.OffSetFre);
+    const int offset = OffsetRange.fit(record.OffSetFre);
     image.setLe16(address + S::Offset, static_cast<std::uint16_t>(offset));
     image.setByte(address + S::Flags, 0);
     image.setByte(address + 9, 0);
     encodeTone(image, address, S::RxCtcss, S::RxDcs, B::RxKind, record.RDCT);
     encodeTone(image, address, S::TxCtcss, S::TxDcs, B::TxKind, record.TDCT);
     const std::size_t flags = address + S::Flags;
-    image.setBits(flags, B::Dup, B::DupWidth, fitByte(record.DUP, {0, 3}));
+    image.setBits(flags, B::Dup, B::DupWidth, fitByte(record.DUP, TwoBitRange));
     image.setBit(flags, B::Tsq, record.TSQ == 1);
     const std::size_t options = address + S::Options;
     image.setByte(options, 0);
@@ -370,7 +370,7 @@ void EncodeChannelSlot(RadioImage& image, std::size_t address, const ChannelReco
     image.setBit(options, B::Nb, record.NB == 1);
     image.setBit(options, B::AddSub5K, record.Add_Sub_5K == 1);
     image.setBit(options, B::AmFm, record.AM_FM == 1);
-    image.setBits(options, B::TxPower, B::TxPowerWidth, fitByte(record.Tx_Power, {0, 3}));
+    image.setBits(options, B::TxPower, B::TxPowerWidth, fitByte(record.Tx_Power, TwoBitRange));
     image.setBit(options, B::Public, record.Public == 1);
     image.setByte(address + S::RBTone, fitByte(record.RBTone));
     image.setByte(address + S::DtmfBot, fitByte(record.DTMF_BOT));
