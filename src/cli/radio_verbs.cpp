@@ -116,6 +116,12 @@ public:
     }
 
     TransferEngine& engine() { return m_engine; }
+    void setPassword(const std::string& password, bool given)
+    {
+        m_engine.setPassword(password);
+        if (given)
+            m_givenPassword = password;
+    }
     const TransferOutcome& outcome() const { return m_engine.lastOutcome(); }
     bool unanswered() const { return m_unanswered; }
 
@@ -183,6 +189,10 @@ public:
     {
         endProgressLine();
         if (!interactive()) {
+            // The password given on the command line is all a script has to
+            // offer: checked once more, it ends in "PassWord Failure!".
+            if (m_givenPassword)
+                return m_givenPassword;
             m_unanswered = true;
             std::fprintf(stderr, "brisko7-cli: the radio is protected by a password; give it with --password\n");
             return std::nullopt;
@@ -253,6 +263,7 @@ private:
     int m_lastQuarter = -1;
     bool m_progressLineOpen = false;
     bool m_unanswered = false;
+    std::optional<std::string> m_givenPassword;
 };
 
 // ---------------------------------------------------------------- the verbs
@@ -337,7 +348,7 @@ int runRead(const std::vector<std::string>& args)
     Document doc;
     InitDocument(doc);
     CliHost host(doc, deviceOf(a.port));
-    host.engine().setPassword(a.password);
+    host.setPassword(a.password, a.passwordGiven);
     host.run(host.engine().startRead());
     if (host.outcome().ok() && host.outcome().kind == TransferKind::ReadImage) {
         TerminalNotifier notifier;
@@ -366,7 +377,7 @@ int runWrite(const std::vector<std::string>& args)
         return CliExit::Refused;
     }
     CliHost host(doc, deviceOf(a.port));
-    host.engine().setPassword(a.password);
+    host.setPassword(a.password, a.passwordGiven);
     host.run(host.engine().startWrite());
     const int status = finish(host, "write");
     if (status == LinkExit::Ok)

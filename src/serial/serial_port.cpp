@@ -21,6 +21,16 @@ LinkErrorDetail detailOf(QSerialPort::SerialPortError error)
     }
 }
 
+std::string failureText(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ResourceError: return "the device was removed or hung up";
+    case QSerialPort::ReadError: return "reading from the device failed";
+    case QSerialPort::WriteError: return "writing to the device failed";
+    default: return "the device failed";
+    }
+}
+
 }  // namespace
 
 SerialPort::SerialPort(QObject* parent) : QObject(parent)
@@ -139,7 +149,10 @@ void SerialPort::onErrorOccurred(QSerialPort::SerialPortError error)
     // A time-out of a blocking wait is no failure of the device.
     if (error == QSerialPort::TimeoutError)
         return;
-    const LinkError failure = errorOf(error, m_port.errorString(), m_devicePath);
+    // Whatever Qt calls it, a device that fails while open is lost to the
+    // transfer; Qt's own text then often names an unrelated system call.
+    const LinkError failure = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceLost,
+                                              failureText(error), m_devicePath.toStdString());
     // Bytes that arrived before the failure still count: a radio that
     // answered and then went away has answered.
     readIntoBuffer();

@@ -163,13 +163,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "brisko7-sim: %s\n", error.c_str());
         return 1;
     }
-    std::printf("%s\n", line.devicePath().c_str());
-    std::fflush(stdout);
     installSignals();
-
+    // Announced before the device is printed: whoever reads the first line
+    // finds the radio in the port list too.
     std::string announcement;
     if (options.announce && !SimAnnouncement::write(line.devicePath(), announcement))
         std::fprintf(stderr, "brisko7-sim: cannot announce the port in %s\n", SimAnnouncement::folder().c_str());
+    std::printf("%s\n", line.devicePath().c_str());
+    std::fflush(stdout);
 
     Session session{options, radio, line};
     int status = 0;

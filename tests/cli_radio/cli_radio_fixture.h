@@ -1,0 +1,94 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Runs the staged brisko7-sim and brisko7-cli against each other over a real
+// pseudo-terminal, without pacing.
+class CliRadioTest : public ::testing::Test {
+protected:
+    static QString program(const char* name) { return QStringLiteral(BRISKO7_STAGE_PROGRAM "/") + name; }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+    }
+    void TearDown() override
+    {
+        if (m_sim && m_sim->state() != QProcess::NotRunning) {
+            m_sim->terminate();
+            m_sim->waitForFinished(2000);
+        }
+    }
+
+    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    // Starts a virtual radio and returns its device ("" on failure).
+    QString startSim(QStringList args)
+    {
+        m_sim = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+        m_sim->setProcessEnvironment(env);
+        args.prepend(QStringLiteral("--once"));
+        m_sim->start(program("brisko7-sim"), args);
+        if (!m_sim->waitForStarted(3000))
+            return {};
+        QElapsedTimer t;
+        t.start();
+        while (!m_sim->canReadLine() && t.elapsed() < 3000)
+            m_sim->waitForReadyRead(100);
+        return QString::fromLocal8Bit(m_sim->readLine()).trimmed();
+    }
+
+    struct Run {
+        int status = -1;
+        QString out;
+        QString err;
+        qint64 ms = 0;
+    };
+
+    Run cli(const QStringList& args, int timeoutMs = 10000)
+    {
+        QProcess p;
+        QElapsedTimer t;
+        t.start();
+        p.start(program("brisko7-cli"), args);
+        p.closeWriteChannel();   // stdin is no terminal: questions cannot be answered
+        Run r;
+        if (!p.waitForFinished(timeoutMs)) {
+            p.kill();
+            p.waitForFinished();
+            r.err = QStringLiteral("timed out");
+            return r;
+        }
+        r.ms = t.elapsed();
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        r.err = QString::fromLocal8Bit(p.readAllStandardError());
+        return r;
+    }
+
+    // What the virtual radio printed after its device line, once it ended.
+    QString simOutput()
+    {
+        if (!m_sim)
+            return {};
+        if (m_sim->state() != QProcess::NotRunning && !m_sim->waitForFinished(800)) {
+            m_sim->terminate();
+            m_sim->waitForFinished(2000);
+        }
+        return QString::fromLocal8Bit(m_sim->readAllStandardOutput())
+            + QString::fromLocal8Bit(m_sim->readAllStandardError());
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<QProcess> m_sim;
+};

@@ -1,0 +1,250 @@
+#include "cli_radio_fixture.h"
+
+#include "app/data_file.h"
+#include "app/notifier.h"
+#include "link/link_error.h"
+#include "model/document.h"
+#include "model/image_codec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+namespace {
+
+QCoreApplication& app()
+{
+    static int argc = 1;
+    static char name[] = "test_cli_radio";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication instance(argc, argv);
+    return instance;
+}
+
+class CliRadio : public CliRadioTest {
+protected:
+    void SetUp() override
+    {
+        app();
+        CliRadioTest::SetUp();
+    }
+    // Reads a radio with the given options into a file.
+    Run readRadio(const QStringList& simArgs, const QString& file, QStringList extra = {})
+    {
+        const QString device = startSim(simArgs);
+        EXPECT_TRUE(device.startsWith(QStringLiteral("/dev/pts/"))) << device.toStdString();
+        QStringList args{QStringLiteral("read"), QStringLiteral("--port"), device, QStringLiteral("-o"), file};
+        return cli(args + extra);
+    }
+    Run writeRadio(const QStringList& simArgs, const QString& file, QStringList extra = {})
+    {
+        const QString device = startSim(simArgs);
+        EXPECT_FALSE(device.isEmpty());
+        return cli(QStringList{QStringLiteral("write"), file, QStringLiteral("--port"), device} + extra);
+    }
+    // A data file read from a fresh virtual radio.
+    QString freshDataFile()
+    {
+        const QString file = path("fresh.dat");
+        const Run r = readRadio({}, file);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        simOutput();
+        return file;
+    }
+};
+
+TEST_F(CliRadio, ReadSavesTheRadiosChannelsInADataFile)
+{
+    const QString file = path("read.dat");
+    const Run r = readRadio({}, file);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_LT(r.ms, 3000);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("reading 100%")));
+    EXPECT_EQ(QFileInfo(file).size(), 25611);
+    Document doc;
+    InitDocument(doc, BRISKO7_STAGE_PROGRAM "/Init");
+    SilentNotifier quiet;
+    ASSERT_EQ(OpenDocument(doc, file.toStdString(), quiet).outcome, OpenOutcome::Opened);
+    EXPECT_EQ(doc.ChannelCount, 40);
+    EXPECT_TRUE(simOutput().contains(QStringLiteral("465 blocks read")));
+}
+
+TEST_F(CliRadio, WriteSendsTheFileAndTheRadioKeepsIt)
+{
+    const QString file = freshDataFile();
+    const QString saved = path("radio.img");
+    const Run r = writeRadio({QStringLiteral("--save"), saved, QStringLiteral("--password"), QStringLiteral("12")},
+                             file, {QStringLiteral("--password"), QStringLiteral("12")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(simOutput().contains(QStringLiteral("464 written")));
+
+    Document doc;
+    InitDocument(doc, BRISKO7_STAGE_PROGRAM "/Init");
+    SilentNotifier quiet;
+    ASSERT_EQ(OpenDocument(doc, file.toStdString(), quiet).outcome, OpenOutcome::Opened);
+    doc.Image.clear();
+    EncodeImage(doc);
+    QFile img(saved);
+    ASSERT_TRUE(img.open(QIODevice::ReadOnly));
+    const QByteArray bytes = img.readAll();
+    ASSERT_EQ(bytes.size(), 7424);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), doc.Image.data(),
+                           [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; }));
+}
+
+TEST_F(CliRadio, InfoPrintsTheRadioInformationRecord)
+{
+    const QString device = startSim({QStringLiteral("--serial"), QStringLiteral("SN-4711"), QStringLiteral("--dealer"),
+                                     QStringLiteral("Dealer One"), QStringLiteral("--band"), QStringLiteral("2")});
+    const Run r = cli({QStringLiteral("info"), QStringLiteral("--port"), device});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("SerialNo: SN-4711\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("DealerCode: Dealer One\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("InfoBand: 2 (HAM)\n")));
+}
+
+TEST_F(CliRadio, AnErasedInformationAreaShowsAnUnknownBand)
+{
+    const QString device = startSim({QStringLiteral("--info-band"), QStringLiteral("15")});
+    const Run r = cli({QStringLiteral("info"), QStringLiteral("--port"), device});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("InfoBand: 15 (unknown)\n")));
+}
+
+// Line faults that the retries absorb: the read still succeeds.
+TEST_F(CliRadio, ReadSurvivesEveryRecoverableLineFault)
+{
+    const QList<QStringList> faults{
+        {QStringLiteral("--bad-checksum"), QStringLiteral("0x0100")},
+        {QStringLiteral("--wrong-address"), QStringLiteral("0x0200")},
+        {QStringLiteral("--short-frame"), QStringLiteral("0x0300")},
+        {QStringLiteral("--garbage"), QStringLiteral("0x0400:2")},
+        {QStringLiteral("--ignore-block"), QStringLiteral("0x0500:3")},
+        {QStringLiteral("--ignore-handshakes"), QStringLiteral("1")},
+        {QStringLiteral("--no-echo")},
+        {QStringLiteral("--no-end-ack")},
+    };
+    for (const QStringList& fault : faults) {
+        const QString file = path("fault.dat");
+        QFile::remove(file);
+        const Run r = readRadio(fault, file);
+        EXPECT_EQ(r.status, 0) << fault.join(' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_EQ(QFileInfo(file).size(), 25611) << fault.join(' ').toStdString();
+        EXPECT_LT(r.ms, 4000) << fault.join(' ').toStdString();
+        simOutput();
+    }
+}
+
+// Faults and refusals that end the command, each with its own exit status.
+TEST_F(CliRadio, ReadFailuresEndWithTheirExitStatusAndNoFile)
+{
+    struct Case {
+        QStringList sim;
+        QStringList cli;
+        int status;
+        QString says;
+    };
+    const QList<Case> cases{
+        {{QStringLiteral("--dead-after"), QStringLiteral("20")}, {}, LinkExit::TimedOut, QStringLiteral("giving up")},
+        {{QStringLiteral("--password"), QStringLiteral("12")}, {}, LinkExit::RefusedByUser, QStringLiteral("--password")},
+        {{QStringLiteral("--password"), QStringLiteral("12")}, {QStringLiteral("--password"), QStringLiteral("99")},
+         LinkExit::RefusedByRadio, QStringLiteral("PassWord Failure!")},
+        {{QStringLiteral("--model"), QStringLiteral("OTHER")}, {}, LinkExit::RefusedByRadio, QStringLiteral("Radio is OTHER")},
+        {{QStringLiteral("--band"), QStringLiteral("5")}, {}, LinkExit::RefusedByRadio, QStringLiteral("Country Mode Error!")},
+        {{QStringLiteral("--version"), QStringLiteral("V102")}, {}, LinkExit::RefusedByRadio, QStringLiteral("data version V102")},
+    };
+    for (const Case& c : cases) {
+        const QString file = path("fail.dat");
+        const Run r = readRadio(c.sim, file, c.cli);
+        EXPECT_EQ(r.status, c.status) << c.sim.join(' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.says)) << c.sim.join(' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(file)) << c.sim.join(' ').toStdString();
+        EXPECT_LT(r.ms, 4000) << c.sim.join(' ').toStdString();
+        simOutput();
+    }
+}
+
+TEST_F(CliRadio, WriteFaults)
+{
+    const QString file = freshDataFile();
+    // A few resend requests cost nothing.
+    Run r = writeRadio({QStringLiteral("--resend"), QStringLiteral("0x0040:3")}, file);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(simOutput().contains(QStringLiteral("3 resend requests")));
+
+    // Endless ones are stopped, and the user hears that the radio is half written.
+    r = writeRadio({QStringLiteral("--resend"), QStringLiteral("0x0040:100000")}, file);
+    EXPECT_EQ(r.status, LinkExit::ProtocolViolation) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("partly written"))) << r.err.toStdString();
+    simOutput();
+
+    // The radio's band differs from the file's.
+    r = writeRadio({QStringLiteral("--band"), QStringLiteral("1")}, file);
+    EXPECT_EQ(r.status, LinkExit::RefusedByRadio) << r.err.toStdString();
+    EXPECT_TRUE(simOutput().contains(QStringLiteral("0 written")));
+
+    // A radio without CTCSS/DCS is warned about and written.
+    r = writeRadio({QStringLiteral("--no-tone")}, file);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("CTCSS/DCS Function is invalid,")));
+    simOutput();
+
+    // A file that is no data file is refused before the port is touched.
+    QFile bad(path("bad.dat"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a data file");
+    bad.close();
+    r = cli({QStringLiteral("write"), path("bad.dat"), QStringLiteral("--port"), QStringLiteral("/dev/null")});
+    EXPECT_EQ(r.status, 3) << r.err.toStdString();
+}
+
+TEST_F(CliRadio, MissingDeviceAndUsageErrors)
+{
+    Run r = cli({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("/dev/ttyUSB-none"),
+                 QStringLiteral("-o"), path("x.dat")});
+    EXPECT_EQ(r.status, LinkExit::SystemError);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("serial port could not be opened"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("/dev/ttyUSB-none")));
+    r = cli({QStringLiteral("read"), QStringLiteral("-o"), path("x.dat")});
+    EXPECT_EQ(r.status, 2);
+    r = cli({QStringLiteral("info"), QStringLiteral("--port")});
+    EXPECT_EQ(r.status, 2);
+}
+
+TEST_F(CliRadio, ARadioThatGoesAwayMidReadEndsTheCommandAtOnce)
+{
+    const QString device = startSim({QStringLiteral("--pace")});
+    QProcess client;
+    client.start(program("brisko7-cli"), {QStringLiteral("read"), QStringLiteral("--port"), device,
+                                          QStringLiteral("-o"), path("gone.dat")});
+    client.closeWriteChannel();
+    ASSERT_TRUE(client.waitForStarted());
+    QThread::msleep(600);
+    m_sim->terminate();
+    QElapsedTimer t;
+    t.start();
+    ASSERT_TRUE(client.waitForFinished(3000));
+    EXPECT_LT(t.elapsed(), 1500);
+    EXPECT_NE(client.exitCode(), 0);
+    const QString err = QString::fromLocal8Bit(client.readAllStandardError());
+    EXPECT_TRUE(err.contains(QStringLiteral("disappeared"))) << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path("gone.dat")));
+}
+
+TEST_F(CliRadio, TheVirtualRadioAnnouncesItselfAndCleansUpOnTermination)
+{
+    const QString device = startSim({});
+    ASSERT_FALSE(device.isEmpty());
+    const QString announcement = m_dir.filePath(QStringLiteral("brisko7-sim-%1.port").arg(m_sim->processId()));
+    QFile f(announcement);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLocal8Bit(f.readLine()).trimmed(), device);
+    f.close();
+    m_sim->terminate();
+    ASSERT_TRUE(m_sim->waitForFinished(2000));
+    EXPECT_EQ(m_sim->exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(announcement));
+    EXPECT_TRUE(QString::fromLocal8Bit(m_sim->readAllStandardOutput()).contains(QStringLiteral("line time: 0.000 s")));
+}
+
+}  // namespace
