@@ -44,14 +44,15 @@ TEST_F(FrmSetCommTest, ShowsSixteenPortsWithTheirTexts)
 
 TEST_F(FrmSetCommTest, OnlyPresentPortsAreEnabledAndNameTheirDevice)
 {
-    m_ports.devices[2] = "/dev/ttyUSB0";
-    m_ports.devices[11] = "/dev/pts/7";
+    m_ports.devices[2] = {"/dev/ttyUSB0", false};
+    m_ports.devices[11] = {"/dev/pts/7", true};
     FrmSetComm dialog(m_ports);
     for (int port = 1; port <= 16; ++port)
         EXPECT_EQ(dialog.option(port)->isEnabled(), port == 3 || port == 12) << port;
     EXPECT_EQ(dialog.deviceLabel(3)->text(), "/dev/ttyUSB0");
-    EXPECT_EQ(dialog.deviceLabel(12)->text(), "/dev/pts/7");
-    EXPECT_TRUE(dialog.deviceLabel(1)->text().isEmpty());
+    EXPECT_EQ(dialog.deviceLabel(12)->text().toStdString(), "/dev/pts/7 (" + GetLangText(9561) + ")");
+    EXPECT_EQ(dialog.deviceLabel(1)->text().toStdString(), GetLangText(9562));
+    EXPECT_EQ(dialog.findChild<QLabel*>("LabelDeviceHeader(0)")->text().toStdString(), GetLangText(9560));
 }
 
 TEST_F(FrmSetCommTest, AllPortsCountAsPresentWhenDetectionIsSkipped)
@@ -76,14 +77,14 @@ TEST_F(FrmSetCommTest, SelectsTheCurrentPortOrNothingOutsideTheRange)
 
 TEST_F(FrmSetCommTest, RefreshFollowsPluggingAndKeepsTheSelection)
 {
-    m_ports.devices[3] = "/dev/ttyUSB0";
+    m_ports.devices[3] = {"/dev/ttyUSB0"};
     AppState::instance().ComPort = 4;
     FrmSetComm dialog(m_ports);
     ASSERT_TRUE(dialog.option(4)->isEnabled());
 
     // The adapter is pulled out: the option goes grey but stays selected.
-    m_ports.devices[3].clear();
-    m_ports.devices[6] = "/dev/ttyACM0";
+    m_ports.devices[3] = {};
+    m_ports.devices[6] = {"/dev/ttyACM0"};
     dialog.ReCommTimer_Timer();
     EXPECT_FALSE(dialog.option(4)->isEnabled());
     EXPECT_TRUE(dialog.option(7)->isEnabled());
@@ -102,7 +103,7 @@ TEST_F(FrmSetCommTest, RefreshesOnItsOwnEverySecondWhileShown)
     FrmSetComm dialog(m_ports);
     dialog.show();
     const int before = m_ports.calls;
-    m_ports.devices[0] = "/dev/ttyS0";
+    m_ports.devices[0] = {"/dev/ttyS0"};
     QTest::qWait(FrmSetComm::RefreshMs + 300);
     EXPECT_GE(m_ports.calls, before + 1);
     EXPECT_TRUE(dialog.option(1)->isEnabled());
@@ -114,7 +115,7 @@ TEST_F(FrmSetCommTest, RefreshesOnItsOwnEverySecondWhileShown)
 
 TEST_F(FrmSetCommTest, OkStoresTheChosenPortAndCancelChangesNothing)
 {
-    m_ports.devices[4] = "/dev/ttyUSB1";
+    m_ports.devices[4] = {"/dev/ttyUSB1"};
     {
         FrmSetComm dialog(m_ports);
         dialog.option(5)->click();

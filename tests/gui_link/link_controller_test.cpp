@@ -247,6 +247,9 @@ TEST_F(LinkControllerTest, ThePortDialogStoresThePortAndTheStatusBarFollows)
         auto* dialog = qobject_cast<FrmSetComm*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->option(port)->isEnabled());
+        // The virtual radio is named as such next to its device.
+        EXPECT_TRUE(dialog->deviceLabel(port)->text().contains(text(9561)))
+            << dialog->deviceLabel(port)->text().toStdString();
         dialog->option(port)->click();
         dialog->findChild<QPushButton*>("CommandOK")->click();
     });

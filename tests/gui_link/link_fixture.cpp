@@ -48,7 +48,7 @@ int LinkFixture::portOf(const std::string& device)
     DirectoryPortList ports;
     const PortList::Devices devices = ports.presentPorts();
     for (int i = 0; i < PortList::PortCount; ++i) {
-        if (devices[i].toStdString() == device)
+        if (devices[i].device.toStdString() == device)
             return i + 1;
     }
     return 0;

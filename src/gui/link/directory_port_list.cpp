@@ -18,7 +18,7 @@ PortList::Devices DirectoryPortList::presentPorts()
     Devices devices{};
     for (int port = 1; port <= PortCount; ++port) {
         if (directory.isPresent(port))
-            devices[port - 1] = QString::fromStdString(directory.devicePath(port));
+            devices[port - 1] = {QString::fromStdString(directory.devicePath(port)), directory.isVirtualRadio(port)};
     }
     return devices;
 }
@@ -28,5 +28,5 @@ std::string DirectoryPortList::deviceOf(int portNumber)
     if (portNumber < 1 || portNumber > PortCount)
         return {};
     const Devices devices = presentPorts();
-    return devices[portNumber - 1].toStdString();
+    return devices[portNumber - 1].device.toStdString();
 }

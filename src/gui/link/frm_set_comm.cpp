@@ -19,6 +19,16 @@ namespace {
 constexpr int Columns = 2;
 constexpr int RowsPerColumn = PortList::PortCount / Columns;
 
+// What stands behind a port: the device path, marked when it is a virtual radio.
+QString deviceText(const PortList::Entry& entry)
+{
+    if (entry.device.isEmpty())
+        return LangText(9562);
+    if (entry.virtualRadio)
+        return entry.device + QStringLiteral(" (") + LangText(9561) + QLatin1Char(')');
+    return entry.device;
+}
+
 }  // namespace
 
 FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent)
@@ -30,6 +40,11 @@ FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent)
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_group = new QButtonGroup(this);
     auto* grid = new QGridLayout(m_frame1);
+    for (int column = 0; column < Columns; ++column) {
+        m_deviceHeaders[column] = new QLabel(m_frame1);
+        m_deviceHeaders[column]->setObjectName(QStringLiteral("LabelDeviceHeader(%1)").arg(column));
+        grid->addWidget(m_deviceHeaders[column], 0, column * 2 + 1);
+    }
     for (int i = 0; i < PortList::PortCount; ++i) {
         m_options[i] = new QRadioButton(m_frame1);
         m_options[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
@@ -38,8 +53,8 @@ FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent)
         m_devices[i]->setEnabled(false);
         m_group->addButton(m_options[i], i + 1);
         const int column = (i / RowsPerColumn) * 2;
-        grid->addWidget(m_options[i], i % RowsPerColumn, column);
-        grid->addWidget(m_devices[i], i % RowsPerColumn, column + 1);
+        grid->addWidget(m_options[i], 1 + i % RowsPerColumn, column);
+        grid->addWidget(m_devices[i], 1 + i % RowsPerColumn, column + 1);
     }
 
     m_ok = new QPushButton(this);
@@ -67,6 +82,8 @@ void FrmSetComm::Form_Load()
 {
     setWindowTitle(LangText(22000));
     m_frame1->setTitle(LangText(22001));
+    for (QLabel* header : m_deviceHeaders)
+        header->setText(LangText(9560));
     for (int i = 0; i < PortList::PortCount; ++i)
         m_options[i]->setText(LangText(22002) + QString::number(i + 1));
     SetOkCancelCaptions(this);
@@ -80,10 +97,10 @@ void FrmSetComm::EnablePresentPorts()
     const bool allPresent = AppState::instance().IsNt60;
     const PortList::Devices devices = m_ports.presentPorts();
     for (int i = 0; i < PortList::PortCount; ++i) {
-        const bool present = allPresent || !devices[i].isEmpty();
-        m_options[i]->setEnabled(present);
-        m_devices[i]->setText(devices[i]);
-        m_options[i]->setToolTip(devices[i]);
+        const PortList::Entry& entry = devices[i];
+        m_options[i]->setEnabled(allPresent || !entry.device.isEmpty());
+        m_devices[i]->setText(deviceText(entry));
+        m_options[i]->setToolTip(entry.device);
     }
 }
 

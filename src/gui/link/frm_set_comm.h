@@ -47,6 +47,7 @@ private:
     QButtonGroup* m_group = nullptr;
     std::array<QRadioButton*, PortList::PortCount> m_options{};
     std::array<QLabel*, PortList::PortCount> m_devices{};
+    std::array<QLabel*, 2> m_deviceHeaders{};
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     QTimer* m_reCommTimer = nullptr;

@@ -10,8 +10,12 @@
 class PortList {
 public:
     static constexpr int PortCount = 16;
-    // Entry n-1 names the device of port n; an empty text means no device.
-    using Devices = std::array<QString, PortCount>;
+    struct Entry {
+        QString device;             // empty: no device behind the number
+        bool virtualRadio = false;  // the pseudo-terminal of a running brisko7-sim
+    };
+    // Entry n-1 is port n.
+    using Devices = std::array<Entry, PortCount>;
 
     virtual ~PortList() = default;
     virtual Devices presentPorts() = 0;

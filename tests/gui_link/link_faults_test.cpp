@@ -1,0 +1,153 @@
+#include "link_fixture.h"
+
+#include "app/lang_texts.h"
+#include "link/frm_progress.h"
+#include "link/virtual_radio_memory.h"
+
+#include <QTest>
+
+namespace {
+
+QString text(int number)
+{
+    return QString::fromStdString(GetLangText(number));
+}
+
+RadioImage radioData()
+{
+    return radioImageOf([](Document& doc) { doc.Record.OptFeat.TimeOutTimer = 3; });
+}
+
+RadioInfoBlock radioInfo()
+{
+    return BuildRadioInfo(0, RadioInfoFields{});
+}
+
+class LinkFaultsTest : public LinkFixture {
+protected:
+    void SetUp() override
+    {
+        LinkFixture::SetUp();
+        buildMainWindow();
+        m_doc.Record.OptFeat.TimeOutTimer = 6;
+        m_doc.DocFileName = "kept.dat";
+        m_doc.IsUntitled = false;
+    }
+
+    // The document as the test left it: a failed read never touches it.
+    void expectDocumentKept()
+    {
+        EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 6);
+        EXPECT_EQ(m_doc.DocFileName, "kept.dat");
+        EXPECT_FALSE(m_doc.IsUntitled);
+    }
+
+    void expectLinkIdle()
+    {
+        EXPECT_FALSE(m_link->portOpen());
+        EXPECT_EQ(m_link->progressWindow(), nullptr);
+        EXPECT_FALSE(m_main->isTransferRunning());
+    }
+
+    std::string shown() const { return m_prompts.messages.join(" | ").toStdString(); }
+};
+
+}  // namespace
+
+TEST_F(LinkFaultsTest, SilenceOnABlockAsksToRestartAndCancelKeepsTheDocument)
+{
+    VirtualRadioFaults faults;
+    faults.ignore = {0x0100, 100};
+    plugRadio(radioData(), radioInfo(), {}, faults);
+
+    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Cancel};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_EQ(m_prompts.questions, QStringList({text(9004), text(9008)}));
+    EXPECT_FALSE(m_prompts.messages.contains(text(9009))) << shown();
+    // The first request and three repeats of the silent block.
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 1 + 0x0100 / 16);
+    expectDocumentKept();
+    expectLinkIdle();
+}
+
+TEST_F(LinkFaultsTest, RestartAfterSilenceReadsTheWholeImageAfterAll)
+{
+    VirtualRadioFaults faults;
+    faults.ignore = {0x0200, 4};
+    plugRadio(radioData(), radioInfo(), {}, faults);
+
+    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Ok};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_EQ(m_prompts.questions, QStringList({text(9004), text(9008)}));
+    EXPECT_TRUE(m_prompts.messages.contains(text(9009))) << shown();
+    EXPECT_EQ(m_doc.Image, radioData());
+    EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 3);
+    EXPECT_EQ(m_link->lastProgressShown(), 100);
+    expectLinkIdle();
+}
+
+TEST_F(LinkFaultsTest, AWriteThatStopsHalfWayTellsThatTheRadioIsPartlyWritten)
+{
+    VirtualRadioFaults faults;
+    faults.deadAfterBlocks = 200;
+    plugRadio(RadioImage{}, radioInfo(), {}, faults);
+
+    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Cancel};
+    m_main->runCommand(Command::WriteToRadio);
+    ASSERT_TRUE(waitUntil([this] { return m_link->progressWindow() != nullptr; }, 3000));
+    EXPECT_EQ(m_link->progressWindow()->windowTitle(), text(9028));
+    ASSERT_TRUE(waitIdle());
+
+    EXPECT_EQ(m_prompts.questions, QStringList({text(9005), text(9008)}));
+    EXPECT_FALSE(m_prompts.messages.contains(text(9010))) << shown();
+    EXPECT_TRUE(m_prompts.messages.join('\n').contains(text(9522))) << shown();
+    EXPECT_GT(m_link->lastProgressShown(), 30);
+    EXPECT_LT(m_link->lastProgressShown(), 60);
+    // A write never changes the document.
+    expectDocumentKept();
+    expectLinkIdle();
+}
+
+TEST_F(LinkFaultsTest, ARadioOfAnUnknownBandIsRefusedBeforeAnyBlock)
+{
+    VirtualRadioIdentity identity;
+    identity.band = 7;
+    plugRadio(radioData(), radioInfo(), identity);
+
+    m_prompts.answers = {NoticeAnswer::Ok};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_FALSE(m_prompts.messages.contains(text(9009))) << shown();
+    EXPECT_FALSE(m_prompts.messages.isEmpty());
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 0);
+    EXPECT_GE(m_radio->radio().stats().sessions, 1);   // "END" went out
+    expectDocumentKept();
+    expectLinkIdle();
+}
+
+TEST_F(LinkFaultsTest, ARadioOfAnotherModelIsNamedInTheMessage)
+{
+    VirtualRadioIdentity identity;
+    identity.model = "OTHER7";
+    plugRadio(radioData(), radioInfo(), identity);
+
+    m_prompts.answers = {NoticeAnswer::Ok};
+    ASSERT_TRUE(runAndWait(Command::WriteToRadio));
+    ASSERT_EQ(m_prompts.messages.size(), 1) << shown();
+    EXPECT_TRUE(m_prompts.messages[0].startsWith(text(9012))) << shown();
+    EXPECT_TRUE(m_prompts.messages[0].contains("Radio is OTHER7")) << shown();
+    EXPECT_EQ(m_radio->radio().stats().blocksWritten, 0);
+    expectLinkIdle();
+}
+
+TEST_F(LinkFaultsTest, AnInformationReadWhoseEndIsNeverAcknowledgedStillClosesThePort)
+{
+    VirtualRadioFaults faults;
+    faults.noEndAck = true;
+    plugRadio(radioData(), BuildRadioInfo(0, RadioInfoFields{.serialNo = "NOACK-1"}), {}, faults);
+
+    ASSERT_TRUE(runAndWait(Command::LocalInfo, 5000));
+    EXPECT_TRUE(waitUntil([this] { return !m_link->portOpen(); }, 2000));
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 16);
+    EXPECT_FALSE(m_main->isTransferRunning());
+    EXPECT_TRUE(m_main->isCommandEnabled(Command::LocalInfo));
+}
