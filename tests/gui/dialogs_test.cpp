@@ -4,6 +4,7 @@
 #include "gui_test_support.h"
 
 #include "app/data_file.h"
+#include "app/frm_about.h"
 #include "app/frm_main.h"
 #include "app/frm_model_info.h"
 #include "app/frm_pass_word.h"
@@ -17,6 +18,7 @@
 #include "freq/band_range.h"
 #include "model/radio_info.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -282,4 +284,37 @@ TEST_F(StartUpTest, SavedEnglishChoiceWinsOverTheLocale)
     EXPECT_EQ(state.ComPort, 4);
     EXPECT_EQ(SplashPicturePath(), path("V100/StartE.jpg"));
     EXPECT_EQ(state.SettingsRecord, (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
+}
+
+using AboutTest = GuiTest;
+
+TEST_F(AboutTest, ShowsItsTextsAndClosesWithOk)
+{
+    frmAbout about;
+    about.show();
+    EXPECT_EQ(about.windowTitle(), LangText(24000));
+    const std::pair<const char*, int> labels[] = {
+        {"lblTitle", 24001}, {"lblVersion", 24002}, {"lblDescription", 24003}, {"lblDisclaimer", 24004}};
+    for (auto [name, number] : labels)
+        EXPECT_EQ(about.findChild<QLabel*>(name)->text(), LangText(number)) << name;
+    auto* ok = about.findChild<QPushButton*>("cmdOK");
+    EXPECT_EQ(ok->text(), LangText(24005));
+    ok->click();
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(AboutTest, MenuEntryOpensTheModalBox)
+{
+    Document doc;
+    frmMain w(doc);
+    w.show();
+    QString shown;
+    QTimer::singleShot(50, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown = modal->objectName();
+            modal->close();
+        }
+    });
+    w.findChild<QAction*>("mnuHelpAbout")->trigger();
+    EXPECT_EQ(shown, "frmAbout");
 }

@@ -1,5 +1,6 @@
 #include "app/frm_about.h"
 
+#include "app/fallback_icons.h"
 #include "app/lang_text.h"
 
 #include <QHBoxLayout>
@@ -25,7 +26,14 @@ frmAbout::frmAbout(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(LangText(24000));
-    auto* layout = new QVBoxLayout(this);
+    auto* outer = new QHBoxLayout(this);
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picIcon"));
+    picture->setPixmap(treeIcon(true).pixmap(48, 48));
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    outer->addWidget(picture);
+    auto* layout = new QVBoxLayout;
+    outer->addLayout(layout, 1);
     QLabel* title = addLabel(this, layout, "lblTitle", 24001);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);

@@ -53,6 +53,9 @@ frmMain::frmMain(Document& doc, QWidget* parent)
     // MDIForm_Load.
     m_loading = true;
     setObjectName(QStringLiteral("frmMain"));
+    // The toolbar and status bar are shown and hidden through the View menu
+    // only, so that its check marks always tell the truth.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     buildCentre();
     buildMenus();
     buildToolbar();
