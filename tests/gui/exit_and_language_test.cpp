@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -204,4 +205,41 @@ TEST_F(LanguageTest, CancelAndSameLanguageChangeNothing)
     again.findChild<QPushButton*>("CommandOK")->click();
     EXPECT_EQ(AppState::instance().LanguageId, 1);
     EXPECT_EQ(AppState::instance().AppliedLanguageId, 1);
+}
+
+TEST_F(LanguageTest, LanguageMenuEntrySwitchesOnceTheDialogCloses)
+{
+    Document doc;
+    frmMain w(doc);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const QString english = w.findChild<QMenu*>("mnuHelp")->title();
+    QTimer::singleShot(50, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        modal->findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+        modal->findChild<QPushButton*>("CommandOK")->click();
+    });
+    w.findChild<QAction*>("mnuLanguage")->trigger();
+    // The main window becomes active again when the dialog has gone.
+    EXPECT_TRUE(waitUntil([&] { return w.findChild<QMenu*>("mnuHelp")->title() != english; }));
+    EXPECT_EQ(w.findChild<QMenu*>("mnuHelp")->title(), LangText(10700));
+    EXPECT_EQ(AppState::instance().AppliedLanguageId, 2);
+}
+
+TEST_F(LanguageTest, ShortcutsReachTheirCommands)
+{
+    Document doc;
+    frmMain w(doc);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    int reads = 0;
+    w.registerCommand(Command::ReadFromRadio, [&] { ++reads; });
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(reads, 1);
+    prompts.answers = {NoticeAnswer::Cancel};
+    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(prompts.texts(), std::vector<QString>({LangText(9026)}));
 }

@@ -193,6 +193,9 @@ void frmMain::serveCommand(Command command)
     case Command::Language: {
         FrmSetLanguage dialog(this);
         dialog.exec();
+        // Closing the dialog returns the user to this window; not every
+        // platform reports that as an activation, so apply the rule here too.
+        MDIForm_Activate();
         break;
     }
     case Command::InitSettings: MnuInit_Click(); break;
