@@ -333,9 +333,9 @@ int finish(const CliHost& host, const char* what)
     const TransferOutcome& o = host.outcome();
     if (o.ok())
         return LinkExit::Ok;
-    std::fprintf(stderr, "brisko7-cli: %s failed: %s\n", what, LinkErrorKindName(o.error.kind));
-    if (o.error.kind == LinkErrorKind::SystemError && !o.error.systemMessage.empty())
-        std::fprintf(stderr, "brisko7-cli: %s\n", plain(DescribeLinkError(o.error)).c_str());
+    // The details were shown as the transfer ended; one summary line for scripts.
+    std::fprintf(stderr, "brisko7-cli: %s failed: %s%s\n", what, LinkErrorKindName(o.error.kind),
+                 o.partlyWritten ? " (the radio is partly written)" : "");
     return LinkExitStatus(o.error);
 }
 

@@ -1,6 +1,7 @@
 // brisko7-sim: a virtual BRISKO7 radio on a pseudo-terminal, for trying the
 // programs without a radio, for the end-to-end tests and for the benchmark.
 #include "pty_line.h"
+#include "sim_memory_files.h"
 #include "sim_options.h"
 
 #include "link/sim_announcement.h"
@@ -9,7 +10,6 @@
 #include <csignal>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -46,21 +46,6 @@ bool loadBlock(const std::string& path, MemoryBlock<Size>& block, std::string& e
     }
     std::copy(bytes.begin(), bytes.end(), block.data());
     return true;
-}
-
-// Through a temporary file, so a reader never sees half an image.
-bool saveImage(const std::string& path, const RadioImage& image)
-{
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-        if (!out.flush())
-            return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    return !ec;
 }
 
 double monotonicSeconds()
@@ -120,8 +105,9 @@ struct Session {
             std::fprintf(stderr, "brisko7-sim: session %d ended (%d blocks read, %d written, %d resend requests)\n",
                          s.sessions, s.blocksRead, s.blocksWritten, s.resendsSent);
         if (radio.sessionWrote() && !options.saveFile.empty()) {
-            if (!saveImage(options.saveFile, radio.image()))
-                std::fprintf(stderr, "brisko7-sim: cannot save the memory to %s\n", options.saveFile.c_str());
+            std::string error;
+            if (!SaveRadioMemory(options.saveFile, radio.image(), radio.identity().band, error))
+                std::fprintf(stderr, "brisko7-sim: %s\n", error.c_str());
             else if (!options.quiet)
                 std::fprintf(stderr, "brisko7-sim: memory saved to %s\n", options.saveFile.c_str());
         }
@@ -145,18 +131,25 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    const std::uint8_t band = options.identity.band;
-    RadioImage image = DefaultRadioImage(band <= 2 ? band : 0);
-    if (!options.imageFile.empty() && !loadBlock(options.imageFile, image, error)) {
-        std::fprintf(stderr, "brisko7-sim: %s\n", error.c_str());
-        return 2;
+    PrepareSimInstallation();
+    VirtualRadioIdentity identity = options.identity;
+    RadioImage image = DefaultRadioImage(identity.band <= 2 ? identity.band : 0);
+    if (!options.imageFile.empty()) {
+        std::optional<int> fileBand;
+        if (!LoadStartImage(options.imageFile, image, fileBand, error)) {
+            std::fprintf(stderr, "brisko7-sim: %s\n", error.c_str());
+            return 2;
+        }
+        if (fileBand && !options.bandGiven)
+            identity.band = static_cast<std::uint8_t>(*fileBand);
     }
+    const std::uint8_t band = identity.band;
     RadioInfoBlock info = BuildRadioInfo(static_cast<std::uint8_t>(options.infoBand.value_or(band & 0x0F)), options.info);
     if (!options.infoFile.empty() && !loadBlock(options.infoFile, info, error)) {
         std::fprintf(stderr, "brisko7-sim: %s\n", error.c_str());
         return 2;
     }
-    VirtualRadio radio(options.identity, image, info, options.faults);
+    VirtualRadio radio(identity, image, info, options.faults);
 
     PtyLine line;
     if (!line.open(error)) {
@@ -184,7 +177,7 @@ int main(int argc, char** argv)
     // the program a moment to take the last acknowledgement.
     if (options.once && !g_stop) {
         bool failed = false;
-        const double until = monotonicSeconds() + 0.3;
+        const double until = monotonicSeconds() + 0.15;
         while (!g_stop && !failed && monotonicSeconds() < until)
             line.receive(50, failed);
     }

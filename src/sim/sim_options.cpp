@@ -55,6 +55,7 @@ Setter band(bool info)
             o.infoBand = static_cast<int>(b);
         else
             o.identity.band = static_cast<std::uint8_t>(b);
+        o.bandGiven = o.bandGiven || !info;
         return true;
     };
 }
@@ -169,8 +170,10 @@ const char* SimUsage()
            "the desktop program. Ctrl-C ends it and prints the line time used.\n"
            "\n"
            "radio:\n"
-           "  --image FILE         memory to start from (7424 bytes); default: 40 channels\n"
-           "  --save FILE          save the memory there after each session that wrote it\n"
+           "  --image FILE         memory to start from: a 7424-byte image or a data file\n"
+           "                       (*.dat, its band becomes the radio's); default: 40 channels\n"
+           "  --save FILE          save the memory after each session that wrote it\n"
+           "                       (FILE.dat: as a data file, otherwise the raw image)\n"
            "  --model NAME         model in the identification (default BRISKO7)\n"
            "  --band N             band code: 0 CB, 1 HF, 2 HAM (others to test refusals)\n"
            "  --version V          data version (default V100)\n"
