@@ -240,6 +240,9 @@ TEST_F(CliRadio, MissingDeviceAndUsageErrors)
     EXPECT_EQ(r.status, LinkExit::SystemError);
     EXPECT_TRUE(r.err.contains(QStringLiteral("serial port could not be opened"))) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("/dev/ttyUSB-none")));
+    r = cli({QStringLiteral("write"), freshDataFile(), QStringLiteral("--port"), QStringLiteral("/dev/ttyUSB-none")});
+    EXPECT_EQ(r.status, LinkExit::SystemError) << r.err.toStdString();
+    EXPECT_LT(r.ms, 2000);
     r = cli({QStringLiteral("read"), QStringLiteral("-o"), path("x.dat")});
     EXPECT_EQ(r.status, 2);
     r = cli({QStringLiteral("info"), QStringLiteral("--port")});

@@ -129,6 +129,29 @@ TEST_F(WriteTest, CancelledWriteSaysTheRadioIsPartlyWritten)
     EXPECT_FALSE(host.portOpen);
 }
 
+TEST_F(WriteTest, APortThatWillNotOpenEndsTheWriteWithItsReason)
+{
+    host.openError = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceNotFound, "No such file");
+    ASSERT_TRUE(engine.startWrite());
+    host.run();
+    ASSERT_EQ(host.ended.size(), 1u);
+    EXPECT_EQ(host.ended[0].error.detail, LinkErrorDetail::DeviceNotFound);
+    EXPECT_FALSE(host.ended[0].partlyWritten);
+    EXPECT_TRUE(messageShown(9003));
+    EXPECT_TRUE(host.sent.empty());
+    EXPECT_FALSE(engine.busy());
+
+    // The start question declined: nothing sent, the port closed again.
+    host.openError = {};
+    engine.setConfirmStart(true);
+    ASSERT_TRUE(engine.startWrite());
+    host.run();
+    EXPECT_EQ(host.countQuestions(LinkQuestion::ConfirmWrite), 1);
+    EXPECT_EQ(host.ended.back().error.kind, LinkErrorKind::RefusedByUser);
+    EXPECT_TRUE(host.sent.empty());
+    EXPECT_FALSE(host.portOpen);
+}
+
 TEST_F(WriteTest, BandMismatchStopsBeforeAnyBlockButTheRadioCanStillBeRead)
 {
     VirtualRadioIdentity id;

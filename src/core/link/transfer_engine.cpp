@@ -61,8 +61,14 @@ void TransferEngine::writeStartTick()
     if (!m_writePending)
         return;
     m_writePending = false;
-    if (!beginTransfer(TransferKind::WriteImage))
+    if (busy()) {
+        m_host.showMessage(GetLangText(9525), NoticeIcon::Warning);
         return;
+    }
+    if (!beginTransfer(TransferKind::WriteImage)) {
+        m_host.transferEnded(m_lastOutcome);   // the port would not open
+        return;
+    }
     m_host.closePort();
     if (m_confirmStart && !confirm(LinkQuestion::ConfirmWrite, 9005)) {
         m_host.closePort();

@@ -47,7 +47,10 @@ public:
     const std::string& password() const { return m_password; }
 
     // Commands. Each returns false when nothing was started (a transfer is
-    // running, the port could not be opened, or the user declined).
+    // running, the port could not be opened, or the user declined); then
+    // lastOutcome() tells why and transferEnded is not called. The write
+    // starts when WaitSaveData expires: if it cannot start then (port, start
+    // question), transferEnded reports it.
     bool startRead();       // after the editors committed their pending edits
     bool startWrite();      // the same; the write begins when WaitSaveData expires
     bool startInfoRead();
