@@ -52,6 +52,8 @@ TEST_F(FrmSetCommTest, OnlyPresentPortsAreEnabledAndNameTheirDevice)
     EXPECT_EQ(dialog.deviceLabel(3)->text(), "/dev/ttyUSB0");
     EXPECT_EQ(dialog.deviceLabel(12)->text().toStdString(), "/dev/pts/7 (" + GetLangText(9561) + ")");
     EXPECT_EQ(dialog.deviceLabel(1)->text().toStdString(), GetLangText(9562));
+    EXPECT_TRUE(dialog.deviceLabel(3)->isEnabled());
+    EXPECT_FALSE(dialog.deviceLabel(1)->isEnabled());
     EXPECT_EQ(dialog.findChild<QLabel*>("LabelDeviceHeader(0)")->text().toStdString(), GetLangText(9560));
 }
 

@@ -72,6 +72,8 @@ std::string GuiLinkTest::setupFileText() const
 void ScriptedPrompts::message(const QString& text, NoticeIcon, const QString&)
 {
     messages << text;
+    if (onMessage)
+        onMessage(text);
 }
 
 NoticeAnswer ScriptedPrompts::ask(const QString& text, NoticeButtons, NoticeIcon, const QString&)

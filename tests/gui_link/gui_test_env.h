@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ public:
                      const QString& title = {}) override;
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&) override { return {}; }
+
+    // Called with each message as it is shown (a test looks at the program then).
+    std::function<void(const QString&)> onMessage;
 
     std::deque<NoticeAnswer> answers;
     QStringList messages;

@@ -110,9 +110,13 @@ TEST_F(LinkControllerTest, WriteSendsTheRecordsAndLeavesTheDocumentAlone)
     m_doc.DocFileName = "mine.dat";
     m_doc.IsUntitled = false;
 
+    // The commands are free again when the success message shows.
+    bool lockedAtMessage = true;
+    m_prompts.onMessage = [&](const QString&) { lockedAtMessage = m_main->isTransferRunning(); };
     m_prompts.answers = {NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::WriteToRadio));
 
+    EXPECT_FALSE(lockedAtMessage);
     EXPECT_EQ(m_prompts.questions.value(0), text(9005));
     EXPECT_TRUE(m_prompts.messages.contains(text(9010))) << m_prompts.messages.join('|').toStdString();
     EXPECT_EQ(m_radio->radio().stats().blocksWritten, 464);

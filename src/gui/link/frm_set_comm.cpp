@@ -50,7 +50,6 @@ FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent)
         m_options[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
         m_devices[i] = new QLabel(m_frame1);
         m_devices[i]->setObjectName(QStringLiteral("LabelDevice(%1)").arg(i));
-        m_devices[i]->setEnabled(false);
         m_group->addButton(m_options[i], i + 1);
         const int column = (i / RowsPerColumn) * 2;
         grid->addWidget(m_options[i], 1 + i % RowsPerColumn, column);
@@ -98,7 +97,9 @@ void FrmSetComm::EnablePresentPorts()
     const PortList::Devices devices = m_ports.presentPorts();
     for (int i = 0; i < PortList::PortCount; ++i) {
         const PortList::Entry& entry = devices[i];
-        m_options[i]->setEnabled(allPresent || !entry.device.isEmpty());
+        const bool present = allPresent || !entry.device.isEmpty();
+        m_options[i]->setEnabled(present);
+        m_devices[i]->setEnabled(present);
         m_devices[i]->setText(deviceText(entry));
         m_options[i]->setToolTip(entry.device);
     }

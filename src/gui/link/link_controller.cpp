@@ -265,6 +265,9 @@ void LinkController::transferEnded(const TransferOutcome& outcome)
         endProgram();
         return;
     }
+    // The commands come back before the closing message, except while a good
+    // read still waits for its decoding.
+    syncTransferLock();
     if (!outcome.ok())
         return;
     switch (outcome.kind) {
