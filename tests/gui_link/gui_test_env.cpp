@@ -20,6 +20,8 @@ public:
         static char name[] = "test_gui_link";
         static char* argv[] = {name, nullptr};
         m_app = new QApplication(argc, argv);
+        // A test that closes the main window must not end the event loops of the next step.
+        QApplication::setQuitOnLastWindowClosed(false);
     }
     void TearDown() override { delete m_app; }
 

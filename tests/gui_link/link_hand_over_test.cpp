@@ -1,0 +1,93 @@
+#include "link_fixture.h"
+
+#include "app/lang_texts.h"
+#include "app/version_list.h"
+#include "link/virtual_radio_memory.h"
+
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+QString text(int number)
+{
+    return QString::fromStdString(GetLangText(number));
+}
+
+// A radio of data version V200, and an installed version V200 beside this
+// one that handles it: a small program that only leaves a mark when started.
+class LinkHandOverTest : public LinkFixture {
+protected:
+    void SetUp() override
+    {
+        LinkFixture::SetUp();
+        VersionList::instance().setHandlers({{"V100", "V100"}, {"V200", "V200"}});
+        const std::filesystem::path other = m_root / "V200";
+        std::filesystem::create_directories(other);
+        m_otherProgram = other / QCoreApplication::applicationFilePath().section('/', -1).toStdString();
+        m_mark = other / "started";
+        std::ofstream(m_otherProgram) << "#!/bin/sh\ntouch '" << m_mark.string() << "'\n";
+        std::filesystem::permissions(m_otherProgram, std::filesystem::perms::owner_all);
+        buildMainWindow();
+        VirtualRadioIdentity identity;
+        identity.version = "V200";
+        plugRadio(RadioImage{}, BuildRadioInfo(0, RadioInfoFields{}), identity);
+    }
+
+    std::filesystem::path m_otherProgram;
+    std::filesystem::path m_mark;
+};
+
+}  // namespace
+
+TEST_F(LinkHandOverTest, YesStartsTheOtherVersionAndEndsThisOne)
+{
+    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Yes};
+    m_main->runCommand(Command::ReadFromRadio);
+    EXPECT_TRUE(waitUntil([this] { return std::filesystem::exists(m_mark); }, 5000));
+    EXPECT_TRUE(waitUntil([this] { return !m_main->isVisible(); }, 2000));
+    // The document was unchanged: no unsaved-changes question.
+    ASSERT_EQ(m_prompts.questions.size(), 2) << m_prompts.questions.join('|').toStdString();
+    EXPECT_EQ(m_prompts.questions[0], text(9004));
+    // The program ends: nothing can be started meanwhile.
+    EXPECT_TRUE(m_main->isTransferRunning());
+    EXPECT_FALSE(m_link->portOpen());
+    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 1);
+}
+
+TEST_F(LinkHandOverTest, CancelAtTheUnsavedChangesQuestionKeepsTheProgram)
+{
+    m_doc.Record.OptFeat.TimeOutTimer = static_cast<std::int16_t>(m_doc.Record.OptFeat.TimeOutTimer + 1);
+    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Yes, NoticeAnswer::Cancel};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    ASSERT_EQ(m_prompts.questions.size(), 3) << m_prompts.questions.join('|').toStdString();
+    EXPECT_EQ(m_prompts.questions[2], text(9006));
+    QTest::qWait(300);
+    EXPECT_FALSE(std::filesystem::exists(m_mark));
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_FALSE(m_main->isTransferRunning());
+    EXPECT_FALSE(m_link->portOpen());
+}
+
+TEST_F(LinkHandOverTest, NoAtTheHandOverQuestionEndsTheReadOnly)
+{
+    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::No};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    QTest::qWait(300);
+    EXPECT_FALSE(std::filesystem::exists(m_mark));
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+}
+
+TEST_F(LinkHandOverTest, AnOtherVersionThatIsNotInstalledIsReportedAndTheProgramStays)
+{
+    std::filesystem::remove(m_otherProgram);
+    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Yes};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_TRUE(m_prompts.messages.contains(text(9526))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_FALSE(m_link->portOpen());
+}
