@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QProgressBar>
-#include <QSignalSpy>
 #include <QTest>
 
 using FrmProgressTest = GuiLinkTest;
@@ -48,13 +47,11 @@ TEST_F(FrmProgressTest, AValueOutsideTheBarIsReportedAndChangesNothing)
     EXPECT_EQ(prompts.messages, QStringList({"SetProgressValueError", "SetProgressValueError"}));
 }
 
-TEST_F(FrmProgressTest, LoadsOnceWhenShownAndOnlyTheTransferClosesIt)
+TEST_F(FrmProgressTest, OnlyTheTransferClosesIt)
 {
     FrmProgress progress(1);
-    QSignalSpy loaded(&progress, &FrmProgress::loaded);
     progress.show();
-    ASSERT_TRUE(loaded.wait(1000));
-    EXPECT_EQ(loaded.count(), 1);
+    QTest::qWait(20);
 
     // The user cannot close it: the close box and Escape do nothing.
     progress.close();
@@ -63,9 +60,6 @@ TEST_F(FrmProgressTest, LoadsOnceWhenShownAndOnlyTheTransferClosesIt)
 
     progress.unload();
     EXPECT_FALSE(progress.isVisible());
-    progress.show();
-    QTest::qWait(20);
-    EXPECT_EQ(loaded.count(), 1);
 }
 
 TEST_F(FrmProgressTest, WidgetsSpanTheWindowAfterAResize)

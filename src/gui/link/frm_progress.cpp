@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
-#include <QTimer>
 
 #include <algorithm>
 #include <exception>
@@ -95,16 +94,6 @@ void FrmProgress::unload()
 {
     m_unloading = true;
     done(QDialog::Accepted);
-}
-
-void FrmProgress::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (m_loaded)
-        return;
-    m_loaded = true;
-    // The transfer starts once the window is on screen and its event loop runs.
-    QTimer::singleShot(0, this, &FrmProgress::loaded);
 }
 
 void FrmProgress::resizeEvent(QResizeEvent* event)

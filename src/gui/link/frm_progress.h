@@ -6,9 +6,9 @@ class QLabel;
 class QProgressBar;
 
 // The modal progress window of a read or write of the radio's memory. While it
-// is open the user cannot start another command; the transfer itself runs in
-// the link controller, which starts it when the window has loaded and closes
-// the window when the transfer ends.
+// is open the user cannot start another command. It is shown without a nested
+// event loop: the transfer runs on in the program's own loop and closes the
+// window when it ends.
 class FrmProgress : public QDialog {
     Q_OBJECT
 public:
@@ -26,12 +26,7 @@ public:
     // Closes the window; only the transfer may do so.
     void unload();
 
-signals:
-    // Emitted once, when the window has been shown: the transfer starts.
-    void loaded();
-
 protected:
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
@@ -41,7 +36,6 @@ private:
     void justSize();
 
     int m_kind = 0;
-    bool m_loaded = false;
     bool m_unloading = false;
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
