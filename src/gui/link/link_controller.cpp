@@ -8,7 +8,6 @@
 #include "app/version_list.h"
 #include "link/frm_progress.h"
 #include "link/frm_set_comm.h"
-#include "model/document.h"
 
 #include "serial_port.h"
 
@@ -19,7 +18,6 @@
 LinkController::LinkController(frmMain& main, Document& doc, QObject* parent)
     : QObject(parent)
     , m_main(main)
-    , m_doc(doc)
     , m_serial(std::make_unique<SerialPort>())
     , m_engine(doc, *this)
 {

@@ -25,6 +25,7 @@ class frmMain;
 class LinkController : public QObject, public TransferHost {
     Q_OBJECT
 public:
+    // The engine works on doc, the one document of the program run.
     LinkController(frmMain& main, Document& doc, QObject* parent = nullptr);
     ~LinkController() override;
 
@@ -75,7 +76,6 @@ private:
     void endProgram();
 
     frmMain& m_main;
-    Document& m_doc;
     std::unique_ptr<SerialPort> m_serial;
     DirectoryPortList m_ports;
     TransferEngine m_engine;
