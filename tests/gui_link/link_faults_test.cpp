@@ -143,7 +143,9 @@ TEST_F(LinkFaultsTest, AnInformationReadWhoseEndIsNeverAcknowledgedStillClosesTh
 {
     VirtualRadioFaults faults;
     faults.noEndAck = true;
-    plugRadio(radioData(), BuildRadioInfo(0, RadioInfoFields{.serialNo = "NOACK-1"}), {}, faults);
+    RadioInfoFields fields;
+    fields.serialNo = "NOACK-1";
+    plugRadio(radioData(), BuildRadioInfo(0, fields), {}, faults);
 
     ASSERT_TRUE(runAndWait(Command::LocalInfo, 5000));
     EXPECT_TRUE(waitUntil([this] { return !m_link->portOpen(); }, 2000));
