@@ -153,3 +153,23 @@ TEST_F(LinkFaultsTest, AnInformationReadWhoseEndIsNeverAcknowledgedStillClosesTh
     EXPECT_FALSE(m_main->isTransferRunning());
     EXPECT_TRUE(m_main->isCommandEnabled(Command::LocalInfo));
 }
+
+TEST_F(LinkFaultsTest, ClosingTheProgramDuringAnInformationReadEndsItAndClosesThePort)
+{
+    VirtualRadioFaults faults;
+    faults.ignore = {0x3E80, 100};
+    plugRadio(radioData(), radioInfo(), {}, faults);
+
+    m_main->runCommand(Command::LocalInfo);
+    ASSERT_TRUE(waitUntil([this] { return m_radio->radio().stats().blocksRead >= 8; }, 3000));
+    ASSERT_TRUE(m_link->portOpen());
+    m_prompts.answers = {NoticeAnswer::No};   // the unsaved changes are not kept
+    m_main->close();
+    EXPECT_FALSE(m_main->isVisible());
+    EXPECT_FALSE(m_link->portOpen());
+    EXPECT_FALSE(m_link->engine().busy());
+    // The radio heard "END" and leaves programming mode.
+    EXPECT_TRUE(waitUntil([this] { return m_radio->radio().stats().sessions >= 1; }, 2000));
+    QTest::qWait(400);
+    EXPECT_EQ(m_prompts.questions, QStringList{text(9006)});
+}

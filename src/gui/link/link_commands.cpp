@@ -10,6 +10,6 @@ LinkController* registerLinkCommands(frmMain& main, Document& doc)
     main.registerCommand(Command::WriteToRadio, [link] { link->writeToRadio(); });
     main.registerCommand(Command::LocalInfo, [link] { link->readRadioInfo(); });
     main.registerCommand(Command::CommSet, [link] { link->setCommPort(); });
-    main.addExitHook([link] { link->closePort(); });
+    main.addExitHook([link] { link->programEnding(); });
     return link;
 }

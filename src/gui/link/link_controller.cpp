@@ -35,8 +35,16 @@ LinkController::~LinkController()
 {
     for (QTimer* timer : {m_waitTimer, m_readOkTimer, m_waitSaveDataTimer})
         timer->stop();
-    if (m_progress)
-        m_progress->unload();
+    m_serial->close();
+}
+
+void LinkController::programEnding()
+{
+    // A radio-information read has no modal window, so the program can end
+    // while it runs: the radio gets its "END" and the port is closed.
+    m_engine.cancel();
+    m_readOkTimer->stop();
+    m_waitTimer->stop();
     m_serial->close();
 }
 

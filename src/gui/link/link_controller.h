@@ -35,6 +35,8 @@ public:
     void readRadioInfo();
     // The port dialog; after OK the status bar shows the new port.
     void setCommPort();
+    // The main window closes: a running transfer ends, the port closes.
+    void programEnding();
 
     TransferEngine& engine() { return m_engine; }
     PortList& portList() { return m_ports; }
