@@ -220,7 +220,8 @@ TEST_F(LinkControllerTest, APortWithoutADeviceIsReportedAndNothingStarts)
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
     EXPECT_EQ(m_prompts.questions.size(), 0);
     ASSERT_EQ(m_prompts.messages.size(), 1);
-    EXPECT_TRUE(m_prompts.messages[0].contains(text(9003).left(20))) << m_prompts.messages[0].toStdString();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(9003))) << m_prompts.messages[0].toStdString();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(12008) + "16")) << m_prompts.messages[0].toStdString();
     EXPECT_FALSE(m_main->isTransferRunning());
 }
 
