@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -235,6 +237,23 @@ TEST_F(LinkControllerTest, TheRadioInformationReadOpensTheInformationWindow)
     EXPECT_NE(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
     EXPECT_FALSE(m_link->portOpen());
     EXPECT_EQ(m_radio->radio().stats().blocksRead, 16);
+}
+
+TEST_F(LinkControllerTest, TheWriteCommandRefreshesAnOpenInformationWindow)
+{
+    buildMainWindow();
+    plugRadio(changedImage(), infoWith("SN-1"));
+    ASSERT_TRUE(runAndWait(Command::LocalInfo));
+    QMdiSubWindow* sub = FindChildForm(m_main->mdiArea(), "FrmRadioInfo");
+    ASSERT_NE(sub, nullptr);
+    auto* serial = sub->widget()->findChild<QLineEdit*>("Text1_1");
+    ASSERT_NE(serial, nullptr);
+    EXPECT_TRUE(serial->text().startsWith("SN-1"));
+
+    m_doc.RadioInfo.SerialNo = "SN-2";
+    m_prompts.answers = {NoticeAnswer::Cancel};
+    ASSERT_TRUE(runAndWait(Command::WriteToRadio));
+    EXPECT_TRUE(serial->text().startsWith("SN-2")) << serial->text().toStdString();
 }
 
 TEST_F(LinkControllerTest, ThePortDialogStoresThePortAndTheStatusBarFollows)

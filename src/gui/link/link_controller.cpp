@@ -6,6 +6,7 @@
 #include "app/lang_text.h"
 #include "app/ui_prompts.h"
 #include "app/version_list.h"
+#include "app/widget_helpers.h"
 #include "link/frm_progress.h"
 #include "link/frm_set_comm.h"
 
@@ -99,8 +100,11 @@ void LinkController::readFromRadio()
 
 void LinkController::writeToRadio()
 {
-    // The radio gets what the records hold, so pending edits go in first.
+    // The radio gets what the records hold, so pending edits go in first; an
+    // open radio-information window shows the record as it stands.
     m_main.commitPendingEdits();
+    if (FindChildForm(m_main.mdiArea(), QStringLiteral("FrmRadioInfo")))
+        m_main.showRadioInfo();
     step([this] {
         m_engine.setPassword(AppState::instance().ProgPassword);
         m_engine.startWrite();
