@@ -55,9 +55,13 @@ TEST_F(LinkControllerTest, ReadReplacesTheDocumentWithTheRadiosDataAndMakesItUnt
     m_doc.DocFileName = (m_root / "old.dat").string();
     m_doc.IsUntitled = false;
     ASSERT_NE(m_doc.Record.OptFeat.TimeOutTimer, 3);
+    m_main->showRadioInfo();
+    ASSERT_NE(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
 
     m_prompts.answers = {NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    // The windows of the replaced document are closed.
+    EXPECT_EQ(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
     QTest::qWait(50);
 
     EXPECT_EQ(m_prompts.questions.value(0), text(9004)) << m_prompts.questions.join("|").toStdString();
