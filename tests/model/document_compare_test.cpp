@@ -97,4 +97,80 @@ TEST_F(Compare, TheFullListNamesMissingChannelsOnBothSides)
     EXPECT_EQ(all[2].saved, "-");
 }
 
+TEST_F(Compare, DifferencesComeInTheComparisonOrder)
+{
+    // One change in every part, made in the reverse of the comparison order.
+    TakeBaseline(doc);
+    doc.Record.Tips[0].Tones[0].Freq = 1;
+    doc.Record.Tips[0].LoopCount = 5;
+    doc.Record.Dtmf.Codes[0].Length = 2;
+    doc.Record.Dtmf.Codes[0].Digits = "12";
+    doc.Record.Dtmf.DtmfRate = 3;
+    doc.Record.PublicChannel.TDCT = 5;
+    doc.Record.PublicChannel.OffSetFre = 6;
+    doc.Record.OptFeat.GroupMode[0][0] = 1;
+    doc.Record.OptFeat.EmergencyChannel[0][0] = 1;
+    doc.Record.OptFeat.WorkChannel[0] = 1;
+    doc.Record.OptFeat.GroupValid[1] = 1;
+    doc.Record.OptFeat.Beep = 1;
+    doc.Record.OptFeat.Value1B = 9;
+    doc.Record.OptFeat.UseVfo = 1;
+    doc.Record.OptFeat.UseMemChannel = 1;
+    doc.Record.OptFeat.GridGroup = 2;
+    doc.Record.Keys.Keys[0] = 9;
+    doc.Record.Keys.KeyMode = 1;
+    doc.ChannelList[0].TSQ = 1;
+    doc.ChannelList[0].DUP = 1;
+    doc.ChannelList[0].Scan = 0;
+    doc.ChannelList[0].RxFreq = "02700000";
+    doc.Record.Model.Band = 1;
+    doc.Record.Model.Model = "OTHER";
+    const std::vector<std::string> order{
+        "ModelRecord.Model",
+        "ModelRecord.Band",
+        "ChannelList[ChannelNo 1].RxFreq",
+        "ChannelList[ChannelNo 1].Scan",
+        "ChannelList[ChannelNo 1].DUP",
+        "ChannelList[ChannelNo 1].TSQ",
+        "KeySettings.KeyMode",
+        "KeySettings.Keys[0]",
+        "OptFeatRecord.GridGroup",
+        "OptFeatRecord.UseMemChannel",
+        "OptFeatRecord.UseVfo",
+        "OptFeatRecord.Value1B",
+        "OptFeatRecord.Beep",
+        "OptFeatRecord.GroupValid[1]",
+        "OptFeatRecord.WorkChannel[0]",
+        "OptFeatRecord.EmergencyChannel[0][0]",
+        "OptFeatRecord.GroupMode[0][0]",
+        "PublicChannel.OffSetFre",
+        "PublicChannel.TDCT",
+        "DtmfSettings.DtmfRate",
+        "DtmfSettings.Codes[1].Digits",
+        "DtmfSettings.Codes[1].Length",
+        "ToneTips[1].LoopCount",
+        "ToneTips[1].Tones[1].Freq",
+    };
+    std::vector<std::string> fields;
+    for (const auto& d : ListDifferences(doc.Base.Record, doc.Base.Channels, doc.Record, doc.ChannelList))
+        fields.push_back(d.field);
+    EXPECT_EQ(fields, order);
+    // The yes/no question stops at the first.
+    const auto first = ListDifferences(doc.Base.Record, doc.Base.Channels, doc.Record, doc.ChannelList, true);
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].field, "ModelRecord.Model");
+}
+
+TEST_F(Compare, AnotherChannelCountStopsBeforeTheChannels)
+{
+    TakeBaseline(doc);
+    doc.ChannelCount = 9;  // channel 409 dropped
+    doc.ChannelList[0].Scan = 0;
+    const auto first = ListDifferences(doc.Base.Record, doc.Base.Channels, doc.Record, doc.ChannelList, true);
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].field, "ChannelCount");
+    EXPECT_EQ(first[0].saved, "10");
+    EXPECT_EQ(first[0].current, "9");
+}
+
 }  // namespace

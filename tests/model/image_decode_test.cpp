@@ -228,6 +228,63 @@ TEST_F(Decode, EncodeDecodeEncodeIsByteForByteTheSame)
     EXPECT_EQ(doc.Image, first);
 }
 
+TEST_F(Decode, TheCbGapIsExactlyChannels361To401)
+{
+    // Present bits of channels 360, 361, 400 and 402, and a filled VFO slot.
+    set(0x1900 + 44, 0x80);  // channel 360: k = 359, bit 7 of byte 44
+    set(0x1900 + 45, 0x01);  // channel 361: k = 360, bit 0 of byte 45
+    set(0x1900 + 49, 0x80);  // channel 400
+    set(0x1A1C, 0x01);
+    slot(0x1A00, 0x27, 0x18, 0x50);
+    ASSERT_TRUE(decode(0));
+    ASSERT_EQ(doc.ChannelCount, 2);
+    EXPECT_EQ(doc.ChannelList[0].ChannelNo, 360);
+    EXPECT_EQ(doc.ChannelList[1].ChannelNo, 402);
+
+    // The same image from a HAM radio lists all of them, 401 included.
+    ASSERT_TRUE(decode(2));
+    ASSERT_EQ(doc.ChannelCount, 5);
+    const int numbers[] = {360, 361, 400, 401, 402};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(doc.ChannelList[i].ChannelNo, numbers[i]);
+    EXPECT_EQ(doc.ChannelList[3].RxFreq, "02718500");
+    EXPECT_EQ(doc.ChannelList[3].Scan, 0);
+}
+
+TEST_F(Decode, ChannelBitsOfEightNineAndFourHundredNine)
+{
+    set(0x1900, 0x80);  // bit 7: channel 8
+    set(0x1901, 0x01);  // bit 0: channel 9
+    set(0x1941, 0x01);  // scan bit of channel 9 only
+    set(0x1A1C, 0x80);  // bit 7: channel 409
+    set(0x1A1D, 0x80);
+    ASSERT_TRUE(decode(0));
+    ASSERT_EQ(doc.ChannelCount, 3);
+    EXPECT_EQ(doc.ChannelList[0].ChannelNo, 8);
+    EXPECT_EQ(doc.ChannelList[0].Scan, 0);
+    EXPECT_EQ(doc.ChannelList[1].ChannelNo, 9);
+    EXPECT_EQ(doc.ChannelList[1].Scan, 1);
+    EXPECT_EQ(doc.ChannelList[2].ChannelNo, 409);
+    EXPECT_EQ(doc.ChannelList[2].Scan, 1);
+}
+
+TEST_F(Decode, DtmfSlotsSixteenAndNineUseTheSecondBitmapByte)
+{
+    set(0x1A1A, 0x81);  // slots 9 and 16
+    const std::uint8_t nine[] = {0x0D, 0x00, 0x10};
+    for (int i = 0; i < 3; ++i)
+        set(0x1C80 + i, nine[i]);
+    set(0x1CF0, 0x0E);
+    set(0x1CF1, 0xFF);
+    set(0x1C00, 0x05);  // slot 1 is not marked used
+    ASSERT_TRUE(decode(1));
+    EXPECT_EQ(doc.Record.Dtmf.Codes[8].Length, 2);
+    EXPECT_EQ(doc.Record.Dtmf.Codes[8].Digits.substr(0, 2), "D0");
+    EXPECT_EQ(doc.Record.Dtmf.Codes[15].Length, 1);
+    EXPECT_EQ(doc.Record.Dtmf.Codes[15].Digits.substr(0, 1), "#");
+    EXPECT_EQ(doc.Record.Dtmf.Codes[0].Length, 0);
+}
+
 TEST(ImageHelpers, ByteToHexPadsAndCuts)
 {
     EXPECT_EQ(ByteToHex(0x0A, 2), "0A");
