@@ -98,4 +98,33 @@ TEST_F(DefaultFiles, ADefaultFileOfAnotherBandSwitchesTheDocumentToIt)
     EXPECT_FALSE(IsDataChanged(doc));
 }
 
+TEST_F(DefaultFiles, ADefaultFileWithAnUnknownBandIsIgnoredAndTheProgramGoesOn)
+{
+    saveMarked(initFolder() + "/BRISKO7_0_NEW.dat", 0, 7, 4, m_dir.string());
+    auto bytes = readBytes(initFolder() + "/BRISKO7_0_NEW.dat");
+    putLe16(bytes, 7, 3);  // band 3
+    writeBytes(initFolder() + "/BRISKO7_0_NEW.dat", bytes);
+    Document doc;
+    InitDocument(doc, initFolder());
+    EXPECT_EQ(doc.BandMode, 0);
+    EXPECT_EQ(doc.Record.OptFeat.Beep, 0);
+    EXPECT_EQ(doc.ChannelCount, 10);
+    EXPECT_FALSE(IsDataChanged(doc));
+}
+
+TEST_F(DefaultFiles, ABadFallbackFileIsIgnored)
+{
+    saveMarked(initFolder() + "/BRISKO7_0.dat", 0, 9, 10, m_dir.string());
+    auto bytes = readBytes(initFolder() + "/BRISKO7_0.dat");
+    putLe16(bytes, 15 + 88 + 2 * 6, 200);  // AsqValue beyond its seven bits
+    writeBytes(initFolder() + "/BRISKO7_0.dat", bytes);
+    Document doc;
+    ASSERT_TRUE(ApplyBandMode(doc, 1));
+    InitDocument(doc, initFolder());
+    EXPECT_EQ(doc.Record.OptFeat.Beep, 0);
+    EXPECT_EQ(doc.Record.OptFeat.AsqValue, 3);
+    EXPECT_EQ(doc.ChannelCount, 10);
+    EXPECT_FALSE(IsDataChanged(doc));
+}
+
 }  // namespace

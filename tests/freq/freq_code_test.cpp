@@ -150,4 +150,52 @@ TEST(ChannelGroups, TablesOfTheThreeBands)
     EXPECT_EQ(GroupComboItems(1, "MEM").size(), 11u);
 }
 
+TEST(ChannelGroups, EveryGroupOfTheCbBandAndItsEdges)
+{
+    struct Group {
+        const char* name;
+        int start;
+        int size;
+    };
+    const Group cb[] = {{"EU", 0, 40},   {"CE", 40, 40},  {"U", 80, 40},   {"UK", 120, 40}, {"PL", 160, 40},
+                        {"I2", 200, 40}, {"DE", 240, 80}, {"IN", 320, 40}, {"MEM", 401, 8}};
+    for (int g = 0; g < 9; ++g) {
+        SCOPED_TRACE(g);
+        EXPECT_EQ(GetGroupName(g, 0), cb[g].name);
+        EXPECT_EQ(GetGroupStart(g, 0), cb[g].start);
+        EXPECT_EQ(GetGroupSize(g, 0), cb[g].size);
+        if (g < 8) {
+            EXPECT_EQ(GetGroupOfChannel(cb[g].start + 1, 0), g);
+            EXPECT_EQ(GetGroupOfChannel(cb[g].start + cb[g].size, 0), g);
+        }
+    }
+    EXPECT_EQ(GetGroupOfChannel(402, 0), 8);
+    EXPECT_EQ(GetGroupOfChannel(409, 0), 8);
+    EXPECT_EQ(GroupComboItems(0), (std::vector<std::string>{"EU", "CE", "U", "UK", "PL", "I2", "DE", "IN", "MEM"}));
+    EXPECT_EQ(GroupComboItems(0, "MEM").size(), 8u);
+}
+
+TEST(ChannelGroups, BanksVfoAndMemoryOfTheHfAndHamBands)
+{
+    for (int band : {1, 2}) {
+        SCOPED_TRACE(band);
+        for (int g = 0; g < 10; ++g) {
+            EXPECT_EQ(GetGroupName(g, band), std::string(1, static_cast<char>('A' + g)));
+            EXPECT_EQ(GetGroupStart(g, band), 40 * g);
+            EXPECT_EQ(GetGroupSize(g, band), 40);
+            EXPECT_EQ(GetGroupOfChannel(40 * g + 1, band), g);
+            EXPECT_EQ(GetGroupOfChannel(40 * g + 40, band), g);
+        }
+        EXPECT_EQ(GetGroupName(10, band), "VFO");
+        EXPECT_EQ(GetGroupName(11, band), "MEM");
+        EXPECT_EQ(GetGroupSize(11, band), 8);
+        EXPECT_EQ(GetGroupOfChannel(401, band), 10);
+        EXPECT_TRUE(IsMemGroup(11, band));
+        EXPECT_FALSE(IsMemGroup(10, band));
+    }
+    EXPECT_EQ(GetGroupStart(0, 3), 0);
+    EXPECT_EQ(GetGroupSize(0, 3), 0);
+    EXPECT_EQ(GetGroupName(0, 3), "");
+}
+
 }  // namespace
