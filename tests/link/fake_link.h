@@ -24,6 +24,8 @@ public:
         LinkQuestion question;
         std::string text;
         long atMs;
+        NoticeButtons buttons = NoticeButtons::Ok;
+        NoticeIcon icon = NoticeIcon::None;
     };
 
     TransferEngine* engine = nullptr;
@@ -36,12 +38,15 @@ public:
     std::deque<Bytes> inbox;               // bytes on their way to the engine
     std::vector<Bytes> sent;
     std::vector<long> sentAtMs;
+    std::vector<std::size_t> sentThresholds;   // the receive threshold each request was sent with
     std::vector<std::string> messages;
+    std::vector<NoticeIcon> messageIcons;
     std::vector<Question> questions;
     std::deque<NoticeAnswer> answers;      // empty: Cancel
     std::deque<std::optional<std::string>> passwords;
     int passwordDialogs = 0;
     std::vector<int> progress;
+    std::vector<std::size_t> progressAfterRequests;   // requests sent when each value was shown
     bool progressShown = false;
     std::vector<TransferOutcome> ended;
     int readsCompleted = 0;
@@ -50,6 +55,8 @@ public:
     std::size_t threshold = 0;
     // Called inside `ask`, as a nested event loop of a modal dialog would.
     std::function<void()> duringQuestion;
+    // Called inside `showMessage`, as the nested event loop of a message box would.
+    std::function<void()> duringMessage;
 
     LinkError openPort() override
     {
@@ -65,6 +72,7 @@ public:
     {
         sent.push_back(bytes);
         sentAtMs.push_back(nowMs);
+        sentThresholds.push_back(threshold);
         if (!portOpen || !radio)
             return;
         Bytes reply = radio->receive(bytes);
@@ -73,10 +81,16 @@ public:
     }
     void startTimer(LinkTimer timer, int ms) override { timers[timer] = nowMs + ms; }
     void stopTimer(LinkTimer timer) override { timers.erase(timer); }
-    void showMessage(const std::string& text, NoticeIcon) override { messages.push_back(text); }
-    NoticeAnswer ask(LinkQuestion question, const std::string& text, NoticeButtons, NoticeIcon) override
+    void showMessage(const std::string& text, NoticeIcon icon) override
     {
-        questions.push_back({question, text, nowMs});
+        messages.push_back(text);
+        messageIcons.push_back(icon);
+        if (duringMessage)
+            std::exchange(duringMessage, nullptr)();
+    }
+    NoticeAnswer ask(LinkQuestion question, const std::string& text, NoticeButtons buttons, NoticeIcon icon) override
+    {
+        questions.push_back({question, text, nowMs, buttons, icon});
         if (duringQuestion)
             std::exchange(duringQuestion, nullptr)();
         if (answers.empty())
@@ -100,7 +114,11 @@ public:
         return startSucceeds;
     }
     void showProgress(TransferKind) override { progressShown = true; }
-    void setProgress(int percent) override { progress.push_back(percent); }
+    void setProgress(int percent) override
+    {
+        progress.push_back(percent);
+        progressAfterRequests.push_back(sent.size());
+    }
     void hideProgress() override { progressShown = false; }
     void transferEnded(const TransferOutcome& outcome) override { ended.push_back(outcome); }
     void readCompleted() override { ++readsCompleted; }

@@ -120,6 +120,7 @@ private:
     void AskRestart();
     void AskRetry();
     void refuse(const LinkError& refusal);
+    bool tellDuringTransfer(const std::string& text, NoticeIcon icon);
     void EndTransfer(bool ok, const LinkError& error = {});
     void showFailure(const TransferOutcome& outcome);
     void readOkTick();

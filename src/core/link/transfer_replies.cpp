@@ -6,6 +6,7 @@
 #include "model/document.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -141,8 +142,8 @@ bool TransferEngine::identificationAcceptable()
     if (m_doc.Radio.RadioBand <= 2)
         return true;
     const LinkError refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::UnknownBand);
-    m_host.showMessage(DescribeLinkError(refusal), NoticeIcon::Error);
-    refuse(refusal);
+    if (tellDuringTransfer(DescribeLinkError(refusal), NoticeIcon::Error))
+        refuse(refusal);
     return false;
 }
 
@@ -150,6 +151,19 @@ void TransferEngine::refuse(const LinkError& refusal)
 {
     sendEndWithoutWaiting();
     EndTransfer(false, refusal);
+}
+
+// A message box in the middle of a transfer may run a nested event loop, in
+// which the device can go away and end the transfer. Bytes and reply-timer
+// ticks wait meanwhile, as they do for a question. False when the transfer
+// ended while the message showed: the caller must not go on with it.
+bool TransferEngine::tellDuringTransfer(const std::string& text, NoticeIcon icon)
+{
+    const int generation = m_generation;
+    const bool wasOpen = std::exchange(m_questionOpen, true);
+    m_host.showMessage(text, icon);
+    m_questionOpen = wasOpen;
+    return generation == m_generation;
 }
 
 void TransferEngine::passwordPhase(const std::uint8_t* reply)
@@ -167,8 +181,8 @@ void TransferEngine::passwordPhase(const std::uint8_t* reply)
         }
         m_password = *entered;
         if (!LinkProtocol::CheckPassword(reply, m_password)) {
-            m_host.showMessage("PassWord Failure!", NoticeIcon::Error);
-            refuse(LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongPassword));
+            if (tellDuringTransfer("PassWord Failure!", NoticeIcon::Error))
+                refuse(LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongPassword));
             return;
         }
     }
@@ -182,6 +196,8 @@ void TransferEngine::passwordPhase(const std::uint8_t* reply)
     if (m_kind == TransferKind::WriteImage) {
         m_writeState = 4;
         WarnToneSupport();
+        if (generation != m_generation)
+            return;   // the device went away while the warning showed
         NextWriteBlock();
     } else {
         m_readState = 5;
@@ -201,14 +217,14 @@ bool TransferEngine::CheckRadioCompatibility(LinkError& refusal)
     if (modelOk) {
         if (versionOk) {
             refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongBand);
-            m_host.showMessage(GetLangText(9030), NoticeIcon::Warning);
+            tellDuringTransfer(GetLangText(9030), NoticeIcon::Warning);
         } else {
             offerHandOver(refusal);
         }
         return false;
     }
     refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongModel);
-    m_host.showMessage(GetLangText(9012) + "\r\nPC is " + cleanModel(m_doc.ModelName) + "\r\nRadio is "
+    tellDuringTransfer(GetLangText(9012) + "\r\nPC is " + cleanModel(m_doc.ModelName) + "\r\nRadio is "
                            + cleanModel(radio.RadioModel),
                        NoticeIcon::None);
     return false;
@@ -224,7 +240,7 @@ void TransferEngine::offerHandOver(LinkError& refusal)
     m_questionOpen = true;
     const NoticeAnswer handOver = m_host.ask(LinkQuestion::HandOver,
                                              VersionMessage(VersionList::OwnVersion, version, 0),
-                                             NoticeButtons::YesNo, NoticeIcon::Question);
+                                             NoticeButtons::YesNo, NoticeIcon::None);
     if (handOver != NoticeAnswer::Yes) {
         m_questionOpen = false;
         return;
@@ -235,11 +251,11 @@ void TransferEngine::offerHandOver(LinkError& refusal)
     if (unsaved == NoticeAnswer::Cancel)
         return;
     if (VersionList::instance().FindHandler(version).empty()) {
-        m_host.showMessage(GetLangText(9063), NoticeIcon::Information);
+        tellDuringTransfer(GetLangText(9063), NoticeIcon::None);
         return;
     }
     if (!m_host.startOtherVersion(version)) {
-        m_host.showMessage(GetLangText(9526), NoticeIcon::Error);
+        tellDuringTransfer(GetLangText(9526), NoticeIcon::Error);
         return;
     }
     refusal.detail = LinkErrorDetail::HandedOver;
@@ -248,7 +264,7 @@ void TransferEngine::offerHandOver(LinkError& refusal)
 void TransferEngine::WarnToneSupport()
 {
     if (!m_doc.Radio.ToneSupported)
-        m_host.showMessage("CTCSS/DCS Function is invalid,\r\nSome features will not work.", NoticeIcon::Warning);
+        tellDuringTransfer("CTCSS/DCS Function is invalid,\r\nSome features will not work.", NoticeIcon::Warning);
 }
 
 void TransferEngine::StoreBlock(const std::uint8_t* reply)
