@@ -292,3 +292,98 @@ TEST_F(EngineTest, DeviceLostWhileTheToneWarningShowsWritesNothing)
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- silence and stray replies by state
+
+class StateTest : public EngineTest {
+protected:
+    void forgetSent()
+    {
+        host.sent.clear();
+        host.sentAtMs.clear();
+        host.sentThresholds.clear();
+        host.questions.clear();
+    }
+    // Lets the line run until a request starting with `prefix` has gone out,
+    // and loses the radio's answer to it.
+    void loseAnswerTo(const std::string& prefix)
+    {
+        for (int i = 0; i < 5000 && host.countSent(prefix) == 0; ++i)
+            host.run(1);
+        ASSERT_EQ(host.countSent(prefix), 1) << prefix;
+        host.inbox.clear();
+    }
+    // ... and puts these bytes on the line in its place.
+    void answerWith(const std::string& prefix, const Bytes& bytes)
+    {
+        loseAnswerTo(prefix);
+        host.inbox.push_back(bytes);
+    }
+    long sentAt(const std::string& prefix) const
+    {
+        for (std::size_t i = 0; i < host.sent.size(); ++i)
+            if (host.sent[i].size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), host.sent[i].begin()))
+                return host.sentAtMs[i];
+        return -1;
+    }
+};
+
+TEST_F(StateTest, SilenceAfterTheIdentifyRequestAsksAtOnceInEveryKind)
+{
+    // Read, write: the restart question at the first silence, no repeat.
+    for (TransferKind kind : {TransferKind::ReadImage, TransferKind::WriteImage}) {
+        forgetSent();
+        makeRadio();
+        ASSERT_TRUE(kind == TransferKind::ReadImage ? engine.startRead() : engine.startWrite());
+        loseAnswerTo("\x02");
+        host.run();
+        ASSERT_EQ(host.countQuestions(LinkQuestion::Restart), 1);
+        EXPECT_EQ(host.countSent("\x02"), 1);
+        EXPECT_EQ(host.questions[0].atMs - sentAt("\x02"), 150);
+        EXPECT_EQ(host.ended.back().error.kind, LinkErrorKind::TimedOut);
+    }
+    // Radio information: the retry question, just as soon.
+    forgetSent();
+    makeRadio();
+    ASSERT_TRUE(engine.startInfoRead());
+    loseAnswerTo("\x02");
+    host.run();
+    ASSERT_EQ(host.countQuestions(LinkQuestion::Retry), 1);
+    EXPECT_EQ(host.countSent("\x02"), 1);
+    EXPECT_EQ(host.questions[0].atMs - sentAt("\x02"), 150);
+    EXPECT_FALSE(host.portOpen);
+}
+
+TEST_F(StateTest, AResendAnswerToEndIsIgnoredByReadAndWriteButEndsAnInformationRead)
+{
+    const Bytes endEchoAndResend{'E', 'N', 'D', 0x0A};
+    // Read and write wait for the acknowledgement; its silence still counts as success.
+    ASSERT_TRUE(engine.startRead());
+    answerWith("END", endEchoAndResend);
+    host.run();
+    ASSERT_EQ(host.ended.size(), 1u);
+    EXPECT_TRUE(host.ended[0].ok());
+    EXPECT_EQ(host.countSent("END"), 1);
+
+    forgetSent();
+    makeRadio();
+    ASSERT_TRUE(engine.startWrite());
+    answerWith("END", endEchoAndResend);
+    host.run();
+    ASSERT_EQ(host.ended.size(), 2u);
+    EXPECT_TRUE(host.ended[1].ok());
+
+    // An information read takes any other accepted reply as the end: "END"
+    // once more, failed, the record untouched.
+    forgetSent();
+    makeRadio();
+    const Snapshot before = snapshot();
+    ASSERT_TRUE(engine.startInfoRead());
+    answerWith("END", endEchoAndResend);
+    host.run();
+    ASSERT_EQ(host.ended.size(), 3u);
+    EXPECT_EQ(host.ended[2].error.kind, LinkErrorKind::ProtocolViolation);
+    EXPECT_EQ(host.countSent("END"), 2);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(host.portOpen);
+}
