@@ -255,4 +255,34 @@ TEST_F(Encode, ValuesBeyondTheirBitsNeverSpillIntoNeighbours)
     EXPECT_EQ(at(0x1A80), 0);
 }
 
+TEST(EncodeSlot, WritesBytesThreeToFifteenWhateverTheyHeldAndNothingElse)
+{
+    RadioImage image;
+    image.fill(0xFF);
+    ChannelRecord c;
+    c.OffSetFre = 300;  // 0x012C
+    c.RDCT = 0;         // off: both index bytes become 0
+    c.TDCT = 38;        // CTCSS index 37
+    c.DUP = 1;
+    c.NB = 1;
+    c.AM_FM = 1;
+    c.Tx_Power = 1;
+    EncodeChannelSlot(image, 0x1A30, c);
+    const std::uint8_t expected[] = {0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0, 0, 37, 0, 0, 0x01 | 0x40, 0x04 | 0x10 | 0x20,
+                                     0, 0, 0, 0};
+    for (std::size_t i = 0; i < 16; ++i)
+        EXPECT_EQ(image.byte(0x1A30 + i), expected[i]) << i;
+    EXPECT_EQ(image.byte(0x1A2F), 0xFF);
+    EXPECT_EQ(image.byte(0x1A40), 0xFF);
+
+    ChannelRecord back;
+    back.RxFreq = "kept";
+    DecodeChannelSlot(image, 0x1A30, back);
+    EXPECT_EQ(back.RxFreq, "kept");
+    EXPECT_EQ(back.OffSetFre, 300);
+    EXPECT_EQ(back.TDCT, 38);
+    EXPECT_EQ(back.Tx_Power, 1);
+    EXPECT_EQ(back.AM_FM, 1);
+}
+
 }  // namespace
