@@ -387,3 +387,40 @@ TEST_F(StateTest, AResendAnswerToEndIsIgnoredByReadAndWriteButEndsAnInformationR
     EXPECT_EQ(snapshot(), before);
     EXPECT_FALSE(host.portOpen);
 }
+
+TEST_F(EngineTest, CompatibilityNamesTheModelFirstThenTheVersionThenTheBand)
+{
+    // Another model with another version: the model message alone.
+    VirtualRadioIdentity id;
+    id.model = "OTHER";
+    id.version = "V102";
+    makeRadio(id);
+    ASSERT_TRUE(engine.startRead());
+    host.run();
+    EXPECT_TRUE(messageShown(9012));
+    EXPECT_EQ(host.countQuestions(LinkQuestion::HandOver), 0);
+    EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongModel);
+
+    // The same model with another version and another band, in a write:
+    // the version question, not the band message.
+    id = {};
+    id.version = "V102";
+    id.band = 2;
+    makeRadio(id);
+    host.messages.clear();
+    host.answers = {NoticeAnswer::No};
+    ASSERT_TRUE(engine.startWrite());
+    host.run();
+    EXPECT_EQ(host.countQuestions(LinkQuestion::HandOver), 1);
+    EXPECT_FALSE(messageShown(9030));
+    EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongVersion);
+    EXPECT_EQ(host.countWriteFrames(), 0);
+
+    // A model name that differs only by case is another model.
+    id = {};
+    id.model = "brisko7";
+    makeRadio(id);
+    ASSERT_TRUE(engine.startRead());
+    host.run();
+    EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongModel);
+}
