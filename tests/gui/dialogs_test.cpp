@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -245,6 +246,37 @@ TEST_F(SplitterTest, PaneWidthLimits)
     EXPECT_TRUE(pane->dragBy(minPixels - width, 800));
     EXPECT_GE(pane->paneWidthTwips(), 300);
     EXPECT_FALSE(pane->dragBy(801, 800));
+}
+
+TEST_F(SplitterTest, DraggingToTheRightEdgeNeverGrowsTheWindow)
+{
+    Document doc;
+    frmMain w(doc);
+    w.resize(800, 600);
+    w.show();
+    QTest::qWait(20);
+    QWidget* centre = w.centralWidget();
+    QWidget* picture = w.treePane()->findChild<QWidget*>("Picture1");
+    QWidget* handle = w.treePane()->findChild<QWidget*>("CommandMove");
+    const int innerWidth = centre->width();
+    // A drag that would leave no room for the child area is refused...
+    EXPECT_FALSE(w.treePane()->dragBy(innerWidth - picture->width(), innerWidth));
+    // ...and a user who keeps dragging right, step by step, only widens the
+    // pane as far as the window allows.
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 50));
+    for (int step = 0; step < 20; ++step) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(60, 50), handle->mapToGlobal(QPointF(60, 50)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &move);
+        QTest::qWait(5);
+    }
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(2, 50));
+    QTest::qWait(20);
+    EXPECT_EQ(w.width(), 800);
+    EXPECT_EQ(centre->width(), innerWidth);
+    EXPECT_GT(picture->width(), innerWidth / 2);
+    EXPECT_GT(w.mdiArea()->width(), 0);
+    EXPECT_LE(picture->width() + handle->width() + w.mdiArea()->width(), innerWidth);
 }
 
 using StartUpTest = GuiTest;

@@ -137,6 +137,14 @@ bool TreePane::dragBy(int x, int innerWidthPixels)
     const int newWidth = m_picture1->width() + x;
     if (!paneWidthAccepted(pixelsToTwips(newWidth), pixelsToTwips(innerWidthPixels)))
         return false;
+    // The window must still hold the pane, its handle and the child area
+    // beside it; a wider pane would make the window itself grow with every
+    // step of the drag and push it off the screen.
+    if (const QWidget* area = parentWidget()) {
+        const int neededWidth = area->minimumSizeHint().width() - m_picture1->width() + newWidth;
+        if (neededWidth > innerWidthPixels)
+            return false;
+    }
     m_picture1->setFixedWidth(newWidth);
     return true;
 }

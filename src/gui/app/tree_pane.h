@@ -33,7 +33,8 @@ public:
     // One step of a drag of the handle: x is the mouse's offset within the
     // handle in pixels, innerWidthPixels the width the main window offers.
     // Returns false, changing nothing, when the pane would become narrower
-    // than MinPaneTwips or wider than that inner width.
+    // than MinPaneTwips or wider than that inner width, or so wide that the
+    // window could no longer hold the pane, its handle and the child area.
     bool dragBy(int x, int innerWidthPixels);
     static bool paneWidthAccepted(int widthTwips, int innerWidthTwips);
 
