@@ -60,11 +60,35 @@ std::optional<DataFileContents> readCheckedFile(const std::string& path)
 
 }  // namespace
 
+namespace {
+
+// The file a save really writes: a symbolic link is followed, so that the
+// link stays and the file it names gets the data.
+std::filesystem::path saveTarget(const std::string& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        auto target = std::filesystem::canonical(path, ec);
+        if (!ec)
+            return target;
+    }
+    return path;
+}
+
+}  // namespace
+
 // Writes beside the target and renames over it only when the whole file is
-// on disk, so a failed save never leaves a torn or truncated file.
+// on disk, so a failed save never leaves a torn or truncated file. The
+// replaced file behaves as if written in place: a file the user may not
+// write is refused, and its permissions carry over to the new one.
 bool WriteFileWhole(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
+    const std::filesystem::path target = saveTarget(path);
+    std::error_code ec;
+    const bool replacing = std::filesystem::exists(target, ec);
+    if (replacing && ::access(target.c_str(), W_OK) != 0)
+        return false;
+    const std::string temp = target.string() + ".tmp" + std::to_string(::getpid());
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
@@ -77,12 +101,13 @@ bool WriteFileWhole(const std::string& path, const std::vector<std::uint8_t>& by
             return false;
         }
     }
-    std::error_code ec;
     if (std::filesystem::file_size(temp, ec) != bytes.size() || ec) {
         std::remove(temp.c_str());
         return false;
     }
-    std::filesystem::rename(temp, path, ec);
+    if (replacing)
+        std::filesystem::permissions(temp, std::filesystem::status(target, ec).permissions(), ec);
+    std::filesystem::rename(temp, target, ec);
     if (ec) {
         std::remove(temp.c_str());
         return false;

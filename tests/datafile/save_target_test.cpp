@@ -1,0 +1,73 @@
+#include "datafile_fixture.h"
+
+#include "app/data_file.h"
+#include "model/document.h"
+#include "model/document_compare.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Saving replaces the file through a temporary file beside it; the file the
+// user sees must still behave as if it had been written in place.
+class SaveTarget : public DataFileTest {
+protected:
+    void SetUp() override
+    {
+        DataFileTest::SetUp();
+        InitDocument(doc, initFolder());
+        doc.Record.OptFeat.Beep = 1;  // an unsaved edit
+    }
+    static std::size_t entriesIn(const fs::path& dir)
+    {
+        std::size_t n = 0;
+        for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir))
+            ++n;
+        return n;
+    }
+    Document doc;
+};
+
+TEST_F(SaveTarget, AnExistingFileKeepsItsPermissions)
+{
+    writeBytes(path("private.dat"), std::vector<std::uint8_t>(10, 1));
+    fs::permissions(path("private.dat"), fs::perms::owner_read | fs::perms::owner_write);
+    doc.DocFileName = path("private.dat");
+    ASSERT_TRUE(SaveDocument(doc, m_notes));
+    EXPECT_EQ(fs::status(path("private.dat")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(readBytes(path("private.dat")).size(), 25611u);
+}
+
+TEST_F(SaveTarget, SavingThroughALinkWritesTheLinkedFileAndKeepsTheLink)
+{
+    fs::create_directories(path("real"));
+    writeBytes(path("real/radio.dat"), std::vector<std::uint8_t>(10, 1));
+    fs::create_symlink(path("real/radio.dat"), path("link.dat"));
+    doc.DocFileName = path("link.dat");
+    ASSERT_TRUE(SaveDocument(doc, m_notes));
+    EXPECT_TRUE(fs::is_symlink(path("link.dat")));
+    EXPECT_EQ(readBytes(path("real/radio.dat")).size(), 25611u);
+    EXPECT_EQ(entriesIn(path("real")), 1u);  // no temporary file left
+    EXPECT_FALSE(IsDataChanged(doc));
+}
+
+TEST_F(SaveTarget, AReadOnlyFileIsNotReplaced)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write any file";
+    const std::vector<std::uint8_t> old(10, 1);
+    writeBytes(path("locked.dat"), old);
+    fs::permissions(path("locked.dat"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    doc.DocFileName = path("locked.dat");
+    EXPECT_FALSE(SaveDocument(doc, m_notes));
+    ASSERT_EQ(m_notes.shown.size(), 1u);
+    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
+    EXPECT_EQ(readBytes(path("locked.dat")), old);
+    EXPECT_TRUE(IsDataChanged(doc));
+    EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and locked.dat
+}
+
+}  // namespace
