@@ -209,6 +209,18 @@ TEST_F(SplashTest, TimerHandsOverWhenNobodyClicks)
     EXPECT_TRUE(splash.handedOver());
 }
 
+TEST_F(SplashTest, MissingPictureShowsTheProgramNameBeforeTheTitleIsSet)
+{
+    // At start-up the splash exists before the application title is set.
+    AppState::instance().AppTitle.clear();
+    frmSplash splash(qpath("V100/missing.jpg"), [] {});
+    auto* logo = splash.findChild<QLabel*>("picLogo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_TRUE(logo->pixmap().isNull());
+    ASSERT_FALSE(LangText(12000).isEmpty());
+    EXPECT_EQ(logo->text(), LangText(12000));
+}
+
 using SplitterTest = GuiTest;
 
 TEST_F(SplitterTest, PaneWidthLimits)

@@ -1,6 +1,6 @@
 #include "app/frm_splash.h"
 
-#include "app/app_state.h"
+#include "app/lang_text.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -20,8 +20,10 @@ frmSplash::frmSplash(const QString& picturePath, std::function<void()> loadMain,
     m_picLogo->setAlignment(Qt::AlignCenter);
     const QPixmap picture(picturePath);
     if (picture.isNull()) {
-        // Without its picture the splash still says what is starting.
-        m_picLogo->setText(QString::fromStdString(AppState::instance().AppTitle));
+        // Without its picture the splash still says what is starting. The
+        // application title is set only after the splash exists, so the
+        // text is looked up here.
+        m_picLogo->setText(LangText(12000));
         m_picLogo->setMinimumSize(480, 240);
         m_picLogo->setFrameStyle(QFrame::Box);
     } else {
