@@ -18,6 +18,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <tuple>
+
 namespace {
 
 QAction* entry(frmMain& w, const char* name)
@@ -276,4 +278,109 @@ TEST_F(MainWindowTest, CoreWarningsAppearAsMessageBoxes)
     EXPECT_EQ(prompts.asked[0].text, "Not IsNumeric");
     EXPECT_EQ(prompts.asked[1].text, LangText(9021));
     EXPECT_FALSE(prompts.asked[1].question);
+}
+
+TEST_F(MainWindowTest, EveryMenuHoldsItsEntriesInOrderWithTheirTexts)
+{
+    Document doc;
+    frmMain w(doc);
+    struct Entry {
+        const char* name;
+        int text;
+    };
+    const std::vector<std::pair<const char*, std::vector<Entry>>> menus = {
+        {"mnuFile", {{"mnuFileNew", 10001}, {"mnuFileOpen", 10002}, {"mnuFileSave", 10003},
+                     {"mnuFileSaveAs", 10004}, {"mnuFileExit", 10006}}},
+        {"mnuModel", {{"mnuModelInfo", 10101}}},
+        {"mnuEdit", {{"mnuChannelInfo", 10201}, {"mnuOptFeature", 10202}, {"mnuToneTips", 10221},
+                     {"MnuDTMF", 10204}, {"MnuKey", 10208}, {"MnuLocalInfo", 10207}}},
+        {"mnuProgram", {{"mnuReadFromRadio", 10301}, {"mnuWriteToRadio", 10302}, {"MnuProPassWord", 10303}}},
+        {"mnuSet", {{"mnuComm", 10401}, {"mnuLanguage", 10402}, {"MnuInit", 10403}}},
+        {"mnuView", {{"mnuTreeView", 10501}, {"mnuViewToolbar", 10502}, {"mnuViewStatusBar", 10503}}},
+        {"mnuWindow", {{"mnuWindowCascade", 10601}, {"mnuCloseAll", 10602}}},
+        {"mnuHelp", {{"mnuHelpAbout", 10702}}},
+    };
+    for (const auto& [menuName, entries] : menus) {
+        SCOPED_TRACE(menuName);
+        const QMenu* menu = w.findChild<QMenu*>(menuName);
+        ASSERT_NE(menu, nullptr);
+        QStringList shown;
+        for (QAction* a : menu->actions()) {
+            if (!a->isSeparator() && a->isVisible())
+                shown << a->objectName();
+        }
+        QStringList expected;
+        for (const Entry& e : entries) {
+            expected << e.name;
+            EXPECT_EQ(entry(w, e.name)->text(), LangText(e.text)) << e.name;
+            EXPECT_FALSE(entry(w, e.name)->text().isEmpty()) << e.name;
+        }
+        EXPECT_EQ(shown, expected);
+    }
+    EXPECT_EQ(w.findChild<QMenu*>("MnuCHEdit")->title(), LangText(10800));
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(w.chEditAction(i)->text(), LangText(10801 + i)) << i;
+    for (const char* noShortcut : {"mnuFileSave", "mnuFileSaveAs", "mnuFileExit", "mnuModelInfo", "mnuLanguage"})
+        EXPECT_TRUE(entry(w, noShortcut)->shortcut().isEmpty()) << noShortcut;
+}
+
+TEST_F(MainWindowTest, ToolbarKeysStandAtTheirPositions)
+{
+    Document doc;
+    frmMain w(doc);
+    const QList<QAction*> items = w.findChild<QToolBar*>("tbToolBar")->actions();
+    ASSERT_EQ(items.size(), 20);
+    const std::vector<std::pair<int, const char*>> keys = {
+        {1, "NewFile"},     {2, "OpenFile"},    {3, "SaveFile"},     {5, "Print"},        {7, "ReadRadio"},
+        {8, "CommSet"},     {9, "WriteRadio"},  {11, "BtnCHCut"},    {12, "BtnCHCopy"},   {13, "BtnCHPaste"},
+        {15, "BtnCHInsert"}, {16, "BtnCHDelete"}, {17, "BtnCHMoveUp"}, {18, "BtnCHMoveDown"}, {20, "About"},
+    };
+    const int tips[] = {11000, 11001, 11002, 11003, 11004, 11005, 11006, 11010, 11011, 11012,
+                        11013, 11014, 11015, 11016, 11007};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        QAction* item = items[keys[i].first - 1];
+        EXPECT_FALSE(item->isSeparator()) << keys[i].first;
+        EXPECT_EQ(item->data().toString(), keys[i].second) << keys[i].first;
+        EXPECT_EQ(item->toolTip(), LangText(tips[i])) << keys[i].first;
+    }
+    // The toolbar's buttons run the same commands as the menu.
+    int reads = 0;
+    int writes = 0;
+    int ports = 0;
+    w.registerCommand(Command::ReadFromRadio, [&] { ++reads; });
+    w.registerCommand(Command::WriteToRadio, [&] { ++writes; });
+    w.registerCommand(Command::CommSet, [&] { ++ports; });
+    items[6]->trigger();
+    EXPECT_EQ(std::tuple(reads, ports, writes), std::tuple(1, 0, 0));
+    items[7]->trigger();
+    EXPECT_EQ(std::tuple(reads, ports, writes), std::tuple(1, 1, 0));
+    items[8]->trigger();
+    EXPECT_EQ(std::tuple(reads, ports, writes), std::tuple(1, 1, 1));
+}
+
+TEST_F(MainWindowTest, TreeHoldsItsPagesInOrderUnderTheRoot)
+{
+    Document doc;
+    frmMain w(doc);
+    QTreeWidget* tree = w.treePane()->tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    EXPECT_TRUE(root->isExpanded());
+    EXPECT_EQ(root->data(0, Qt::UserRole).toString(), "N0");
+    const std::vector<std::pair<const char*, int>> pages = {{"N1", 12001}, {"N2", 12002},  {"N4", 12004},
+                                                           {"N12", 12014}, {"N8", 12010}, {"N7", 12007}};
+    ASSERT_EQ(root->childCount(), static_cast<int>(pages.size()));
+    for (int i = 0; i < root->childCount(); ++i) {
+        EXPECT_EQ(root->child(i)->data(0, Qt::UserRole).toString(), pages[i].first) << i;
+        EXPECT_EQ(root->child(i)->text(0), LangText(pages[i].second)) << i;
+    }
+    // Each page runs its own command.
+    std::vector<Command> ran;
+    for (Command c : {Command::ChannelInfo, Command::OptFeature, Command::Dtmf, Command::ToneTips, Command::Key,
+                      Command::LocalInfo})
+        w.registerCommand(c, [&ran, c] { ran.push_back(c); });
+    for (int i = 0; i < root->childCount(); ++i)
+        emit tree->itemClicked(root->child(i), 0);
+    EXPECT_EQ(ran, (std::vector<Command>{Command::ChannelInfo, Command::OptFeature, Command::Dtmf, Command::ToneTips,
+                                         Command::Key, Command::LocalInfo}));
 }
