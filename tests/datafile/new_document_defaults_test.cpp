@@ -6,6 +6,7 @@
 #include "model/document_compare.h"
 #include "model/image_codec.h"
 
+#include <clocale>
 #include <random>
 
 namespace {
@@ -157,6 +158,35 @@ TEST_F(NewDocumentDefaults, EveryBandGetsTheBuiltInDocument)
         EXPECT_EQ(doc.RadioInfo.InfoModel, "BRISKO7");
         EXPECT_FALSE(IsDataChanged(doc));
     }
+}
+
+// The C library formats numbers in the user's locale once a Qt application
+// has started (the command-line tool does not switch it back). The middle of
+// the band must not become "27,185", which is no number and would put the
+// default channels on the lower band limit.
+TEST_F(NewDocumentDefaults, TheBandMiddleDoesNotFollowTheUsersDecimalComma)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    const char* comma = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8", "ru_RU.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name) && std::string(std::localeconv()->decimal_point) == ",") {
+            comma = name;
+            break;
+        }
+    }
+    if (!comma) {
+        std::setlocale(LC_NUMERIC, before.c_str());
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
+    Document cb;
+    InitDocument(cb, initFolder());
+    Document hf;
+    ASSERT_TRUE(ApplyBandMode(hf, 1));
+    InitDocument(hf, initFolder());
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_EQ(cb.ChannelList[0].RxFreq, "02718500") << comma;
+    EXPECT_EQ(cb.ChannelList[1].RxFreq, "02718500");
+    EXPECT_EQ(hf.ChannelList[0].RxFreq, "02786000");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "model/radio_info.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -145,12 +146,14 @@ ChannelRecord defaultChannel(int channelNo, const std::string& code)
 }
 
 // The middle of the band, written with 15 significant digits so that the CB
-// middle is 27.185 and not 27.18499...
+// middle is 27.185 and not 27.18499..., and always with "." whatever the
+// locale of the C library (a Qt application switches it to the user's).
 std::string bandMiddleText(const Document& doc)
 {
     char buffer[64] = {};
-    std::snprintf(buffer, sizeof buffer, "%.15g", (doc.FreqMin + doc.FreqMax) / 2.0);
-    return buffer;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer - 1, (doc.FreqMin + doc.FreqMax) / 2.0,
+                                      std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
 }
 
 void setDefaultChannels(Document& doc)
