@@ -1,9 +1,11 @@
 #include "serial_port.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -66,10 +68,15 @@ LinkError SerialPort::open(const QString& devicePath)
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
         QString reason = m_port.errorString();
-        if (m_port.error() == QSerialPort::PermissionError && QFileInfo::exists(devicePath)
-            && !QFileInfo(devicePath).isWritable())
-            reason = QString::fromLocal8Bit(std::strerror(EACCES));
-        const LinkError error = errorOf(m_port.error(), reason, devicePath);
+        LinkError error = errorOf(m_port.error(), reason, devicePath);
+        if (m_port.error() == QSerialPort::PermissionError && QFileInfo::exists(devicePath)) {
+            // Qt reports a device that another program holds (its lock file)
+            // as a permission error too; only a device we may not read and
+            // write calls for group membership.
+            const bool mayUse = ::access(QFile::encodeName(devicePath).constData(), R_OK | W_OK) == 0;
+            error.detail = mayUse ? LinkErrorDetail::DeviceBusy : LinkErrorDetail::PermissionDenied;
+            error.systemMessage = std::strerror(mayUse ? EBUSY : EACCES);
+        }
         m_port.clearError();
         return error;
     }

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <termios.h>
@@ -139,6 +141,28 @@ TEST_F(PtyTest, ADeviceWithoutAccessRightsSaysPermissionDenied)
     SerialPort port;
     const LinkError e = port.open(m_slave);
     EXPECT_EQ(e.detail, LinkErrorDetail::PermissionDenied);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PtyTest, ADeviceHeldByAnotherProgramSaysItIsBusyNotThatAccessIsDenied)
+{
+    SerialPort first;
+    ASSERT_EQ(first.open(m_slave), LinkError::none());
+    SerialPort second;
+    const LinkError e = second.open(m_slave);
+    EXPECT_EQ(e.kind, LinkErrorKind::SystemError);
+    EXPECT_EQ(e.detail, LinkErrorDetail::DeviceBusy);
+    EXPECT_EQ(e.device, m_slave.toStdString());
+    const std::string text = DescribeLinkError(e);
+    EXPECT_EQ(text.find("dialout"), std::string::npos) << text;
+    EXPECT_NE(text.find(std::strerror(EBUSY)), std::string::npos) << text;
+    EXPECT_FALSE(second.isOpen());
+    // Once the first program lets go, the device opens.
+    first.close();
+    EXPECT_EQ(second.open(m_slave), LinkError::none());
 }
 
 }  // namespace
