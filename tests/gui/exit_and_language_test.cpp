@@ -123,6 +123,30 @@ TEST_F(ExitTest, YesMustEndInACompletedSave)
     EXPECT_TRUE(prompts.answers.empty());
 }
 
+TEST_F(ExitTest, PlacementKeysHoldTwipsUnderTheApplicationTitle)
+{
+    {
+        frmMain w(doc);
+        // Nothing stored yet: the window opens at the default place and size.
+        EXPECT_EQ(w.pos(), QPoint(twipsToPixels(1000), twipsToPixels(1000)));
+        EXPECT_EQ(w.size(), QSize(twipsToPixels(12500), twipsToPixels(9500)));
+        w.show();
+        w.move(90, 60);
+        w.resize(720, 540);
+        QTest::qWait(20);
+        EXPECT_TRUE(w.close());
+    }
+    QSettings settings(SettingsOrganisation, SettingsApplication);
+    settings.beginGroup(placementTitle() + "/Settings");
+    // 1440 twips to the inch at the screen's logical resolution.
+    const double twipsPerPixel = 1440.0 / logicalDpi();
+    EXPECT_EQ(settings.value("MainWidth").toString(), QString::number(std::lround(720 * twipsPerPixel)));
+    EXPECT_EQ(settings.value("MainHeight").toString(), QString::number(std::lround(540 * twipsPerPixel)));
+    EXPECT_TRUE(settings.contains("MainLeft"));
+    EXPECT_TRUE(settings.contains("MainTop"));
+    EXPECT_EQ(settings.allKeys().size(), 4);
+}
+
 TEST_F(ExitTest, MinimisedWindowLeavesTheStoredPlacementAlone)
 {
     StoreMainPlacement(placementTitle(), MainPlacement{111, 222, 9000, 7000});
