@@ -70,4 +70,16 @@ TEST_F(SaveTarget, AReadOnlyFileIsNotReplaced)
     EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and locked.dat
 }
 
+TEST_F(SaveTarget, SomethingOtherThanAFileIsNeverReplaced)
+{
+    ASSERT_EQ(::mkfifo(path("pipe.dat").c_str(), 0600), 0);
+    doc.DocFileName = path("pipe.dat");
+    EXPECT_FALSE(SaveDocument(doc, m_notes));
+    ASSERT_EQ(m_notes.shown.size(), 1u);
+    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
+    EXPECT_EQ(fs::status(path("pipe.dat")).type(), fs::file_type::fifo);
+    EXPECT_TRUE(IsDataChanged(doc));
+    EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and pipe.dat
+}
+
 }  // namespace

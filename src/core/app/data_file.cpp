@@ -81,13 +81,15 @@ std::filesystem::path saveTarget(const std::string& path)
 // Writes beside the target and renames over it only when the whole file is
 // on disk, so a failed save never leaves a torn or truncated file. The
 // replaced file behaves as if written in place: a file the user may not
-// write is refused, and its permissions carry over to the new one.
+// write, or anything but a file, is refused, and the permissions of the
+// replaced file carry over to the new one.
 bool WriteFileWhole(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     const std::filesystem::path target = saveTarget(path);
     std::error_code ec;
     const bool replacing = std::filesystem::exists(target, ec);
-    if (replacing && ::access(target.c_str(), W_OK) != 0)
+    // Only a regular file is replaced: never a folder, a device or a pipe.
+    if (replacing && (!std::filesystem::is_regular_file(target, ec) || ::access(target.c_str(), W_OK) != 0))
         return false;
     const std::string temp = target.string() + ".tmp" + std::to_string(::getpid());
     {
