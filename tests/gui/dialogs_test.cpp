@@ -153,6 +153,48 @@ TEST_F(RadioInfoTest, ShowsTheDefaultsOfADocumentNeverReadFromARadio)
     EXPECT_EQ(info.findChild<QPushButton*>("CommandClose")->text(), LangText(9023));
 }
 
+TEST_F(RadioInfoTest, LabelsStandBesideTheirOwnBoxAndApartFromTheOtherColumn)
+{
+    Document doc;
+    InitDocument(doc, AppState::instance().initFolder());
+    for (int language : {1, 2}) {
+        SCOPED_TRACE(language);
+        AppState::instance().setLanguage(static_cast<std::int16_t>(language));
+        FrmRadioInfo info(doc);
+        info.show();
+        QTest::qWait(20);
+        auto widget = [&](const QString& name) {
+            QWidget* found = info.findChild<QWidget*>(name);
+            EXPECT_NE(found, nullptr) << name.toStdString();
+            return found;
+        };
+        // Each label's right edge lies 50 twips left of its box.
+        const std::pair<const char*, const char*> own[] = {
+            {"Label_21007", "Text1_1"}, {"Label_21003", "Text1_6"}, {"Label_21004", "Text1_7"},
+            {"Label_21002", "Text1_0"}, {"Label_21013", "Text1_8"}, {"Label_21014", "Text1_9"}};
+        for (auto [labelName, boxName] : own) {
+            QWidget* label = widget(labelName);
+            QWidget* box = widget(boxName);
+            ASSERT_TRUE(label && box);
+            const int gap = box->mapTo(&info, QPoint(0, 0)).x() - label->mapTo(&info, QPoint(label->width(), 0)).x();
+            EXPECT_NEAR(gap, twipsToPixels(50), 1) << labelName;
+        }
+        // A right-hand label's text keeps clear of the box to its left.
+        const std::pair<const char*, const char*> neighbours[] = {
+            {"Text1_1", "Label_21003"}, {"Text1_2", "Label_21004"}, {"Text1_3", "Label_21002"},
+            {"Text1_8", "Label_21014"}, {"Text1_10", "Label_21016"}};
+        for (auto [boxName, labelName] : neighbours) {
+            auto* label = qobject_cast<QLabel*>(widget(labelName));
+            QWidget* box = widget(boxName);
+            ASSERT_TRUE(label && box);
+            const int textLeft = label->mapTo(&info, QPoint(label->width(), 0)).x()
+                                 - label->fontMetrics().horizontalAdvance(label->text());
+            const int boxRight = box->mapTo(&info, QPoint(box->width(), 0)).x();
+            EXPECT_GE(textLeft - boxRight, twipsToPixels(200)) << labelName;
+        }
+    }
+}
+
 TEST_F(RadioInfoTest, UnknownBandAndDecodedFieldsShowWithoutEndingTheProgram)
 {
     Document doc;

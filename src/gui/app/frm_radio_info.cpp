@@ -29,6 +29,16 @@ QString fieldText(const std::string& field)
     return QString::fromLatin1(CutAndTrimFixed(field).c_str());
 }
 
+// The labels of the right-hand column keep their 50-twip gap to their own
+// box; this margin keeps the widest of them from touching the box of the
+// left-hand column.
+constexpr int ColumnGapTwips = 240;
+
+void keepApartFromLeftColumn(QLabel* label)
+{
+    label->setContentsMargins(twipsToPixels(ColumnGapTwips), 0, 0, 0);
+}
+
 void selectBand(QComboBox* combo, int band)
 {
     // An erased or damaged area reports a band the radio does not have.
@@ -84,6 +94,8 @@ void FrmRadioInfo::buildLayout()
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(twipsToPixels(LabelGapTwips));
     auto place = [grid](QLabel* l, QWidget* w, int row, int column) {
+        if (column > 0)
+            keepApartFromLeftColumn(l);
         grid->addWidget(l, row, column, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(w, row, column + 1);
     };
@@ -115,6 +127,8 @@ void FrmRadioInfo::buildLayout()
     for (int i = 0; i < 4; ++i) {
         QLineEdit* box = lineBox(8 + i);
         box->setParent(m_frame1);
+        if (i % 2 == 1)
+            keepApartFromLeftColumn(label(dealerTexts[i]));
         dealer->addWidget(label(dealerTexts[i]), i / 2, (i % 2) * 2, Qt::AlignRight | Qt::AlignVCenter);
         dealer->addWidget(box, i / 2, (i % 2) * 2 + 1);
     }
