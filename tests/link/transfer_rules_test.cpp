@@ -424,3 +424,32 @@ TEST_F(EngineTest, CompatibilityNamesTheModelFirstThenTheVersionThenTheBand)
     host.run();
     EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongModel);
 }
+
+TEST_F(EngineTest, CancelledPasswordDialogKeepsThePasswordSendsEndAndSaysNothing)
+{
+    makeRadio({}, {}, "1234");
+    engine.setPassword("77");
+    host.passwords = {std::nullopt};
+    const Snapshot before = snapshot();
+    ASSERT_TRUE(engine.startWrite());
+    host.run();
+    EXPECT_EQ(host.passwordDialogs, 1);
+    EXPECT_EQ(engine.password(), "77");
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.sent.back(), (Bytes{'E', 'N', 'D'}));
+    EXPECT_EQ(host.countWriteFrames(), 0);
+    const TransferOutcome& o = host.ended.back();
+    EXPECT_EQ(o.error.kind, LinkErrorKind::RefusedByUser);
+    EXPECT_FALSE(o.partlyWritten);
+    EXPECT_EQ(radio().stats().blocksWritten, 0);
+    EXPECT_EQ(snapshot(), before);
+
+    // The right password in the dialog lets the same write go on at once.
+    host.passwords = {std::string("1234")};
+    ASSERT_TRUE(engine.startWrite());
+    host.run();
+    EXPECT_EQ(host.passwordDialogs, 2);
+    EXPECT_EQ(host.countSent(std::string{'R', 0x3E, 0x10}), 2);   // one per transfer: checked again, not asked again
+    EXPECT_TRUE(host.ended.back().ok());
+    EXPECT_EQ(host.countWriteFrames(), 464);
+}
