@@ -141,6 +141,27 @@ TEST_F(CliRadio, AnErasedInformationAreaShowsAnUnknownBand)
     EXPECT_TRUE(r.out.contains(QStringLiteral("InfoBand: 15 (unknown)\n")));
 }
 
+TEST_F(CliRadio, InfoFaults)
+{
+    // A block that never comes: the retry question cannot be answered
+    // without a terminal, so the command ends as a time-out, printing nothing.
+    QString device = startSim({QStringLiteral("--ignore-block"), QStringLiteral("0x3E50:1")});
+    Run r = cli({QStringLiteral("info"), QStringLiteral("--port"), device});
+    EXPECT_EQ(r.status, LinkExit::TimedOut) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("info failed: time-out"))) << r.err.toStdString();
+    EXPECT_LT(r.ms, 3000);
+    EXPECT_TRUE(simOutput().contains(QStringLiteral("session 1 ended")));   // "END" reached the radio
+
+    // An unacknowledged "END" still prints the record and ends at once.
+    device = startSim({QStringLiteral("--no-end-ack"), QStringLiteral("--serial"), QStringLiteral("SN-1")});
+    r = cli({QStringLiteral("info"), QStringLiteral("--port"), device});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("SerialNo: SN-1\n")));
+    EXPECT_LT(r.ms, 3000);
+    simOutput();
+}
+
 // Line faults that the retries absorb: the read still succeeds.
 class RecoverableFault : public CliRadio, public ::testing::WithParamInterface<std::vector<const char*>> {};
 
