@@ -1,10 +1,14 @@
 #include "app/ui_prompts.h"
 
 #include "app/app_state.h"
+#include "app/lang_text.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include <utility>
 
 namespace {
 
@@ -67,6 +71,19 @@ QString boxTitle(const QString& title)
     return QString::fromStdString(AppState::instance().AppTitle);
 }
 
+// OK and Cancel carry the program's own button texts, so that a message box
+// speaks the language the user chose. A language file without them keeps
+// the toolkit's captions rather than showing empty buttons.
+void applyButtonTexts(QMessageBox& box)
+{
+    for (auto [button, number] : {std::pair{QMessageBox::Ok, 9017}, std::pair{QMessageBox::Cancel, 9018}}) {
+        QAbstractButton* shown = box.button(button);
+        const QString text = LangText(number);
+        if (shown && !text.isEmpty())
+            shown->setText(text);
+    }
+}
+
 }  // namespace
 
 UiPrompts& UiPrompts::current()
@@ -83,6 +100,7 @@ void UiPrompts::install(UiPrompts* prompts)
 void DialogPrompts::message(const QString& text, NoticeIcon icon, const QString& title)
 {
     QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::Ok, QApplication::activeWindow());
+    applyButtonTexts(box);
     box.exec();
 }
 
@@ -90,6 +108,7 @@ NoticeAnswer DialogPrompts::ask(const QString& text, NoticeButtons buttons, Noti
                                 const QString& title)
 {
     QMessageBox box(boxIcon(icon), boxTitle(title), text, boxButtons(buttons), QApplication::activeWindow());
+    applyButtonTexts(box);
     // Closing the box with Escape or its close button is the cautious answer.
     if (buttons == NoticeButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);

@@ -1,0 +1,81 @@
+// The real message boxes: buttons, answers, icons and titles in the chosen language.
+
+#include "gui_test_support.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+struct SeenBox {
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMap<QMessageBox::StandardButton, QString> buttons;
+};
+
+// Once the box is up, notes what it shows and presses the given button.
+void pressWhenShown(SeenBox& seen, QMessageBox::StandardButton press)
+{
+    QTimer::singleShot(30, [&seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen.title = box->windowTitle();
+        seen.icon = box->icon();
+        for (QAbstractButton* b : box->buttons())
+            seen.buttons.insert(box->standardButton(b), b->text());
+        box->button(press)->click();
+    });
+}
+
+}  // namespace
+
+class DialogPromptsTest : public GuiTest {
+protected:
+    DialogPrompts real;
+};
+
+TEST_F(DialogPromptsTest, OkAndCancelSpeakTheChosenLanguage)
+{
+    for (int language : {1, 2}) {
+        SCOPED_TRACE(language);
+        AppState::instance().setLanguage(static_cast<std::int16_t>(language));
+        ASSERT_FALSE(LangText(9017).isEmpty());
+
+        SeenBox question;
+        pressWhenShown(question, QMessageBox::Cancel);
+        EXPECT_EQ(real.ask("Go on?", NoticeButtons::OkCancel, NoticeIcon::Warning, LangText(9019)),
+                  NoticeAnswer::Cancel);
+        EXPECT_EQ(question.buttons.value(QMessageBox::Ok), LangText(9017));
+        EXPECT_EQ(question.buttons.value(QMessageBox::Cancel), LangText(9018));
+        EXPECT_EQ(question.title, LangText(9019));
+        EXPECT_EQ(question.icon, QMessageBox::Warning);
+
+        SeenBox unsaved;
+        pressWhenShown(unsaved, QMessageBox::Cancel);
+        EXPECT_EQ(real.ask(LangText(9006), NoticeButtons::YesNoCancel, NoticeIcon::Warning), NoticeAnswer::Cancel);
+        EXPECT_EQ(unsaved.buttons.size(), 3);
+        EXPECT_EQ(unsaved.buttons.value(QMessageBox::Cancel), LangText(9018));
+        EXPECT_EQ(unsaved.title, QString::fromStdString(AppState::instance().AppTitle));
+
+        SeenBox notice;
+        pressWhenShown(notice, QMessageBox::Ok);
+        real.message(LangText(9002), NoticeIcon::None);
+        EXPECT_EQ(notice.buttons.keys(), QList<QMessageBox::StandardButton>({QMessageBox::Ok}));
+        EXPECT_EQ(notice.buttons.value(QMessageBox::Ok), LangText(9017));
+        EXPECT_EQ(notice.icon, QMessageBox::NoIcon);
+    }
+}
+
+TEST_F(DialogPromptsTest, AnswersFollowTheButtonPressed)
+{
+    SeenBox seen;
+    pressWhenShown(seen, QMessageBox::Yes);
+    EXPECT_EQ(real.ask("?", NoticeButtons::YesNoCancel, NoticeIcon::Question), NoticeAnswer::Yes);
+    pressWhenShown(seen, QMessageBox::No);
+    EXPECT_EQ(real.ask("?", NoticeButtons::YesNo, NoticeIcon::None), NoticeAnswer::No);
+    pressWhenShown(seen, QMessageBox::Ok);
+    EXPECT_EQ(real.ask("?", NoticeButtons::OkCancel, NoticeIcon::Question), NoticeAnswer::Ok);
+    pressWhenShown(seen, QMessageBox::Retry);
+    EXPECT_EQ(real.ask("?", NoticeButtons::RetryCancel, NoticeIcon::Warning), NoticeAnswer::Retry);
+}
