@@ -133,6 +133,19 @@ TEST_F(PasswordTest, TrailingSpacesAreDroppedAndCancelKeepsThePassword)
     dialog.findChild<QPushButton*>("CommandCancel")->click();
     EXPECT_EQ(AppState::instance().ProgPassword, "ab");
     EXPECT_FALSE(AppState::instance().PasswordEntered);
+    // OK without typing keeps the password and confirms it.
+    FrmPassWord untouched;
+    EXPECT_EQ(untouched.findChild<QLineEdit*>("Text1")->text(), "ab");
+    untouched.findChild<QPushButton*>("CommandOK")->click();
+    EXPECT_EQ(AppState::instance().ProgPassword, "ab");
+    EXPECT_TRUE(AppState::instance().PasswordEntered);
+    // Closing the window is a Cancel.
+    FrmPassWord closed;
+    QTest::keyClicks(closed.findChild<QLineEdit*>("Text1"), "7");
+    closed.show();
+    closed.close();
+    EXPECT_EQ(AppState::instance().ProgPassword, "ab");
+    EXPECT_FALSE(AppState::instance().PasswordEntered);
 }
 
 using RadioInfoTest = GuiTest;
