@@ -57,6 +57,22 @@ TEST_F(ModelInfoTest, ShowsModelAndBandAndOkWithoutChangeAsksNothing)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST_F(ModelInfoTest, EnterInTheListsMovesTheFocusOnWithoutClosing)
+{
+    FrmModelInfo dialog(doc, [&] { ++newDocs; });
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.modelCombo()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.modelCombo()->hasFocus(); }));
+    QTest::keyClick(dialog.modelCombo(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.rangeCombo()->hasFocus());
+    QTest::keyClick(dialog.rangeCombo(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.modeCombo()->hasFocus());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
 TEST_F(ModelInfoTest, BandSwitchCancelledLeavesTheDocumentAlone)
 {
     FrmModelInfo dialog(doc, [&] { ++newDocs; });
