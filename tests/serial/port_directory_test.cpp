@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <fstream>
 #include <unistd.h>
 
@@ -80,11 +82,33 @@ TEST_F(PortDirectoryTest, AVirtualRadioNumberIsFreedWhenItsTerminalIsGone)
     EXPECT_EQ(IniFile::read(setupFile(), "ports", "port2"), "/dev/pts/9");
 }
 
+// A pseudo-terminal of this test, as a virtual radio would have one.
+class TestTerminal {
+public:
+    TestTerminal()
+    {
+        m_fd = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_fd >= 0 && ::grantpt(m_fd) == 0 && ::unlockpt(m_fd) == 0)
+            m_path = ::ptsname(m_fd);
+    }
+    ~TestTerminal()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    const std::string& path() const { return m_path; }
+
+private:
+    int m_fd = -1;
+    std::string m_path;
+};
+
 TEST_F(PortDirectoryTest, AnnouncementsOfLiveProcessesOnly)
 {
+    TestTerminal terminal;
+    ASSERT_FALSE(terminal.path().empty());
     const std::string folder = m_dir.path().toStdString();
-    const std::string device = m_dir.filePath("fake-pts").toStdString();
-    std::ofstream(device) << "";
+    const std::string device = terminal.path();
     std::ofstream(folder + "/brisko7-sim-" + std::to_string(::getpid()) + ".port") << device << "\n";
     // A process that surely is gone: the file is stale and removed.
     const std::string stale = folder + "/brisko7-sim-999999999.port";
@@ -95,6 +119,58 @@ TEST_F(PortDirectoryTest, AnnouncementsOfLiveProcessesOnly)
     EXPECT_EQ(entries[0].pid, ::getpid());
     EXPECT_EQ(entries[0].devicePath, device);
     EXPECT_FALSE(std::ifstream(stale).good());
+}
+
+TEST_F(PortDirectoryTest, AnAnnouncementMustNameAPseudoTerminal)
+{
+    // Anything but a pseudo-terminal is refused, so an announcement can never
+    // make the program open a file or another device.
+    const std::string folder = m_dir.path().toStdString();
+    const std::string own = folder + "/brisko7-sim-" + std::to_string(::getpid()) + ".port";
+    const std::string regular = m_dir.filePath("fake-pts").toStdString();
+    std::ofstream(regular) << "";
+    for (const std::string& device : {regular, std::string("/dev/null"), std::string("/dev/pts/../null")}) {
+        std::ofstream(own, std::ios::trunc) << device << "\n";
+        EXPECT_TRUE(SimAnnouncement::list(folder).empty()) << device;
+    }
+}
+
+TEST_F(PortDirectoryTest, AnnouncementsThroughALinkOrOfAnotherUserAreIgnored)
+{
+    TestTerminal terminal;
+    ASSERT_FALSE(terminal.path().empty());
+    const std::string folder = m_dir.path().toStdString();
+    const std::string target = m_dir.filePath("elsewhere").toStdString();
+    std::ofstream(target) << terminal.path() << "\n";
+    const std::string linked = folder + "/brisko7-sim-" + std::to_string(::getpid()) + ".port";
+    ASSERT_EQ(::symlink(target.c_str(), linked.c_str()), 0);
+    EXPECT_TRUE(SimAnnouncement::list(folder).empty());
+    ::unlink(linked.c_str());
+
+    // A file of another user (only root can make one here).
+    std::ofstream(linked) << terminal.path() << "\n";
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give a file to another user";
+    ASSERT_EQ(::chown(linked.c_str(), 65534, 65534), 0);
+    EXPECT_TRUE(SimAnnouncement::list(folder).empty());
+    EXPECT_TRUE(std::ifstream(linked).good()) << "another user's file is not ours to remove";
+}
+
+TEST_F(PortDirectoryTest, WritingAnAnnouncementNeverFollowsAPlantedLink)
+{
+    const QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());
+    const std::string victim = m_dir.filePath("victim").toStdString();
+    std::ofstream(victim) << "keep\n";
+    const std::string temporary = SimAnnouncement::pathFor(::getpid()) + ".tmp";
+    ASSERT_EQ(::symlink(victim.c_str(), temporary.c_str()), 0);
+    std::string path;
+    EXPECT_TRUE(SimAnnouncement::write("/dev/pts/42", path));
+    std::string line;
+    std::getline(std::ifstream(victim), line);
+    EXPECT_EQ(line, "keep");
+    SimAnnouncement::remove(path);
+    qputenv("XDG_RUNTIME_DIR", old);
 }
 
 TEST_F(PortDirectoryTest, AnnouncementIsWrittenToTheRuntimeFolderAndRemoved)

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -35,6 +37,26 @@ int pidOfName(const std::string& name)
     return std::atoi(digits.c_str());
 }
 
+// Only a virtual radio of this user may offer a port: the fall-back folder
+// /tmp is shared, and a file planted there by someone else must not make the
+// program open a device of their choosing.
+bool ownRegularFile(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
+}
+
+// A virtual radio always sits on a pseudo-terminal.
+bool isPseudoTerminal(const std::string& device)
+{
+    constexpr std::string_view PtsFolder = "/dev/pts/";
+    if (device.compare(0, PtsFolder.size(), PtsFolder) != 0
+        || device.find("..") != std::string::npos)
+        return false;
+    struct stat st {};
+    return ::stat(device.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
+}
+
 }  // namespace
 
 std::string folder()
@@ -57,17 +79,24 @@ bool write(const std::string& devicePath, std::string& announcementPath)
 {
     announcementPath = pathFor(static_cast<int>(::getpid()));
     const std::string temporary = announcementPath + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        if (!out)
-            return false;
-        out << devicePath << '\n';
-        if (!out.flush())
-            return false;
+    // Never follow or reuse a file that is already there (a link planted in
+    // a shared folder would otherwise redirect the write).
+    ::unlink(temporary.c_str());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    const std::string line = devicePath + "\n";
+    const bool written = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(temporary.c_str());
+        return false;
     }
-    std::error_code ec;
-    std::filesystem::rename(temporary, announcementPath, ec);
-    return !ec;
+    if (::rename(temporary.c_str(), announcementPath.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
 }
 
 void remove(const std::string& announcementPath)
@@ -83,7 +112,7 @@ std::vector<Entry> list(const std::string& where)
     for (const auto& item : std::filesystem::directory_iterator(where, ec)) {
         const std::string name = item.path().filename().string();
         const int pid = pidOfName(name);
-        if (pid == 0)
+        if (pid == 0 || !ownRegularFile(item.path().string()))
             continue;
         if (!processAlive(pid)) {
             std::filesystem::remove(item.path(), ec);   // left behind by a killed virtual radio
@@ -92,7 +121,7 @@ std::vector<Entry> list(const std::string& where)
         std::ifstream in(item.path());
         std::string device;
         std::getline(in, device);
-        if (device.empty() || ::access(device.c_str(), F_OK) != 0)
+        if (!isPseudoTerminal(device))
             continue;
         entries.push_back({pid, device});
     }

@@ -7,7 +7,8 @@
 // a small file in the user's runtime folder ($XDG_RUNTIME_DIR, else /tmp):
 // "brisko7-sim-<pid>.port", holding the device path on its first line. The
 // port directory offers the devices of the announcements whose process still
-// runs.
+// runs. Only this user's own announcement files count, and only when they
+// name a pseudo-terminal: /tmp is shared with everybody.
 namespace SimAnnouncement {
 
 std::string folder();
@@ -22,8 +23,9 @@ struct Entry {
     std::string devicePath;
 };
 
-// The announcements in a folder whose process is still alive and whose device
-// exists; stale files of ended processes are removed.
+// The announcements in a folder that this user made, whose process is still
+// alive and whose device is an existing pseudo-terminal; this user's stale
+// files of ended processes are removed.
 std::vector<Entry> list(const std::string& folder);
 std::vector<Entry> list();
 
