@@ -81,6 +81,25 @@ TEST_F(HandOverTest, OpeningAFileOfAnotherVersionHandsOverAndEndsWithoutTheUnsav
     EXPECT_TRUE(waitUntil([&] { return std::filesystem::exists(path("V101/started")); }, 5000));
 }
 
+TEST_F(HandOverTest, AHandOverThatCannotStartKeepsTheProgramAndItsDocument)
+{
+    // No sibling installed: V101 is named by the list but its program is missing.
+    writeFileOfVersion("newer.dat", "V101");
+    Document doc;
+    frmMain w(doc);
+    w.show();
+    int exitHooks = 0;
+    w.addExitHook([&] { ++exitHooks; });
+    prompts.answers = {NoticeAnswer::Yes};  // the version question
+    prompts.fileNames = {qpath("newer.dat")};
+    w.mnuFileOpen_Click();
+    ASSERT_EQ(prompts.asked.size(), 2u);
+    EXPECT_EQ(prompts.asked[1].text, LangText(9526));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(exitHooks, 0);
+    EXPECT_EQ(doc.DocFileName, "new.dat");
+}
+
 TEST_F(HandOverTest, NoToTheVersionQuestionKeepsTheDocument)
 {
     writeFileOfVersion("newer.dat", "V101");

@@ -328,11 +328,15 @@ void frmMain::storePlacement()
                                                        pixelsToTwips(width()), pixelsToTwips(height())});
 }
 
-void frmMain::handOverAndQuit(const std::string& dataVersion)
+bool frmMain::handOverAndQuit(const std::string& dataVersion)
 {
-    StartHandler(dataVersion);
+    // Ending after a failed start would leave the user with no program at
+    // all; staying keeps the session and its document.
+    if (!StartHandler(dataVersion))
+        return false;
     m_quitAtOnce = true;
     close();
+    return true;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -74,8 +74,10 @@ public:
     bool askSaveChanges();
     // Hands the data over to the installed version that handles its data
     // version and ends this program at once, without the unsaved-changes
-    // question. Shows text 9063 when no installed version handles it.
-    void handOverAndQuit(const std::string& dataVersion);
+    // question. When no installed version could be started (text 9063 or
+    // 9526 says why) the program stays open with its document and this
+    // returns false.
+    bool handOverAndQuit(const std::string& dataVersion);
 
     // Editors with a pending edit (a cell being typed in, say) commit it
     // through these hooks before a transfer or a save reads the records.
