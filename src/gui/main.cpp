@@ -5,6 +5,7 @@
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
 #include "app/start_up.h"
+#include "app/toolkit_language.h"
 #include "link/link_commands.h"
 #include "model/document.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     Document doc;
     StartUpBeforeSplash(doc, StartUpInput{QApplication::applicationDirPath().toStdString(),
                                           QLocale::system().name().toStdString()});
+    ApplyToolkitLanguage(AppState::instance().LanguageId);
 
     std::unique_ptr<frmMain> mainWindow;
     frmSplash splash(QString::fromStdString(SplashPicturePath()), [&] {

@@ -2,6 +2,8 @@
 
 #include "gui_test_support.h"
 
+#include "app/toolkit_language.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
@@ -35,7 +37,7 @@ protected:
     DialogPrompts real;
 };
 
-TEST_F(DialogPromptsTest, OkAndCancelSpeakTheChosenLanguage)
+TEST_F(DialogPromptsTest, EveryButtonSpeaksTheChosenLanguage)
 {
     for (int language : {1, 2}) {
         SCOPED_TRACE(language);
@@ -56,7 +58,14 @@ TEST_F(DialogPromptsTest, OkAndCancelSpeakTheChosenLanguage)
         EXPECT_EQ(real.ask(LangText(9006), NoticeButtons::YesNoCancel, NoticeIcon::Warning), NoticeAnswer::Cancel);
         EXPECT_EQ(unsaved.buttons.size(), 3);
         EXPECT_EQ(unsaved.buttons.value(QMessageBox::Cancel), LangText(9018));
+        EXPECT_EQ(unsaved.buttons.value(QMessageBox::Yes), LangText(9564));
+        EXPECT_EQ(unsaved.buttons.value(QMessageBox::No), LangText(9565));
         EXPECT_EQ(unsaved.title, QString::fromStdString(AppState::instance().AppTitle));
+
+        SeenBox retry;
+        pressWhenShown(retry, QMessageBox::Cancel);
+        real.ask(LangText(9008), NoticeButtons::RetryCancel, NoticeIcon::Question);
+        EXPECT_EQ(retry.buttons.value(QMessageBox::Retry), LangText(9566));
 
         SeenBox notice;
         pressWhenShown(notice, QMessageBox::Ok);
@@ -78,4 +87,15 @@ TEST_F(DialogPromptsTest, AnswersFollowTheButtonPressed)
     EXPECT_EQ(real.ask("?", NoticeButtons::OkCancel, NoticeIcon::Question), NoticeAnswer::Ok);
     pressWhenShown(seen, QMessageBox::Retry);
     EXPECT_EQ(real.ask("?", NoticeButtons::RetryCancel, NoticeIcon::Warning), NoticeAnswer::Retry);
+}
+
+TEST(ToolkitLanguageTest, TheFileDialogsSpeakChineseWhenChineseIsChosen)
+{
+    guiApp();
+    const QString english = QCoreApplication::translate("QFileDialog", "File &name:");
+    ASSERT_TRUE(ApplyToolkitLanguage(2)) << "the toolkit's Chinese translation is not installed";
+    const QString chinese = QCoreApplication::translate("QFileDialog", "File &name:");
+    EXPECT_NE(chinese, english);
+    EXPECT_TRUE(ApplyToolkitLanguage(1));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), english);
 }

@@ -9,6 +9,7 @@
 #include "app/frm_set_language.h"
 #include "app/lang_text.h"
 #include "app/main_placement.h"
+#include "app/toolkit_language.h"
 #include "app/start_handler.h"
 #include "app/tree_pane.h"
 #include "app/twips.h"
@@ -247,6 +248,7 @@ void frmMain::addExitHook(std::function<void()> hook)
 
 void frmMain::Change_Language()
 {
+    ApplyToolkitLanguage(AppState::instance().LanguageId);
     SetMainTexts();
     LoadTree();
 }

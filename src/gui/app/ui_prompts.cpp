@@ -71,12 +71,14 @@ QString boxTitle(const QString& title)
     return QString::fromStdString(AppState::instance().AppTitle);
 }
 
-// OK and Cancel carry the program's own button texts, so that a message box
-// speaks the language the user chose. A language file without them keeps
-// the toolkit's captions rather than showing empty buttons.
+// The buttons carry the program's own texts, so that a message box speaks
+// the language the user chose. A language file without them keeps the
+// toolkit's captions rather than showing empty buttons.
 void applyButtonTexts(QMessageBox& box)
 {
-    for (auto [button, number] : {std::pair{QMessageBox::Ok, 9017}, std::pair{QMessageBox::Cancel, 9018}}) {
+    for (auto [button, number] : {std::pair{QMessageBox::Ok, 9017}, std::pair{QMessageBox::Cancel, 9018},
+                                  std::pair{QMessageBox::Yes, 9564}, std::pair{QMessageBox::No, 9565},
+                                  std::pair{QMessageBox::Retry, 9566}}) {
         QAbstractButton* shown = box.button(button);
         const QString text = LangText(number);
         if (shown && !text.isEmpty())
