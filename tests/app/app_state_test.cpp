@@ -2,6 +2,7 @@
 #include "app/ini_file.h"
 #include "app/paths.h"
 #include "test_support.h"
+#include "../support/unprivileged.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -121,20 +122,22 @@ TEST_F(SetupFileTest, UnknownSavedLanguageFallsBackToTheLocale)
 
 TEST_F(SetupFileTest, ReadOnlyInstallationUsesTheUsersOwnCopy)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root can write anywhere; read-only folders cannot be simulated";
     writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\ncomPort=4\nCurrentLanguage=1\n");
     std::filesystem::permissions(path("root/language"), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     std::filesystem::permissions(path("root/language/mysetup.ini"), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
-    auto& app = AppState::instance();
-    EXPECT_EQ(app.setupFilePath(), path("userconfig/brisko7/mysetup.ini"));
-    app.loadSetupFile();
-    EXPECT_EQ(app.ComPort, 4);  // seeded from the installed copy
-    app.ComPort = 9;
-    app.saveComPort();
-    EXPECT_EQ(IniFile::read(path("userconfig/brisko7/mysetup.ini"), "language", "comPort"), "9");
+    // A system-wide installation: only an ordinary user is kept out of it.
+    RunAsOrdinaryUser(m_dir, [&] {
+        auto& app = AppState::instance();
+        EXPECT_EQ(app.setupFilePath(), path("userconfig/brisko7/mysetup.ini"));
+        app.loadSetupFile();
+        EXPECT_EQ(app.ComPort, 4);  // seeded from the installed copy
+        app.ComPort = 9;
+        app.saveComPort();
+        EXPECT_EQ(IniFile::read(path("userconfig/brisko7/mysetup.ini"), "language", "comPort"), "9");
+        EXPECT_EQ(IniFile::read(path("root/language/mysetup.ini"), "language", "comPort"), "4");
+    });
     std::filesystem::permissions(path("root/language"), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add);
 }

@@ -1,4 +1,5 @@
 #include "datafile_fixture.h"
+#include "../support/unprivileged.h"
 
 #include "app/data_file.h"
 #include "model/document.h"
@@ -56,18 +57,19 @@ TEST_F(SaveTarget, SavingThroughALinkWritesTheLinkedFileAndKeepsTheLink)
 
 TEST_F(SaveTarget, AReadOnlyFileIsNotReplaced)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "the superuser may write any file";
     const std::vector<std::uint8_t> old(10, 1);
     writeBytes(path("locked.dat"), old);
     fs::permissions(path("locked.dat"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     doc.DocFileName = path("locked.dat");
-    EXPECT_FALSE(SaveDocument(doc, m_notes));
-    ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
-    EXPECT_EQ(readBytes(path("locked.dat")), old);
-    EXPECT_TRUE(IsDataChanged(doc));
-    EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and locked.dat
+    // The superuser may replace any file; an ordinary user must not.
+    RunAsOrdinaryUser(m_dir, [&] {
+        EXPECT_FALSE(SaveDocument(doc, m_notes));
+        ASSERT_EQ(m_notes.shown.size(), 1u);
+        EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
+        EXPECT_EQ(readBytes(path("locked.dat")), old);
+        EXPECT_TRUE(IsDataChanged(doc));
+        EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and locked.dat
+    });
 }
 
 TEST_F(SaveTarget, SomethingOtherThanAFileIsNeverReplaced)

@@ -56,8 +56,12 @@ std::string writableOrUserCopy(const std::string& installed, const std::string& 
     if (writable)
         return installed;
     std::filesystem::create_directories(Paths::userConfigFolder(), ec);
-    if (Paths::fileExists(installed))
+    if (Paths::fileExists(installed)) {
         std::filesystem::copy_file(installed, user, ec);
+        // The installed copy is read-only; the user's copy must take changes.
+        std::filesystem::permissions(user, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ec);
+    }
     return user;
 }
 
