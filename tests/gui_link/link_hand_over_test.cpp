@@ -91,3 +91,28 @@ TEST_F(LinkHandOverTest, AnOtherVersionThatIsNotInstalledIsReportedAndTheProgram
     EXPECT_TRUE(m_main->isVisible());
     EXPECT_FALSE(m_link->portOpen());
 }
+
+TEST_F(LinkHandOverTest, AnOtherVersionThatFailsToStartKeepsTheProgramUsable)
+{
+    // Installed and executable, but not a program the system can run.
+    std::ofstream(m_otherProgram, std::ios::trunc) << std::string(64, '\x7f');
+    std::filesystem::permissions(m_otherProgram, std::filesystem::perms::owner_all);
+    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Yes};
+    ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
+    EXPECT_TRUE(waitUntil([this] { return m_prompts.messages.contains(text(9526)); }, 3000))
+        << m_prompts.messages.join('|').toStdString();
+    QTest::qWait(300);
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_FALSE(m_main->isTransferRunning());
+    EXPECT_TRUE(m_main->isCommandEnabled(Command::ReadFromRadio));
+    EXPECT_FALSE(m_link->portOpen());
+
+    // The next transfer is an ordinary one: its end does not try the hand-over again.
+    m_prompts.messages.clear();
+    m_prompts.answers = {NoticeAnswer::Ok};
+    ASSERT_TRUE(runAndWait(Command::LocalInfo));
+    QTest::qWait(300);
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_FALSE(m_main->isTransferRunning());
+    EXPECT_FALSE(m_prompts.messages.contains(text(9526))) << m_prompts.messages.join('|').toStdString();
+}

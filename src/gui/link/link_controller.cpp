@@ -308,6 +308,13 @@ void LinkController::endProgram()
     // version takes the radio over and this program ends without asking again.
     m_serial->close();
     const std::string version = m_handOverVersion;
-    QMetaObject::invokeMethod(&m_main, [main = &m_main, version] { main->handOverAndQuit(version); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&m_main, [this, version] {
+        if (m_main.handOverAndQuit(version))
+            return;
+        // The other version did not start (the main window has said so): this
+        // program stays, and its commands come back for the next transfer.
+        m_handedOver = false;
+        m_handOverVersion.clear();
+        syncTransferLock();
+    }, Qt::QueuedConnection);
 }
