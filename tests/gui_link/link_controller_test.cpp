@@ -20,6 +20,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 QString text(int number)
@@ -228,6 +231,9 @@ TEST_F(LinkControllerTest, APortWithoutADeviceIsReportedAndNothingStarts)
     ASSERT_EQ(m_prompts.messages.size(), 1);
     EXPECT_TRUE(m_prompts.messages[0].contains(text(9003))) << m_prompts.messages[0].toStdString();
     EXPECT_TRUE(m_prompts.messages[0].contains(text(12008) + "16")) << m_prompts.messages[0].toStdString();
+    // The reason: nothing stands behind that number.
+    EXPECT_TRUE(m_prompts.messages[0].contains(QString::fromLocal8Bit(std::strerror(ENODEV))))
+        << m_prompts.messages[0].toStdString();
     EXPECT_FALSE(m_main->isTransferRunning());
 }
 

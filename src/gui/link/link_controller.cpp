@@ -16,6 +16,9 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 LinkController::LinkController(frmMain& main, Document& doc, QObject* parent)
     : QObject(parent)
     , m_main(main)
@@ -139,8 +142,10 @@ LinkError LinkController::openPort()
     const std::string device = m_ports.deviceOf(port);
     if (device.empty()) {
         m_serial->close();
+        // No device stands behind the number: said in the system's own words,
+        // as an open of a missing device would be.
         return LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceNotFound,
-                               {}, LangText(12008).toStdString() + std::to_string(port));
+                               std::strerror(ENODEV), LangText(12008).toStdString() + std::to_string(port));
     }
     return m_serial->open(QString::fromStdString(device));
 }
