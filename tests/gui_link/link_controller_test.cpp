@@ -293,3 +293,18 @@ TEST_F(LinkControllerTest, ThePortDialogStoresThePortAndTheStatusBarFollows)
         << m_main->statusPanel(3)->text().toStdString();
     EXPECT_NE(setupFileText().find("comPort=" + std::to_string(port)), std::string::npos);
 }
+
+TEST_F(LinkControllerTest, AFinishedTransferLeavesNoProgressWindowBehind)
+{
+    buildMainWindow();
+    plugRadio(RadioImage{}, infoWith("R-0009"));
+    for (int run = 0; run < 2; ++run) {
+        m_prompts.answers = {NoticeAnswer::Ok};
+        ASSERT_TRUE(runAndWait(Command::WriteToRadio));
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::qWait(20);
+    EXPECT_EQ(m_link->progressWindow(), nullptr);
+    EXPECT_TRUE(m_main->findChildren<FrmProgress*>().isEmpty());
+    EXPECT_EQ(m_radio->radio().stats().blocksWritten, 2 * 464);
+}
