@@ -212,7 +212,10 @@ TEST_F(LinkControllerTest, AnUnpluggedCableEndsTheTransferAtOnceWithAMessage)
     clock.start();
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio, 10000));
     EXPECT_LT(clock.elapsed(), 5000);
-    EXPECT_FALSE(m_prompts.messages.isEmpty());
+    // Told at once what happened, not asked whether to try again.
+    EXPECT_EQ(m_prompts.questions, QStringList{text(9004)});
+    ASSERT_EQ(m_prompts.messages.size(), 1) << m_prompts.messages.join('|').toStdString();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(9521))) << m_prompts.messages[0].toStdString();
     EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, before);
     EXPECT_EQ(m_doc.DocFileName, "kept.dat");
@@ -307,4 +310,20 @@ TEST_F(LinkControllerTest, AFinishedTransferLeavesNoProgressWindowBehind)
     EXPECT_EQ(m_link->progressWindow(), nullptr);
     EXPECT_TRUE(m_main->findChildren<FrmProgress*>().isEmpty());
     EXPECT_EQ(m_radio->radio().stats().blocksWritten, 2 * 464);
+}
+
+TEST_F(LinkControllerTest, AnUnpluggedCableDuringAWriteSaysTheRadioIsPartlyWritten)
+{
+    buildMainWindow();
+    plugRadio(RadioImage{}, infoWith("R-0010")).unplugAfterBlocks(50);
+    m_prompts.answers = {NoticeAnswer::Ok};
+    ASSERT_TRUE(runAndWait(Command::WriteToRadio, 10000));
+    EXPECT_EQ(m_prompts.questions, QStringList{text(9005)});
+    ASSERT_EQ(m_prompts.messages.size(), 1) << m_prompts.messages.join('|').toStdString();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(9521))) << m_prompts.messages[0].toStdString();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(9522))) << m_prompts.messages[0].toStdString();
+    EXPECT_FALSE(m_prompts.messages.contains(text(9010)));
+    EXPECT_FALSE(m_link->portOpen());
+    EXPECT_EQ(m_link->progressWindow(), nullptr);
+    EXPECT_FALSE(m_main->isTransferRunning());
 }

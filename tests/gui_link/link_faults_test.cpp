@@ -117,7 +117,10 @@ TEST_F(LinkFaultsTest, ARadioOfAnUnknownBandIsRefusedBeforeAnyBlock)
     m_prompts.answers = {NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
     EXPECT_FALSE(m_prompts.messages.contains(text(9009))) << shown();
-    EXPECT_FALSE(m_prompts.messages.isEmpty());
+    // The user is told why, once, in the radio's own words and in plain ones.
+    ASSERT_EQ(m_prompts.messages.size(), 1) << shown();
+    EXPECT_TRUE(m_prompts.messages[0].contains("Country Mode Error!")) << shown();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(9524))) << shown();
     EXPECT_EQ(m_radio->radio().stats().blocksRead, 0);
     EXPECT_GE(m_radio->radio().stats().sessions, 1);   // "END" went out
     expectDocumentKept();
