@@ -1,6 +1,7 @@
 #include "link_fixture.h"
 
 #include "app/lang_texts.h"
+#include "app/widget_helpers.h"
 #include "link/frm_progress.h"
 #include "link/virtual_radio_memory.h"
 
@@ -175,4 +176,39 @@ TEST_F(LinkFaultsTest, ClosingTheProgramDuringAnInformationReadEndsItAndClosesTh
     EXPECT_TRUE(waitUntil([this] { return m_radio->radio().stats().sessions >= 1; }, 2000));
     QTest::qWait(400);
     EXPECT_EQ(m_prompts.questions, QStringList{text(9006)});
+}
+
+TEST_F(LinkFaultsTest, RetryAfterSilenceInAnInformationReadShowsTheWholeAreaAfterAll)
+{
+    VirtualRadioFaults faults;
+    faults.ignore = {0x3E80, 1};
+    RadioInfoFields fields;
+    fields.serialNo = "RETRY-77";
+    fields.dealerCode = "D-9";
+    plugRadio(radioData(), BuildRadioInfo(0, fields), {}, faults);
+
+    m_prompts.answers = {NoticeAnswer::Retry};
+    ASSERT_TRUE(runAndWait(Command::LocalInfo, 5000));
+    EXPECT_EQ(m_prompts.questions, QStringList{text(9008)});
+    EXPECT_TRUE(m_prompts.messages.isEmpty()) << shown();
+    EXPECT_EQ(m_doc.RadioInfo.SerialNo.rfind("RETRY-77", 0), 0u) << m_doc.RadioInfo.SerialNo;
+    EXPECT_EQ(m_doc.RadioInfo.DealerCode.rfind("D-9", 0), 0u) << m_doc.RadioInfo.DealerCode;
+    EXPECT_NE(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
+    // The area is read again from its first block after the retry.
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 8 + 16);
+    expectLinkIdle();
+}
+
+TEST_F(LinkFaultsTest, CancelAfterSilenceInAnInformationReadShowsNoWindow)
+{
+    VirtualRadioFaults faults;
+    faults.ignore = {0x3E80, 100};
+    plugRadio(radioData(), radioInfo(), {}, faults);
+
+    m_prompts.answers = {NoticeAnswer::Cancel};
+    ASSERT_TRUE(runAndWait(Command::LocalInfo, 5000));
+    EXPECT_EQ(m_prompts.questions, QStringList{text(9008)});
+    EXPECT_EQ(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
+    EXPECT_TRUE(m_main->isCommandEnabled(Command::LocalInfo));
+    expectLinkIdle();
 }
