@@ -212,3 +212,15 @@ TEST_F(LinkFaultsTest, CancelAfterSilenceInAnInformationReadShowsNoWindow)
     EXPECT_TRUE(m_main->isCommandEnabled(Command::LocalInfo));
     expectLinkIdle();
 }
+
+TEST_F(LinkFaultsTest, AnUnpluggedCableDuringAnInformationReadIsReportedAndShowsNoWindow)
+{
+    plugRadio(radioData(), radioInfo()).unplugAfterBlocks(5);
+    ASSERT_TRUE(runAndWait(Command::LocalInfo, 5000));
+    EXPECT_TRUE(m_prompts.questions.isEmpty()) << m_prompts.questions.join('|').toStdString();
+    ASSERT_EQ(m_prompts.messages.size(), 1) << shown();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(9521))) << shown();
+    EXPECT_EQ(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
+    expectLinkIdle();
+    EXPECT_TRUE(m_main->isCommandEnabled(Command::LocalInfo));
+}
