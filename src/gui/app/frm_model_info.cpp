@@ -30,15 +30,7 @@ FrmModelInfo::FrmModelInfo(Document& doc, std::function<void()> loadNewDoc, QWid
         grid->addWidget(m_labels[i], i, 0, Qt::AlignRight);
         grid->addWidget(*combos[i], i, 1);
     }
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("CommandOK"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("CommandCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    QHBoxLayout* buttons = MakeOkCancelRow(this, m_ok, m_cancel);
     grid->addLayout(buttons, 3, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 

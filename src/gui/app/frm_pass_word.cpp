@@ -24,20 +24,12 @@ FrmPassWord::FrmPassWord(QWidget* parent)
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setEchoMode(QLineEdit::Password);
     m_text1->setMaxLength(MaxLength);
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("CommandOK"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("CommandCancel"));
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(twipsToPixels(50));
     grid->addWidget(m_label1, 0, 0, Qt::AlignRight);
     grid->addWidget(m_text1, 0, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    QHBoxLayout* buttons = MakeOkCancelRow(this, m_ok, m_cancel);
     grid->addLayout(buttons, 1, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 

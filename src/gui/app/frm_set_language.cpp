@@ -18,19 +18,11 @@ FrmSetLanguage::FrmSetLanguage(QWidget* parent)
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_combo1 = new QComboBox(this);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("CommandOK"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("CommandCancel"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_label1, 0, 0, Qt::AlignRight);
     grid->addWidget(m_combo1, 0, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    QHBoxLayout* buttons = MakeOkCancelRow(this, m_ok, m_cancel);
     grid->addLayout(buttons, 1, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 

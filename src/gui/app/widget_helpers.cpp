@@ -2,6 +2,8 @@
 
 #include "app/lang_text.h"
 
+#include <QPushButton>
+#include <QHBoxLayout>
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QCheckBox>
@@ -114,4 +116,18 @@ protected:
 void EnterMovesFocus(QWidget* widget)
 {
     widget->installEventFilter(new EnterToTab(widget));
+}
+
+QHBoxLayout* MakeOkCancelRow(QWidget* dialog, QPushButton*& ok, QPushButton*& cancel)
+{
+    ok = new QPushButton(dialog);
+    ok->setObjectName(QStringLiteral("CommandOK"));
+    ok->setDefault(true);
+    cancel = new QPushButton(dialog);
+    cancel->setObjectName(QStringLiteral("CommandCancel"));
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }

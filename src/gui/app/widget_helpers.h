@@ -7,6 +7,8 @@
 #include <functional>
 
 class QCheckBox;
+class QHBoxLayout;
+class QPushButton;
 class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
@@ -17,6 +19,10 @@ class QWidget;
 // Sets the captions of the window's buttons named "CommandOK" and
 // "CommandCancel" to the shared OK and Cancel texts.
 void SetOkCancelCaptions(QWidget* window);
+// The OK and Cancel buttons of a dialog ("CommandOK", the default button,
+// and "CommandCancel"), right-aligned in a row for the dialog's layout.
+QHBoxLayout* MakeOkCancelRow(QWidget* dialog, QPushButton*& ok, QPushButton*& cancel);
+
 // Sets the captions of the window's buttons named "CommandClose" and
 // "CommandHelp" to the shared Close and Help texts.
 void SetCloseHelpCaptions(QWidget* window);

@@ -56,15 +56,7 @@ FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent)
         grid->addWidget(m_devices[i], 1 + i % RowsPerColumn, column + 1);
     }
 
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("CommandOK"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("CommandCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    QHBoxLayout* buttons = MakeOkCancelRow(this, m_ok, m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_frame1);
     layout->addLayout(buttons);
