@@ -113,6 +113,9 @@ private:
     void NextReadBlock();
     void NextWriteBlock();
     void repeatBlockRequest();
+    // Sends the handshake again with the other echo setting; false once the
+    // handshake retries are used up.
+    bool retryHandshake();
     void showBlockProgress();
 
     void replyTimeout();
@@ -159,7 +162,6 @@ private:
     Bytes m_received;            // bytes of the current reply so far (echo included)
     std::size_t m_threshold = 0; // echo + expected reply length
     std::size_t m_echoLength = 0;
-    bool m_frameTaken = false;   // the current request's frame was taken already
 
     TransferOutcome m_lastOutcome;
 };

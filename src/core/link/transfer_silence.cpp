@@ -46,12 +46,8 @@ void TransferEngine::replyTimeout()
     const int state = m_kind == TransferKind::WriteImage ? m_writeState : m_readState;
     switch (state) {
     case 1:
-        if (++m_handshakeTries > MaxHandshakeTries) {
+        if (!retryHandshake())
             AskRestart();
-        } else {
-            m_echoExpected = !m_echoExpected;
-            SendHandshake();
-        }
         return;
     case 2:
         AskRestart();
@@ -82,6 +78,17 @@ void TransferEngine::replyTimeout()
     }
 }
 
+bool TransferEngine::retryHandshake()
+{
+    if (++m_handshakeTries > MaxHandshakeTries)
+        return false;
+    // A silent radio may be one whose cable does not echo (or one that
+    // does): the next handshake tries the other echo setting.
+    m_echoExpected = !m_echoExpected;
+    SendHandshake();
+    return true;
+}
+
 void TransferEngine::repeatBlockRequest()
 {
     if (m_blockAddress >= m_endAddress)
@@ -96,12 +103,8 @@ void TransferEngine::replyTimeoutInfo()
 {
     switch (m_readState) {
     case 1:
-        if (++m_handshakeTries > MaxHandshakeTries) {
+        if (!retryHandshake())
             AskRetry();
-        } else {
-            m_echoExpected = !m_echoExpected;
-            SendHandshake();
-        }
         return;
     case 69:
         // Every block arrived; only the acknowledgement of "END" is missing.
