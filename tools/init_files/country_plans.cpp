@@ -1,5 +1,6 @@
 #include "country_plans.h"
 
+#include "app/data_file.h"
 #include "freq/channel_groups.h"
 #include "model/document.h"
 
@@ -57,18 +58,11 @@ int groupNamed(const char* name)
     throw std::logic_error(std::string("no CB group ") + name);
 }
 
-ChannelRecord typedChannel(int channelNo, int frequency)
+std::string frequencyCode(int frequency)
 {
     char code[16] = {};
     std::snprintf(code, sizeof code, "%08d", frequency);
-    ChannelRecord c;
-    c.ChannelNo = static_cast<std::int16_t>(channelNo);
-    c.Scan = 1;
-    c.RxFreq = code;
-    c.OffSetFre = 100;
-    c.Public = 1;
-    c.NB = 1;
-    return c;
+    return code;
 }
 
 }  // namespace
@@ -101,7 +95,7 @@ void AddCountryPlans(Document& doc)
         const int start = GetGroupStart(plan.group, Band);
         for (std::size_t p = 0; p < plan.frequencies.size(); ++p) {
             const int channelNo = start + static_cast<int>(p) + 1;
-            channels[channelNo] = typedChannel(channelNo, plan.frequencies[p]);
+            channels[channelNo] = DefaultChannel(channelNo, frequencyCode(plan.frequencies[p]));
         }
     }
     int count = 0;

@@ -135,18 +135,6 @@ int usedCount(const DocumentRecord& record)
     return std::clamp<int>(record.ChannelCount, 0, MaxChannels);
 }
 
-ChannelRecord defaultChannel(int channelNo, const std::string& code)
-{
-    ChannelRecord c;
-    c.ChannelNo = static_cast<std::int16_t>(channelNo);
-    c.Scan = 1;
-    c.RxFreq = code;
-    c.OffSetFre = 100;
-    c.NB = 1;
-    c.Public = 1;
-    return c;
-}
-
 // The middle of the band, written with 15 significant digits so that the CB
 // middle is 27.185 and not 27.18499..., and always with "." whatever the
 // locale of the C library (a Qt application switches it to the user's).
@@ -164,10 +152,10 @@ void setDefaultChannels(Document& doc)
                                            "28.055000", "28.025000", "28.075000", "28.005000"};
     const std::string middle = FreqTextToCode(bandMiddleText(doc), doc);
     int count = 0;
-    doc.ChannelList[count++] = defaultChannel(1, middle);
-    doc.ChannelList[count++] = defaultChannel(401, middle);
+    doc.ChannelList[count++] = DefaultChannel(1, middle);
+    doc.ChannelList[count++] = DefaultChannel(401, middle);
     for (int k = 0; k < 8; ++k)
-        doc.ChannelList[count++] = defaultChannel(402 + k, FreqTextToCode(memFreqs[k], doc));
+        doc.ChannelList[count++] = DefaultChannel(402 + k, FreqTextToCode(memFreqs[k], doc));
     doc.ChannelCount = static_cast<std::int16_t>(count);
 }
 
@@ -310,6 +298,18 @@ void applyFallbackFile(Document& doc, const DataFileContents& contents)
 }
 
 }  // namespace
+
+ChannelRecord DefaultChannel(int channelNo, const std::string& code)
+{
+    ChannelRecord c;
+    c.ChannelNo = static_cast<std::int16_t>(channelNo);
+    c.Scan = 1;
+    c.RxFreq = code;
+    c.OffSetFre = 100;
+    c.NB = 1;
+    c.Public = 1;
+    return c;
+}
 
 void TakeBaseline(Document& doc)
 {
