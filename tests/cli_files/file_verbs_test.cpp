@@ -53,7 +53,7 @@ TEST_F(FileVerbs, NewSavesTheNewDocumentOfTheBand)
 
 TEST_F(FileVerbs, UsageErrorsExitWithTwoAndWriteNothing)
 {
-    for (const std::string args : {"new --band 3 -o '" + path("x.dat") + "'", std::string("new"),
+    for (const std::string& args : {"new --band 3 -o '" + path("x.dat") + "'", std::string("new"),
                                    "new --colour red -o '" + path("x.dat") + "'", std::string("show"),
                                    "decode '" + path("img") + "' -o '" + path("x.dat") + "'", std::string("diff a"),
                                    std::string("frobnicate")}) {
@@ -176,8 +176,9 @@ TEST_F(FileVerbs, RefusedInputsExitWithThreeAndOneLine)
         EXPECT_EQ(lineCount(r.err), 1) << c.args << "\n" << r.err;
         EXPECT_NE(r.err.find(c.inMessage), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty()) << c.args;
-        if (!c.output.empty())
+        if (!c.output.empty()) {
             EXPECT_FALSE(exists(c.output)) << c.args;
+        }
     }
 }
 

@@ -12,6 +12,11 @@
 
 // Runs the staged brisko7-sim and brisko7-cli against each other over a real
 // pseudo-terminal, without pacing.
+// A bound on a command's wall time that only a transfer left waiting for a
+// time-out or an answer exceeds, even on a loaded machine; speed itself is
+// measured by bench/transfer.sh.
+inline constexpr qint64 HangGuardMs = 10000;
+
 class CliRadioTest : public ::testing::Test {
 protected:
     static QString program(const char* name) { return QStringLiteral(BRISKO7_STAGE_PROGRAM "/") + name; }

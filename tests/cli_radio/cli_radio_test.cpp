@@ -60,7 +60,7 @@ TEST_F(CliRadio, ReadSavesTheRadiosChannelsInADataFile)
     const QString file = path("read.dat");
     const Run r = readRadio({}, file);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_LT(r.ms, 3000);
+    EXPECT_LT(r.ms, HangGuardMs);
     EXPECT_TRUE(r.err.contains(QStringLiteral("reading 100%")));
     EXPECT_EQ(QFileInfo(file).size(), 25611);
     Document doc;
@@ -150,7 +150,7 @@ TEST_F(CliRadio, InfoFaults)
     EXPECT_EQ(r.status, LinkExit::TimedOut) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("info failed: time-out"))) << r.err.toStdString();
-    EXPECT_LT(r.ms, 3000);
+    EXPECT_LT(r.ms, HangGuardMs);
     EXPECT_TRUE(simOutput().contains(QStringLiteral("session 1 ended")));   // "END" reached the radio
 
     // An unacknowledged "END" still prints the record and ends at once.
@@ -158,7 +158,7 @@ TEST_F(CliRadio, InfoFaults)
     r = cli({QStringLiteral("info"), QStringLiteral("--port"), device});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("SerialNo: SN-1\n")));
-    EXPECT_LT(r.ms, 3000);
+    EXPECT_LT(r.ms, HangGuardMs);
     simOutput();
 }
 
@@ -176,7 +176,7 @@ TEST_P(RecoverableFault, ReadStillSucceeds)
         const Run r = readRadio(fault, file);
         EXPECT_EQ(r.status, 0) << fault.join(' ').toStdString() << ": " << r.err.toStdString();
         EXPECT_EQ(QFileInfo(file).size(), 25611) << fault.join(' ').toStdString();
-        EXPECT_LT(r.ms, 2000) << fault.join(' ').toStdString();
+        EXPECT_LT(r.ms, HangGuardMs) << fault.join(' ').toStdString();
         simOutput();
     }
 }
@@ -215,7 +215,7 @@ TEST_F(CliRadio, ReadFailuresEndWithTheirExitStatusAndNoFile)
         EXPECT_EQ(r.status, c.status) << c.sim.join(' ').toStdString() << ": " << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(c.says)) << c.sim.join(' ').toStdString() << ": " << r.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(file)) << c.sim.join(' ').toStdString();
-        EXPECT_LT(r.ms, 4000) << c.sim.join(' ').toStdString();
+        EXPECT_LT(r.ms, HangGuardMs) << c.sim.join(' ').toStdString();
         simOutput();
     }
 }
@@ -263,7 +263,7 @@ TEST_F(CliRadio, MissingDeviceAndUsageErrors)
     EXPECT_TRUE(r.err.contains(QStringLiteral("/dev/ttyUSB-none")));
     r = cli({QStringLiteral("write"), freshDataFile(), QStringLiteral("--port"), QStringLiteral("/dev/ttyUSB-none")});
     EXPECT_EQ(r.status, LinkExit::SystemError) << r.err.toStdString();
-    EXPECT_LT(r.ms, 2000);
+    EXPECT_LT(r.ms, HangGuardMs);
     r = cli({QStringLiteral("read"), QStringLiteral("-o"), path("x.dat")});
     EXPECT_EQ(r.status, 2);
     r = cli({QStringLiteral("info"), QStringLiteral("--port")});

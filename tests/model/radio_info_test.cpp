@@ -26,7 +26,7 @@ TEST(RadioInfo, DefaultsOfADocumentNeverReadFromARadio)
     const std::time_t now = std::time(nullptr);
     std::tm parts{};
     localtime_r(&now, &parts);
-    char month[3];
+    char month[16];
     std::snprintf(month, sizeof month, "%02d", parts.tm_mon + 1);
     EXPECT_EQ(info.BatchNo, std::string(month) + "-1-E-1");
     ASSERT_EQ(info.FactoryDate.size(), 16u);
