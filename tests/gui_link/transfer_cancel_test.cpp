@@ -28,7 +28,7 @@ protected:
     {
         LinkFixture::SetUp();
         buildMainWindow();
-        m_doc.Record.OptFeat.TimeOutTimer = 6;
+        // A saved document that a cancelled read must leave as it is.
         m_doc.DocFileName = "kept.dat";
         m_doc.IsUntitled = false;
         m_record = m_doc.Record;
@@ -78,6 +78,8 @@ protected:
 
     std::string shown() const { return m_prompts.messages.join(" | ").toStdString(); }
     void cancelRead(bool escape);
+    // A write cancelled halfway, the stop question answered so.
+    VirtualRadio& cancelWrite(NoticeAnswer stop);
 
     DocumentRecord m_record;
     std::array<ChannelRecord, MaxChannels> m_channels{};
@@ -111,15 +113,20 @@ TEST_F(TransferCancelTest, EscapeInTheProgressWindowIsCancel)
     cancelRead(true);
 }
 
-TEST_F(TransferCancelTest, CancelDuringAWriteAsksFirstAndGoesOnWhenTheUserSaysNo)
+VirtualRadio& TransferCancelTest::cancelWrite(NoticeAnswer stop)
 {
     VirtualRadio& radio = plugStallingRadio(RadioImage{});
-    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::No};
+    m_prompts.answers = {NoticeAnswer::Ok, stop};
     m_main->runCommand(Command::WriteToRadio);
     cancelAtTheStall(radio, false);
-    ASSERT_TRUE(waitIdle());
-
+    EXPECT_TRUE(waitIdle());
     EXPECT_EQ(m_prompts.questions, QStringList({text(9005), text(9531)}));
+    return radio;
+}
+
+TEST_F(TransferCancelTest, CancelDuringAWriteAsksFirstAndGoesOnWhenTheUserSaysNo)
+{
+    VirtualRadio& radio = cancelWrite(NoticeAnswer::No);
     EXPECT_TRUE(m_prompts.messages.contains(text(9010))) << shown();
     // The whole memory went over, each block once.
     EXPECT_EQ(radio.stats().blocksWritten, 464);
@@ -130,13 +137,7 @@ TEST_F(TransferCancelTest, CancelDuringAWriteAsksFirstAndGoesOnWhenTheUserSaysNo
 
 TEST_F(TransferCancelTest, CancelDuringAWriteThatTheUserConfirmsLeavesThePartlyWrittenRadioSaidSo)
 {
-    VirtualRadio& radio = plugStallingRadio(RadioImage{});
-    m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Yes};
-    m_main->runCommand(Command::WriteToRadio);
-    cancelAtTheStall(radio, false);
-    ASSERT_TRUE(waitIdle());
-
-    EXPECT_EQ(m_prompts.questions, QStringList({text(9005), text(9531)}));
+    VirtualRadio& radio = cancelWrite(NoticeAnswer::Yes);
     EXPECT_FALSE(m_prompts.messages.contains(text(9010))) << shown();
     EXPECT_TRUE(m_prompts.messages.join('\n').contains(text(9522))) << shown();
     EXPECT_GE(radio.stats().blocksWritten, BlocksBeforeStall);

@@ -53,8 +53,8 @@ FrmProgress::FrmProgress(int transferKind, QWidget* parent)
     m_cancel->setAutoDefault(false);
     connect(m_cancel, &QPushButton::clicked, this, &FrmProgress::cancelRequested);
 
-    setMinimumSize(twipsToPixels(3000), twipsToPixels(2200));
-    resize(twipsToPixels(5400), twipsToPixels(2500));
+    setMinimumSize(twipsToPixels(3000), twipsToPixels(2000));
+    resize(twipsToPixels(5400), twipsToPixels(2200));
 
     guarded("ProgressForm_LoadError", [this] { Form_Load(); });
 }
