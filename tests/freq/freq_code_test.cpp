@@ -90,17 +90,25 @@ TEST_F(FreqCode, TextToCodePadsAndCuts)
 TEST_F(FreqCode, CodeToTextAndTheUkDisplayRule)
 {
     band(0);
-    EXPECT_EQ(FreqCodeToText("02696500", doc, notes), "26.96500");
-    EXPECT_EQ(FreqCodeToText("FFFFFFFF", doc, notes), "");
-    EXPECT_EQ(FreqCodeToText("", doc, notes), "");
-    EXPECT_EQ(FreqCodeToShowText("02760100", 3, 0, doc, notes), "27.60125");
-    EXPECT_EQ(FreqCodeToShowText("02760100", 3, 1, doc, notes), "27.60100");
-    EXPECT_EQ(FreqCodeToShowText("02760100", 8, 0, doc, notes), "27.60125");
-    EXPECT_EQ(FreqCodeToShowText("02740500", 8, 0, doc, notes), "27.40500");
-    EXPECT_EQ(FreqCodeToShowText("02696500", 0, 0, doc, notes), "26.96500");
-    EXPECT_EQ(FreqCodeToShowText("FFFFFFFF", 3, 0, doc, notes), "");
+    EXPECT_EQ(FreqCodeToText("02696500", doc), "26.96500");
+    EXPECT_EQ(FreqCodeToText("FFFFFFFF", doc), "");
+    EXPECT_EQ(FreqCodeToText("", doc), "");
+    EXPECT_EQ(FreqCodeToShowText("02760100", 3, 0, doc), "27.60125");
+    EXPECT_EQ(FreqCodeToShowText("02760100", 3, 1, doc), "27.60100");
+    EXPECT_EQ(FreqCodeToShowText("02760100", 8, 0, doc), "27.60125");
+    EXPECT_EQ(FreqCodeToShowText("02740500", 8, 0, doc), "27.40500");
+    EXPECT_EQ(FreqCodeToShowText("02696500", 0, 0, doc), "26.96500");
+    EXPECT_EQ(FreqCodeToShowText("FFFFFFFF", 3, 0, doc), "");
+    // A corrupt code shows the lower limit without a word: showing happens
+    // while a window paints; the editor reports it when the user acts on it.
+    EXPECT_EQ(FreqCodeToText("02X96500", doc), "26.965");
+    EXPECT_EQ(FreqCodeToShowText("02X96500", 3, 0, doc), "26.965");
     EXPECT_EQ(warnings(), 0u);
-    EXPECT_EQ(FreqCodeToText("02X96500", doc, notes), "26.965");
+    EXPECT_TRUE(IsCorruptFreqCode("02X96500"));
+    EXPECT_FALSE(IsCorruptFreqCode(" 02696500 "));
+    EXPECT_FALSE(IsCorruptFreqCode("FFFFFFFF"));
+    EXPECT_FALSE(IsCorruptFreqCode(""));
+    ReportCorruptFreqCode(notes);
     ASSERT_EQ(warnings(), 1u);
     EXPECT_EQ(notes.shown[0].text, "Not IsNumeric");
 }

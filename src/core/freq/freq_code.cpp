@@ -91,24 +91,32 @@ bool IsNoFrequencyCode(std::string_view code)
     return code.empty() || code == NoFrequencyCode;
 }
 
-std::string FreqCodeToText(std::string_view code, const Document& doc, Notifier& notifier)
+bool IsCorruptFreqCode(std::string_view code)
+{
+    return !IsNoFrequencyCode(code) && !codeToText(code);
+}
+
+void ReportCorruptFreqCode(Notifier& notifier)
+{
+    notifier.message(NotNumericText, NoticeIcon::None);
+}
+
+std::string FreqCodeToText(std::string_view code, const Document& doc)
 {
     if (IsNoFrequencyCode(code))
         return {};
     if (auto text = codeToText(code))
         return *text;
-    notifier.message(NotNumericText, NoticeIcon::None);
     return PlainNumberText(doc.FreqMin);
 }
 
-std::string FreqCodeToShowText(std::string_view code, int group, int bandMode, const Document& doc,
-                               Notifier& notifier)
+std::string FreqCodeToShowText(std::string_view code, int group, int bandMode, const Document& doc)
 {
     if (IsNoFrequencyCode(code))
         return {};
     const auto text = codeToText(code);
     if (!text)
-        return FreqCodeToText(code, doc, notifier);
+        return FreqCodeToText(code, doc);
     return showsUkEnding(*text, group, bandMode) ? withUkEnding(*text) : *text;
 }
 

@@ -25,17 +25,22 @@ inline constexpr int BadFreqTextNumber = 9021;
 // True for "FFFFFFFF" and the empty code.
 bool IsNoFrequencyCode(std::string_view code);
 
+// True for a code that is neither a frequency nor "no frequency": anything
+// but decimal digits (blanks around them allowed). Such a code shows as the
+// lower band limit; the editor that lets the user act on it reports
+// NotNumericText (ReportCorruptFreqCode) once, at that action.
+bool IsCorruptFreqCode(std::string_view code);
+void ReportCorruptFreqCode(Notifier& notifier);
+
 // The frequency text of a code ("02696500" -> "26.96500"); empty for no
-// frequency. A corrupt code (anything but decimal digits, blanks around them
-// allowed) shows "Not IsNumeric" and gives the lower band limit as a plain
-// number ("26.965").
-std::string FreqCodeToText(std::string_view code, const Document& doc, Notifier& notifier);
+// frequency. A corrupt code gives the lower band limit as a plain number
+// ("26.965"). Never speaks to the user: a table may call it while it paints.
+std::string FreqCodeToText(std::string_view code, const Document& doc);
 
 // The text a channel list shows for a code of a group: in the CB band the UK
 // group, and the memory group above 27.405 MHz (where only UK channels lie),
 // show the "125" ending of the UK raster (27.60100 -> 27.60125).
-std::string FreqCodeToShowText(std::string_view code, int group, int bandMode, const Document& doc,
-                               Notifier& notifier);
+std::string FreqCodeToShowText(std::string_view code, int group, int bandMode, const Document& doc);
 
 // The code of a frequency text ("26.965" -> "02696500", "27" -> "02700000").
 // Decimals beyond the code's resolution are cut, not rounded. Empty stays

@@ -19,4 +19,15 @@ void Document::notifyReplaced()
     const auto observers = m_observers;
     for (auto* o : observers)
         o->documentReplaced();
+    notifyChanged({DocumentChange::Scope::Everything, 0});
+}
+
+void Document::notifyChanged(const DocumentChange& change)
+{
+    const auto observers = m_observers;
+    for (auto* o : observers) {
+        // An observer told earlier may have unsubscribed a later one.
+        if (std::find(m_observers.begin(), m_observers.end(), o) != m_observers.end())
+            o->documentChanged(change);
+    }
 }

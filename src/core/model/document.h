@@ -8,13 +8,43 @@
 #include <string>
 #include <vector>
 
-// Told when the document's contents are replaced as a whole (a new document,
-// an opened file, a completed read, a model change), so that state belonging
-// to a window or to the link is reset by its owner.
+// What a change of the document touched, so that a window refreshes only
+// what it shows of it.
+struct DocumentChange {
+    enum class Scope {
+        Channel,        // one channel, by its number (created, changed or deleted)
+        Channels,       // any number of channels at once
+        GroupSettings,  // working, emergency, valid and modulation settings of the groups
+        Options,        // the other radio-wide options
+        PublicChannel,
+        Dtmf,
+        Keys,
+        ToneTips,
+        Everything,     // the contents were replaced as a whole
+    };
+    Scope scope = Scope::Everything;
+    int channelNo = 0;  // with Scope::Channel
+
+    // True when a window showing the given part must refresh.
+    bool touchesChannels() const
+    {
+        return scope == Scope::Channel || scope == Scope::Channels || scope == Scope::Everything;
+    }
+    bool touches(Scope part) const { return scope == part || scope == Scope::Everything; }
+
+    bool operator==(const DocumentChange&) const = default;
+};
+
+// Told about changes of the document. documentReplaced comes when the
+// contents are replaced as a whole (a new document, an opened file, a
+// completed read, a model change), so that state belonging to a window or to
+// the link is reset by its owner; documentChanged comes after every change,
+// a replacement included (as Scope::Everything).
 class DocumentObserver {
 public:
     virtual ~DocumentObserver() = default;
-    virtual void documentReplaced() = 0;
+    virtual void documentReplaced() {}
+    virtual void documentChanged(const DocumentChange&) {}
 };
 
 // The records of one document, in the order the data files store them.
@@ -73,8 +103,12 @@ public:
 
     void addObserver(DocumentObserver* observer);
     void removeObserver(DocumentObserver* observer);
-    // Tells every observer that the contents were replaced.
+    // Tells every observer that the contents were replaced (documentReplaced,
+    // then documentChanged with Scope::Everything).
     void notifyReplaced();
+    // Tells every observer what an operation changed. Only the operations
+    // that change the document call it, and only after a real change.
+    void notifyChanged(const DocumentChange& change);
 
 private:
     std::vector<DocumentObserver*> m_observers;

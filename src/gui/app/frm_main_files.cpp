@@ -167,7 +167,7 @@ void frmMain::LoadNewDoc()
 void frmMain::NewDocTimer_Timer()
 {
     m_newDocTimer->stop();
-    InitDocument(m_doc, AppState::instance().initFolder());
+    InitDocument(m_doc, AppState::instance().initFolders());
     SetMainTexts();
     openChannelWindow();
     ShowMainTxt();
@@ -177,7 +177,7 @@ void frmMain::NewDocTimer_Timer()
 
 void frmMain::LoadNewDoc2()
 {
-    InitDocument(m_doc, AppState::instance().initFolder());
+    InitDocument(m_doc, AppState::instance().initFolders());
     SetMainTexts();
     // While the main window loads, the channel window opens once the event loop runs.
     if (!m_loading)

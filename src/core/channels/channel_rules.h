@@ -1,0 +1,30 @@
+#pragma once
+
+#include "channels/channel_update.h"
+
+#include <string>
+#include <vector>
+
+class Document;
+
+// The rules by which the editors offer or lock a channel's fields. The
+// windows grey out or hide what these lock; the command-line tool and paste
+// refuse it with the same reason.
+
+// The CB band's FM-only positions: every channel of "CE" and "UK", and "DE"
+// positions 41..80.
+bool IsFixFM(int position, int group, int bandMode);
+
+// True for the VFO group (bands "HF" and "HAM").
+bool IsVfoGroup(int group, int bandMode);
+
+// Why an editor would not let the user change this field of the channel at
+// (group, position) now: the country channels' frequencies follow their
+// plans, the VFO is never scanned, the public channel's settings govern a
+// channel with Public on, and the band has no shift, offset or power
+// settings in "CB" and no 5 kHz shift at all. Refusal::None when it would.
+Refusal ChannelFieldLock(const Document& doc, int group, int position, ChannelField field);
+
+// The one-based positions of the group that hold a channel, ascending, as
+// the group settings lists offer them.
+std::vector<int> ChannelPositionsInGroup(const Document& doc, int group);
