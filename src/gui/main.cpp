@@ -1,6 +1,7 @@
-// The desktop program: start-up, splash window, main window.
+// The desktop program: command line, start-up, splash window, main window.
 
 #include "app/app_state.h"
+#include "app/command_line.h"
 #include "app/fallback_icons.h"
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
@@ -12,10 +13,31 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+// The command line before any application object: --help and --version need no display.
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    const CommandLine commandLine = ParseCommandLine(argumentsOf(argc, argv));
+    if (commandLine.action != CommandLine::Action::Run) {
+        std::FILE* stream = commandLine.action == CommandLine::Action::Error ? stderr : stdout;
+        std::fputs(commandLine.output.toLocal8Bit().constData(), stream);
+        return commandLine.exitStatus();
+    }
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("brisko7"));
     QApplication::setApplicationName(QStringLiteral("brisko7"));
@@ -33,6 +55,11 @@ int main(int argc, char** argv)
         mainWindow = std::make_unique<frmMain>(doc);
         registerLinkCommands(*mainWindow, doc);
         mainWindow->show();
+        // The file named on the command line opens as File > Open would open
+        // it; the channel window, which opens once the event loop runs, then
+        // shows the file's data, or the new document when it was refused.
+        if (!commandLine.file.isEmpty())
+            mainWindow->openFile(commandLine.file);
     });
     splash.show();
     StartUpAfterSplash();

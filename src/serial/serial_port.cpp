@@ -1,11 +1,12 @@
 #include "serial_port.h"
 
+#include "device_access.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -73,9 +74,11 @@ LinkError SerialPort::open(const QString& devicePath)
             // Qt reports a device that another program holds (its lock file)
             // as a permission error too; only a device we may not read and
             // write calls for group membership.
-            const bool mayUse = ::access(QFile::encodeName(devicePath).constData(), R_OK | W_OK) == 0;
+            const bool mayUse = MayOpenDevice(QFile::encodeName(devicePath).toStdString());
             error.detail = mayUse ? LinkErrorDetail::DeviceBusy : LinkErrorDetail::PermissionDenied;
             error.systemMessage = std::strerror(mayUse ? EBUSY : EACCES);
+            if (const auto access = InspectDeviceAccess(QFile::encodeName(devicePath).toStdString()); access && !mayUse)
+                error.advice = PermissionAdvice(*access);
         }
         m_port.clearError();
         return error;

@@ -1,6 +1,7 @@
 // brisko7-sim: a virtual BRISKO7 radio on a pseudo-terminal, for trying the
 // programs without a radio, for the end-to-end tests and for the benchmark.
 #include "pty_line.h"
+#include "session_counter.h"
 #include "sim_memory_files.h"
 #include "sim_options.h"
 
@@ -73,6 +74,7 @@ struct Session {
     VirtualRadio& radio;
     PtyLine& line;
     double lineFreeAt = 0;
+    SessionCounter counter;
 
     // One round: take what arrived, let the radio answer, pay the line time.
     bool step()
@@ -100,10 +102,9 @@ struct Session {
 
     bool sessionEnded()
     {
-        const VirtualRadioStats& s = radio.stats();
+        const std::string report = counter.sessionEnded(radio.stats());
         if (!options.quiet)
-            std::fprintf(stderr, "brisko7-sim: session %d ended (%d blocks read, %d written, %d resend requests)\n",
-                         s.sessions, s.blocksRead, s.blocksWritten, s.resendsSent);
+            std::fprintf(stderr, "brisko7-sim: %s\n", report.c_str());
         if (radio.sessionWrote() && !options.saveFile.empty()) {
             std::string error;
             if (!SaveRadioMemory(options.saveFile, radio.image(), radio.identity().band, error))

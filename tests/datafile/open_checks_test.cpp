@@ -1,5 +1,7 @@
 #include "datafile_fixture.h"
 
+#include "../support/unprivileged.h"
+
 #include "app/data_file.h"
 #include "freq/band_range.h"
 #include "model/document.h"
@@ -45,7 +47,7 @@ protected:
     // Writes the good file changed by edit, opens it and expects a refusal
     // with the given message and the document untouched.
     void expectRefused(const std::function<void(std::vector<std::uint8_t>&)>& edit, const std::string& message,
-                       const char* what)
+                       const char* what, NoticeIcon icon = NoticeIcon::None)
     {
         SCOPED_TRACE(what);
         auto bytes = m_good;
@@ -60,6 +62,7 @@ protected:
         EXPECT_EQ(result.outcome, OpenOutcome::Refused);
         ASSERT_EQ(m_notes.shown.size(), 1u);
         EXPECT_EQ(m_notes.shown[0].text, message);
+        EXPECT_EQ(m_notes.shown[0].icon, icon);
         EXPECT_EQ(m_doc.Record, record);
         EXPECT_EQ(m_doc.ChannelList, channels);
         EXPECT_EQ(m_doc.Base.Record, baseRecord);
@@ -79,6 +82,17 @@ protected:
         EXPECT_EQ(OpenDocument(doc, path("odd.dat"), m_notes).outcome, OpenOutcome::Opened);
     }
 
+    // The file message with the file and the reason on a line of their own.
+    std::string fileError(const std::string& reason, const std::string& name = "bad.dat") const
+    {
+        return GetLangText(9002) + "\r\n" + path(name) + ": " + reason;
+    }
+    void expectUnreadable(const std::function<void(std::vector<std::uint8_t>&)>& edit, const std::string& reason,
+                          const char* what)
+    {
+        expectRefused(edit, fileError(reason), what, NoticeIcon::Error);
+    }
+
     static constexpr std::size_t Entry(int i) { return 1071 + 60 * static_cast<std::size_t>(i); }
     static constexpr std::size_t Field(int k) { return 14 + 2 * static_cast<std::size_t>(k); }  // OffSetFre = 0
 
@@ -86,22 +100,44 @@ protected:
     Document m_doc;
 };
 
-TEST_F(OpenChecks, SizeAndStructureAreRefusedWithTheFileMessage)
+TEST_F(OpenChecks, SizeAndStructureAreRefusedNamingTheFileAndWhy)
 {
-    const std::string fileError = GetLangText(9002);
-    expectRefused([](auto& b) { b.pop_back(); }, fileError, "one byte short");
-    expectRefused([](auto& b) { b.push_back(0); }, fileError, "one byte long");
-    expectRefused([](auto& b) { b.clear(); }, fileError, "empty");
-    expectRefused([](auto& b) { putLe16(b, 13, 410); }, fileError, "count 410");
-    expectRefused([](auto& b) { putLe16(b, 13, -1); }, fileError, "count -1");
-    expectRefused([](auto& b) { putLe16(b, Entry(4), 0); }, fileError, "channel number 0");
-    expectRefused([](auto& b) { putLe16(b, Entry(4), 410); }, fileError, "channel number 410");
-    expectRefused([](auto& b) { putLe16(b, Entry(4), 402); }, fileError, "repeated channel number");
+    const std::string damaged = "the file is damaged: it holds values that the radio cannot take";
+    expectUnreadable([](auto& b) { b.pop_back(); }, "not a data file of this program: 25610 bytes", "one byte short");
+    expectUnreadable([](auto& b) { b.push_back(0); }, "not a data file of this program: 25612 bytes", "one byte long");
+    expectUnreadable([](auto& b) { b.resize(12); }, "not a data file of this program: 12 bytes", "no whole header");
+    expectUnreadable([](auto& b) { b.clear(); }, "not a data file of this program: 0 bytes", "empty");
+    expectUnreadable([](auto& b) { putLe16(b, 13, 410); }, damaged, "count 410");
+    expectUnreadable([](auto& b) { putLe16(b, 13, -1); }, damaged, "count -1");
+    expectUnreadable([](auto& b) { putLe16(b, Entry(4), 0); }, damaged, "channel number 0");
+    expectUnreadable([](auto& b) { putLe16(b, Entry(4), 410); }, damaged, "channel number 410");
+    expectUnreadable([](auto& b) { putLe16(b, Entry(4), 402); }, damaged, "repeated channel number");
+}
 
-    m_notes.shown.clear();
-    EXPECT_EQ(OpenDocument(m_doc, path("does-not-exist.dat"), m_notes).outcome, OpenOutcome::Refused);
-    ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, fileError);
+TEST_F(OpenChecks, AFileThatCannotBeReadIsNamedWithTheSystemsReason)
+{
+    std::filesystem::create_directories(path("folder.dat"));
+    writeBytes(path("locked.dat"), m_good);
+    std::filesystem::permissions(path("locked.dat"), std::filesystem::perms::none);
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {
+        {"does-not-exist.dat", "no such file or directory"},
+        {"folder.dat", "is a directory"},
+        {"locked.dat", "permission denied"},
+    };
+    // The superuser may read a file nobody may read; an ordinary user may not.
+    RunAsOrdinaryUser(m_dir, [&] {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            RecordingNotifier notes;
+            EXPECT_EQ(OpenDocument(m_doc, path(c.name), notes).outcome, OpenOutcome::Refused);
+            ASSERT_EQ(notes.shown.size(), 1u);
+            EXPECT_EQ(notes.shown[0].text, fileError(c.reason, c.name));
+            EXPECT_EQ(notes.shown[0].icon, NoticeIcon::Error);
+        }
+    });
 }
 
 TEST_F(OpenChecks, ModelAndVersionAreCheckedBeforeContent)
@@ -115,20 +151,53 @@ TEST_F(OpenChecks, ModelAndVersionAreCheckedBeforeContent)
 
 TEST_F(OpenChecks, ContentThatAnImageCannotHoldIsRefused)
 {
-    const std::string fileError = GetLangText(9002);
-    expectRefused([](auto& b) { putLe16(b, Entry(1) + Field(9), 7); }, fileError, "Tx_Power 7");
-    expectRefused([](auto& b) { putLe16(b, Entry(1) + Field(0), -1); }, fileError, "negative offset");
-    expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(1), 295); }, fileError, "tone code 295");
-    expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(3), 4); }, fileError, "DUP 4");
-    expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(11), 256); }, fileError, "RBTone 256");
-    expectRefused([](auto& b) { putLe16(b, Entry(0) + 4, 2); }, fileError, "Scan 2");
-    expectRefused([](auto& b) { b[Entry(0) + 6] = 'x'; }, fileError, "letter in the frequency");
-    expectRefused([](auto& b) { putLe16(b, 15 + 88 + 2 * 6, 128); }, fileError, "AsqValue 128");
-    expectRefused([](auto& b) { putLe16(b, 235, -1); }, fileError, "negative key code");
-    expectRefused([](auto& b) { putLe16(b, 283, 2); b[285] = 'G'; }, fileError, "DTMF digit G");
-    expectRefused([](auto& b) { putLe16(b, 591 + 56, 256); }, fileError, "tone tip loop count 256");
-    expectRefused([](auto& b) { putLe16(b, 173 + Field(9), 4); }, fileError, "public Tx_Power 4");
+    const std::string fileError = this->fileError("the file is damaged: it holds values that the radio cannot take");
+    expectRefused([](auto& b) { putLe16(b, Entry(1) + Field(9), 7); }, fileError, "Tx_Power 7", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, Entry(1) + Field(0), -1); }, fileError, "negative offset", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(1), 295); }, fileError, "tone code 295", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(3), 4); }, fileError, "DUP 4", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(11), 256); }, fileError, "RBTone 256", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, Entry(0) + 4, 2); }, fileError, "Scan 2", NoticeIcon::Error);
+    expectRefused([](auto& b) { b[Entry(0) + 6] = 'x'; }, fileError, "letter in the frequency", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, 15 + 88 + 2 * 6, 128); }, fileError, "AsqValue 128", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, 235, -1); }, fileError, "negative key code", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, 283, 2); b[285] = 'G'; }, fileError, "DTMF digit G", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, 591 + 56, 256); }, fileError, "tone tip loop count 256", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, 173 + Field(9), 4); }, fileError, "public Tx_Power 4", NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, 7, 3); }, "Country Mode Error!", "band 3");
+}
+
+TEST_F(OpenChecks, TheHeaderIsCheckedBeforeTheSizeThisVersionReads)
+{
+    // A file of another model is that model's, whatever its length.
+    expectRefused([](auto& b) { b[0] = 'X'; b.resize(30000); }, GetLangText(9012), "another model, longer");
+    expectRefused([](auto& b) { b[0] = 'X'; b.resize(2000); }, GetLangText(9012), "another model, shorter");
+    expectRefused([](auto& b) { b[10] = 'x'; b.push_back(0); }, GetLangText(9065), "bad version, longer");
+
+    // Another data version may lay its file out otherwise: the version that
+    // handles it is offered, however long the file and however many channels.
+    const struct {
+        const char* what;
+        std::function<void(std::vector<std::uint8_t>&)> edit;
+    } layouts[] = {
+        {"one byte longer", [](auto& b) { b.push_back(0); }},
+        {"more channels", [](auto& b) { putLe16(b, 13, 500); b.resize(1071 + 60 * 500, 0); }},
+        {"shorter", [](auto& b) { b.resize(13 + 2); }},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.what);
+        auto bytes = m_good;
+        bytes[12] = '1';  // V101
+        layout.edit(bytes);
+        writeBytes(path("v101.dat"), bytes);
+        AnsweringNotifier yes(NoticeAnswer::Yes);
+        const OpenResult result = OpenDocument(m_doc, path("v101.dat"), yes);
+        EXPECT_EQ(result.outcome, OpenOutcome::HandOver);
+        EXPECT_EQ(result.handOverVersion, "V101");
+        ASSERT_EQ(yes.shown.size(), 1u);
+        EXPECT_EQ(yes.shown[0].text, VersionMessage("V100", "V101", 1));
+        EXPECT_TRUE(IsDataChanged(m_doc));  // the document is untouched
+    }
 }
 
 TEST_F(OpenChecks, EverythingARadioCanHandUsOpens)

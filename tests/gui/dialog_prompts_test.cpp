@@ -37,8 +37,9 @@ protected:
     DialogPrompts real;
 };
 
-TEST_F(DialogPromptsTest, EveryButtonSpeaksTheChosenLanguage)
+TEST_F(DialogPromptsTest, EveryButtonAndTitleSpeaksTheChosenLanguage)
 {
+    QStringList titles;
     for (int language : {1, 2}) {
         SCOPED_TRACE(language);
         AppState::instance().setLanguage(static_cast<std::int16_t>(language));
@@ -60,7 +61,9 @@ TEST_F(DialogPromptsTest, EveryButtonSpeaksTheChosenLanguage)
         EXPECT_EQ(unsaved.buttons.value(QMessageBox::Cancel), LangText(9018));
         EXPECT_EQ(unsaved.buttons.value(QMessageBox::Yes), LangText(9564));
         EXPECT_EQ(unsaved.buttons.value(QMessageBox::No), LangText(9565));
-        EXPECT_EQ(unsaved.title, QString::fromStdString(AppState::instance().AppTitle));
+        // The program's name as the language now in use gives it, not as it was at start-up.
+        EXPECT_EQ(unsaved.title, LangText(12000));
+        titles << unsaved.title;
 
         SeenBox retry;
         pressWhenShown(retry, QMessageBox::Cancel);
@@ -74,6 +77,7 @@ TEST_F(DialogPromptsTest, EveryButtonSpeaksTheChosenLanguage)
         EXPECT_EQ(notice.buttons.value(QMessageBox::Ok), LangText(9017));
         EXPECT_EQ(notice.icon, QMessageBox::NoIcon);
     }
+    EXPECT_NE(titles.value(0), titles.value(1));
 }
 
 TEST_F(DialogPromptsTest, AnswersFollowTheButtonPressed)

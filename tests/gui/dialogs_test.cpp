@@ -27,6 +27,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstring>
+
 #include <clocale>
 
 using A = NoticeAnswer;
@@ -131,6 +133,28 @@ TEST_F(PasswordTest, MaskedAndFourCharactersAtMost)
     dialog.findChild<QPushButton*>("CommandOK")->click();
     EXPECT_EQ(AppState::instance().ProgPassword, "abcd");
     EXPECT_TRUE(AppState::instance().PasswordEntered);
+}
+
+TEST_F(PasswordTest, TypingReplacesTheStoredPasswordShownAsStars)
+{
+    // A user who typed a wrong password and tries again types the right one
+    // straight over it: the whole box is selected when the dialog opens.
+    const struct {
+        const char* stored;
+        const char* typed;
+        const char* shown;
+    } cases[] = {{"1111", "2468", "****"}, {"12", "9", "**"}, {"", "34", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        AppState::instance().ProgPassword = c.stored;
+        FrmPassWord dialog;
+        auto* text = dialog.findChild<QLineEdit*>("Text1");
+        EXPECT_EQ(text->displayText(), c.shown);
+        QTest::keyClicks(text, c.typed);
+        EXPECT_EQ(text->displayText(), QString(static_cast<qsizetype>(std::strlen(c.typed)), u'*'));
+        dialog.findChild<QPushButton*>("CommandOK")->click();
+        EXPECT_EQ(AppState::instance().ProgPassword, c.typed);
+    }
 }
 
 TEST_F(PasswordTest, TrailingSpacesAreDroppedAndCancelKeepsThePassword)

@@ -176,6 +176,46 @@ TEST_F(MainWindowTest, UnregisteredCommandsStayDisabledUntilAHandlerArrives)
     EXPECT_EQ(options, 2);
 }
 
+TEST_F(MainWindowTest, EnterAndSpaceOpenAPageAndTheFileCommandsHaveTheirKeys)
+{
+    Document doc;
+    frmMain w(doc);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    int options = 0;
+    w.registerCommand(Command::OptFeature, [&] { ++options; });
+    QTreeWidget* tree = w.treePane()->tree();
+    QTreeWidgetItem* optionsPage = node(w, LangText(12002));
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    const struct {
+        const char* what;
+        QTreeWidgetItem* item;
+        Qt::Key key;
+        int opened;
+    } presses[] = {
+        {"options, Return", optionsPage, Qt::Key_Return, 1},
+        {"options, Enter", optionsPage, Qt::Key_Enter, 2},
+        {"options, Space", optionsPage, Qt::Key_Space, 3},
+        {"options, a letter", optionsPage, Qt::Key_A, 3},
+        {"the root, Return", root, Qt::Key_Return, 3},
+    };
+    for (const auto& p : presses) {
+        SCOPED_TRACE(p.what);
+        tree->setCurrentItem(p.item);
+        QTest::keyClick(tree, p.key);
+        EXPECT_EQ(options, p.opened);
+    }
+
+    EXPECT_EQ(entry(w, "mnuFileSave")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(entry(w, "mnuFileSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(entry(w, "mnuFileExit")->shortcut(), QKeySequence("Ctrl+Q"));
+    prompts.fileNames = {QString()};
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(prompts.saveDialogs, 1);
+    QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.isVisible());
+}
+
 TEST_F(MainWindowTest, RunningTransferLocksTheCommandsThatReplaceTheDocument)
 {
     Document doc;
@@ -320,7 +360,7 @@ TEST_F(MainWindowTest, EveryMenuHoldsItsEntriesInOrderWithTheirTexts)
     EXPECT_EQ(w.findChild<QMenu*>("MnuCHEdit")->title(), LangText(10800));
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(w.chEditAction(i)->text(), LangText(10801 + i)) << i;
-    for (const char* noShortcut : {"mnuFileSave", "mnuFileSaveAs", "mnuFileExit", "mnuModelInfo", "mnuLanguage"})
+    for (const char* noShortcut : {"mnuModelInfo", "mnuLanguage"})
         EXPECT_TRUE(entry(w, noShortcut)->shortcut().isEmpty()) << noShortcut;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using FrmProgressTest = GuiLinkTest;
@@ -47,19 +49,23 @@ TEST_F(FrmProgressTest, AValueOutsideTheBarIsReportedAndChangesNothing)
     EXPECT_EQ(prompts.messages, QStringList({"SetProgressValueError", "SetProgressValueError"}));
 }
 
-TEST_F(FrmProgressTest, OnlyTheTransferClosesIt)
+TEST_F(FrmProgressTest, CancelEscapeAndTheCloseBoxAskTheTransferToStopAndOnlyTheTransferClosesIt)
 {
     FrmProgress progress(1);
     progress.show();
     QTest::qWait(20);
+    QSignalSpy asked(&progress, &FrmProgress::cancelRequested);
+    EXPECT_EQ(progress.cancelButton()->text().toStdString(), GetLangText(9018));
 
-    // The user cannot close it: the close box and Escape do nothing.
-    progress.close();
+    progress.cancelButton()->click();
     QTest::keyClick(&progress, Qt::Key_Escape);
+    progress.close();
+    EXPECT_EQ(asked.count(), 3);
     EXPECT_TRUE(progress.isVisible());
 
     progress.unload();
     EXPECT_FALSE(progress.isVisible());
+    EXPECT_EQ(asked.count(), 3);
 }
 
 TEST_F(FrmProgressTest, WidgetsSpanTheWindowAfterAResize)

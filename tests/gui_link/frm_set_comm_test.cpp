@@ -46,11 +46,14 @@ TEST_F(FrmSetCommTest, OnlyPresentPortsAreEnabledAndNameTheirDevice)
 {
     m_ports.devices[2] = {"/dev/ttyUSB0", false};
     m_ports.devices[11] = {"/dev/pts/7", true};
+    m_ports.devices[13] = {"/dev/ttyS0", false, false};
     FrmSetComm dialog(m_ports);
     for (int port = 1; port <= 16; ++port)
-        EXPECT_EQ(dialog.option(port)->isEnabled(), port == 3 || port == 12) << port;
+        EXPECT_EQ(dialog.option(port)->isEnabled(), port == 3 || port == 12 || port == 14) << port;
     EXPECT_EQ(dialog.deviceLabel(3)->text(), "/dev/ttyUSB0");
     EXPECT_EQ(dialog.deviceLabel(12)->text().toStdString(), "/dev/pts/7 (" + GetLangText(9561) + ")");
+    // A device this user may not open is marked, and can still be chosen.
+    EXPECT_EQ(dialog.deviceLabel(14)->text().toStdString(), "/dev/ttyS0 (" + GetLangText(9530) + ")");
     EXPECT_EQ(dialog.deviceLabel(1)->text().toStdString(), GetLangText(9562));
     EXPECT_TRUE(dialog.deviceLabel(3)->isEnabled());
     EXPECT_FALSE(dialog.deviceLabel(1)->isEnabled());

@@ -203,7 +203,10 @@ TEST_F(LinkControllerTest, AWrongPasswordEndsTheReadWithTheDocumentUntouched)
 TEST_F(LinkControllerTest, AnUnpluggedCableEndsTheTransferAtOnceWithAMessage)
 {
     buildMainWindow();
-    plugRadio(changedImage(), infoWith("R-0007")).unplugAfterBlocks(100);
+    PtyRadio& radio = plugRadio(changedImage(), infoWith("R-0007"));
+    radio.unplugAfterBlocks(100);
+    const QString device = QString::fromStdString(radio.devicePath());
+    const int port = portOf(radio.devicePath());
     const std::int16_t before = m_doc.Record.OptFeat.TimeOutTimer;
     m_doc.DocFileName = "kept.dat";
     m_doc.IsUntitled = false;
@@ -216,7 +219,9 @@ TEST_F(LinkControllerTest, AnUnpluggedCableEndsTheTransferAtOnceWithAMessage)
     // Told at once what happened, not asked whether to try again.
     EXPECT_EQ(m_prompts.questions, QStringList{text(9004)});
     ASSERT_EQ(m_prompts.messages.size(), 1) << m_prompts.messages.join('|').toStdString();
-    EXPECT_TRUE(m_prompts.messages[0].contains(text(9521))) << m_prompts.messages[0].toStdString();
+    // One sentence in the program's language, and the port number with the device behind it.
+    EXPECT_EQ(m_prompts.messages[0],
+              text(9521) + "\r\n" + text(9560) + ": " + text(12008) + QString::number(port) + " (" + device + ")");
     EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, before);
     EXPECT_EQ(m_doc.DocFileName, "kept.dat");

@@ -137,6 +137,25 @@ TEST_F(LinkErrorTest, EveryKindHasItsOwnExitStatus)
     }
 }
 
+TEST_F(LinkErrorTest, ALostDeviceIsOneSentenceOfTheProgramsLanguageAndThePort)
+{
+    for (int language : {1, 2}) {
+        AppState::instance().setLanguage(static_cast<std::int16_t>(language));
+        const LinkError e = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceLost,
+                                            "the device was removed or hung up", "COM2 (/dev/ttyUSB0)");
+        EXPECT_EQ(DescribeLinkError(e), GetLangText(9521) + "\r\n" + GetLangText(9560) + ": COM2 (/dev/ttyUSB0)");
+    }
+    AppState::instance().setLanguage(1);
+}
+
+TEST_F(LinkErrorTest, AdviceWorkedOutFromTheSystemReplacesTheGeneralOne)
+{
+    LinkError e = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::PermissionDenied, "Permission denied",
+                                  "COM1 (/dev/ttyS0)");
+    e.advice = "join uucp";
+    EXPECT_EQ(DescribeLinkError(e), "join uucp\r\nPermission denied\r\n" + GetLangText(9560) + ": COM1 (/dev/ttyS0)");
+}
+
 TEST_F(LinkErrorTest, PermissionDeniedSaysWhatToDoAndKeepsTheSystemReason)
 {
     ASSERT_FALSE(GetLangText(9520).empty());

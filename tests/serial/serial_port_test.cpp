@@ -1,5 +1,7 @@
 #include "serial_port.h"
 
+#include "../support/unprivileged.h"
+
 #include "app/app_state.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <grp.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -133,14 +137,38 @@ TEST(SerialPortErrors, OpenFailuresCarryTheSystemReason)
     EXPECT_NE(DescribeLinkError(denied).find("dialout"), std::string::npos);
 }
 
-TEST_F(PtyTest, ADeviceWithoutAccessRightsSaysPermissionDenied)
+TEST_F(PtyTest, ADeviceWithoutAccessRightsNamesTheGroupThatGrantsItOrSaysNoneDoes)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may open any device";
-    ASSERT_EQ(::chmod(m_slave.toLocal8Bit().constData(), 0), 0);
-    SerialPort port;
-    const LinkError e = port.open(m_slave);
-    EXPECT_EQ(e.detail, LinkErrorDetail::PermissionDenied);
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving the device to another group needs the superuser";
+    const group* dialout = ::getgrnam("dialout");
+    ASSERT_NE(dialout, nullptr);
+    const struct {
+        gid_t group;
+        mode_t mode;
+        const char* advice;
+    } cases[] = {
+        {dialout->gr_gid, 0660, "sudo usermod -aG dialout $USER"},
+        {0, 0600, "no group may use it"},
+    };
+    const auto folder = std::filesystem::temp_directory_path() / ("brisko7_denied_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const QByteArray slave = m_slave.toLocal8Bit();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.advice);
+        ASSERT_EQ(::chown(slave.constData(), 0, c.group), 0);
+        ASSERT_EQ(::chmod(slave.constData(), c.mode), 0);
+        // An ordinary user who is not in the group is refused the device.
+        RunAsOrdinaryUser(folder, [&] {
+            SerialPort port;
+            const LinkError e = port.open(m_slave);
+            EXPECT_EQ(e.detail, LinkErrorDetail::PermissionDenied);
+            const std::string text = DescribeLinkError(e);
+            EXPECT_NE(text.find(c.advice), std::string::npos) << text;
+            EXPECT_EQ(text.find("usually"), std::string::npos) << text;
+        });
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "link/virtual_radio.h"
 #include "link/virtual_radio_memory.h"
+#include "session_counter.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,27 @@ TEST_F(VirtualRadioTest, EndClosesTheSessionAndTellsWhetherItWrote)
     EXPECT_TRUE(radio.takeSessionEnd());
     EXPECT_TRUE(radio.sessionWrote());
     EXPECT_EQ(radio.stats().sessions, 2);
+}
+
+TEST_F(VirtualRadioTest, EachSessionIsReportedWithItsOwnCounts)
+{
+    VirtualRadio radio = make();
+    SessionCounter counter;
+    // A read of three blocks, then a write of two, then a session that only
+    // shakes hands: every report counts its own session alone.
+    open(radio);
+    for (int address : {0x00, 0x10, 0x20})
+        radio.receive(readRequest(address));
+    radio.receive(text("END"));
+    EXPECT_EQ(counter.sessionEnded(radio.stats()), "session 1 ended (3 blocks read, 0 written, 0 resend requests)");
+    open(radio);
+    radio.receive(writeFrame(0x00, 1));
+    radio.receive(writeFrame(0x10, 2));
+    radio.receive(text("END"));
+    EXPECT_EQ(counter.sessionEnded(radio.stats()), "session 2 ended (0 blocks read, 2 written, 0 resend requests)");
+    open(radio);
+    radio.receive(text("END"));
+    EXPECT_EQ(counter.sessionEnded(radio.stats()), "session 3 ended (0 blocks read, 0 written, 0 resend requests)");
 }
 
 TEST_F(VirtualRadioTest, CountsEveryByteInBothDirections)

@@ -28,8 +28,6 @@ static_assert(DataFileSize == DataFileFormat::FileSize);
 namespace {
 
 constexpr int TextFileError = 9002;
-constexpr int TextOtherModel = 9012;
-constexpr int TextBadVersion = 9065;
 constexpr const char* NewFileName = "new.dat";
 constexpr const char* FallbackFileName = "BRISKO7_0.dat";
 
@@ -342,48 +340,6 @@ bool SaveDocument(Document& doc, Notifier& notifier)
     TakeBaseline(doc);
     doc.IsUntitled = false;
     return true;
-}
-
-OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifier)
-{
-    const auto bytes = readWholeFile(path);
-    auto contents = bytes ? ReadDataFileBytes(*bytes) : std::nullopt;
-    if (!contents || FindStructureProblem(contents->Record, contents->Channels)) {
-        fail(notifier, TextFileError);
-        return {};
-    }
-    if (CutAndTrimFixed(contents->Record.Model.Model) != CutAndTrimFixed(doc.ModelName)) {
-        fail(notifier, TextOtherModel);
-        return {};
-    }
-    const std::string version = CleanVersionText(contents->Record.Model.Version);
-    if (!IsVersionText(version)) {
-        fail(notifier, TextBadVersion);
-        return {};
-    }
-    if (version != VersionList::OwnVersion && !VersionList::instance().CanHandle(VersionList::OwnVersion, version)) {
-        const auto answer = notifier.ask(VersionMessage(VersionList::OwnVersion, version, 1), NoticeButtons::YesNo,
-                                         NoticeIcon::None);
-        if (answer == NoticeAnswer::Yes)
-            return {OpenOutcome::HandOver, version};
-        return {};
-    }
-    if (!GetBandRangeText(contents->Record.Model.Band)) {
-        notifier.message(CountryModeErrorText, NoticeIcon::None);
-        return {};
-    }
-    if (FindContentProblem(contents->Record, contents->Channels)) {
-        fail(notifier, TextFileError);
-        return {};
-    }
-    doc.Base.Record = contents->Record;
-    doc.Base.Channels = contents->Channels;
-    doc.Base.Record.Model.Version = VersionList::OwnVersion;
-    RestoreFromBaseline(doc);
-    doc.DocFileName = path;
-    doc.IsUntitled = false;
-    doc.notifyReplaced();
-    return {OpenOutcome::Opened, {}};
 }
 
 void InitDocument(Document& doc, const std::vector<std::string>& initFolders)

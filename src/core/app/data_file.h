@@ -38,8 +38,11 @@ struct OpenResult {
     std::string handOverVersion;  // the file's data version, with HandOver
 };
 
-// Opens a data file with its checks in this order: size and structure, model,
-// version, content. Nothing of the document changes until every check passed.
+// Opens a data file with its checks in this order: the header (model, then
+// data version, which may bring the hand-over question), then the size and
+// structure this data version reads, then the content. Nothing of the
+// document changes until every check passed. A file that cannot be read, or
+// is no data file, is reported with its path and the reason (text 9002).
 OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifier);
 
 // A new document: built-in defaults, then the default file (model_band_NEW.dat,

@@ -61,9 +61,14 @@ std::string DescribeLinkError(const LinkError& error)
     std::string text;
     if (error.detail == LinkErrorDetail::UnknownBand)
         text = "Country Mode Error!";
-    if (const int advice = adviceTextOf(error.detail))
+    if (!error.advice.empty())
+        appendLine(text, error.advice);
+    else if (const int advice = adviceTextOf(error.detail))
         appendLine(text, GetLangText(advice));
-    appendLine(text, error.systemMessage);
+    // The system's words for a pulled cable ("hung up", an unrelated call's
+    // error) tell the user nothing the advice does not.
+    if (error.detail != LinkErrorDetail::DeviceLost)
+        appendLine(text, error.systemMessage);
     if (!error.device.empty())
         appendLine(text, GetLangText(9560).empty() ? error.device : GetLangText(9560) + ": " + error.device);
     if (text.empty())

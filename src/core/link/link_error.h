@@ -36,7 +36,9 @@ struct LinkError {
     LinkErrorKind kind = LinkErrorKind::None;
     LinkErrorDetail detail = LinkErrorDetail::None;
     std::string systemMessage;   // the operating system's own reason, when there is one
-    std::string device;          // the device path the error concerns, when there is one
+    std::string device;          // the port the error concerns, such as "COM2 (/dev/ttyUSB0)"
+    std::string advice;          // what the user can do, worked out from the system; replaces
+                                 // the general advice of the detail when there is one
 
     bool ok() const { return kind == LinkErrorKind::None; }
     explicit operator bool() const { return !ok(); }   // true when there is an error
@@ -51,9 +53,10 @@ struct LinkError {
 // A short English name of the kind, for logs and tests ("time-out", ...).
 const char* LinkErrorKindName(LinkErrorKind kind);
 
-// The text for the user: the language text that fits the detail (for example
-// the advice to join the group that owns serial devices), followed by the
-// system's reason and the device on lines of their own. Empty for no error.
+// The text for the user: the advice (or the language text that fits the
+// detail), followed by the system's reason and the port on lines of their
+// own. A device lost during a transfer is told in one sentence of the
+// program's language, without the system's line. Empty for no error.
 std::string DescribeLinkError(const LinkError& error);
 
 // Exit status of a brisko7-cli radio verb for an outcome:

@@ -316,7 +316,7 @@ void TransferEngine::EndTransfer(bool ok, const LinkError& error)
         showFailure(outcome);
     m_host.transferEnded(outcome);
     if (ok && kind != TransferKind::ReadInfo)
-        m_host.showMessage(GetLangText(kind == TransferKind::ReadImage ? 9009 : 9010), NoticeIcon::Information);
+        m_host.showMessage(GetLangText(kind == TransferKind::ReadImage ? 9009 : 9010), NoticeIcon::None);
 }
 
 // Failures the user has not seen yet: a lost device, a broken line, and above

@@ -15,6 +15,7 @@
 #include "app/twips.h"
 #include "app/ui_prompts.h"
 #include "app/widget_helpers.h"
+#include "app/window_fit.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 
@@ -312,16 +313,20 @@ QString frmMain::placementTitle() const
 
 void frmMain::restorePlacement()
 {
-    const MainPlacement p = LoadMainPlacement(placementTitle());
-    QPoint topLeft(twipsToPixels(p.left), twipsToPixels(p.top));
-    const QSize size(twipsToPixels(p.width), twipsToPixels(p.height));
-    // A placement from a screen that is no longer there would hide the window.
-    if (!QGuiApplication::screenAt(topLeft + QPoint(20, 20))) {
-        const MainPlacement defaults;
-        topLeft = QPoint(twipsToPixels(defaults.left), twipsToPixels(defaults.top));
-    }
-    move(topLeft);
-    resize(size);
+    // A placement from a larger or removed screen, or a default larger than
+    // this screen, would hide part of the window (the status bar first).
+    const QRect wanted = WindowFit::placementInPixels(LoadMainPlacement(placementTitle()), logicalDpi());
+    QList<QRect> areas;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        areas << primary->availableGeometry();
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    // Wayland does not let a program place its windows; the size still fits.
+    const bool canPlace = !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+    const QRect placed = WindowFit::fitOntoScreens(wanted, areas, canPlace);
+    if (canPlace)
+        move(placed.topLeft());
+    resize(placed.size());
 }
 
 void frmMain::storePlacement()

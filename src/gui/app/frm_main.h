@@ -125,6 +125,10 @@ public:
     void mnuFileNew_Click();
     void toolbarNew_Click();
     void mnuFileOpen_Click();
+    // Opens a data file with the checks and messages of File > Open (a
+    // refused file leaves the document as it was); the file named on the
+    // command line comes this way.
+    void openFile(const QString& path);
     // Both return true when the document was written.
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();

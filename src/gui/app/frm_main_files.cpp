@@ -5,16 +5,15 @@
 
 #include "app/app_state.h"
 #include "app/data_file.h"
+#include "app/file_dialog_folder.h"
 #include "app/lang_text.h"
 #include "app/paths.h"
 #include "app/ui_prompts.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -101,13 +100,18 @@ void frmMain::mnuFileOpen_Click()
 {
     if (!askSaveChanges())
         return;
-    const QString preset = m_doc.IsUntitled ? QString() : QString::fromStdString(m_doc.DocFileName);
-    const QString path = UiPrompts::current().openFileName(fileFilter(), preset);
+    const QString path = UiPrompts::current().openFileName(fileFilter(), FileDialogFolder::presetPath(m_doc));
     if (path.isEmpty())
         return;
+    FileDialogFolder::remember(path);
+    openFile(path);
+}
+
+void frmMain::openFile(const QString& path)
+{
     CloseCurAllWindows();
     // The document takes the file's name only once the file has been opened.
-    const OpenResult result = OpenDocument(m_doc, path.toStdString(), m_notifier);
+    const OpenResult result = OpenDocument(m_doc, QFileInfo(path).absoluteFilePath().toStdString(), m_notifier);
     switch (result.outcome) {
     case OpenOutcome::Opened:
         m_doc.IsUntitled = false;
@@ -139,14 +143,10 @@ bool frmMain::mnuFileSave_Click()
 bool frmMain::mnuFileSaveAs_Click()
 {
     commitPendingEdits();
-    QString preset = QString::fromStdString(m_doc.DocFileName);
-    if (m_doc.IsUntitled) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        preset = QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(preset);
-    }
-    const QString chosen = UiPrompts::current().saveFileName(fileFilter(), preset);
+    const QString chosen = UiPrompts::current().saveFileName(fileFilter(), FileDialogFolder::presetPath(m_doc));
     if (chosen.isEmpty())
         return false;
+    FileDialogFolder::remember(chosen);
     // A failed save keeps the old name, so that the next Save does not aim
     // at a file that was never written.
     const std::string previous = m_doc.DocFileName;

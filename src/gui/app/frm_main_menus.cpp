@@ -126,10 +126,12 @@ void frmMain::buildFileMenu()
     QMenu* file = m_menus.value(QStringLiteral("mnuFile"));
     addEntry(file, "mnuFileNew", 10001, Command::FileNew)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addEntry(file, "mnuFileOpen", 10002, Command::FileOpen)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    addEntry(file, "mnuFileSave", 10003, Command::FileSave);
-    addEntry(file, "mnuFileSaveAs", 10004, Command::FileSaveAs);
+    // Save, Save As and Exit take the keys every desktop program gives them.
+    addEntry(file, "mnuFileSave", 10003, Command::FileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    addEntry(file, "mnuFileSaveAs", 10004, Command::FileSaveAs)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    addEntry(file, "mnuFileExit", 10006, Command::FileExit);
+    addEntry(file, "mnuFileExit", 10006, Command::FileExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addEntry(m_menus.value(QStringLiteral("mnuModel")), "mnuModelInfo", 10101, Command::ModelInfo);
 }
 

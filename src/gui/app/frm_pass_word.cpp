@@ -9,7 +9,28 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+
+namespace {
+
+// The password box shows "*" for every character, whatever the style's own
+// mask character is.
+class StarMaskStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        if (hint == SH_LineEdit_PasswordMaskDelay)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
 
 FrmPassWord::FrmPassWord(QWidget* parent)
     : QDialog(parent)
@@ -22,6 +43,9 @@ FrmPassWord::FrmPassWord(QWidget* parent)
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    auto* mask = new StarMaskStyle;
+    mask->setParent(m_text1);
+    m_text1->setStyle(mask);
     m_text1->setEchoMode(QLineEdit::Password);
     m_text1->setMaxLength(MaxLength);
 
@@ -37,6 +61,10 @@ FrmPassWord::FrmPassWord(QWidget* parent)
     m_label1->setText(LangText(23101));
     SetOkCancelCaptions(this);
     m_text1->setText(QString::fromLatin1(state.ProgPassword.c_str()).left(MaxLength));
+    // The whole password selected: typing replaces it (a full box would
+    // otherwise drop every key), and OK without typing keeps it.
+    m_text1->selectAll();
+    m_text1->setFocus();
 
     connect(m_ok, &QPushButton::clicked, this, &FrmPassWord::CommandOK_Click);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolBar>
@@ -40,6 +41,7 @@ TreePane::TreePane(QWidget* parent)
     m_tree->setObjectName(QStringLiteral("TreeView1"));
     m_tree->setHeaderHidden(true);
     connect(m_tree, &QTreeWidget::itemClicked, this, &TreePane::treeItemClicked);
+    m_tree->installEventFilter(this);
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(2, 0, 0, 0);
@@ -122,6 +124,22 @@ void TreePane::treeItemClicked(QTreeWidgetItem* item)
         emit nodeClicked(item->data(0, KeyRole).toString());
 }
 
+bool TreePane::treeKeyPressed(const QKeyEvent* event)
+{
+    // Enter and Space open the current page, as a click does.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        treeItemClicked(m_tree->currentItem());
+        return true;
+    default:
+        return false;
+    }
+}
+
 int TreePane::paneWidthTwips() const
 {
     return pixelsToTwips(m_picture1->width());
@@ -151,6 +169,8 @@ bool TreePane::dragBy(int x, int innerWidthPixels)
 
 bool TreePane::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_tree && event->type() == QEvent::KeyPress)
+        return treeKeyPressed(static_cast<QKeyEvent*>(event));
     if (watched != m_commandMove)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QToolBar;
 class QTreeWidget;
@@ -50,6 +51,7 @@ protected:
 private:
     void addPage(QTreeWidgetItem* root, const char* key, int textNumber);
     void treeItemClicked(QTreeWidgetItem* item);
+    bool treeKeyPressed(const QKeyEvent* event);
 
     QWidget* m_picture1 = nullptr;
     QToolBar* m_toolbar1 = nullptr;

@@ -64,11 +64,14 @@ NoticeAnswer answerOf(int button)
     }
 }
 
+// The program's name in the language it speaks now: a box shown after a
+// language switch carries the new title, like every other text.
 QString boxTitle(const QString& title)
 {
     if (!title.isEmpty())
         return title;
-    return QString::fromStdString(AppState::instance().AppTitle);
+    const QString name = LangText(12000);
+    return name.isEmpty() ? QString::fromStdString(AppState::instance().AppTitle) : name;
 }
 
 // The buttons carry the program's own texts, so that a message box speaks

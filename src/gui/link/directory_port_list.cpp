@@ -2,6 +2,8 @@
 
 #include "app/app_state.h"
 
+#include "device_access.h"
+
 #include <utility>
 
 DirectoryPortList::DirectoryPortList(std::string setupFilePath)
@@ -17,8 +19,10 @@ PortList::Devices DirectoryPortList::presentPorts()
     directory.refresh();
     Devices devices{};
     for (int port = 1; port <= PortCount; ++port) {
-        if (directory.isPresent(port))
-            devices[port - 1] = {QString::fromStdString(directory.devicePath(port)), directory.isVirtualRadio(port)};
+        if (!directory.isPresent(port))
+            continue;
+        const std::string device = directory.devicePath(port);
+        devices[port - 1] = {QString::fromStdString(device), directory.isVirtualRadio(port), MayOpenDevice(device)};
     }
     return devices;
 }

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 
 #include <algorithm>
 #include <exception>
@@ -47,9 +48,13 @@ FrmProgress::FrmProgress(int transferKind, QWidget* parent)
     m_label2 = new QLabel(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setAlignment(Qt::AlignCenter);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("CommandCancel"));
+    m_cancel->setAutoDefault(false);
+    connect(m_cancel, &QPushButton::clicked, this, &FrmProgress::cancelRequested);
 
-    setMinimumSize(twipsToPixels(3000), twipsToPixels(1600));
-    resize(twipsToPixels(5400), twipsToPixels(1800));
+    setMinimumSize(twipsToPixels(3000), twipsToPixels(2000));
+    resize(twipsToPixels(5400), twipsToPixels(2200));
 
     guarded("ProgressForm_LoadError", [this] { Form_Load(); });
 }
@@ -66,6 +71,7 @@ void FrmProgress::ChangShowByLanguage()
     guarded("ProgressChangShowByLanguageError", [this] {
         setWindowTitle(LangText(9026 + m_kind));
         m_label1->setText(LangText(9029));
+        m_cancel->setText(LangText(9018));
     });
     guarded("ProgressjustSizeError", [this] { justSize(); });
 }
@@ -114,21 +120,30 @@ void FrmProgress::justSize()
     const int barTop = margin + messageHeight + twipsToPixels(100);
     const int barHeight = std::max(lineHeight, twipsToPixels(300));
     m_bar->setGeometry(margin, barTop, width, barHeight);
-    m_label2->setGeometry(margin, barTop + barHeight + twipsToPixels(60), width, lineHeight);
+    const int percentTop = barTop + barHeight + twipsToPixels(60);
+    m_label2->setGeometry(margin, percentTop, width, lineHeight);
+    const QSize button = m_cancel->sizeHint();
+    m_cancel->setGeometry((this->width() - button.width()) / 2, percentTop + lineHeight + twipsToPixels(100),
+                          button.width(), button.height());
 }
 
 void FrmProgress::closeEvent(QCloseEvent* event)
 {
-    // The transfer decides when the window goes: a time-out brings the restart
-    // question, and its Cancel ends the transfer and closes the window.
-    if (m_unloading)
+    // The transfer decides when the window goes: it is asked to stop, and
+    // closes the window once it has ended.
+    if (m_unloading) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    emit cancelRequested();
 }
 
 void FrmProgress::reject()
 {
+    // Escape: the same as Cancel.
     if (m_unloading)
         QDialog::reject();
+    else
+        emit cancelRequested();
 }

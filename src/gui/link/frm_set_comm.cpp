@@ -19,14 +19,18 @@ namespace {
 constexpr int Columns = 2;
 constexpr int RowsPerColumn = PortList::PortCount / Columns;
 
-// What stands behind a port: the device path, marked when it is a virtual radio.
+// What stands behind a port: the device path, marked when it is a virtual
+// radio and when this user may not open it.
 QString deviceText(const PortList::Entry& entry)
 {
     if (entry.device.isEmpty())
         return LangText(9562);
+    QString text = entry.device;
     if (entry.virtualRadio)
-        return entry.device + QStringLiteral(" (") + LangText(9561) + QLatin1Char(')');
-    return entry.device;
+        text += QStringLiteral(" (") + LangText(9561) + QLatin1Char(')');
+    if (!entry.accessible)
+        text += QStringLiteral(" (") + LangText(9530) + QLatin1Char(')');
+    return text;
 }
 
 }  // namespace

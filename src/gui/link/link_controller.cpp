@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -140,14 +141,24 @@ LinkError LinkController::openPort()
 {
     const int port = AppState::instance().ComPort;
     const std::string device = m_ports.deviceOf(port);
+    m_portLabel = portLabel(port, device);
     if (device.empty()) {
         m_serial->close();
         // No device stands behind the number: said in the system's own words,
         // as an open of a missing device would be.
         return LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceNotFound,
-                               std::strerror(ENODEV), LangText(12008).toStdString() + std::to_string(port));
+                               std::strerror(ENODEV), m_portLabel);
     }
-    return m_serial->open(QString::fromStdString(device));
+    LinkError error = m_serial->open(QString::fromStdString(device));
+    if (error)
+        error.device = m_portLabel;
+    return error;
+}
+
+std::string LinkController::portLabel(int port, const std::string& device) const
+{
+    const std::string number = LangText(12008).toStdString() + std::to_string(port);
+    return device.empty() ? number : number + " (" + device + ")";
 }
 
 void LinkController::closePort()
@@ -172,8 +183,9 @@ void LinkController::setReceiveThreshold(std::size_t bytes)
 
 void LinkController::sendBytes(const std::vector<std::uint8_t>& bytes)
 {
-    const LinkError error = m_serial->write(bytes);
+    LinkError error = m_serial->write(bytes);
     if (error) {
+        error.device = m_portLabel;
         // Told after this call returns, so the engine finishes its own step first.
         QMetaObject::invokeMethod(this, [this, error] { onDeviceFailed(error); }, Qt::QueuedConnection);
     }
@@ -181,6 +193,8 @@ void LinkController::sendBytes(const std::vector<std::uint8_t>& bytes)
 
 void LinkController::onThresholdReached()
 {
+    if (m_holding)
+        return;
     const std::vector<std::uint8_t> bytes = m_serial->takeAll();
     if (!bytes.empty())
         step([this, &bytes] { m_engine.bytesReceived(bytes); });
@@ -188,7 +202,52 @@ void LinkController::onThresholdReached()
 
 void LinkController::onDeviceFailed(const LinkError& error)
 {
-    step([this, &error] { m_engine.portFailed(error); });
+    LinkError failure = error;
+    failure.device = m_portLabel;
+    // A device that fails while the user is asked whether to stop ends the
+    // transfer all the same; the question's answer then finds nothing to stop.
+    if (m_holding)
+        releaseEvents(false);
+    step([this, &failure] { m_engine.portFailed(failure); });
+}
+
+void LinkController::cancelTransfer()
+{
+    const TransferKind kind = m_engine.kind();
+    if (m_holding || (kind != TransferKind::ReadImage && kind != TransferKind::WriteImage))
+        return;
+    if (kind == TransferKind::WriteImage) {
+        holdEvents();
+        const NoticeAnswer answer = UiPrompts::current().ask(LangText(9531), NoticeButtons::YesNo, NoticeIcon::Warning);
+        const bool stop = answer == NoticeAnswer::Yes;
+        if (!m_holding || m_engine.kind() != kind)
+            return;   // the transfer ended meanwhile
+        releaseEvents(!stop);
+        if (!stop)
+            return;
+    }
+    step([this] { m_engine.cancel(); });
+}
+
+void LinkController::holdEvents()
+{
+    m_holding = true;
+    m_heldReplyMs = m_waitTimer->isActive() ? std::max(0, m_waitTimer->remainingTime()) : -1;
+    m_waitTimer->stop();
+}
+
+void LinkController::releaseEvents(bool resume)
+{
+    m_holding = false;
+    const int remaining = m_heldReplyMs;
+    m_heldReplyMs = -1;
+    if (!resume)
+        return;
+    if (remaining >= 0)
+        m_waitTimer->start(remaining);
+    // A reply that came while the user was asked is taken now; it wins over
+    // the reply timer, as it would have had it been read at once.
+    onThresholdReached();
 }
 
 // --- Timers -------------------------------------------------------------------
@@ -252,6 +311,7 @@ void LinkController::showProgress(TransferKind kind)
     m_lastProgress = 0;
     m_progress = new FrmProgress(static_cast<int>(kind), &m_main);
     m_progress->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_progress, &FrmProgress::cancelRequested, this, &LinkController::cancelTransfer);
     // Modal to the whole program, but shown without a nested event loop: the
     // transfer goes on in the program's own loop.
     m_progress->setWindowModality(Qt::ApplicationModal);

@@ -37,6 +37,12 @@ public:
     void setCommPort();
     // The main window closes: a running transfer ends, the port closes.
     void programEnding();
+    // The user asks to stop the running image transfer (the progress
+    // window's Cancel or Escape). A read ends at once: "END" goes out, the
+    // port closes and the document stays as it was. A write first asks
+    // whether to stop, since the radio then holds partly written memory;
+    // meanwhile the transfer waits, and it goes on when the user says no.
+    void cancelTransfer();
 
     TransferEngine& engine() { return m_engine; }
     PortList& portList() { return m_ports; }
@@ -72,6 +78,12 @@ private:
     QTimer* timerOf(LinkTimer timer) const;
     void onThresholdReached();
     void onDeviceFailed(const LinkError& error);
+    // While the user is asked whether to stop, replies stay in the port's
+    // buffer and the reply timer stands still; release hands both back.
+    void holdEvents();
+    void releaseEvents(bool resume);
+    // "COM2 (/dev/ttyUSB0)": the port number and the device behind it.
+    std::string portLabel(int port, const std::string& device) const;
     // Runs an engine step, then brings the main window's transfer lock in step.
     void step(const std::function<void()>& action);
     void syncTransferLock();
@@ -87,5 +99,8 @@ private:
     QPointer<FrmProgress> m_progress;
     int m_lastProgress = 0;
     bool m_handedOver = false;
+    bool m_holding = false;
+    int m_heldReplyMs = -1;   // what was left of the reply timer when held; -1 when it was not running
+    std::string m_portLabel;  // the port of the running transfer, for its error messages
     std::string m_handOverVersion;
 };

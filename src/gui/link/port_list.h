@@ -13,6 +13,7 @@ public:
     struct Entry {
         QString device;             // empty: no device behind the number
         bool virtualRadio = false;  // the pseudo-terminal of a running brisko7-sim
+        bool accessible = true;     // this user may open the device
     };
     // Entry n-1 is port n.
     using Devices = std::array<Entry, PortCount>;

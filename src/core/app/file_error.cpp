@@ -1,0 +1,49 @@
+#include "app/file_error.h"
+
+#include "app/lang_texts.h"
+
+#include <cctype>
+
+namespace {
+
+constexpr std::int32_t TextNotADataFile = 9533;
+constexpr std::int32_t TextDamaged = 9534;
+
+}  // namespace
+
+std::string FileErrorText(std::int32_t textNumber, const std::string& path, const std::string& reason)
+{
+    std::string text = GetLangText(textNumber);
+    if (!path.empty())
+        text += "\r\n" + path + (reason.empty() ? std::string() : ": " + reason);
+    return text;
+}
+
+std::string SystemReason(const std::error_code& error)
+{
+    std::string reason = error.message();
+    if (!reason.empty() && std::isupper(static_cast<unsigned char>(reason[0])))
+        reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+    return reason;
+}
+
+std::string SystemReason(int errnoValue)
+{
+    return SystemReason(std::error_code(errnoValue, std::generic_category()));
+}
+
+std::string NotADataFileReason(std::uintmax_t sizeInBytes)
+{
+    std::string text = GetLangText(TextNotADataFile);
+    const std::string marker = "%1";
+    const std::size_t at = text.find(marker);
+    const std::string size = std::to_string(sizeInBytes);
+    if (at == std::string::npos)
+        return text + " " + size;
+    return text.replace(at, marker.size(), size);
+}
+
+std::string DamagedDataFileReason()
+{
+    return GetLangText(TextDamaged);
+}

@@ -1,0 +1,142 @@
+// Opening a data file: the header first (model, then data version with the
+// hand-over question), and only then the size, structure and content that
+// this data version can read. Nothing of the document changes until every
+// check has passed.
+
+#include "app/data_file.h"
+
+#include "app/file_error.h"
+#include "app/lang_texts.h"
+#include "app/notifier.h"
+#include "app/version_list.h"
+#include "freq/band_range.h"
+#include "model/data_file_format.h"
+#include "model/document.h"
+#include "model/field_ranges.h"
+#include "model/fixed_text.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr int TextFileError = 9002;
+constexpr int TextOtherModel = 9012;
+constexpr int TextBadVersion = 9065;
+
+// The model, band and data version at the start of every data file, whatever
+// its data version: every version keeps this header.
+constexpr std::size_t HeaderSize = DataFileFormat::ChannelCountAt;
+
+// No data file of any version comes near this size; a larger file is not
+// read into memory only to be refused.
+constexpr std::uintmax_t LargestReadable = 1u << 20;
+
+struct FileBytes {
+    std::vector<std::uint8_t> bytes;
+    std::string failure;  // why the file could not be read; empty when it was
+};
+
+FileBytes readForOpen(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec)
+        return {{}, SystemReason(ec)};
+    if (fs::is_directory(status))
+        return {{}, SystemReason(std::make_error_code(std::errc::is_a_directory))};
+    // A device or a pipe is never opened: reading one could wait forever.
+    if (!fs::is_regular_file(status))
+        return {{}, NotADataFileReason(0)};
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec)
+        return {{}, SystemReason(ec)};
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {{}, SystemReason(errno != 0 ? errno : EIO)};
+    if (size > LargestReadable)
+        return {{}, NotADataFileReason(size)};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
+        return {{}, SystemReason(errno != 0 ? errno : EIO)};
+    return {std::move(bytes), {}};
+}
+
+std::string fixedTextAt(const std::vector<std::uint8_t>& bytes, std::size_t at, std::size_t width)
+{
+    return CutAndTrimFixed(std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                                       bytes.begin() + static_cast<std::ptrdiff_t>(at + width)));
+}
+
+// The file message with the file's path and the reason on a line of its own.
+OpenResult refuseFile(Notifier& notifier, const std::string& path, const std::string& reason)
+{
+    notifier.message(FileErrorText(TextFileError, path, reason), NoticeIcon::Error);
+    return {};
+}
+
+OpenResult refuse(Notifier& notifier, const std::string& text)
+{
+    notifier.message(text, NoticeIcon::None);
+    return {};
+}
+
+bool handledHere(const std::string& version)
+{
+    return version == VersionList::OwnVersion || VersionList::instance().CanHandle(VersionList::OwnVersion, version);
+}
+
+}  // namespace
+
+OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifier)
+{
+    const FileBytes file = readForOpen(path);
+    if (!file.failure.empty())
+        return refuseFile(notifier, path, file.failure);
+    const std::vector<std::uint8_t>& bytes = file.bytes;
+    if (bytes.size() < HeaderSize)
+        return refuseFile(notifier, path, NotADataFileReason(bytes.size()));
+
+    if (fixedTextAt(bytes, DataFileFormat::ModelAt, DataFileFormat::ModelWidth) != CutAndTrimFixed(doc.ModelName))
+        return refuse(notifier, GetLangText(TextOtherModel));
+    const std::string version = CleanVersionText(
+        std::string(bytes.begin() + DataFileFormat::VersionAt,
+                    bytes.begin() + DataFileFormat::VersionAt + DataFileFormat::VersionWidth));
+    if (!IsVersionText(version))
+        return refuse(notifier, GetLangText(TextBadVersion));
+    // A file of another data version may have another length and layout:
+    // whether it can be read here is for the version that handles it to say.
+    if (!handledHere(version)) {
+        const auto answer = notifier.ask(VersionMessage(VersionList::OwnVersion, version, 1), NoticeButtons::YesNo,
+                                         NoticeIcon::None);
+        if (answer == NoticeAnswer::Yes)
+            return {OpenOutcome::HandOver, version};
+        return {};
+    }
+
+    auto contents = ReadDataFileBytes(bytes);
+    if (!contents)
+        return refuseFile(notifier, path, NotADataFileReason(bytes.size()));
+    if (FindStructureProblem(contents->Record, contents->Channels))
+        return refuseFile(notifier, path, DamagedDataFileReason());
+    if (!GetBandRangeText(contents->Record.Model.Band))
+        return refuse(notifier, CountryModeErrorText);
+    if (FindContentProblem(contents->Record, contents->Channels))
+        return refuseFile(notifier, path, DamagedDataFileReason());
+
+    doc.Base.Record = contents->Record;
+    doc.Base.Channels = contents->Channels;
+    doc.Base.Record.Model.Version = VersionList::OwnVersion;
+    RestoreFromBaseline(doc);
+    doc.DocFileName = path;
+    doc.IsUntitled = false;
+    doc.notifyReplaced();
+    return {OpenOutcome::Opened, {}};
+}
