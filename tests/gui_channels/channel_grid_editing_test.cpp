@@ -4,6 +4,8 @@
 #include "channel_window_fixture.h"
 
 #include "channels/channel_update.h"
+#include "app/data_file.h"
+#include "freq/freq_code.h"
 #include "model/document_compare.h"
 
 #include <QScrollBar>
@@ -75,7 +77,7 @@ TEST_F(ChannelWindowTest, CellsOpenAnEditorOnlyWhereTheBandAndChannelAllowIt)
             else
                 doubleClickCell(c.row, c.column);
             EXPECT_EQ(grid().isEditing(), c.opens);
-            EXPECT_TRUE(prompts.asked.empty());
+            EXPECT_TRUE(boxes.asked.empty());
         }
     }
 }
@@ -115,7 +117,7 @@ TEST_F(ChannelWindowTest, TypedFrequencyIsStoredAtTheFirstOfEveryWayOfLeavingThe
         ASSERT_NE(channel(3), nullptr);
         EXPECT_EQ(channel(3)->RxFreq, "02710000");
         EXPECT_FALSE(grid().isEditing());
-        EXPECT_TRUE(prompts.asked.empty());
+        EXPECT_TRUE(boxes.asked.empty());
     }
 }
 
@@ -148,7 +150,7 @@ TEST_F(ChannelWindowTest, OutOfBandFrequencyWarnsOnceAndIsStoredOnce)
     };
     for (const auto& leave : ways) {
         window.reset();
-        prompts.asked.clear();
+        boxes.asked.clear();
         newDocument(1);
         openWindow();
         QSignalSpy changes(docSignals.get(), &DocumentSignals::changed);
@@ -183,7 +185,7 @@ TEST_F(ChannelWindowTest, EditorLeftWithoutAChangeStoresNothing)
 
     EXPECT_EQ(changes.count(), 0);
     EXPECT_FALSE(IsDataChanged(doc));
-    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_TRUE(boxes.asked.empty());
 }
 
 TEST_F(ChannelWindowTest, DamagedStoredFrequencyIsReportedOnceWhenTheUserOpensItsEditor)
@@ -192,13 +194,13 @@ TEST_F(ChannelWindowTest, DamagedStoredFrequencyIsReportedOnceWhenTheUserOpensIt
     doc.ChannelList[0].RxFreq = "12AB5678";
     openWindow();
     grid().viewport()->repaint();
-    EXPECT_TRUE(prompts.asked.empty()) << "painting the grid said something";
+    EXPECT_TRUE(boxes.asked.empty()) << "painting the grid said something";
 
     doubleClickCell(0, FreqColumn);
     ASSERT_NE(lineEditor(), nullptr);
     QTest::keyClick(lineEditor(), Qt::Key_Tab);
-    ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_EQ(prompts.asked[0].text, QString::fromLatin1(NotNumericText));
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, QString::fromLatin1(NotNumericText));
     EXPECT_EQ(channel(1)->RxFreq, "12AB5678");
 }
 
@@ -237,7 +239,7 @@ TEST_F(ChannelWindowTest, RefusedDeletionLeavesTheStoredFrequencyShowing)
     QCoreApplication::processEvents();
     EXPECT_NE(channel(401), nullptr);
     EXPECT_FALSE(cellText(0, FreqColumn).isEmpty());
-    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_TRUE(boxes.asked.empty());
 }
 
 TEST_F(ChannelWindowTest, EditColumnAndEditButtonAskForTheEditDialogOnTheirChannel)

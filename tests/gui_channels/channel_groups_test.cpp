@@ -2,6 +2,7 @@
 
 #include "channel_window_fixture.h"
 
+#include "app/data_file.h"
 #include "channels/channel_update.h"
 #include "channels/group_settings.h"
 #include "model/document_compare.h"
@@ -192,7 +193,7 @@ TEST_F(ChannelWindowTest, LastValidGroupStaysEnabled)
     pick(window->settings()->channelBox(3), "Enabel");
     EXPECT_EQ(doc.Record.OptFeat.GroupValid[2], 0);
     EXPECT_EQ(window->settings()->channelBox(3)->currentText(), "Disable");
-    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_TRUE(boxes.asked.empty());
 }
 
 TEST_F(ChannelWindowTest, OpeningTheWindowWritesNothing)

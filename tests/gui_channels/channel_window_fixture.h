@@ -13,14 +13,26 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <memory>
 
+// A double click as the window system delivers it.
+void doubleClick(QWidget* widget, QPoint at);
+
+// Messages take the focus while they are shown, as a real message box does,
+// and give it back when they close.
+class FocusTakingPrompts : public ScriptedPrompts {
+public:
+    void message(const QString& text, NoticeIcon icon, const QString& title = {}) override;
+};
+
 // A document of one band and the channel window on it, outside the main
 // window, driven by mouse and keys as a user would. Message boxes go to the
-// scripted prompts of GuiTest, so each one shown is counted.
+// scripted boxes, so each one shown is counted.
 class ChannelWindowTest : public GuiTest {
-protected:
+public:  // the user actions are shared with the tests' tables of steps
+    void SetUp() override;
     void TearDown() override;
 
     // The built-in new document of the band: channels 1, 401 and 402..409.
@@ -53,6 +65,7 @@ protected:
     // How many warnings of the given text the user saw.
     int shown(int textNumber) const;
 
+    FocusTakingPrompts boxes;
     Document doc;
     PromptNotifier notifier;
     std::unique_ptr<DocumentSignals> docSignals;

@@ -41,7 +41,7 @@ TEST_F(ChannelWindowTest, ChangesMadeElsewhereShowAtOnce)
     // Group settings changed elsewhere.
     SetGroupSetting(doc, 0, GroupSetting::WorkChannel, 5);
     EXPECT_EQ(window->settings()->channelBox(0)->currentText(), "5");
-    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_TRUE(boxes.asked.empty());
 }
 
 TEST_F(ChannelWindowTest, ReplacedDocumentIsShownAsAWhole)
@@ -87,7 +87,7 @@ TEST_F(ChannelWindowInMainTest, MainWindowOpensOneChannelWindowAndStoresItsPendi
 
     // An edit still being typed when the user saves or starts a transfer.
     const QModelIndex cell = w->model()->index(2, FreqColumn);
-    QTest::mouseDClick(w->grid()->viewport(), Qt::LeftButton, {}, w->grid()->visualRect(cell).center());
+    doubleClick(w->grid()->viewport(), w->grid()->visualRect(cell).center());
     ASSERT_NE(lineEditor(), nullptr);
     QTest::keyClicks(lineEditor(), "29.5");
     main.commitPendingEdits();
