@@ -220,3 +220,20 @@ TEST_F(ChannelWindowTest, OpeningTheWindowWritesNothing)
     EXPECT_EQ(doc.Record.OptFeat.GroupMode[6][0], 0);
     EXPECT_EQ(window->settings()->modeBox(0)->currentText(), "FM");
 }
+
+TEST_F(ChannelWindowTest, CaptionNamesTheGroupAndRowAndTextsFollowTheLanguage)
+{
+    newDocument(1);
+    openWindow();
+    chooseGroup("C");
+    enterOnCell(4, ScanColumn);
+    EXPECT_EQ(window->windowTitle(), LangText(14012) + " C ---  5]");
+
+    AppState::instance().setLanguage(2);
+    window->ReShowChInfoByLanguage();
+    EXPECT_EQ(window->shownGroup(), 2);
+    EXPECT_EQ(window->model()->headerData(FreqColumn, Qt::Horizontal, Qt::DisplayRole).toString(), LangText(14002));
+    EXPECT_EQ(window->editButton()->text(), LangText(14023));
+    EXPECT_TRUE(window->windowTitle().startsWith(LangText(14012))) << window->windowTitle().toStdString();
+    EXPECT_NE(LangText(14002), QString("Frequency (MHz)"));
+}

@@ -22,7 +22,7 @@ frmCommChInfo* channelWindow(frmMain& main)
 
 void registerChannelCommands(frmMain& main, Document& doc)
 {
-    auto* docSignals = new DocumentSignals(doc, &main);
+    DocumentSignals* docSignals = &main.documentSignals();
     // The channel edit dialog, once it exists, answers the window's
     // editDialogRequested here.
     main.registerCommand(Command::ChannelInfo, [&main, &doc, docSignals] {

@@ -9,9 +9,12 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int HeaderHeightTwips = 500;
+constexpr int RowHeightTwips = 330;
 
 }  // namespace
 
@@ -28,6 +31,9 @@ ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
     verticalHeader()->setVisible(false);
+    // Rows as high as a line of text and a list box laid over it need.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 8, twipsToPixels(RowHeightTwips)));
     horizontalHeader()->setFixedHeight(twipsToPixels(HeaderHeightTwips));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);

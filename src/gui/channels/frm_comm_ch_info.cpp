@@ -90,6 +90,11 @@ void frmCommChInfo::buildLayout()
     column->addLayout(buttons);
 }
 
+QSize frmCommChInfo::sizeHint() const
+{
+    return QSize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
+}
+
 int frmCommChInfo::shownGroup() const
 {
     return m_model->group();

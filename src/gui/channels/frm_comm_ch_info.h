@@ -26,6 +26,9 @@ public:
 
     frmCommChInfo(Document& doc, DocumentSignals& docSignals, Notifier& notifier, QWidget* parent = nullptr);
 
+    // The window opens at its size in twips.
+    QSize sizeHint() const override;
+
     // The group shown.
     int shownGroup() const;
     // The grid row last entered (one-based).
