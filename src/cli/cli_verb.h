@@ -26,5 +26,7 @@ constexpr int Refused = LinkExit::RefusedByRadio;
 
 // Verbs on data files: new, show, encode, decode, diff.
 std::vector<CliVerb> fileVerbs();
+// Verbs that change a data file: edit.
+std::vector<CliVerb> editVerbs();
 // Verbs that talk to a radio: read, write, info.
 std::vector<CliVerb> radioVerbs();

@@ -20,6 +20,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     std::vector<CliVerb> verbs = fileVerbs();
+    for (const auto& v : editVerbs())
+        verbs.push_back(v);
     for (const auto& v : radioVerbs())
         verbs.push_back(v);
 

@@ -9,7 +9,16 @@
 
 namespace {
 
-using FileVerbs = CliTest;
+// The verbs in an installation without default files, so that a new document
+// is the built-in one.
+class FileVerbs : public CliTest {
+protected:
+    void SetUp() override
+    {
+        CliTest::SetUp();
+        installBare();
+    }
+};
 
 void putLe16(std::vector<std::uint8_t>& b, std::size_t at, int value)
 {

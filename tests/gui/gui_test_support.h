@@ -125,6 +125,7 @@ protected:
         for (const char* f : {"english.ini", "chinese.ini"})
             std::filesystem::copy_file(source / "language" / f, m_root / "V100" / "language" / f);
         ::setenv("XDG_CONFIG_HOME", (m_root / "userconfig").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (m_root / "userdata").c_str(), 1);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QString::fromStdString((m_root / "settings").string()));
 

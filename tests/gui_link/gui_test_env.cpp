@@ -46,6 +46,7 @@ void GuiLinkTest::SetUp()
     std::filesystem::copy_file(std::filesystem::path(BRISKO7_SOURCE_DIR) / "data/language/english.ini",
                                program / "language/english.ini");
     ::setenv("XDG_CONFIG_HOME", (m_root / "user").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (m_root / "user").c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", (m_root / "user").c_str(), 1);
 
     AppState& state = AppState::instance();

@@ -22,7 +22,15 @@ TEST_F(EngineTest, FullReadWithEchoDecodesOnlyWhenTheReadOkTimerExpires)
     ASSERT_TRUE(host.timers.count(LinkTimer::ReadOK));
     EXPECT_EQ(host.timers[LinkTimer::ReadOK] - host.nowMs, 500);
 
+    // The decoded document is announced as replaced, so open windows refresh.
+    struct Replacements : DocumentObserver {
+        int count = 0;
+        void documentReplaced() override { ++count; }
+    } replacements;
+    doc.addObserver(&replacements);
     host.run();
+    doc.removeObserver(&replacements);
+    EXPECT_EQ(replacements.count, 1);
     EXPECT_EQ(host.readsCompleted, 1);
     EXPECT_EQ(doc.ChannelCount, 40);
     EXPECT_EQ(doc.DocFileName, "new.dat");

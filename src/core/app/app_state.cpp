@@ -104,6 +104,11 @@ std::string AppState::initFolder() const
     return Paths::join(ProgramFolder, "Init");
 }
 
+std::vector<std::string> AppState::initFolders() const
+{
+    return {Paths::join(Paths::userDataFolder(), "Init"), initFolder()};
+}
+
 std::string AppState::languageFileFor(int languageId)
 {
     return languageId == 2 ? "chinese.ini" : "english.ini";

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The program-wide state of start-up and configuration: folders, language,
 // port number, platform flags and the settings record. One instance lives for
@@ -38,7 +39,11 @@ public:
     std::string setupFilePath() const;
     std::string settingsRecordPath() const;
     std::string versionListPath() const;
+    // The installation's own "Init" folder of default documents.
     std::string initFolder() const;
+    // Where default documents are looked for, file by file in this order: the
+    // user's "Init" folder in the user's data folder, then the installation's.
+    std::vector<std::string> initFolders() const;
 
     static std::string languageFileFor(int languageId);
     // Language of a locale name such as "zh_CN": 2 for Chinese (PRC), else 1.

@@ -135,18 +135,6 @@ int usedCount(const DocumentRecord& record)
     return std::clamp<int>(record.ChannelCount, 0, MaxChannels);
 }
 
-ChannelRecord defaultChannel(int channelNo, const std::string& code)
-{
-    ChannelRecord c;
-    c.ChannelNo = static_cast<std::int16_t>(channelNo);
-    c.Scan = 1;
-    c.RxFreq = code;
-    c.OffSetFre = 100;
-    c.NB = 1;
-    c.Public = 1;
-    return c;
-}
-
 // The middle of the band, written with 15 significant digits so that the CB
 // middle is 27.185 and not 27.18499..., and always with "." whatever the
 // locale of the C library (a Qt application switches it to the user's).
@@ -164,10 +152,10 @@ void setDefaultChannels(Document& doc)
                                            "28.055000", "28.025000", "28.075000", "28.005000"};
     const std::string middle = FreqTextToCode(bandMiddleText(doc), doc);
     int count = 0;
-    doc.ChannelList[count++] = defaultChannel(1, middle);
-    doc.ChannelList[count++] = defaultChannel(401, middle);
+    doc.ChannelList[count++] = DefaultChannel(1, middle);
+    doc.ChannelList[count++] = DefaultChannel(401, middle);
     for (int k = 0; k < 8; ++k)
-        doc.ChannelList[count++] = defaultChannel(402 + k, FreqTextToCode(memFreqs[k], doc));
+        doc.ChannelList[count++] = DefaultChannel(402 + k, FreqTextToCode(memFreqs[k], doc));
     doc.ChannelCount = static_cast<std::int16_t>(count);
 }
 
@@ -263,37 +251,65 @@ void applyBuiltInDefaults(Document& doc)
     SetRadioInfoDefaults(doc.RadioInfo, doc.BandMode, doc.ModelName);
 }
 
-std::string defaultFilePath(const Document& doc, const std::string& initFolder)
+std::string defaultFileName(const Document& doc)
 {
-    const std::string name = doc.ModelName + "_" + std::to_string(doc.BandMode) + (doc.InitRequest ? ".dat" : "_NEW.dat");
-    return Paths::join(initFolder, name);
+    return doc.ModelName + "_" + std::to_string(doc.BandMode) + (doc.InitRequest ? ".dat" : "_NEW.dat");
 }
 
-// A default file replaces the whole document; a bad one is ignored.
-void applyDefaultFile(Document& doc, const std::string& path)
+struct FoundFile {
+    bool exists = false;                      // some folder has a file of that name
+    std::optional<DataFileContents> contents; // the first of them that reads as a good data file
+};
+
+// Looks for a default file in the folders in order, file by file: a user's
+// broken copy does not hide the installation's good one.
+FoundFile findDefaultFile(const std::vector<std::string>& folders, const std::string& name)
 {
-    if (auto contents = readCheckedFile(path)) {
-        doc.Base.Record = contents->Record;
-        doc.Base.Channels = contents->Channels;
-        if (RestoreFromBaseline(doc))
-            return;
+    FoundFile found;
+    for (const std::string& folder : folders) {
+        const std::string path = Paths::join(folder, name);
+        if (!Paths::fileExists(path))
+            continue;
+        found.exists = true;
+        found.contents = readCheckedFile(path);
+        if (found.contents)
+            break;
     }
-    TakeBaseline(doc);
+    return found;
+}
+
+// A default file replaces the whole document.
+void applyDefaultFile(Document& doc, const DataFileContents& contents)
+{
+    doc.Base.Record = contents.Record;
+    doc.Base.Channels = contents.Channels;
+    if (!RestoreFromBaseline(doc))
+        TakeBaseline(doc);
 }
 
 // The fall-back file gives its settings but no channels and keeps the band.
-void applyFallbackFile(Document& doc, const std::string& path)
+void applyFallbackFile(Document& doc, const DataFileContents& contents)
 {
-    if (auto contents = readCheckedFile(path)) {
-        doc.Base.Record = contents->Record;
-        doc.Base.Record.ChannelCount = 0;
-        doc.Record = doc.Base.Record;
-        doc.Record.Model = currentModelRecord(doc);
-    }
+    doc.Base.Record = contents.Record;
+    doc.Base.Record.ChannelCount = 0;
+    doc.Record = doc.Base.Record;
+    doc.Record.Model = currentModelRecord(doc);
     TakeBaseline(doc);
 }
 
 }  // namespace
+
+ChannelRecord DefaultChannel(int channelNo, const std::string& code)
+{
+    ChannelRecord c;
+    c.ChannelNo = static_cast<std::int16_t>(channelNo);
+    c.Scan = 1;
+    c.RxFreq = code;
+    c.OffSetFre = 100;
+    c.NB = 1;
+    c.Public = 1;
+    return c;
+}
 
 void TakeBaseline(Document& doc)
 {
@@ -370,21 +386,30 @@ OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifi
     return {OpenOutcome::Opened, {}};
 }
 
-void InitDocument(Document& doc, const std::string& initFolder)
+void InitDocument(Document& doc, const std::vector<std::string>& initFolders)
 {
     applyBuiltInDefaults(doc);
     TakeBaseline(doc);
-    const std::string defaultPath = defaultFilePath(doc, initFolder);
-    if (Paths::fileExists(defaultPath))
-        applyDefaultFile(doc, defaultPath);
-    else if (std::string(FallbackFileName).starts_with(doc.ModelName + "_"))
-        applyFallbackFile(doc, Paths::join(initFolder, FallbackFileName));
+    // A default file that exists but is bad everywhere leaves the built-in
+    // defaults; only a missing one lets the fall-back file in.
+    const FoundFile own = findDefaultFile(initFolders, defaultFileName(doc));
+    if (own.contents)
+        applyDefaultFile(doc, *own.contents);
+    else if (!own.exists && std::string(FallbackFileName).starts_with(doc.ModelName + "_")) {
+        if (const FoundFile fallback = findDefaultFile(initFolders, FallbackFileName); fallback.contents)
+            applyFallbackFile(doc, *fallback.contents);
+    }
     doc.notifyReplaced();
+}
+
+void InitDocument(Document& doc, const std::string& initFolder)
+{
+    InitDocument(doc, std::vector<std::string>{initFolder});
 }
 
 void InitDocument(Document& doc)
 {
-    InitDocument(doc, AppState::instance().initFolder());
+    InitDocument(doc, AppState::instance().initFolders());
 }
 
 std::string ModelDisplayName(const std::string& model)

@@ -6,6 +6,7 @@
 #include <vector>
 
 class Document;
+struct ChannelRecord;
 class Notifier;
 
 // The "*.dat" data files (25611 bytes: a 1071-byte document record, then the
@@ -41,13 +42,22 @@ struct OpenResult {
 // version, content. Nothing of the document changes until every check passed.
 OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifier);
 
-// A new document: built-in defaults, then the default file of the "Init"
-// folder (model_band_NEW.dat, or model_band.dat when doc.InitRequest is set),
-// or the settings of the fall-back file BRISKO7_0.dat. Ends with a baseline
-// equal to the document. Tells the document's observers it was replaced.
+// A new document: built-in defaults, then the default file (model_band_NEW.dat,
+// or model_band.dat when doc.InitRequest is set), or else the settings of the
+// fall-back file BRISKO7_0.dat. Each file is looked for in the folders in
+// order; the first good copy wins, so a user's own file stands in for the
+// installation's and a broken one does not hide it. No folders: the built-in
+// defaults alone. Ends with a baseline equal to the document. Tells the
+// document's observers it was replaced.
+void InitDocument(Document& doc, const std::vector<std::string>& initFolders);
+// The same with one folder.
 void InitDocument(Document& doc, const std::string& initFolder);
-// The same with the installation's "Init" folder.
+// The same with the user's and then the installation's "Init" folder.
 void InitDocument(Document& doc);
+
+// A new channel as the program makes it: scanned, offset 100, noise blanker
+// and public channel data on, every other setting off.
+ChannelRecord DefaultChannel(int channelNo, const std::string& code);
 
 // Copies the document (records and used channel entries) to its baseline,
 // the model record first set from the current model name, band and "V100".

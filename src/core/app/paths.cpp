@@ -44,13 +44,29 @@ bool folderWritable(const std::string& folder)
     return ::access(folder.c_str(), W_OK) == 0;
 }
 
-std::string userConfigFolder()
+namespace {
+
+// $<xdgVariable>/brisko7, else ~/<homeFallback>/brisko7, else a folder in the
+// temporary folder when there is no home.
+std::string userFolder(const char* xdgVariable, const char* homeFallback)
 {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+    if (const char* xdg = std::getenv(xdgVariable); xdg && *xdg)
         return join(xdg, "brisko7");
     if (const char* home = std::getenv("HOME"); home && *home)
-        return join(join(home, ".config"), "brisko7");
+        return join(join(home, homeFallback), "brisko7");
     return join(std::filesystem::temp_directory_path().string(), "brisko7");
+}
+
+}  // namespace
+
+std::string userConfigFolder()
+{
+    return userFolder("XDG_CONFIG_HOME", ".config");
+}
+
+std::string userDataFolder()
+{
+    return userFolder("XDG_DATA_HOME", ".local/share");
 }
 
 bool fileExists(const std::string& path)

@@ -32,6 +32,10 @@ bool folderWritable(const std::string& folder);
 // or ~/.config/brisko7).
 std::string userConfigFolder();
 
+// The user's own data folder for this program ($XDG_DATA_HOME/brisko7 or
+// ~/.local/share/brisko7): files a user adds beside those of the installation.
+std::string userDataFolder();
+
 bool fileExists(const std::string& path);
 
 }  // namespace Paths

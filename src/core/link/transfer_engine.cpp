@@ -352,5 +352,6 @@ void TransferEngine::readOkTick()
     }
     m_doc.DocFileName = "new.dat";
     m_doc.IsUntitled = true;
+    m_doc.notifyReplaced();
     m_host.readCompleted();
 }

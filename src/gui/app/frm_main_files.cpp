@@ -168,7 +168,7 @@ void frmMain::NewDocTimer_Timer()
 {
     m_newDocTimer->stop();
     // The texts follow the document's replacement.
-    InitDocument(m_doc, AppState::instance().initFolder());
+    InitDocument(m_doc, AppState::instance().initFolders());
     openChannelWindow();
     m_mdiArea->cascadeSubWindows();
     m_doc.InitRequest = false;
@@ -177,7 +177,7 @@ void frmMain::NewDocTimer_Timer()
 void frmMain::LoadNewDoc2()
 {
     // The texts follow the document's replacement.
-    InitDocument(m_doc, AppState::instance().initFolder());
+    InitDocument(m_doc, AppState::instance().initFolders());
     // While the main window loads, the channel window opens once the event loop runs.
     if (!m_loading)
         openChannelWindow();

@@ -45,7 +45,7 @@ void StartUpBeforeSplash(Document& doc, const StartUpInput& input)
 
     state.loadSetupFile();
     state.AppliedLanguageId = state.LanguageId;
-    InitDocument(doc, state.initFolder());
+    InitDocument(doc, state.initFolders());
 }
 
 void StartUpAfterSplash()

@@ -1,0 +1,298 @@
+#include "cli_support.h"
+#include "cli_verb.h"
+
+#include "app/data_file.h"
+#include "channels/channel_rules.h"
+#include "channels/channel_update.h"
+#include "channels/group_settings.h"
+#include "freq/channel_groups.h"
+#include "freq/freq_code.h"
+#include "freq/numeric_text.h"
+#include "model/document.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <variant>
+
+// brisko7-cli edit FILE.dat -o OUT.dat EDIT...
+//
+// Changes a data file through exactly the operations the channel window
+// uses. An EDIT is GROUP:POSITION:FIELD=VALUE for a field of a channel or
+// GROUP:SETTING=VALUE for a setting of a group. A malformed edit (syntax, or
+// a name, position or value the field can never take) stops with exit 2
+// before anything is written; a change the document refuses or a warning is
+// reported on stderr and the rest goes on, unless --strict is given.
+
+namespace {
+
+constexpr const char* Usage = "usage: edit FILE.dat -o OUT.dat [--strict] EDIT...";
+
+struct ParsedEdit {
+    std::string text;     // the edit as given, for messages
+    std::string group;    // group name as typed
+    std::optional<int> position;
+    std::string name;     // field or setting name
+    std::string value;
+};
+
+struct ChannelEdit {
+    int group;
+    int position;
+    ChannelField field;
+};
+struct SettingEdit {
+    int group;
+    GroupSetting setting;
+};
+using ResolvedEdit = std::variant<ChannelEdit, SettingEdit>;
+
+bool sameWord(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::optional<int> wholeNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), [](char c) {
+            return c >= '0' && c <= '9';
+        }))
+        return std::nullopt;
+    return std::stoi(std::string(text));
+}
+
+// A whole number with an optional sign, for the fields that clamp.
+bool isSignedWhole(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<ParsedEdit> parseEdit(const std::string& text)
+{
+    const auto eq = text.find('=');
+    if (eq == std::string::npos)
+        return std::nullopt;
+    ParsedEdit edit{text, {}, std::nullopt, {}, text.substr(eq + 1)};
+    std::vector<std::string> parts;
+    std::string left = text.substr(0, eq);
+    for (std::size_t start = 0;;) {
+        const auto colon = left.find(':', start);
+        parts.push_back(left.substr(start, colon - start));
+        if (colon == std::string::npos)
+            break;
+        start = colon + 1;
+    }
+    if (parts.size() == 3) {
+        edit.position = wholeNumber(parts[1]);
+        if (!edit.position)
+            return std::nullopt;
+    } else if (parts.size() != 2) {
+        return std::nullopt;
+    }
+    edit.group = parts.front();
+    edit.name = parts.back();
+    if (edit.group.empty() || edit.name.empty())
+        return std::nullopt;
+    return edit;
+}
+
+std::optional<int> groupByName(const std::string& name, int band)
+{
+    for (int g = 0; g <= 11; ++g) {
+        const std::string groupName = GetGroupName(g, band);
+        if (!groupName.empty() && sameWord(groupName, name))
+            return g;
+    }
+    return std::nullopt;
+}
+
+std::optional<GroupSetting> settingByName(const std::string& name)
+{
+    static const std::pair<const char*, GroupSetting> settings[] = {
+        {"WorkChannel", GroupSetting::WorkChannel},         {"EmergencyChannel1", GroupSetting::EmergencyChannel1},
+        {"EmergencyChannel2", GroupSetting::EmergencyChannel2}, {"GroupValid", GroupSetting::GroupValid},
+        {"GroupMode1", GroupSetting::GroupMode1},           {"GroupMode2", GroupSetting::GroupMode2},
+    };
+    for (const auto& [settingName, setting] : settings) {
+        if (sameWord(settingName, name))
+            return setting;
+    }
+    return std::nullopt;
+}
+
+// Whether a value is one the field can ever take, whatever the document.
+bool channelValueWellFormed(ChannelField field, const std::string& value)
+{
+    if (field == ChannelField::RxFreq)
+        return value.empty() || (IsNumericText(value) && value.find_first_of("+- ") == std::string::npos);
+    if (const auto choices = ChannelFieldChoices(field)) {
+        const auto number = wholeNumber(value);
+        return number && choices->contains(*number);
+    }
+    return isSignedWhole(value);
+}
+
+bool settingValueWellFormed(GroupSetting setting, const std::string& value, int groupSize)
+{
+    const auto number = wholeNumber(value);
+    if (!number)
+        return false;
+    if (setting == GroupSetting::GroupValid || setting == GroupSetting::GroupMode1
+        || setting == GroupSetting::GroupMode2)
+        return *number <= 1;
+    return *number >= 1 && *number <= groupSize;
+}
+
+// The edit in the terms of the document's band; nothing when it is malformed
+// there (the reason in error).
+std::optional<ResolvedEdit> resolve(const ParsedEdit& edit, int band, std::string& error)
+{
+    const auto group = groupByName(edit.group, band);
+    if (!group) {
+        error = "no group \"" + edit.group + "\" in band " + std::to_string(band);
+        return std::nullopt;
+    }
+    const int size = GetGroupSize(*group, band);
+    if (edit.position) {
+        const auto field = ChannelFieldByName(edit.name);
+        if (*edit.position < 1 || *edit.position > size) {
+            error = "position must be 1.." + std::to_string(size);
+        } else if (!field) {
+            error = "no channel field \"" + edit.name + "\"";
+        } else if (!channelValueWellFormed(*field, edit.value)) {
+            error = std::string(ChannelFieldName(*field)) + " cannot be \"" + edit.value + "\"";
+        } else {
+            return ChannelEdit{*group, *edit.position, *field};
+        }
+        return std::nullopt;
+    }
+    const auto setting = settingByName(edit.name);
+    if (!setting) {
+        error = "no group setting \"" + edit.name + "\"";
+        return std::nullopt;
+    }
+    if (!settingValueWellFormed(*setting, edit.value, size)) {
+        error = edit.name + " cannot be \"" + edit.value + "\"";
+        return std::nullopt;
+    }
+    return SettingEdit{*group, *setting};
+}
+
+// Collects what the core says while one edit is applied.
+class EditNotifier : public Notifier {
+public:
+    void message(const std::string& text, NoticeIcon, const std::string& = {}) override { said.push_back(text); }
+    NoticeAnswer ask(const std::string& text, NoticeButtons buttons, NoticeIcon, const std::string& = {}) override
+    {
+        said.push_back(text);
+        return buttons == NoticeButtons::YesNo || buttons == NoticeButtons::YesNoCancel ? NoticeAnswer::No
+                                                                                        : NoticeAnswer::Cancel;
+    }
+    std::vector<std::string> said;
+};
+
+// Applies one edit; returns the number of warnings and refusals it printed.
+int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target)
+{
+    auto report = [&edit](const std::string& what) {
+        std::fprintf(stderr, "brisko7-cli edit: %s: %s\n", edit.text.c_str(), what.c_str());
+    };
+    if (const auto* s = std::get_if<SettingEdit>(&target)) {
+        const UpdateResult result = SetGroupSetting(doc, s->group, s->setting, std::stoi(edit.value));
+        if (result.refused()) {
+            report(std::string("refused: ") + RefusalText(result.refusal));
+            return 1;
+        }
+        return 0;
+    }
+    const auto& c = std::get<ChannelEdit>(target);
+    if (const Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field); lock != Refusal::None) {
+        report(std::string("refused: ") + RefusalText(lock));
+        return 1;
+    }
+    EditNotifier notes;
+    const UpdateResult result = SetChannelData(doc, c.group, c.position, c.field, edit.value, notes);
+    int reported = 0;
+    for (const auto& text : notes.said) {
+        report("warning: " + text);
+        ++reported;
+    }
+    if (result.refused()) {
+        report(std::string("refused: ") + RefusalText(result.refusal));
+        return reported + 1;
+    }
+    const ChannelRecord* channel = ChannelAt(doc, c.group, c.position);
+    if (c.field == ChannelField::RxFreq && channel && notes.said.empty() && IsMemGroup(c.group, doc.BandMode)
+        && doc.BandMode == 0) {
+        const std::string shown = FreqCodeToShowText(channel->RxFreq, c.group, doc.BandMode, doc);
+        const auto typed = ParseNumericText(edit.value);
+        const auto stored = ParseNumericText(shown);
+        if (typed && stored && std::abs(*typed - *stored) > 1e-9) {
+            report("stored as " + shown + ", the nearest country channel");
+            ++reported;
+        }
+    }
+    return reported;
+}
+
+int runEdit(const std::vector<std::string>& argv)
+{
+    std::string error;
+    const auto args = ParseCliArgs(argv, {"-o"}, {"--strict"}, error);
+    if (!args)
+        return CliFail("edit", error, CliExit::Usage);
+    if (args->positional.size() < 2 || !args->has("-o"))
+        return CliFail("edit", Usage, CliExit::Usage);
+    std::vector<ParsedEdit> edits;
+    for (std::size_t i = 1; i < args->positional.size(); ++i) {
+        const auto edit = parseEdit(args->positional[i]);
+        if (!edit)
+            return CliFail("edit", args->positional[i] + ": not GROUP:POSITION:FIELD=VALUE or GROUP:SETTING=VALUE",
+                           CliExit::Usage);
+        edits.push_back(*edit);
+    }
+    PrepareInstallation();
+    const std::string& input = args->positional[0];
+    auto doc = std::make_unique<Document>();
+    InitDocument(*doc);
+    TerminalNotifier openNotes("brisko7-cli: " + input);
+    if (OpenDocument(*doc, input, openNotes).outcome != OpenOutcome::Opened) {
+        if (!openNotes.spoke())
+            std::fprintf(stderr, "brisko7-cli: %s: refused\n", input.c_str());
+        return CliExit::Refused;
+    }
+    std::vector<ResolvedEdit> targets;
+    for (const auto& edit : edits) {
+        const auto target = resolve(edit, doc->BandMode, error);
+        if (!target)
+            return CliFail("edit", edit.text + ": " + error, CliExit::Usage);
+        targets.push_back(*target);
+    }
+    int reported = 0;
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        reported += apply(*doc, edits[i], targets[i]);
+    if (reported > 0 && args->flags.count("--strict"))
+        return CliFail("edit", "not written: " + std::to_string(reported) + " warning(s) or refusal(s) with --strict",
+                       CliExit::Refused);
+    doc->DocFileName = args->values.at("-o");
+    TerminalNotifier saveNotes("brisko7-cli: " + doc->DocFileName);
+    return SaveDocument(*doc, saveNotes) ? CliExit::Ok : LinkExit::SystemError;
+}
+
+}  // namespace
+
+std::vector<CliVerb> editVerbs()
+{
+    return {
+        {"edit", "edit FILE.dat -o OUT.dat [--strict] EDIT...  change channels and group settings; EDIT is "
+                 "GROUP:POSITION:FIELD=VALUE or GROUP:SETTING=VALUE",
+         runEdit},
+    };
+}

@@ -1,0 +1,95 @@
+#include "channels/channel_rules.h"
+
+#include "freq/channel_groups.h"
+#include "model/document.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int CeGroup = 1;
+constexpr int UkGroup = 3;
+constexpr int DeGroup = 6;
+constexpr int FirstFmOnlyDePosition = 41;
+constexpr int VfoGroup = 10;
+
+// The settings that the public channel's own settings replace while a
+// channel's Public flag is on; frequency, scan, tone squelch and the two
+// tone codes stay the channel's own.
+bool isGovernedByPublic(ChannelField field)
+{
+    switch (field) {
+    case ChannelField::DUP:
+    case ChannelField::OffSetFre:
+    case ChannelField::HI_CUT:
+    case ChannelField::BUSY:
+    case ChannelField::NB:
+    case ChannelField::Add_Sub_5K:
+    case ChannelField::AM_FM:
+    case ChannelField::Tx_Power:
+    case ChannelField::RBTone:
+    case ChannelField::DTMF_BOT:
+    case ChannelField::DTMF_EOT:
+    case ChannelField::DTMF_Call:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The radio has no 5 kHz shift setting at all, and no shift, offset or power
+// setting in the CB band.
+bool isHiddenInBand(ChannelField field, int bandMode)
+{
+    if (field == ChannelField::Add_Sub_5K)
+        return true;
+    return bandMode == 0
+           && (field == ChannelField::DUP || field == ChannelField::OffSetFre || field == ChannelField::Tx_Power);
+}
+
+}  // namespace
+
+bool IsFixFM(int position, int group, int bandMode)
+{
+    if (bandMode != 0)
+        return false;
+    return group == CeGroup || group == UkGroup || (group == DeGroup && position >= FirstFmOnlyDePosition);
+}
+
+bool IsVfoGroup(int group, int bandMode)
+{
+    return (bandMode == 1 || bandMode == 2) && group == VfoGroup;
+}
+
+Refusal ChannelFieldLock(const Document& doc, int group, int position, ChannelField field)
+{
+    const int band = doc.BandMode;
+    if (position < 1 || position > GetGroupSize(group, band))
+        return Refusal::NoSuchGroup;
+    if (field == ChannelField::RxFreq && band == 0 && !IsMemGroup(group, band))
+        return Refusal::CountryFrequency;
+    if (field == ChannelField::Scan && IsVfoGroup(group, band))
+        return Refusal::VfoScan;
+    if (isHiddenInBand(field, band))
+        return Refusal::HiddenInBand;
+    const ChannelRecord* channel = ChannelAt(doc, group, position);
+    if (channel && channel->Public == 1 && isGovernedByPublic(field))
+        return Refusal::PublicGoverned;
+    return Refusal::None;
+}
+
+std::vector<int> ChannelPositionsInGroup(const Document& doc, int group)
+{
+    std::vector<int> positions;
+    const int start = GetGroupStart(group, doc.BandMode);
+    const int size = GetGroupSize(group, doc.BandMode);
+    const int count = std::clamp<int>(doc.ChannelCount, 0, MaxChannels);
+    for (int i = 0; i < count; ++i) {
+        const int p = doc.ChannelList[static_cast<std::size_t>(i)].ChannelNo - start;
+        if (p >= 1 && p <= size)
+            positions.push_back(p);
+    }
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
+}

@@ -1,0 +1,115 @@
+#include "cli_run.h"
+
+#include "model/data_file_format.h"
+
+namespace {
+
+class EditVerb : public CliTest {
+protected:
+    void SetUp() override
+    {
+        CliTest::SetUp();
+        ASSERT_EQ(run("new --band 1 -o '" + path("hf.dat") + "'").status, 0);
+        ASSERT_EQ(run("new --band 0 -o '" + path("cb.dat") + "'").status, 0);
+    }
+    Run edit(const std::string& input, const std::string& edits) const
+    {
+        return run("edit '" + path(input) + "' -o '" + path("out.dat") + "' " + edits);
+    }
+    std::optional<DataFileContents> output() const { return ReadDataFileBytes(readBytes(path("out.dat"))); }
+    static const ChannelRecord* find(const DataFileContents& c, int no)
+    {
+        for (int i = 0; i < c.Record.ChannelCount; ++i) {
+            if (c.Channels[static_cast<std::size_t>(i)].ChannelNo == no)
+                return &c.Channels[static_cast<std::size_t>(i)];
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(EditVerb, AppliesChannelAndGroupEditsInTheOrderGiven)
+{
+    const Run r = edit("hf.dat", "A:2:RxFreq=27.1 A:2:Public=0 a:2:dup=1 A:2:OffSetFre=1003 A:2:RDCT=142 "
+                                 "A:2:Tx_Power=2 A:2:AM_FM=1 b:1:rxfreq=28.0 A:EmergencyChannel2=2 "
+                                 "MEM:WorkChannel=3 A:GroupMode1=1");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const auto out = output();
+    ASSERT_TRUE(out);
+    const ChannelRecord* c = find(*out, 2);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->RxFreq, "02710000");
+    EXPECT_EQ(c->DUP, 1);
+    EXPECT_EQ(c->OffSetFre, 1000);
+    EXPECT_EQ(c->RDCT, 142);
+    EXPECT_EQ(c->AM_FM, 1);
+    EXPECT_EQ(c->Tx_Power, 1) << "AM lowers the power set before it";
+    ASSERT_NE(find(*out, 41), nullptr);
+    EXPECT_EQ(out->Record.OptFeat.EmergencyChannel[0][1], 1);
+    EXPECT_EQ(out->Record.OptFeat.Value1B, 2);
+    EXPECT_EQ(out->Record.OptFeat.GroupMode[0][0], 1);
+}
+
+TEST_F(EditVerb, MalformedEditsExitWithTwoAndWriteNothing)
+{
+    for (const char* bad : {"A:1:Public=2", "A:1:DUP=3", "A:1:RDCT=143", "A:1:Tx_Power=3", "A:1:Scan=x",
+                            "Z:1:Scan=1", "A:41:Scan=1", "A:0:Scan=1", "A:1:Colour=1", "A:1", "A:1:2:Scan=1",
+                            "A:WorkChannel=41", "A:GroupValid=2", "A:Volume=1", "A:1:RxFreq=abc",
+                            "A:1:OffSetFre=ten", "EU:1:Scan=1"}) {
+        const Run r = edit("hf.dat", std::string("A:1:Scan=0 '") + bad + "'");
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(lineCount(r.err), 1) << bad << r.err;
+        EXPECT_NE(r.err.find(bad), std::string::npos) << r.err;
+        EXPECT_FALSE(exists("out.dat")) << bad;
+    }
+}
+
+TEST_F(EditVerb, RefusalsAndWarningsAreReportedAndStrictWritesNothing)
+{
+    struct Case {
+        const char* file;
+        const char* edit;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"hf.dat", "VFO:1:Scan=0", "refused"},
+        {"hf.dat", "VFO:1:RxFreq=", "refused"},
+        {"hf.dat", "A:5:TSQ=1", "refused"},
+        {"hf.dat", "VFO:WorkChannel=1", "refused"},
+        {"hf.dat", "A:1:Add_Sub_5K=1", "refused"},
+        {"hf.dat", "A:GroupValid=0", "refused"},
+        {"hf.dat", "A:WorkChannel=5", "refused"},
+        {"hf.dat", "A:1:RxFreq=31", "warning"},
+        {"cb.dat", "EU:1:RxFreq=27", "refused"},
+        {"cb.dat", "EU:1:Tx_Power=1", "refused"},
+        {"cb.dat", "EU:GroupValid=1", "refused"},
+        {"cb.dat", "MEM:1:RxFreq=27.6", "nearest country channel"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(path("out.dat"));
+        const Run r = edit(c.file, std::string("'") + c.edit + "'");
+        EXPECT_EQ(r.status, 0) << c.edit << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << c.edit << r.err;
+        EXPECT_NE(r.err.find(c.edit), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_TRUE(exists("out.dat")) << "the output is still written, as the window would go on";
+
+        std::filesystem::remove(path("out.dat"));
+        const Run strict = edit(c.file, std::string("--strict '") + c.edit + "'");
+        EXPECT_EQ(strict.status, 3) << c.edit;
+        EXPECT_FALSE(exists("out.dat")) << c.edit;
+    }
+    const auto warned = (edit("hf.dat", "A:1:RxFreq=31"), output());
+    ASSERT_TRUE(warned);
+    EXPECT_EQ(find(*warned, 1)->RxFreq, "03010500") << "an out-of-band frequency is stored at the band limit";
+}
+
+TEST_F(EditVerb, AnUnreadableInputExitsWithThree)
+{
+    writeBytes(path("junk.dat"), {1, 2, 3});
+    const Run r = edit("junk.dat", "A:1:Scan=0");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_FALSE(exists("out.dat"));
+}
+
+}  // namespace
