@@ -30,6 +30,7 @@ ChannelTableModel::ChannelTableModel(Document& doc, Notifier& notifier, QObject*
     , m_notifier(notifier)
 {
     rebuildRows();
+    reShowHeaders();
 }
 
 void ChannelTableModel::setGroup(int group)
@@ -58,6 +59,9 @@ void ChannelTableModel::reShowGrid(int channelNo)
 
 void ChannelTableModel::reShowHeaders()
 {
+    m_headers.clear();
+    for (int column = 0; column < ChannelColumnCount; ++column)
+        m_headers << LangText(ChannelColumnOf(column).headerText);
     emit headerDataChanged(Qt::Horizontal, 0, ChannelColumnCount - 1);
 }
 
@@ -163,7 +167,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
     case Qt::DisplayRole:
-        return LangText(ChannelColumnOf(section).headerText);
+        return m_headers.value(section);
     case Qt::ForegroundRole:
         return QBrush(HeaderColour);
     case Qt::TextAlignmentRole:

@@ -3,6 +3,7 @@
 #include "channels/channel_update.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <vector>
 
@@ -27,7 +28,7 @@ public:
     void reShowAllGrid();
     // Re-reads the row of the channel, when the shown group holds it.
     void reShowGrid(int channelNo);
-    // The header texts of the current language.
+    // Takes the header texts of the current language.
     void reShowHeaders();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -60,4 +61,5 @@ private:
     Notifier& m_notifier;
     int m_group = 0;
     std::vector<int> m_rowEntry;  // list index of the channel at each row; -1 for an empty position
+    QStringList m_headers;        // looked up once: the language file is read on every lookup
 };

@@ -107,6 +107,7 @@ void frmCommChInfo::ChangShowByLanguage()
     m_settings->setTexts();
     m_editButton->setText(LangText(14023));
     SetCloseHelpCaptions(this);
+    m_captionText = LangText(14012);
     showCaption();
 }
 
@@ -190,7 +191,7 @@ void frmCommChInfo::onCurrentChanged(const QModelIndex& current)
 void frmCommChInfo::showCaption()
 {
     const QString name = QString::fromStdString(GetGroupName(shownGroup(), m_doc.BandMode));
-    setWindowTitle(LangText(14012) + QLatin1Char(' ') + name + QStringLiteral(" --- ") + QLatin1Char(' ')
+    setWindowTitle(m_captionText + QLatin1Char(' ') + name + QStringLiteral(" --- ") + QLatin1Char(' ')
                    + QString::number(m_gridRow) + QLatin1Char(']'));
 }
 

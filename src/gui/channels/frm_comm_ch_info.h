@@ -83,5 +83,6 @@ private:
     QPushButton* m_editButton = nullptr;  // CommandCHInfoEdit
     QPushButton* m_helpButton = nullptr;  // CommandHelp
     QPushButton* m_closeButton = nullptr; // CommandClose
+    QString m_captionText;  // text 14012 of the current language
     int m_gridRow = 1;
 };

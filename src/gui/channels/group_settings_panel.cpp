@@ -116,6 +116,11 @@ void GroupSettingsPanel::showGroup(int group)
 
 void GroupSettingsPanel::fillPositions(const std::vector<int>& positions)
 {
+    // Most channel changes leave the positions as they are; refilling three
+    // lists of up to 80 items would cost more than the change itself.
+    if (positions == m_positions && m_channelBoxes[0]->count() == static_cast<int>(positions.size()))
+        return;
+    m_positions = positions;
     QStringList items;
     for (int p : positions)
         items << QString::number(p);

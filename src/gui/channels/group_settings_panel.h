@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class Document;
 class QComboBox;
@@ -48,4 +49,5 @@ private:
     std::array<QLabel*, 4> m_labels{};              // Label3(0..3)
     std::array<QComboBox*, 4> m_channelBoxes{};     // Combo8(0..3)
     std::array<QComboBox*, 2> m_modeBoxes{};        // Combo10(0..1)
+    std::vector<int> m_positions;                   // what the position lists offer
 };
