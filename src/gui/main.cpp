@@ -7,6 +7,7 @@
 #include "app/frm_splash.h"
 #include "app/start_up.h"
 #include "app/toolkit_language.h"
+#include "channels/channel_commands.h"
 #include "link/link_commands.h"
 #include "model/document.h"
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     frmSplash splash(QString::fromStdString(SplashPicturePath()), [&] {
         mainWindow = std::make_unique<frmMain>(doc);
         registerLinkCommands(*mainWindow, doc);
+        registerChannelCommands(*mainWindow, doc);
         mainWindow->show();
         // The file named on the command line opens as File > Open would open
         // it; the channel window, which opens once the event loop runs, then

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/data_file.h"
+#include "app/document_signals.h"
 #include "app/frm_about.h"
 #include "app/frm_model_info.h"
 #include "app/frm_pass_word.h"
@@ -51,6 +52,7 @@ const QString RadioInfoName = QStringLiteral("FrmRadioInfo");
 frmMain::frmMain(Document& doc, QWidget* parent)
     : QMainWindow(parent)
     , m_doc(doc)
+    , m_docSignals(new DocumentSignals(doc, this))
 {
     // MDIForm_Load.
     m_loading = true;
@@ -64,6 +66,10 @@ frmMain::frmMain(Document& doc, QWidget* parent)
     buildStatusBar();
     for (auto it = treeCommands().cbegin(); it != treeCommands().cend(); ++it)
         m_commands[it.value()].treeKey = it.key();
+
+    // Caption and status bar name the model, band and file of whatever
+    // document the contents were replaced with.
+    connect(m_docSignals, &DocumentSignals::replaced, this, &frmMain::SetMainTexts);
 
     m_newDocTimer = new QTimer(this);
     m_newDocTimer->setObjectName(QStringLiteral("NewDocTimer"));

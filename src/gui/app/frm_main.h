@@ -12,6 +12,7 @@
 #include <vector>
 
 class Document;
+class DocumentSignals;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -43,6 +44,8 @@ public:
     ~frmMain() override;
 
     Document& document() { return m_doc; }
+    // The document's notifications as signals, for the windows to connect to.
+    DocumentSignals& documentSignals() const { return *m_docSignals; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // The core's messages and questions, shown as message boxes.
     Notifier& notifier() { return m_notifier; }
@@ -173,6 +176,7 @@ private:
     void restorePlacement();
 
     Document& m_doc;
+    DocumentSignals* m_docSignals = nullptr;
     PromptNotifier m_notifier;
     QMdiArea* m_mdiArea = nullptr;
     TreePane* m_treePane = nullptr;

@@ -167,20 +167,18 @@ void frmMain::LoadNewDoc()
 void frmMain::NewDocTimer_Timer()
 {
     m_newDocTimer->stop();
+    // The texts follow the document's replacement.
     InitDocument(m_doc, AppState::instance().initFolders());
-    SetMainTexts();
     openChannelWindow();
-    ShowMainTxt();
     m_mdiArea->cascadeSubWindows();
     m_doc.InitRequest = false;
 }
 
 void frmMain::LoadNewDoc2()
 {
+    // The texts follow the document's replacement.
     InitDocument(m_doc, AppState::instance().initFolders());
-    SetMainTexts();
     // While the main window loads, the channel window opens once the event loop runs.
     if (!m_loading)
         openChannelWindow();
-    ShowMainTxt();
 }

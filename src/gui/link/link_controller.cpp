@@ -360,9 +360,8 @@ void LinkController::transferEnded(const TransferOutcome& outcome)
 
 void LinkController::readCompleted()
 {
-    m_main.SetMainTexts();
-    m_main.ShowMainTxt();
-    // The channel window, once a later window registers it, opens on the new data.
+    // The main window's texts follow the document's replacement; the
+    // channel window opens on the new data.
     if (m_main.isCommandRegistered(Command::ChannelInfo))
         m_main.runCommand(Command::ChannelInfo);
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+class Document;
+class frmMain;
+
+// Serves the main window's channel command (menu entry, tree page, and the
+// opening after New, Open and a completed read) with the channel window,
+// commits its pending in-place edit before the main window saves or talks
+// to the radio, and shows the channel-edit menu while it is the active
+// child window.
+void registerChannelCommands(frmMain& main, Document& doc);
