@@ -104,6 +104,73 @@ TEST_F(EditVerb, RefusalsAndWarningsAreReportedAndStrictWritesNothing)
     EXPECT_EQ(find(*warned, 1)->RxFreq, "03010500") << "an out-of-band frequency is stored at the band limit";
 }
 
+TEST_F(EditVerb, OptionAndPublicEditsStoreWhatTheOptionsWindowStores)
+{
+    const Run r = edit("hf.dat", "Option:Beep=1 option:timeouttimer=30 Option:Backlight=3 Option:SpeakerVolume=56 "
+                                 "Option:GainControl=11 Option:ScanTime=5 Option:AllowMemEdit=1 Option:UseMaxSwr=1 "
+                                 "Option:MaxSwr=5 Public:DUP=2 Public:OffSetFre=17 Public:Tx_Power=2 "
+                                 "Public:AM_FM=1 public:nb=1 Public:RBTone=0");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const auto out = output();
+    ASSERT_TRUE(out);
+    const OptFeatRecord& o = out->Record.OptFeat;
+    EXPECT_EQ(std::vector<int>({o.Beep, o.TimeOutTimer, o.Backlight, o.SpeakerVolume, o.GainControl, o.ScanTime,
+                                o.AllowMemEdit, o.UseMaxSwr}),
+              std::vector<int>({1, 30, 3, 56, 11, 5, 1, 1}));
+    EXPECT_EQ(o.MaxSwr, 70) << "tenths are clamped as the box clamps";
+    const ChannelRecord& p = out->Record.PublicChannel;
+    EXPECT_EQ(p.DUP, 2);
+    EXPECT_EQ(p.OffSetFre, 15);
+    EXPECT_EQ(p.AM_FM, 1);
+    EXPECT_EQ(p.Tx_Power, 1) << "AM lowers the power set before it";
+    EXPECT_EQ(p.NB, 1);
+    const auto clamped = (edit("hf.dat", "Option:MaxSwr=+250 Public:OffSetFre=-3"), output());
+    ASSERT_TRUE(clamped);
+    EXPECT_EQ(clamped->Record.OptFeat.MaxSwr, 200);
+    EXPECT_EQ(clamped->Record.PublicChannel.OffSetFre, 5);
+}
+
+TEST_F(EditVerb, OptionAndPublicValuesNoListOffersAreMalformed)
+{
+    for (const char* bad : {"Option:Beep=2", "Option:Backlight=0", "Option:TimeOutTimer=31", "Option:AsqValue=10",
+                            "Option:Beep=x", "Option:MaxSwr=16.0", "Option:UseMemChannel=1", "Option:UseVfo=1",
+                            "Option:Volume=1", "Public:RDCT=1", "Public:DUP=3", "Public:RBTone=9",
+                            "Public:DTMF_BOT=17", "Public:OffSetFre=ten", "Public:1:DUP=1", "Option:Public:DUP=1"}) {
+        const Run r = edit("hf.dat", std::string("Option:Beep=1 '") + bad + "'");
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(lineCount(r.err), 1) << bad << r.err;
+        EXPECT_NE(r.err.find(bad), std::string::npos) << r.err;
+        EXPECT_FALSE(exists("out.dat")) << bad;
+    }
+}
+
+TEST_F(EditVerb, PublicEditsTheDocumentDoesNotOfferAreRefused)
+{
+    struct Case {
+        const char* file;
+        const char* edit;
+    };
+    const Case cases[] = {
+        {"cb.dat", "Public:DUP=1"},         {"cb.dat", "Public:OffSetFre=100"}, {"cb.dat", "Public:Tx_Power=1"},
+        // The new document defines tone tips 1..5 and no DTMF code.
+        {"cb.dat", "Public:Add_Sub_5K=1"},  {"hf.dat", "Public:Add_Sub_5K=1"},  {"hf.dat", "Public:RBTone=6"},
+        {"hf.dat", "Public:DTMF_Call=16"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(path("out.dat"));
+        const Run r = edit(c.file, std::string("'") + c.edit + "'");
+        EXPECT_EQ(r.status, 0) << c.edit << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << c.edit << r.err;
+        EXPECT_NE(r.err.find("refused"), std::string::npos) << r.err;
+        EXPECT_TRUE(exists("out.dat")) << c.edit;
+
+        std::filesystem::remove(path("out.dat"));
+        EXPECT_EQ(edit(c.file, std::string("--strict '") + c.edit + "'").status, 3) << c.edit;
+        EXPECT_FALSE(exists("out.dat")) << c.edit;
+    }
+}
+
 TEST_F(EditVerb, AnUnreadableInputExitsWithThree)
 {
     writeBytes(path("junk.dat"), {1, 2, 3});
