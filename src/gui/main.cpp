@@ -6,6 +6,7 @@
 #include "app/frm_splash.h"
 #include "app/start_up.h"
 #include "app/toolkit_language.h"
+#include "editors/opt_feature_command.h"
 #include "link/link_commands.h"
 #include "model/document.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
     frmSplash splash(QString::fromStdString(SplashPicturePath()), [&] {
         mainWindow = std::make_unique<frmMain>(doc);
         registerLinkCommands(*mainWindow, doc);
+        registerOptFeatures(*mainWindow, doc);
         mainWindow->show();
     });
     splash.show();
