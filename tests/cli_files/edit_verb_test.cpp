@@ -55,7 +55,11 @@ TEST_F(EditVerb, MalformedEditsExitWithTwoAndWriteNothing)
     for (const char* bad : {"A:1:Public=2", "A:1:DUP=3", "A:1:RDCT=143", "A:1:Tx_Power=3", "A:1:Scan=x",
                             "Z:1:Scan=1", "A:41:Scan=1", "A:0:Scan=1", "A:1:Colour=1", "A:1", "A:1:2:Scan=1",
                             "A:WorkChannel=41", "A:GroupValid=2", "A:Volume=1", "A:1:RxFreq=abc",
-                            "A:1:OffSetFre=ten", "EU:1:Scan=1"}) {
+                            "A:1:OffSetFre=ten", "EU:1:Scan=1", "Option:Beep=2", "Option:Backlight=0",
+                            "Option:TimeOutTimer=31", "Option:AsqValue=10", "Option:Beep=x", "Option:MaxSwr=16.0",
+                            "Option:UseMemChannel=1", "Option:UseVfo=1", "Option:Volume=1", "Public:RDCT=1",
+                            "Public:DUP=3", "Public:RBTone=9", "Public:DTMF_BOT=17", "Public:OffSetFre=ten",
+                            "Public:1:DUP=1", "Option:Public:DUP=1"}) {
         const Run r = edit("hf.dat", std::string("A:1:Scan=0 '") + bad + "'");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(lineCount(r.err), 1) << bad << r.err;
@@ -84,6 +88,14 @@ TEST_F(EditVerb, RefusalsAndWarningsAreReportedAndStrictWritesNothing)
         {"cb.dat", "EU:1:Tx_Power=1", "refused"},
         {"cb.dat", "EU:GroupValid=1", "refused"},
         {"cb.dat", "MEM:1:RxFreq=27.6", "nearest country channel"},
+        {"cb.dat", "Public:DUP=1", "refused"},
+        {"cb.dat", "Public:OffSetFre=100", "refused"},
+        {"cb.dat", "Public:Tx_Power=1", "refused"},
+        {"cb.dat", "Public:Add_Sub_5K=1", "refused"},
+        {"hf.dat", "Public:Add_Sub_5K=1", "refused"},
+        // The new document defines tone tips 1..5 and no DTMF code.
+        {"hf.dat", "Public:RBTone=6", "refused"},
+        {"hf.dat", "Public:DTMF_Call=16", "refused"},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(path("out.dat"));
@@ -129,46 +141,6 @@ TEST_F(EditVerb, OptionAndPublicEditsStoreWhatTheOptionsWindowStores)
     ASSERT_TRUE(clamped);
     EXPECT_EQ(clamped->Record.OptFeat.MaxSwr, 200);
     EXPECT_EQ(clamped->Record.PublicChannel.OffSetFre, 5);
-}
-
-TEST_F(EditVerb, OptionAndPublicValuesNoListOffersAreMalformed)
-{
-    for (const char* bad : {"Option:Beep=2", "Option:Backlight=0", "Option:TimeOutTimer=31", "Option:AsqValue=10",
-                            "Option:Beep=x", "Option:MaxSwr=16.0", "Option:UseMemChannel=1", "Option:UseVfo=1",
-                            "Option:Volume=1", "Public:RDCT=1", "Public:DUP=3", "Public:RBTone=9",
-                            "Public:DTMF_BOT=17", "Public:OffSetFre=ten", "Public:1:DUP=1", "Option:Public:DUP=1"}) {
-        const Run r = edit("hf.dat", std::string("Option:Beep=1 '") + bad + "'");
-        EXPECT_EQ(r.status, 2) << bad;
-        EXPECT_EQ(lineCount(r.err), 1) << bad << r.err;
-        EXPECT_NE(r.err.find(bad), std::string::npos) << r.err;
-        EXPECT_FALSE(exists("out.dat")) << bad;
-    }
-}
-
-TEST_F(EditVerb, PublicEditsTheDocumentDoesNotOfferAreRefused)
-{
-    struct Case {
-        const char* file;
-        const char* edit;
-    };
-    const Case cases[] = {
-        {"cb.dat", "Public:DUP=1"},         {"cb.dat", "Public:OffSetFre=100"}, {"cb.dat", "Public:Tx_Power=1"},
-        // The new document defines tone tips 1..5 and no DTMF code.
-        {"cb.dat", "Public:Add_Sub_5K=1"},  {"hf.dat", "Public:Add_Sub_5K=1"},  {"hf.dat", "Public:RBTone=6"},
-        {"hf.dat", "Public:DTMF_Call=16"},
-    };
-    for (const Case& c : cases) {
-        std::filesystem::remove(path("out.dat"));
-        const Run r = edit(c.file, std::string("'") + c.edit + "'");
-        EXPECT_EQ(r.status, 0) << c.edit << r.err;
-        EXPECT_EQ(lineCount(r.err), 1) << c.edit << r.err;
-        EXPECT_NE(r.err.find("refused"), std::string::npos) << r.err;
-        EXPECT_TRUE(exists("out.dat")) << c.edit;
-
-        std::filesystem::remove(path("out.dat"));
-        EXPECT_EQ(edit(c.file, std::string("--strict '") + c.edit + "'").status, 3) << c.edit;
-        EXPECT_FALSE(exists("out.dat")) << c.edit;
-    }
 }
 
 TEST_F(EditVerb, AnUnreadableInputExitsWithThree)
