@@ -5,13 +5,14 @@
 #include "channels/channel_rules.h"
 #include "channels/channel_update.h"
 #include "channels/group_settings.h"
+#include "editors/option_update.h"
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
 #include "freq/numeric_text.h"
+#include "freq/text_helpers.h"
 #include "model/document.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -21,8 +22,10 @@
 // brisko7-cli edit FILE.dat -o OUT.dat EDIT...
 //
 // Changes a data file through exactly the operations the channel window
-// uses. An EDIT is GROUP:POSITION:FIELD=VALUE for a field of a channel or
-// GROUP:SETTING=VALUE for a setting of a group. A malformed edit (syntax, or
+// uses. An EDIT is GROUP:POSITION:FIELD=VALUE for a field of a channel,
+// GROUP:SETTING=VALUE for a setting of a group, Option:FIELD=VALUE for a
+// radio-wide option and Public:FIELD=VALUE for the public channel (VALUE as
+// the record stores it). A malformed edit (syntax, or
 // a name, position or value the field can never take) stops with exit 2
 // before anything is written; a change the document refuses or a warning is
 // reported on stderr and the rest goes on, unless --strict is given.
@@ -48,14 +51,13 @@ struct SettingEdit {
     int group;
     GroupSetting setting;
 };
-using ResolvedEdit = std::variant<ChannelEdit, SettingEdit>;
+struct OptionEdit {
+    const OptionField* field;
+};
+using ResolvedEdit = std::variant<ChannelEdit, SettingEdit, OptionEdit>;
 
-bool sameWord(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
+constexpr const char* OptionPrefix = "Option";
+constexpr const char* PublicPrefix = "Public";
 
 std::optional<int> wholeNumber(std::string_view text)
 {
@@ -107,7 +109,7 @@ std::optional<int> groupByName(const std::string& name, int band)
 {
     for (int g = 0; g <= 11; ++g) {
         const std::string groupName = GetGroupName(g, band);
-        if (!groupName.empty() && sameWord(groupName, name))
+        if (!groupName.empty() && SameWordIgnoringCase(groupName, name))
             return g;
     }
     return std::nullopt;
@@ -121,7 +123,7 @@ std::optional<GroupSetting> settingByName(const std::string& name)
         {"GroupMode1", GroupSetting::GroupMode1},           {"GroupMode2", GroupSetting::GroupMode2},
     };
     for (const auto& [settingName, setting] : settings) {
-        if (sameWord(settingName, name))
+        if (SameWordIgnoringCase(settingName, name))
             return setting;
     }
     return std::nullopt;
@@ -150,10 +152,43 @@ bool settingValueWellFormed(GroupSetting setting, const std::string& value, int 
     return *number >= 1 && *number <= groupSize;
 }
 
+// A list field takes only what one of its lists offers; the offset and the
+// maximum SWR take any whole number and clamp it.
+bool optionValueWellFormed(const OptionField& field, const std::string& value)
+{
+    if (field.conversion == OptionConversion::Offset || field.conversion == OptionConversion::MaxSwr)
+        return isSignedWhole(value);
+    const auto number = wholeNumber(value);
+    return number && field.choices.contains(*number);
+}
+
+bool isOptionEdit(const ParsedEdit& edit)
+{
+    return !edit.position
+           && (SameWordIgnoringCase(edit.group, OptionPrefix) || SameWordIgnoringCase(edit.group, PublicPrefix));
+}
+
+// Option:FIELD=VALUE or Public:FIELD=VALUE; nothing when it is malformed.
+std::optional<ResolvedEdit> resolveOption(const ParsedEdit& edit, std::string& error)
+{
+    const bool isOption = SameWordIgnoringCase(edit.group, OptionPrefix);
+    const OptionRecord record = isOption ? OptionRecord::Options : OptionRecord::Public;
+    const OptionField* field = OptionFieldByName(record, edit.name);
+    if (!field)
+        error = std::string("no ") + (isOption ? "option" : "public-channel field") + " \"" + edit.name + "\"";
+    else if (!optionValueWellFormed(*field, edit.value))
+        error = std::string(field->name) + " cannot be \"" + edit.value + "\"";
+    else
+        return OptionEdit{field};
+    return std::nullopt;
+}
+
 // The edit in the terms of the document's band; nothing when it is malformed
 // there (the reason in error).
 std::optional<ResolvedEdit> resolve(const ParsedEdit& edit, int band, std::string& error)
 {
+    if (isOptionEdit(edit))
+        return resolveOption(edit, error);
     const auto group = groupByName(edit.group, band);
     if (!group) {
         error = "no group \"" + edit.group + "\" in band " + std::to_string(band);
@@ -204,14 +239,16 @@ int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target)
     auto report = [&edit](const std::string& what) {
         std::fprintf(stderr, "brisko7-cli edit: %s: %s\n", edit.text.c_str(), what.c_str());
     };
-    if (const auto* s = std::get_if<SettingEdit>(&target)) {
-        const UpdateResult result = SetGroupSetting(doc, s->group, s->setting, std::stoi(edit.value));
-        if (result.refused()) {
-            report(std::string("refused: ") + RefusalText(result.refusal));
-            return 1;
-        }
-        return 0;
-    }
+    auto refusedOrNot = [&report](const UpdateResult& result) {
+        if (!result.refused())
+            return 0;
+        report(std::string("refused: ") + RefusalText(result.refusal));
+        return 1;
+    };
+    if (const auto* s = std::get_if<SettingEdit>(&target))
+        return refusedOrNot(SetGroupSetting(doc, s->group, s->setting, std::stoi(edit.value)));
+    if (const auto* o = std::get_if<OptionEdit>(&target))
+        return refusedOrNot(SetOptionField(doc, *o->field, edit.value));
     const auto& c = std::get<ChannelEdit>(target);
     if (const Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field); lock != Refusal::None) {
         report(std::string("refused: ") + RefusalText(lock));
@@ -254,7 +291,10 @@ int runEdit(const std::vector<std::string>& argv)
     for (std::size_t i = 1; i < args->positional.size(); ++i) {
         const auto edit = parseEdit(args->positional[i]);
         if (!edit)
-            return CliFail("edit", args->positional[i] + ": not GROUP:POSITION:FIELD=VALUE or GROUP:SETTING=VALUE",
+            return CliFail("edit",
+                           args->positional[i]
+                               + ": not GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, Option:FIELD=VALUE "
+                                 "or Public:FIELD=VALUE",
                            CliExit::Usage);
         edits.push_back(*edit);
     }
@@ -291,8 +331,9 @@ int runEdit(const std::vector<std::string>& argv)
 std::vector<CliVerb> editVerbs()
 {
     return {
-        {"edit", "edit FILE.dat -o OUT.dat [--strict] EDIT...  change channels and group settings; EDIT is "
-                 "GROUP:POSITION:FIELD=VALUE or GROUP:SETTING=VALUE",
+        {"edit", "edit FILE.dat -o OUT.dat [--strict] EDIT...  change channels, group settings, options and the "
+                 "public channel; EDIT is GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, Option:FIELD=VALUE or "
+                 "Public:FIELD=VALUE",
          runEdit},
     };
 }

@@ -55,7 +55,11 @@ TEST_F(EditVerb, MalformedEditsExitWithTwoAndWriteNothing)
     for (const char* bad : {"A:1:Public=2", "A:1:DUP=3", "A:1:RDCT=143", "A:1:Tx_Power=3", "A:1:Scan=x",
                             "Z:1:Scan=1", "A:41:Scan=1", "A:0:Scan=1", "A:1:Colour=1", "A:1", "A:1:2:Scan=1",
                             "A:WorkChannel=41", "A:GroupValid=2", "A:Volume=1", "A:1:RxFreq=abc",
-                            "A:1:OffSetFre=ten", "EU:1:Scan=1"}) {
+                            "A:1:OffSetFre=ten", "EU:1:Scan=1", "Option:Beep=2", "Option:Backlight=0",
+                            "Option:TimeOutTimer=31", "Option:AsqValue=10", "Option:Beep=x", "Option:MaxSwr=16.0",
+                            "Option:UseMemChannel=1", "Option:UseVfo=1", "Option:Volume=1", "Public:RDCT=1",
+                            "Public:DUP=3", "Public:RBTone=9", "Public:DTMF_BOT=17", "Public:OffSetFre=ten",
+                            "Public:1:DUP=1", "Option:Public:DUP=1"}) {
         const Run r = edit("hf.dat", std::string("A:1:Scan=0 '") + bad + "'");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(lineCount(r.err), 1) << bad << r.err;
@@ -84,6 +88,14 @@ TEST_F(EditVerb, RefusalsAndWarningsAreReportedAndStrictWritesNothing)
         {"cb.dat", "EU:1:Tx_Power=1", "refused"},
         {"cb.dat", "EU:GroupValid=1", "refused"},
         {"cb.dat", "MEM:1:RxFreq=27.6", "nearest country channel"},
+        {"cb.dat", "Public:DUP=1", "refused"},
+        {"cb.dat", "Public:OffSetFre=100", "refused"},
+        {"cb.dat", "Public:Tx_Power=1", "refused"},
+        {"cb.dat", "Public:Add_Sub_5K=1", "refused"},
+        {"hf.dat", "Public:Add_Sub_5K=1", "refused"},
+        // The new document defines tone tips 1..5 and no DTMF code.
+        {"hf.dat", "Public:RBTone=6", "refused"},
+        {"hf.dat", "Public:DTMF_Call=16", "refused"},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(path("out.dat"));
@@ -102,6 +114,33 @@ TEST_F(EditVerb, RefusalsAndWarningsAreReportedAndStrictWritesNothing)
     const auto warned = (edit("hf.dat", "A:1:RxFreq=31"), output());
     ASSERT_TRUE(warned);
     EXPECT_EQ(find(*warned, 1)->RxFreq, "03010500") << "an out-of-band frequency is stored at the band limit";
+}
+
+TEST_F(EditVerb, OptionAndPublicEditsStoreWhatTheOptionsWindowStores)
+{
+    const Run r = edit("hf.dat", "Option:Beep=1 option:timeouttimer=30 Option:Backlight=3 Option:SpeakerVolume=56 "
+                                 "Option:GainControl=11 Option:ScanTime=5 Option:AllowMemEdit=1 Option:UseMaxSwr=1 "
+                                 "Option:MaxSwr=5 Public:DUP=2 Public:OffSetFre=17 Public:Tx_Power=2 "
+                                 "Public:AM_FM=1 public:nb=1 Public:RBTone=0");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const auto out = output();
+    ASSERT_TRUE(out);
+    const OptFeatRecord& o = out->Record.OptFeat;
+    EXPECT_EQ(std::vector<int>({o.Beep, o.TimeOutTimer, o.Backlight, o.SpeakerVolume, o.GainControl, o.ScanTime,
+                                o.AllowMemEdit, o.UseMaxSwr}),
+              std::vector<int>({1, 30, 3, 56, 11, 5, 1, 1}));
+    EXPECT_EQ(o.MaxSwr, 70) << "tenths are clamped as the box clamps";
+    const ChannelRecord& p = out->Record.PublicChannel;
+    EXPECT_EQ(p.DUP, 2);
+    EXPECT_EQ(p.OffSetFre, 15);
+    EXPECT_EQ(p.AM_FM, 1);
+    EXPECT_EQ(p.Tx_Power, 1) << "AM lowers the power set before it";
+    EXPECT_EQ(p.NB, 1);
+    const auto clamped = (edit("hf.dat", "Option:MaxSwr=+250 Public:OffSetFre=-3"), output());
+    ASSERT_TRUE(clamped);
+    EXPECT_EQ(clamped->Record.OptFeat.MaxSwr, 200);
+    EXPECT_EQ(clamped->Record.PublicChannel.OffSetFre, 5);
 }
 
 TEST_F(EditVerb, AnUnreadableInputExitsWithThree)

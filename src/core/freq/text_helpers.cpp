@@ -3,6 +3,7 @@
 #include "freq/numeric_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 
 std::int16_t ClampToStep(std::string_view text, int min, int max, int step, std::int16_t defaultValue)
@@ -53,4 +54,11 @@ std::string DtmfTextToCode(std::string_view text)
     std::replace(out.begin(), out.end(), '*', 'F');
     std::replace(out.begin(), out.end(), '#', 'E');
     return out;
+}
+
+bool SameWordIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
 }

@@ -25,3 +25,6 @@ std::string TrimFixed(std::string_view text);
 std::string DtmfCodeToText(std::string_view digits);
 // "*" becomes "F", "#" becomes "E"; other characters stay.
 std::string DtmfTextToCode(std::string_view text);
+
+// True when the two words are equal but for the case of ASCII letters (names typed by a user).
+bool SameWordIgnoringCase(std::string_view a, std::string_view b);
