@@ -53,6 +53,15 @@ std::string userConfigFolder()
     return join(std::filesystem::temp_directory_path().string(), "brisko7");
 }
 
+std::string userDataFolder()
+{
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return join(xdg, "brisko7");
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return join(join(join(home, ".local"), "share"), "brisko7");
+    return join(std::filesystem::temp_directory_path().string(), "brisko7");
+}
+
 bool fileExists(const std::string& path)
 {
     std::error_code ec;

@@ -32,6 +32,11 @@ bool folderWritable(const std::string& folder);
 // or ~/.config/brisko7).
 std::string userConfigFolder();
 
+// The user's own data folder for this program ($XDG_DATA_HOME/brisko7 or
+// ~/.local/share/brisko7): where data that must not be lost is kept when the
+// place the user chose cannot take it.
+std::string userDataFolder();
+
 bool fileExists(const std::string& path);
 
 }  // namespace Paths

@@ -13,6 +13,7 @@ int adviceTextOf(LinkErrorDetail detail)
     case LinkErrorDetail::PermissionDenied: return 9520;
     case LinkErrorDetail::DeviceLost: return 9521;
     case LinkErrorDetail::EndlessResend: return 9523;
+    case LinkErrorDetail::BadReplies: return 9531;
     case LinkErrorDetail::UnknownBand: return 9524;
     default: return 0;
     }
@@ -63,6 +64,8 @@ std::string DescribeLinkError(const LinkError& error)
         text = "Country Mode Error!";
     if (const int advice = adviceTextOf(error.detail))
         appendLine(text, GetLangText(advice));
+    else if (error.kind == LinkErrorKind::TimedOut)
+        appendLine(text, GetLangText(9530));
     appendLine(text, error.systemMessage);
     if (!error.device.empty())
         appendLine(text, GetLangText(9560).empty() ? error.device : GetLangText(9560) + ": " + error.device);
