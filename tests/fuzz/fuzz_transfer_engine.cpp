@@ -27,7 +27,8 @@ public:
         FakeHost::sendBytes(bytes);
         if (!portOpen || m_at >= m_size)
             return;
-        const std::size_t length = std::min<std::size_t>(m_data[m_at++], m_size - m_at);
+        const std::size_t wanted = m_data[m_at++];
+        const std::size_t length = std::min(wanted, m_size - m_at);
         if (length > 0)
             inbox.emplace_back(m_data + m_at, m_data + m_at + length);
         m_at += length;
