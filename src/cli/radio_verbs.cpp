@@ -95,10 +95,8 @@ int saveRead(Document& doc, const std::string& output)
 {
     RecordingNotifier quiet;
     doc.DocFileName = output;
-    if (SaveDocument(doc, quiet)) {
-        std::fprintf(stderr, "brisko7-cli: %d channels read, saved to %s\n", doc.ChannelCount, output.c_str());
+    if (SaveDocument(doc, quiet))
         return LinkExit::Ok;
-    }
     const std::string kept = KeepReadData(doc);
     if (kept.empty())
         return CliFail("read", output + ": cannot be written, and the data read could not be kept elsewhere either",
@@ -118,10 +116,13 @@ int runRead(const std::vector<std::string>& args)
     CliHost host(doc, deviceOf(a.port), a.verbose);
     host.setPassword(a.password, a.passwordGiven);
     host.run(host.engine().startRead());
-    const int status = finish(host, "read");
-    if (status != LinkExit::Ok || host.outcome().kind != TransferKind::ReadImage)
-        return status;
-    return saveRead(doc, a.output);
+    if (!host.outcome().ok() || host.outcome().kind != TransferKind::ReadImage)
+        return finish(host, "read");
+    if (const int saved = saveRead(doc, a.output); saved != LinkExit::Ok)
+        return saved;
+    finish(host, "read");
+    std::fprintf(stderr, "brisko7-cli: %d channels read, saved to %s\n", doc.ChannelCount, a.output.c_str());
+    return LinkExit::Ok;
 }
 
 int runWrite(const std::vector<std::string>& args)

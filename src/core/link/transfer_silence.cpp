@@ -28,8 +28,10 @@ void TransferEngine::timerExpired(LinkTimer timer)
         m_host.stopTimer(LinkTimer::Reply);
         if (m_kind == TransferKind::Idle || m_questionOpen)
             return;
-        if (!m_received.empty())
-            m_heardBadReply = true;   // part of a reply: cut short or noise
+        // More than the echo of the request came: part of a reply, cut
+        // short, or noise. (The echo comes from the cable, not the radio.)
+        if (m_received.size() > m_echoLength)
+            m_heardBadReply = true;
         if (m_kind == TransferKind::ReadInfo)
             replyTimeoutInfo();
         else
