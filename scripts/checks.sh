@@ -24,7 +24,7 @@ stage_start "sanitizer build ($BUILD)"
 if [ ! -f "$BUILD/build.ninja" ]; then
   options=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISKO7_SANITIZE=ON)
   if command -v clang++ >/dev/null 2>&1; then
-    options+=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBRISKO7_FUZZ=ON)
+    options+=(-DCMAKE_CXX_COMPILER=clang++ -DBRISKO7_FUZZ=ON)
   else
     echo "clang++ is not installed: sanitizers with the default compiler, no fuzzing"
   fi
