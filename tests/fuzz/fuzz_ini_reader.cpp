@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
-    static const char* const Sections[] = {"language", "Msg", "Version", ""};
-    static const char* const Keys[] = {"IsFirstRun", "comPort", "9008", "V100", ""};
+    static const char* const Sections[] = {"language", "Msg"};
+    static const char* const Keys[] = {"comPort", "9008"};
     for (const char* section : Sections) {
         for (const char* key : Keys) {
             const std::string value = IniFile::read(path, section, key, "default", IniFile::TextValueLimit);
