@@ -72,7 +72,7 @@ for target in "${FUZZ_TARGETS[@]}"; do
   fi
   if "$binary" "${common[@]}" -max_total_time="$FUZZ_SECONDS" "$work" "$seeds" >"$flog" 2>&1; then
     execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$flog" | grep -o '[0-9]*$')
-    done_line=$(grep -E '^#[0-9]+ +DONE' "$flog" | tail -n 1)
+    done_line=$(grep -E '^#[0-9]+[[:space:]]+DONE' "$flog" | tail -n 1)
     echo "fuzz_$target: ${execs:-?} executions; ${done_line:-no summary}"
   else
     echo "fuzz_$target FAILED; the input is kept:"
