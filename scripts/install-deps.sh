@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, run and test.
+# With --checks also what the extra checks of scripts/checks.sh need (clang
+# with libFuzzer and the sanitizer runtimes, llvm-symbolizer for their reports).
 # Quiet and quick when everything is already there.
 set -euo pipefail
 
@@ -20,6 +22,9 @@ PACKAGES=(
   xauth
   fonts-wqy-microhei
 )
+if [ "${1:-}" = "--checks" ]; then
+  PACKAGES+=(clang llvm libclang-rt-dev)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

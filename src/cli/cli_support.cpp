@@ -1,29 +1,16 @@
 #include "cli_support.h"
 
 #include "app/app_state.h"
+#include "app/data_file.h"
 #include "app/paths.h"
 #include "app/version_list.h"
+#include "model/document.h"
 
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-
-namespace {
-
-// A message of several lines as one line.
-std::string oneLine(const std::string& text)
-{
-    std::string out;
-    for (const char c : text) {
-        if (c == '\r')
-            continue;
-        out += c == '\n' ? ' ' : c;
-    }
-    return out;
-}
-
-}  // namespace
 
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
                                     const std::set<std::string>& flagOptions, std::string& error)
@@ -51,14 +38,58 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, const 
 
 int CliFail(const std::string& verb, const std::string& message, int status)
 {
-    std::fprintf(stderr, "brisko7-cli %s: %s\n", verb.c_str(), oneLine(message).c_str());
+    std::fprintf(stderr, "brisko7-cli %s: %s\n", verb.c_str(), OneLine(message).c_str());
     return status;
+}
+
+std::string OneLine(const std::string& text)
+{
+    std::string out;
+    bool lineBreak = false;
+    for (const char c : text) {
+        if (c == '\r' || c == '\n') {
+            lineBreak = true;
+            continue;
+        }
+        if (lineBreak && !out.empty() && out.back() != ' ')
+            out += ' ';
+        lineBreak = false;
+        out += c;
+    }
+    return out;
+}
+
+bool SameFile(const std::string& input, const std::string& output)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(input, output, ec) && !ec;
+}
+
+std::string RecordingNotifier::text() const
+{
+    std::string all;
+    for (const std::string& t : m_texts)
+        all += (all.empty() ? "" : "; ") + OneLine(t);
+    return all;
+}
+
+std::string KeepReadData(Document& doc)
+{
+    const std::string folder = Paths::userDataFolder();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    char stamp[32] = {};
+    const std::time_t now = std::time(nullptr);
+    std::strftime(stamp, sizeof stamp, "read-%Y%m%d-%H%M%S.dat", std::localtime(&now));
+    doc.DocFileName = Paths::join(folder, stamp);
+    RecordingNotifier quiet;
+    return SaveDocument(doc, quiet) ? doc.DocFileName : std::string();
 }
 
 void TerminalNotifier::message(const std::string& text, NoticeIcon, const std::string&)
 {
     m_spoke = true;
-    std::fprintf(stderr, "%s: %s\n", m_prefix.c_str(), oneLine(text).c_str());
+    std::fprintf(stderr, "%s: %s\n", m_prefix.c_str(), OneLine(text).c_str());
 }
 
 NoticeAnswer TerminalNotifier::ask(const std::string& text, NoticeButtons buttons, NoticeIcon icon,

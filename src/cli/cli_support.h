@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class Document;
+
 // Shared pieces of the command-line verbs: argument parsing, messages on the
 // terminal and the installation the tool runs from.
 
@@ -28,6 +30,13 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, const 
 // Prints "brisko7-cli <verb>: <message>" on stderr and returns the exit status.
 int CliFail(const std::string& verb, const std::string& message, int status);
 
+// A message of several lines as one line: line breaks become one space.
+std::string OneLine(const std::string& text);
+
+// True when output names the same file as input, also through links or as a
+// second name of it (writing the one would destroy the other).
+bool SameFile(const std::string& input, const std::string& output);
+
 // Messages of the core as one line on stderr, prefixed with what they are
 // about; questions are declined (No or Cancel): the hand-over to another
 // program version is the desktop program's, not the command line's.
@@ -43,6 +52,26 @@ private:
     std::string m_prefix;
     bool m_spoke = false;
 };
+
+// Messages of the core kept, not printed: the caller says them in its one line.
+class RecordingNotifier : public Notifier {
+public:
+    void message(const std::string& text, NoticeIcon, const std::string& = {}) override { m_texts.push_back(text); }
+    NoticeAnswer ask(const std::string& text, NoticeButtons buttons, NoticeIcon, const std::string& = {}) override
+    {
+        m_texts.push_back(text);
+        return buttons == NoticeButtons::YesNo ? NoticeAnswer::No : NoticeAnswer::Cancel;
+    }
+    // Everything said, as one line.
+    std::string text() const;
+
+private:
+    std::vector<std::string> m_texts;
+};
+
+// Saves a document that was read from a radio into the user's data folder,
+// under a name made of the date and time; the path, or "" when that failed too.
+std::string KeepReadData(Document& doc);
 
 // Sets the program folder to the tool's own folder and loads the version
 // list there, as the desktop program does at start.

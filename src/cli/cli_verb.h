@@ -6,10 +6,11 @@
 #include <vector>
 
 // One verb of brisko7-cli. `run` gets the arguments after the verb and returns
-// the exit status: 0 success, 1 "different" (diff), 2 usage error, 3 refused or
-// unreadable input; the radio verbs add the link failures of LinkExit
-// (link/link_error.h): 4 I/O or system failure, 5 time-out, 6 protocol
-// violation, 7 cancelled or unanswerable question. The shared numbers are
+// the exit status: 0 success, 1 "different" (diff), 2 usage error (an output
+// that is one of the inputs included), 3 refused or unreadable input, 4 an
+// output that cannot be written or another I/O or system failure; the radio
+// verbs add the link failures of LinkExit (link/link_error.h): 5 time-out,
+// 6 protocol violation, 7 cancelled or unanswerable question. The shared numbers are
 // taken from LinkExit so that both sets can never drift apart.
 struct CliVerb {
     const char* name;
@@ -22,6 +23,7 @@ constexpr int Ok = LinkExit::Ok;
 constexpr int Different = 1;
 constexpr int Usage = LinkExit::CallerError;
 constexpr int Refused = LinkExit::RefusedByRadio;
+constexpr int Io = LinkExit::SystemError;
 }  // namespace CliExit
 
 // Verbs on data files: new, show, encode, decode, diff.

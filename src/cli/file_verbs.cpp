@@ -14,7 +14,9 @@
 
 // The verbs on data files and images. Every failure prints one line on stderr,
 // exits non-zero and writes no output file: outputs are written whole through
-// a temporary file, and only after every input was accepted.
+// a temporary file, and only after every input was accepted. An output that
+// cannot be written exits 4; an output that is one of the inputs is refused
+// as a usage error before anything is read.
 
 namespace {
 
@@ -55,11 +57,20 @@ std::unique_ptr<Document> openChecked(const std::string& path)
     return doc;
 }
 
-bool saveAs(Document& doc, const std::string& path)
+int saveAs(Document& doc, const std::string& path)
 {
     doc.DocFileName = path;
     TerminalNotifier notes("brisko7-cli: " + path);
-    return SaveDocument(doc, notes);
+    return SaveDocument(doc, notes) ? CliExit::Ok : CliExit::Io;
+}
+
+// Writing the output must never destroy an input.
+bool outputIsInput(const char* verb, const std::string& input, const std::string& output)
+{
+    if (!SameFile(input, output))
+        return false;
+    CliFail(verb, "-o " + output + " is the input " + input + "; choose another output file", CliExit::Usage);
+    return true;
 }
 
 int runNew(const std::vector<std::string>& argv)
@@ -75,7 +86,7 @@ int runNew(const std::vector<std::string>& argv)
         return CliFail("new", "--band must be 0, 1 or 2", CliExit::Usage);
     PrepareInstallation();
     auto doc = newDocument(*band);
-    return saveAs(*doc, args->values.at("-o")) ? CliExit::Ok : CliExit::Refused;
+    return saveAs(*doc, args->values.at("-o"));
 }
 
 int runShow(const std::vector<std::string>& argv)
@@ -104,6 +115,8 @@ int runEncode(const std::vector<std::string>& argv)
         return CliFail("encode", error, CliExit::Usage);
     if (args->positional.size() != 1 || !args->has("-o"))
         return CliFail("encode", "usage: encode FILE.dat -o IMAGE", CliExit::Usage);
+    if (outputIsInput("encode", args->positional[0], args->values.at("-o")))
+        return CliExit::Usage;
     PrepareInstallation();
     const auto doc = openChecked(args->positional[0]);
     if (!doc)
@@ -113,8 +126,11 @@ int runEncode(const std::vector<std::string>& argv)
     doc->Image.clear();
     EncodeImage(*doc);
     const auto& bytes = doc->Image.bytes();
-    if (!WriteFileWhole(args->values.at("-o"), {bytes.begin(), bytes.end()}))
-        return CliFail("encode", args->values.at("-o") + ": cannot be written", CliExit::Refused);
+    const FileSaveResult saved = SaveFileBytes(args->values.at("-o"), {bytes.begin(), bytes.end()});
+    if (!saved.ok())
+        return CliFail("encode", args->values.at("-o") + ": cannot be written"
+                                     + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
+                       CliExit::Io);
     return CliExit::Ok;
 }
 
@@ -130,6 +146,8 @@ int runDecode(const std::vector<std::string>& argv)
     if (!band)
         return CliFail("decode", "--band must be 0, 1 or 2", CliExit::Usage);
     const std::string& imagePath = args->positional[0];
+    if (outputIsInput("decode", imagePath, args->values.at("-o")))
+        return CliExit::Usage;
     const auto bytes = ReadBinaryFile(imagePath, RadioImageSize);
     if (!bytes)
         return CliFail("decode", imagePath + ": cannot be read or is longer than an image", CliExit::Refused);
@@ -143,7 +161,7 @@ int runDecode(const std::vector<std::string>& argv)
     doc->Radio.RadioBand = static_cast<std::uint8_t>(*band);
     DecodeImage(*doc);
     doc->notifyReplaced();
-    return saveAs(*doc, args->values.at("-o")) ? CliExit::Ok : CliExit::Refused;
+    return saveAs(*doc, args->values.at("-o"));
 }
 
 int runDiff(const std::vector<std::string>& argv)

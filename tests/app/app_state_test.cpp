@@ -163,6 +163,30 @@ TEST_F(SetupFileTest, SettingsRecordIsReadAndWrittenBackUnchanged)
     EXPECT_EQ(all, std::string("\x05\x06\x07\x08tail", 8));
 }
 
+// Both configuration files are replaced whole, never rewritten in place: a
+// second name of the old file keeps the old bytes, so a crash in the middle
+// of a write could not have torn the file.
+TEST_F(SetupFileTest, SetupFileAndSettingsRecordAreReplacedWholeWhenWritten)
+{
+    writeFile("root/V100/Setting.ini", std::string("\x01\x02\x03\x04", 4));
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\ncomPort=2\nCurrentLanguage=1\n");
+    std::filesystem::create_hard_link(path("root/V100/Setting.ini"), path("old-record"));
+    std::filesystem::create_hard_link(path("root/language/mysetup.ini"), path("old-setup"));
+    auto& app = AppState::instance();
+    app.SettingsRecord = {9, 9, 9, 9};
+    ASSERT_TRUE(app.writeSettingsRecord());
+    app.ComPort = 7;
+    app.saveComPort();
+
+    EXPECT_EQ(readFile("root/V100/Setting.ini"), std::string("\x09\x09\x09\x09", 4));
+    EXPECT_EQ(readFile("old-record"), std::string("\x01\x02\x03\x04", 4));
+    EXPECT_EQ(setupValue("comPort"), "7");
+    EXPECT_EQ(readFile("old-setup"), "[language]\nIsFirstRun=0\ncomPort=2\nCurrentLanguage=1\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path("root/language")),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
 TEST_F(SetupFileTest, UnreadableSettingsRecordGivesTheDefaults)
 {
     writeFile("root/V100/Setting.ini", "ab");

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -28,6 +29,11 @@ protected:
         const auto p = m_dir / relative;
         std::filesystem::create_directories(p.parent_path());
         std::ofstream(p, std::ios::binary) << text;
+    }
+    std::string readFile(const std::string& relative) const
+    {
+        std::ifstream in(m_dir / relative, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     std::filesystem::path m_dir;

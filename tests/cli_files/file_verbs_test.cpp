@@ -168,7 +168,6 @@ TEST_F(FileVerbs, RefusedInputsExitWithThreeAndOneLine)
         {"encode '" + path("model.dat") + "' -o '" + path("out.img") + "'", "out.img", "model"},
         {"show '" + path("version.dat") + "'", "", "V1.01"},
         {"diff '" + path("good.dat") + "' '" + path("power.dat") + "'", "", ""},
-        {"encode '" + path("good.dat") + "' -o '" + path("no-folder/out.img") + "'", "no-folder", ""},
     };
     for (const Case& c : cases) {
         const Run r = run(c.args);
@@ -179,6 +178,42 @@ TEST_F(FileVerbs, RefusedInputsExitWithThreeAndOneLine)
         if (!c.output.empty()) {
             EXPECT_FALSE(exists(c.output)) << c.args;
         }
+    }
+}
+
+TEST_F(FileVerbs, AnOutputThatCannotBeWrittenExitsWithFourInEveryVerb)
+{
+    ASSERT_EQ(run("new -o '" + path("good.dat") + "'").status, 0);
+    ASSERT_EQ(run("encode '" + path("good.dat") + "' -o '" + path("good.img") + "'").status, 0);
+    const std::string nowhere = path("no-folder/out");
+    for (const std::string& args : {"new -o '" + nowhere + "'",
+                                     "encode '" + path("good.dat") + "' -o '" + nowhere + "'",
+                                     "decode '" + path("good.img") + "' --band 0 -o '" + nowhere + "'"}) {
+        const Run r = run(args);
+        EXPECT_EQ(r.status, 4) << args;
+        EXPECT_EQ(lineCount(r.err), 1) << args << "\n" << r.err;
+        EXPECT_FALSE(exists("no-folder")) << args;
+    }
+}
+
+TEST_F(FileVerbs, AnOutputThatIsTheInputIsRefusedAndTheInputKept)
+{
+    ASSERT_EQ(run("new -o '" + path("a.dat") + "'").status, 0);
+    ASSERT_EQ(run("encode '" + path("a.dat") + "' -o '" + path("a.img") + "'").status, 0);
+    std::filesystem::create_symlink(path("a.dat"), path("link.dat"));
+    std::filesystem::create_hard_link(path("a.img"), path("second-name.img"));
+    const auto dat = readBytes(path("a.dat"));
+    const auto img = readBytes(path("a.img"));
+    for (const std::string& args : {"encode '" + path("a.dat") + "' -o '" + path("a.dat") + "'",
+                                     "encode '" + path("a.dat") + "' -o '" + path("link.dat") + "'",
+                                     "decode '" + path("a.img") + "' --band 0 -o '" + path("a.img") + "'",
+                                     "decode '" + path("a.img") + "' --band 0 -o '" + path("second-name.img") + "'"}) {
+        const Run r = run(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(lineCount(r.err), 1) << args << "\n" << r.err;
+        EXPECT_NE(r.err.find("is the input"), std::string::npos) << r.err;
+        EXPECT_EQ(readBytes(path("a.dat")), dat) << args;
+        EXPECT_EQ(readBytes(path("a.img")), img) << args;
     }
 }
 

@@ -63,6 +63,10 @@ protected:
     Run cli(const QStringList& args, int timeoutMs = 10000)
     {
         QProcess p;
+        // Data kept when an output cannot be written lands in the test's folder.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
+        p.setProcessEnvironment(env);
         QElapsedTimer t;
         t.start();
         p.start(program("brisko7-cli"), args);

@@ -6,6 +6,7 @@
 #include "model/document.h"
 #include "model/image_codec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -61,7 +62,9 @@ TEST_F(CliRadio, ReadSavesTheRadiosChannelsInADataFile)
     const Run r = readRadio({}, file);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_LT(r.ms, HangGuardMs);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("reading 100%")));
+    // Without a terminal the progress is told only with --verbose.
+    EXPECT_FALSE(r.err.contains(QStringLiteral("reading"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("40 channels read, saved to"))) << r.err.toStdString();
     EXPECT_EQ(QFileInfo(file).size(), 25611);
     Document doc;
     InitDocument(doc, BRISKO7_STAGE_PROGRAM "/Init");
@@ -143,13 +146,24 @@ TEST_F(CliRadio, AnErasedInformationAreaShowsAnUnknownBand)
 
 TEST_F(CliRadio, InfoFaults)
 {
+    // One silent or damaged reply costs a retry of that block, not the command.
+    for (const QStringList& fault : {QStringList{QStringLiteral("--ignore-block"), QStringLiteral("0x3E50:1")},
+                                     QStringList{QStringLiteral("--bad-checksum"), QStringLiteral("0x3E50")}}) {
+        const QString device = startSim(fault + QStringList{QStringLiteral("--serial"), QStringLiteral("SN-2")});
+        const Run r = cli({QStringLiteral("info"), QStringLiteral("--port"), device});
+        EXPECT_EQ(r.status, 0) << fault.join(' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("SerialNo: SN-2\n"))) << fault.join(' ').toStdString();
+        simOutput();
+    }
+
     // A block that never comes: the retry question cannot be answered
-    // without a terminal, so the command ends as a time-out, printing nothing.
-    QString device = startSim({QStringLiteral("--ignore-block"), QStringLiteral("0x3E50:1")});
+    // without a terminal, so the command ends as a time-out, in one line.
+    QString device = startSim({QStringLiteral("--ignore-block"), QStringLiteral("0x3E50:4")});
     Run r = cli({QStringLiteral("info"), QStringLiteral("--port"), device});
     EXPECT_EQ(r.status, LinkExit::TimedOut) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("info failed: time-out"))) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     EXPECT_LT(r.ms, HangGuardMs);
     EXPECT_TRUE(simOutput().contains(QStringLiteral("session 1 ended")));   // "END" reached the radio
 
@@ -214,10 +228,34 @@ TEST_F(CliRadio, ReadFailuresEndWithTheirExitStatusAndNoFile)
         const Run r = readRadio(c.sim, file, c.cli);
         EXPECT_EQ(r.status, c.status) << c.sim.join(' ').toStdString() << ": " << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(c.says)) << c.sim.join(' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << c.sim.join(' ').toStdString() << ": " << r.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(file)) << c.sim.join(' ').toStdString();
         EXPECT_LT(r.ms, HangGuardMs) << c.sim.join(' ').toStdString();
         simOutput();
     }
+}
+
+TEST_F(CliRadio, VerboseTellsEveryStepOfAFailure)
+{
+    const Run r = readRadio({QStringLiteral("--dead-after"), QStringLiteral("20")}, path("fail.dat"),
+                            {QStringLiteral("--verbose")});
+    EXPECT_EQ(r.status, LinkExit::TimedOut) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("reading 0%\n"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("The radio does not respond"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.endsWith(QStringLiteral("no terminal to answer on, giving up\n"))) << r.err.toStdString();
+    simOutput();
+}
+
+TEST_F(CliRadio, AReadThatCannotBeSavedKeepsTheDataInTheUsersDataFolder)
+{
+    const Run r = readRadio({}, path("no-folder/radio.dat"));
+    EXPECT_EQ(r.status, LinkExit::SystemError) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    const QStringList kept = QDir(path("data/brisko7")).entryList({QStringLiteral("read-*.dat")}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(path("data/brisko7/") + kept[0])) << r.err.toStdString();
+    EXPECT_EQ(QFileInfo(path("data/brisko7/") + kept[0]).size(), 25611);
+    simOutput();
 }
 
 TEST_F(CliRadio, WriteFaults)

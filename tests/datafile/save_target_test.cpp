@@ -6,6 +6,7 @@
 #include "model/document_compare.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -53,6 +54,61 @@ TEST_F(SaveTarget, SavingThroughALinkWritesTheLinkedFileAndKeepsTheLink)
     EXPECT_EQ(readBytes(path("real/radio.dat")).size(), 25611u);
     EXPECT_EQ(entriesIn(path("real")), 1u);  // no temporary file left
     EXPECT_FALSE(IsDataChanged(doc));
+}
+
+TEST_F(SaveTarget, SavingOntoADanglingLinkCreatesTheFileItNamesAndKeepsTheLink)
+{
+    fs::create_directories(path("real"));
+    fs::create_symlink("real/radio.dat", path("dangling.dat"));   // relative, to a file not there yet
+    doc.DocFileName = path("dangling.dat");
+    ASSERT_TRUE(SaveDocument(doc, m_notes));
+    EXPECT_TRUE(fs::is_symlink(path("dangling.dat")));
+    EXPECT_EQ(readBytes(path("real/radio.dat")).size(), 25611u);
+    EXPECT_EQ(entriesIn(path("real")), 1u);
+}
+
+TEST_F(SaveTarget, ALoopOfLinksIsRefusedAndLeftAsItWas)
+{
+    fs::create_symlink(path("b.dat"), path("a.dat"));
+    fs::create_symlink(path("a.dat"), path("b.dat"));
+    doc.DocFileName = path("a.dat");
+    EXPECT_FALSE(SaveDocument(doc, m_notes));
+    ASSERT_EQ(m_notes.shown.size(), 1u);
+    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
+    EXPECT_TRUE(fs::is_symlink(path("a.dat")));
+    EXPECT_TRUE(fs::is_symlink(path("b.dat")));
+    EXPECT_TRUE(IsDataChanged(doc));
+    EXPECT_EQ(entriesIn(m_dir), 3u);  // Init and the two links
+}
+
+TEST_F(SaveTarget, ALinkThatBelongsToAnotherUserIsNotFollowed)
+{
+    // Only the superuser can give a link away; an ordinary user cannot plant
+    // one in the name of another.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make a link owned by another user";
+    const std::vector<std::uint8_t> victim(10, 7);
+    writeBytes(path("victim.dat"), victim);
+    fs::create_symlink(path("victim.dat"), path("planted.dat"));
+    ASSERT_EQ(::lchown(path("planted.dat").c_str(), 65534, 65534), 0);
+    doc.DocFileName = path("planted.dat");
+    EXPECT_FALSE(SaveDocument(doc, m_notes));
+    ASSERT_EQ(m_notes.shown.size(), 1u);
+    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9540));
+    EXPECT_EQ(readBytes(path("victim.dat")), victim);
+    EXPECT_TRUE(fs::is_symlink(path("planted.dat")));
+    EXPECT_TRUE(IsDataChanged(doc));
+}
+
+TEST_F(SaveTarget, ANewFileGetsThePermissionsOfTheUsersMask)
+{
+    const mode_t old = ::umask(0027);
+    doc.DocFileName = path("new.dat");
+    const bool saved = SaveDocument(doc, m_notes);
+    ::umask(old);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(fs::status(path("new.dat")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(SaveTarget, AReadOnlyFileIsNotReplaced)

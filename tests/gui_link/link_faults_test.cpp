@@ -181,7 +181,7 @@ TEST_F(LinkFaultsTest, ClosingTheProgramDuringAnInformationReadEndsItAndClosesTh
 TEST_F(LinkFaultsTest, RetryAfterSilenceInAnInformationReadShowsTheWholeAreaAfterAll)
 {
     VirtualRadioFaults faults;
-    faults.ignore = {0x3E80, 1};
+    faults.ignore = {0x3E80, 4};   // the request and its three retries
     RadioInfoFields fields;
     fields.serialNo = "RETRY-77";
     fields.dealerCode = "D-9";

@@ -214,7 +214,7 @@ TEST_F(EngineTest, InformationReadFetchesSixteenBlocksAndDecodesTheRecord)
 TEST_F(EngineTest, InformationRetryStartsOverFromTheFirstBlock)
 {
     VirtualRadioFaults f;
-    f.ignore = {0x3E50, 1};
+    f.ignore = {0x3E50, 4};   // the request and its three retries
     makeRadio({}, f);
     host.answers = {NoticeAnswer::Retry};
     int tries = -1;
@@ -223,7 +223,7 @@ TEST_F(EngineTest, InformationRetryStartsOverFromTheFirstBlock)
     host.run();
     ASSERT_EQ(host.countQuestions(LinkQuestion::Retry), 1);
     EXPECT_EQ(host.countSent(std::string{'R', 0x3E, 0x00}), 2);
-    EXPECT_EQ(host.countSent(std::string{'R', 0x3E, 0x50}), 2);
+    EXPECT_EQ(host.countSent(std::string{'R', 0x3E, 0x50}), 4 + 1);
     EXPECT_EQ(host.countSent("PROGRAM"), 2);
     EXPECT_EQ(tries, 0);
     ASSERT_TRUE(host.ended.back().ok());
@@ -233,7 +233,7 @@ TEST_F(EngineTest, InformationRetryStartsOverFromTheFirstBlock)
 TEST_F(EngineTest, InformationReadCancelledLeavesTheRecord)
 {
     VirtualRadioFaults f;
-    f.ignore = {0x3E50, 1};
+    f.ignore = {0x3E50, 4};
     makeRadio({}, f);
     const Snapshot before = snapshot();
     ASSERT_TRUE(engine.startInfoRead());

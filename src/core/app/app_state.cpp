@@ -1,5 +1,6 @@
 #include "app/app_state.h"
 
+#include "app/file_save.h"
 #include "app/ini_file.h"
 #include "app/paths.h"
 
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -51,8 +53,10 @@ std::string writableOrUserCopy(const std::string& installed, const std::string& 
     std::error_code ec;
     while (!folder.empty() && !std::filesystem::exists(folder, ec) && folder != folder.parent_path())
         folder = folder.parent_path();
-    const bool writable = Paths::fileExists(installed) ? ::access(installed.c_str(), W_OK) == 0
-                                                       : Paths::folderWritable(folder.string());
+    // A save writes a new file beside the old one and renames it, so the
+    // folder must take new files too.
+    const bool writable = Paths::folderWritable(folder.string())
+        && (!Paths::fileExists(installed) || ::access(installed.c_str(), W_OK) == 0);
     if (writable)
         return installed;
     std::filesystem::create_directories(Paths::userConfigFolder(), ec);
@@ -180,10 +184,7 @@ bool AppState::writeSettingsRecord() const
                 rest = all.substr(4);
         }
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(reinterpret_cast<const char*>(SettingsRecord.data()), 4);
-    out << rest;
-    return static_cast<bool>(out);
+    std::vector<std::uint8_t> bytes(SettingsRecord.begin(), SettingsRecord.end());
+    bytes.insert(bytes.end(), rest.begin(), rest.end());
+    return WriteFileWhole(path, bytes);
 }

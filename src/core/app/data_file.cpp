@@ -15,12 +15,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <system_error>
-#include <unistd.h>
 #include <vector>
 
 static_assert(DataFileSize == DataFileFormat::FileSize);
@@ -28,6 +25,7 @@ static_assert(DataFileSize == DataFileFormat::FileSize);
 namespace {
 
 constexpr int TextFileError = 9002;
+constexpr int TextForeignLink = 9540;
 constexpr const char* NewFileName = "new.dat";
 constexpr const char* FallbackFileName = "BRISKO7_0.dat";
 
@@ -58,63 +56,6 @@ std::optional<DataFileContents> readCheckedFile(const std::string& path)
 }
 
 }  // namespace
-
-namespace {
-
-// The file a save really writes: a symbolic link is followed, so that the
-// link stays and the file it names gets the data.
-std::filesystem::path saveTarget(const std::string& path)
-{
-    std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        auto target = std::filesystem::canonical(path, ec);
-        if (!ec)
-            return target;
-    }
-    return path;
-}
-
-}  // namespace
-
-// Writes beside the target and renames over it only when the whole file is
-// on disk, so a failed save never leaves a torn or truncated file. The
-// replaced file behaves as if written in place: a file the user may not
-// write, or anything but a file, is refused, and the permissions of the
-// replaced file carry over to the new one.
-bool WriteFileWhole(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    const std::filesystem::path target = saveTarget(path);
-    std::error_code ec;
-    const bool replacing = std::filesystem::exists(target, ec);
-    // Only a regular file is replaced: never a folder, a device or a pipe.
-    if (replacing && (!std::filesystem::is_regular_file(target, ec) || ::access(target.c_str(), W_OK) != 0))
-        return false;
-    const std::string temp = target.string() + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::filesystem::file_size(temp, ec) != bytes.size() || ec) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    if (replacing)
-        std::filesystem::permissions(temp, std::filesystem::status(target, ec).permissions(), ec);
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
-}
 
 namespace {
 
@@ -333,8 +274,9 @@ bool SaveDocument(Document& doc, Notifier& notifier)
 {
     DocumentRecord record = doc.Record;
     record.Model = currentModelRecord(doc);
-    if (!WriteFileWhole(doc.DocFileName, WriteDataFileBytes(record, doc.ChannelList))) {
-        fail(notifier, TextFileError);
+    const FileSaveResult saved = SaveFileBytes(doc.DocFileName, WriteDataFileBytes(record, doc.ChannelList));
+    if (!saved.ok()) {
+        fail(notifier, saved.problem == FileSaveProblem::ForeignLink ? TextForeignLink : TextFileError);
         return false;
     }
     TakeBaseline(doc);

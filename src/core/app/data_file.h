@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/file_save.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,15 +17,11 @@ class Notifier;
 
 inline constexpr std::size_t DataFileSize = 25611;
 
-// Writes the document to doc.DocFileName through a temporary file beside it,
-// replacing the target only when the whole file is written. The baseline is
-// taken only after a complete write. On failure shows text 9002, leaves the
-// document as it was (still modified) and returns false.
+// Writes the document to doc.DocFileName whole (SaveFileBytes). The baseline
+// is taken only after a complete write. On failure shows text 9002 (9540 for
+// a link that belongs to another user), leaves the document as it was (still
+// modified) and returns false.
 bool SaveDocument(Document& doc, Notifier& notifier);
-
-// Writes bytes to a temporary file beside path and renames it over path only
-// when it is whole; on failure path is left as it was and nothing stays behind.
-bool WriteFileWhole(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 enum class OpenOutcome {
     Opened,     // the document now holds the file; DocFileName is the path

@@ -1,5 +1,7 @@
 #include "app/ini_file.h"
 
+#include "app/file_save.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -175,15 +177,12 @@ bool write(const std::string& path, const std::string& section, const std::strin
     const auto parent = std::filesystem::path(path).parent_path();
     if (!parent.empty())
         std::filesystem::create_directories(parent, ec);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    if (file.hadBom)
-        out << Bom;
+    // Rewritten whole through a temporary file: a crash in the middle of the
+    // write leaves the old file, never half of it.
+    std::string text = file.hadBom ? Bom : std::string();
     for (const auto& line : lines)
-        out << line << "\n";
-    out.flush();
-    return static_cast<bool>(out);
+        text += line + "\n";
+    return WriteFileWhole(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
 }  // namespace IniFile

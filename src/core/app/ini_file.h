@@ -16,7 +16,8 @@ constexpr std::size_t TextValueLimit = 254;    // language texts
 std::string read(const std::string& path, const std::string& section, const std::string& key,
                  const std::string& defaultValue = {}, std::size_t limit = SetupValueLimit);
 
-// Returns false when the file cannot be written.
+// The file is replaced whole (WriteFileWhole). Returns false when it cannot
+// be written.
 bool write(const std::string& path, const std::string& section, const std::string& key,
            const std::string& value);
 

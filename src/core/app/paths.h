@@ -33,7 +33,8 @@ bool folderWritable(const std::string& folder);
 std::string userConfigFolder();
 
 // The user's own data folder for this program ($XDG_DATA_HOME/brisko7 or
-// ~/.local/share/brisko7): files a user adds beside those of the installation.
+// ~/.local/share/brisko7): files a user adds beside those of the installation,
+// and data that must not be lost when the place the user chose cannot take it.
 std::string userDataFolder();
 
 bool fileExists(const std::string& path);

@@ -13,6 +13,7 @@ int adviceTextOf(LinkErrorDetail detail)
     case LinkErrorDetail::PermissionDenied: return 9520;
     case LinkErrorDetail::DeviceLost: return 9521;
     case LinkErrorDetail::EndlessResend: return 9523;
+    case LinkErrorDetail::BadReplies: return 9544;
     case LinkErrorDetail::UnknownBand: return 9524;
     default: return 0;
     }
@@ -65,6 +66,8 @@ std::string DescribeLinkError(const LinkError& error)
         appendLine(text, error.advice);
     else if (const int advice = adviceTextOf(error.detail))
         appendLine(text, GetLangText(advice));
+    else if (error.kind == LinkErrorKind::TimedOut)
+        appendLine(text, GetLangText(9543));
     // The system's words for a pulled cable ("hung up", an unrelated call's
     // error) tell the user nothing the advice does not.
     if (error.detail != LinkErrorDetail::DeviceLost)

@@ -24,6 +24,7 @@ enum class LinkErrorDetail {
     DeviceBusy,         // another program holds the device
     DeviceLost,         // the device disappeared while open (unplugged adapter)
     EndlessResend,      // the radio asked for the same block again and again
+    BadReplies,         // the radio answered, but its replies were damaged (checksum, noise)
     UnknownBand,        // the radio reports a band mode other than CB, HF, HAM
     WrongModel,
     WrongBand,

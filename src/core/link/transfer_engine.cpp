@@ -142,7 +142,7 @@ bool TransferEngine::PrepareTransfer()
     m_blockRetries.assign(static_cast<std::size_t>(lastIndex + 1), InitialRetries);
     m_resends = 0;
     m_blocksSent = 0;
-    m_stallReason = LinkError::make(LinkErrorKind::TimedOut);
+    m_heardBadReply = false;
     return OpenCommPort();
 }
 
@@ -326,7 +326,8 @@ void TransferEngine::showFailure(const TransferOutcome& outcome)
 {
     const LinkError& e = outcome.error;
     std::string text;
-    if (e.kind == LinkErrorKind::SystemError || e.detail == LinkErrorDetail::EndlessResend)
+    if (e.kind == LinkErrorKind::SystemError || e.detail == LinkErrorDetail::EndlessResend
+        || e.detail == LinkErrorDetail::BadReplies)
         text = DescribeLinkError(e);
     if (outcome.partlyWritten) {
         if (!text.empty())

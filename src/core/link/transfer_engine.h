@@ -113,6 +113,7 @@ private:
     void NextReadBlock();
     void NextWriteBlock();
     void repeatBlockRequest();
+    bool retryBlock();
     // Sends the handshake again with the other echo setting; false once the
     // handshake retries are used up.
     bool retryHandshake();
@@ -120,8 +121,12 @@ private:
 
     void replyTimeout();
     void replyTimeoutInfo();
-    void AskRestart();
-    void AskRetry();
+    LinkError silenceReason() const;
+    static int stallQuestionText(const LinkError& reason);
+    // The restart (image) and retry (information) questions, with the reason
+    // the transfer stalled; Cancel ends the transfer with that reason.
+    void AskRestart(const LinkError& reason);
+    void AskRetry(const LinkError& reason);
     void refuse(const LinkError& refusal);
     bool tellDuringTransfer(const std::string& text, NoticeIcon icon);
     void EndTransfer(bool ok, const LinkError& error = {});
@@ -156,7 +161,7 @@ private:
     bool m_readOkPending = false;
     bool m_writePending = false; // WaitSaveData is running
     int m_blocksSent = 0;        // write frames that went out, repeats included
-    LinkError m_stallReason;     // why the restart question is put (time-out, endless resend)
+    bool m_heardBadReply = false; // bytes came since the last accepted reply, but no acceptable reply
     int m_generation = 0;        // changes whenever a transfer ends
 
     Bytes m_received;            // bytes of the current reply so far (echo included)

@@ -45,8 +45,11 @@ void TransferEngine::handleFrame(const std::uint8_t* reply, std::size_t size)
     context.passwordPhase = m_kind != TransferKind::ReadInfo
         && (m_kind == TransferKind::WriteImage ? m_writeState : m_readState) == 3;
     const ReplyKind kind = LinkProtocol::classifyReply(reply, size, context);
-    if (kind == ReplyKind::None)
+    if (kind == ReplyKind::None) {
+        m_heardBadReply = true;
         return;   // dropped: the reply timer decides
+    }
+    m_heardBadReply = false;
     switch (m_kind) {
     case TransferKind::ReadImage: advanceRead(kind, reply, size); break;
     case TransferKind::WriteImage: advanceWrite(kind, reply, size); break;
@@ -105,8 +108,7 @@ void TransferEngine::advanceWrite(ReplyKind kind, const std::uint8_t* reply, std
         // A resend costs no retry, but a radio that never takes the block
         // would keep the line busy for ever.
         if (++m_resends > MaxResends) {
-            m_stallReason = LinkError::make(LinkErrorKind::ProtocolViolation, LinkErrorDetail::EndlessResend);
-            AskRestart();
+            AskRestart(LinkError::make(LinkErrorKind::ProtocolViolation, LinkErrorDetail::EndlessResend));
             return;
         }
         SendWriteBlock();

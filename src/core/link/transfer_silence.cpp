@@ -28,6 +28,10 @@ void TransferEngine::timerExpired(LinkTimer timer)
         m_host.stopTimer(LinkTimer::Reply);
         if (m_kind == TransferKind::Idle || m_questionOpen)
             return;
+        // More than the echo of the request came: part of a reply, cut
+        // short, or noise. (The echo comes from the cable, not the radio.)
+        if (m_received.size() > m_echoLength)
+            m_heardBadReply = true;
         if (m_kind == TransferKind::ReadInfo)
             replyTimeoutInfo();
         else
@@ -47,34 +51,58 @@ void TransferEngine::replyTimeout()
     switch (state) {
     case 1:
         if (!retryHandshake())
-            AskRestart();
+            AskRestart(silenceReason());
         return;
     case 2:
-        AskRestart();
+        AskRestart(silenceReason());
         return;
     case 3:
         if (--m_infoRetries > 0)
             SendInfoRequest();
         else
-            AskRestart();
+            AskRestart(silenceReason());
         return;
     case 4:
-    case 5: {
-        const int k = blockIndex();
-        if (k < 0 || k >= static_cast<int>(m_blockRetries.size()) || m_blockRetries[static_cast<std::size_t>(k)] < 1) {
-            AskRestart();
-            return;
-        }
-        --m_blockRetries[static_cast<std::size_t>(k)];
-        repeatBlockRequest();
+    case 5:
+        if (!retryBlock())
+            AskRestart(silenceReason());
         return;
-    }
     case 69:
         // A missing acknowledgement of "END" still counts as success.
         EndTransfer(true);
         return;
     default:
         return;
+    }
+}
+
+// Repeats the current block request while the block has retries left.
+bool TransferEngine::retryBlock()
+{
+    const int k = blockIndex();
+    if (k < 0 || k >= static_cast<int>(m_blockRetries.size()) || m_blockRetries[static_cast<std::size_t>(k)] < 1)
+        return false;
+    --m_blockRetries[static_cast<std::size_t>(k)];
+    repeatBlockRequest();
+    return true;
+}
+
+// Why the radio's answer is missing: nothing came at all, or only bytes that
+// were no acceptable reply (a bad checksum, noise, a frame cut short).
+LinkError TransferEngine::silenceReason() const
+{
+    if (m_heardBadReply)
+        return LinkError::make(LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies);
+    return LinkError::make(LinkErrorKind::TimedOut);
+}
+
+// The restart and retry questions say what went wrong.
+int TransferEngine::stallQuestionText(const LinkError& reason)
+{
+    switch (reason.detail) {
+    case LinkErrorDetail::BadReplies: return 9541;
+    case LinkErrorDetail::EndlessResend: return 9542;
+    default: return 9008;
     }
 }
 
@@ -104,7 +132,12 @@ void TransferEngine::replyTimeoutInfo()
     switch (m_readState) {
     case 1:
         if (!retryHandshake())
-            AskRetry();
+            AskRetry(silenceReason());
+        return;
+    case 5:
+        // Each block of the area gets the retries of an image block.
+        if (!retryBlock())
+            AskRetry(silenceReason());
         return;
     case 69:
         // Every block arrived; only the acknowledgement of "END" is missing.
@@ -112,12 +145,12 @@ void TransferEngine::replyTimeoutInfo()
         EndTransfer(true);
         return;
     default:
-        AskRetry();
+        AskRetry(silenceReason());
         return;
     }
 }
 
-void TransferEngine::AskRestart()
+void TransferEngine::AskRestart(const LinkError& reason)
 {
     m_awaitingReply = false;
     m_handshakeTries = 0;
@@ -125,8 +158,8 @@ void TransferEngine::AskRestart()
     m_host.stopTimer(LinkTimer::Reply);
     const int generation = m_generation;
     m_questionOpen = true;
-    const NoticeAnswer answer = m_host.ask(LinkQuestion::Restart, GetLangText(9008), NoticeButtons::OkCancel,
-                                           NoticeIcon::Question);
+    const NoticeAnswer answer = m_host.ask(LinkQuestion::Restart, GetLangText(stallQuestionText(reason)),
+                                           NoticeButtons::OkCancel, NoticeIcon::Question);
     m_questionOpen = false;
     if (generation != m_generation)
         return;   // the transfer ended meanwhile (the device went away)
@@ -134,38 +167,39 @@ void TransferEngine::AskRestart()
         // Start over from the handshake; the blocks' retries keep their counts.
         m_blockAddress = -m_blockLength;
         m_resends = 0;
+        m_heardBadReply = false;
         m_progressShown = 0;
         if (m_progressVisible)
             m_host.setProgress(0);
-        m_stallReason = LinkError::make(LinkErrorKind::TimedOut);
         StartHandshake();
         return;
     }
     sendEndWithoutWaiting();
-    EndTransfer(false, m_stallReason);
+    EndTransfer(false, reason);
 }
 
-void TransferEngine::AskRetry()
+void TransferEngine::AskRetry(const LinkError& reason)
 {
     m_awaitingReply = false;
     m_host.stopTimer(LinkTimer::Reply);
     const int generation = m_generation;
     m_questionOpen = true;
-    const NoticeAnswer answer = m_host.ask(LinkQuestion::Retry, GetLangText(9008), NoticeButtons::RetryCancel,
-                                           NoticeIcon::Question);
+    const NoticeAnswer answer = m_host.ask(LinkQuestion::Retry, GetLangText(stallQuestionText(reason)),
+                                           NoticeButtons::RetryCancel, NoticeIcon::Question);
     m_questionOpen = false;
     if (generation != m_generation)
         return;
     if (answer == NoticeAnswer::Retry || answer == NoticeAnswer::Ok) {
         // The whole area again from its first block: a half-read area must
-        // never pass for a complete one.
+        // never pass for a complete one. The handshake tries are not given
+        // back: a silent radio gets one handshake per answer, not four.
         m_blockAddress = InfoFirstBlockMinusOne;
         m_doc.InfoBlock.clear();
-        m_handshakeTries = 0;
+        m_heardBadReply = false;
         StartHandshake();
         return;
     }
     sendEndWithoutWaiting();
-    EndTransfer(false, LinkError::make(LinkErrorKind::TimedOut));
+    EndTransfer(false, reason);
 }
 
