@@ -298,8 +298,12 @@ int runEdit(const std::vector<std::string>& argv)
                            CliExit::Usage);
         edits.push_back(*edit);
     }
-    PrepareInstallation();
     const std::string& input = args->positional[0];
+    const std::string& output = args->values.at("-o");
+    if (SameFile(input, output))
+        return CliFail("edit", "-o " + output + " is the input " + input + "; choose another output file",
+                       CliExit::Usage);
+    PrepareInstallation();
     auto doc = std::make_unique<Document>();
     InitDocument(*doc);
     TerminalNotifier openNotes("brisko7-cli: " + input);
@@ -321,7 +325,7 @@ int runEdit(const std::vector<std::string>& argv)
     if (reported > 0 && args->flags.count("--strict"))
         return CliFail("edit", "not written: " + std::to_string(reported) + " warning(s) or refusal(s) with --strict",
                        CliExit::Refused);
-    doc->DocFileName = args->values.at("-o");
+    doc->DocFileName = output;
     TerminalNotifier saveNotes("brisko7-cli: " + doc->DocFileName);
     return SaveDocument(*doc, saveNotes) ? CliExit::Ok : LinkExit::SystemError;
 }

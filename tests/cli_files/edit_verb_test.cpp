@@ -143,8 +143,13 @@ TEST_F(EditVerb, OptionAndPublicEditsStoreWhatTheOptionsWindowStores)
     EXPECT_EQ(clamped->Record.PublicChannel.OffSetFre, 5);
 }
 
-TEST_F(EditVerb, AnUnreadableInputExitsWithThree)
+TEST_F(EditVerb, AnUnreadableInputExitsWithThreeAndTheInputIsNeverTheOutput)
 {
+    const auto before = readBytes(path("hf.dat"));
+    const Run same = run("edit '" + path("hf.dat") + "' -o '" + path("hf.dat") + "' A:1:Scan=0");
+    EXPECT_EQ(same.status, 2);
+    EXPECT_EQ(readBytes(path("hf.dat")), before);
+
     writeBytes(path("junk.dat"), {1, 2, 3});
     const Run r = edit("junk.dat", "A:1:Scan=0");
     EXPECT_EQ(r.status, 3);

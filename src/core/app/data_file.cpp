@@ -1,5 +1,7 @@
 #include "app/data_file.h"
 
+#include "app/file_error.h"
+
 #include "app/app_state.h"
 #include "app/lang_texts.h"
 #include "app/notifier.h"
@@ -14,6 +16,7 @@
 #include "model/radio_info.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -62,11 +65,6 @@ namespace {
 ModelRecord currentModelRecord(const Document& doc)
 {
     return {doc.ModelName, doc.BandMode, VersionList::OwnVersion};
-}
-
-void fail(Notifier& notifier, int textNumber)
-{
-    notifier.message(GetLangText(textNumber), NoticeIcon::None);
 }
 
 int usedCount(const DocumentRecord& record)
@@ -276,7 +274,11 @@ bool SaveDocument(Document& doc, Notifier& notifier)
     record.Model = currentModelRecord(doc);
     const FileSaveResult saved = SaveFileBytes(doc.DocFileName, WriteDataFileBytes(record, doc.ChannelList));
     if (!saved.ok()) {
-        fail(notifier, saved.problem == FileSaveProblem::ForeignLink ? TextForeignLink : TextFileError);
+        // Which file failed and why: the system's words, or the link chain's.
+        const std::string reason =
+            saved.problem == FileSaveProblem::LinkLoop ? SystemReason(ELOOP) : saved.systemMessage;
+        const int text = saved.problem == FileSaveProblem::ForeignLink ? TextForeignLink : TextFileError;
+        notifier.message(FileErrorText(text, doc.DocFileName, reason), NoticeIcon::Error);
         return false;
     }
     TakeBaseline(doc);

@@ -1,5 +1,7 @@
 #include "app/file_save.h"
 
+#include "app/file_error.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -25,7 +27,7 @@ constexpr std::size_t MaxBaseLength = 200;
 
 FileSaveResult failure(FileSaveProblem problem, int error = 0)
 {
-    return {problem, error != 0 ? std::strerror(error) : std::string()};
+    return {problem, error != 0 ? SystemReason(error) : std::string()};
 }
 
 std::string randomPart()
