@@ -2,6 +2,9 @@
 #include "app/lang_texts.h"
 #include "test_support.h"
 
+#include <chrono>
+#include <filesystem>
+
 namespace {
 
 TEST(LangTextsSections, NumbersAreFiledByThousands)
@@ -52,9 +55,18 @@ protected:
         TempDirTest::TearDown();
     }
     std::string m_saved;
+
+    // Writes an English file that looks as if written `age` ago, outside the
+    // moments after a write in which a file is always parsed anew.
+    void writeAgedEnglish(const std::string& text, std::chrono::hours age) const
+    {
+        writeFile("V100/language/english.ini", text);
+        const auto file = path("V100/language/english.ini");
+        std::filesystem::last_write_time(file, std::filesystem::file_time_type::clock::now() - age);
+    }
 };
 
-TEST_F(LangTextsLookup, ReadsTheCurrentLanguageFileWithoutCaching)
+TEST_F(LangTextsLookup, ReadsTheCurrentLanguageFile)
 {
     writeFile("V100/language/english.ini", "[OTHER]\n8999=other\n[Msg]\n9000=message\n[ResetMode]\n31999=reset\n[Others]\n32000=last\n");
     writeFile("V100/language/chinese.ini", "[Msg]\n9000=\xE6\xB6\x88\xE6\x81\xAF\n");
@@ -69,6 +81,27 @@ TEST_F(LangTextsLookup, ReadsTheCurrentLanguageFileWithoutCaching)
 
     AppState::instance().setLanguage(2);
     EXPECT_EQ(GetLangText(9000), "\xE6\xB6\x88\xE6\x81\xAF");
+}
+
+TEST_F(LangTextsLookup, ParsedFileIsReplacedOnALanguageSwitchAndWhenTheFileChanges)
+{
+    using namespace std::chrono_literals;
+    writeAgedEnglish("[Msg]\n9000=first\n", 48h);
+    writeFile("V100/language/chinese.ini", "[Msg]\n9000=\xE4\xB8\xAD\n");
+    EXPECT_EQ(GetLangText(9000), "first");
+
+    writeAgedEnglish("[Msg]\n9000=second text\n", 48h);  // other size, same time
+    EXPECT_EQ(GetLangText(9000), "second text");
+    writeAgedEnglish("[Msg]\n9000=third  text\n", 24h);  // same size, other time
+    EXPECT_EQ(GetLangText(9000), "third  text");
+
+    AppState::instance().setLanguage(2);
+    EXPECT_EQ(GetLangText(9000), "\xE4\xB8\xAD");
+    AppState::instance().setLanguage(1);
+    EXPECT_EQ(GetLangText(9000), "third  text");
+
+    std::filesystem::remove(path("V100/language/english.ini"));
+    EXPECT_EQ(GetLangText(9000), "");
 }
 
 TEST_F(LangTextsLookup, EmptyValueMissingKeyAndMissingFileGiveEmptyText)

@@ -25,12 +25,16 @@ std::string trim(const std::string& s)
     return s.substr(b, e - b);
 }
 
+std::string lowerName(std::string name)
+{
+    for (auto& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
 bool sameName(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
+    return lowerName(a) == lowerName(b);
 }
 
 struct Lines {
@@ -109,23 +113,38 @@ std::string cutToCharacters(const std::string& s, std::size_t limit)
 
 namespace IniFile {
 
-std::string read(const std::string& path, const std::string& section, const std::string& key,
-                 const std::string& defaultValue, std::size_t limit)
+std::string Contents::value(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const
 {
-    const Lines file = load(path);
-    bool inSection = false;
-    for (const auto& line : file.lines) {
+    const auto s = sections.find(lowerName(section));
+    if (s == sections.end())
+        return defaultValue;
+    const auto k = s->second.find(lowerName(key));
+    return k == s->second.end() ? defaultValue : k->second;
+}
+
+Contents readAll(const std::string& path, std::size_t limit)
+{
+    Contents contents;
+    std::map<std::string, std::string>* section = nullptr;  // none before the first header
+    for (const auto& line : load(path).lines) {
         std::string name;
         if (sectionHeader(line, name)) {
-            inSection = sameName(name, section);
+            section = &contents.sections[lowerName(name)];
             continue;
         }
         std::string k;
         std::string v;
-        if (inSection && keyLine(line, k, v) && sameName(k, key))
-            return trim(cutToCharacters(v, limit));
+        if (section && keyLine(line, k, v))
+            section->emplace(lowerName(k), trim(cutToCharacters(v, limit)));
     }
-    return defaultValue;
+    return contents;
+}
+
+std::string read(const std::string& path, const std::string& section, const std::string& key,
+                 const std::string& defaultValue, std::size_t limit)
+{
+    return readAll(path, limit).value(section, key, defaultValue);
 }
 
 bool write(const std::string& path, const std::string& section, const std::string& key,

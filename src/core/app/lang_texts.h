@@ -4,8 +4,10 @@
 #include <string>
 
 // Every caption and message is a number looked up in the current language
-// file, in a section chosen by the thousands of the number. There is no cache:
-// a change of the language file takes effect at the next lookup.
+// file, in a section chosen by the thousands of the number. The numbers have
+// names, Txt::<Name> from lang_text_ids.h. The file is parsed once and kept
+// until the language changes or the file itself changes on disk (size or
+// modification time), so an edited language file takes effect at the next lookup.
 namespace LangTexts {
 
 // The section that holds a text number ("OTHER" below 9000, "Msg" for 9000..9999, ...).
