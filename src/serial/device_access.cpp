@@ -1,6 +1,7 @@
 #include "device_access.h"
 
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 
 #include <grp.h>
 #include <pwd.h>
@@ -9,9 +10,9 @@
 
 namespace {
 
-constexpr int TextJoinGroup = 9527;
-constexpr int TextNoGroup = 9528;
-constexpr int TextOwnership = 9529;
+constexpr int TextJoinGroup = Txt::SerialJoinGroup;
+constexpr int TextNoGroup = Txt::SerialNoGroup;
+constexpr int TextOwnership = Txt::SerialOwnership;
 
 std::string replaced(std::string text, const std::string& value)
 {

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -14,8 +13,8 @@
 
 // The shipped language files must give every text number the program looks up
 // a value, in the section the lookup reads, short enough to survive the lookup
-// uncut; and every number the source code looks up must be in the checked-in
-// list data/language/text_numbers.txt that both files are held against.
+// uncut; the checked-in list data/language/text_numbers.txt holds both files
+// against the numbers the code looks up by name (lang_text_ids_test.cpp).
 
 namespace {
 
@@ -210,173 +209,6 @@ Problems menuAccessKeyProblems(const LanguageFile& file)
     return problems;
 }
 
-// --- literal text numbers in the source code ----------------------------------
-
-struct TextUse {
-    int number;
-    int line;
-};
-
-int lineOf(const std::string& code, std::size_t offset)
-{
-    return 1 + static_cast<int>(std::count(code.begin(), code.begin() + static_cast<long>(offset), '\n'));
-}
-
-// The code with comments blanked and string and character literals emptied
-// ("abc" becomes ""), line breaks kept, so that numbers in prose or in
-// frequency texts are not taken for text numbers.
-std::string codeOnly(const std::string& code)
-{
-    std::string out;
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        const char c = code[i];
-        const std::string two = code.substr(i, 2);
-        if (two == "//" || two == "/*") {
-            const std::size_t end = two == "//" ? code.find('\n', i) : code.find("*/", i + 2);
-            const std::size_t stop = end == std::string::npos ? code.size() : end + (two == "//" ? 0 : 2);
-            out.append(static_cast<std::size_t>(std::count(code.begin() + static_cast<long>(i),
-                                                           code.begin() + static_cast<long>(stop), '\n')), '\n');
-            i = stop - 1;
-        } else if (c == '"' || c == '\'') {
-            for (++i; i < code.size() && code[i] != c && code[i] != '\n'; ++i)
-                i += code[i] == '\\' ? 1 : 0;
-            out += std::string(2, c) + (i < code.size() && code[i] == '\n' ? "\n" : "");
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-bool isTextNumber(long n)
-{
-    return n >= 9000 && n < 32000;
-}
-
-void addNumbersIn(const std::string& code, std::size_t begin, std::size_t end, std::vector<TextUse>& uses)
-{
-    static const std::regex literal(R"(\b\d+\b)");
-    const auto first = code.begin() + static_cast<long>(begin);
-    for (std::sregex_iterator it(first, code.begin() + static_cast<long>(end), literal), stop; it != stop; ++it) {
-        const std::string digits = (*it)[0].str();
-        if (digits.size() <= 6 && isTextNumber(std::stol(digits)))
-            uses.push_back({std::stoi(digits), lineOf(code, begin + static_cast<std::size_t>(it->position()))});
-    }
-}
-
-// The arguments of the call whose "(" stands just before `begin`, split at
-// the commas outside nested brackets, as (first, last) offsets into the code.
-std::vector<std::pair<std::size_t, std::size_t>> callArguments(const std::string& code, std::size_t begin)
-{
-    std::vector<std::pair<std::size_t, std::size_t>> args;
-    std::size_t start = begin;
-    int depth = 0;
-    for (std::size_t i = begin; i < code.size(); ++i) {
-        const char c = code[i];
-        if (c == '(' || c == '{' || c == '[') {
-            ++depth;
-        } else if ((c == ')' || c == '}' || c == ']') && depth > 0) {
-            --depth;
-        } else if (c == ')' || (c == ',' && depth == 0)) {
-            args.emplace_back(start, i);
-            if (c == ')')
-                break;
-            start = i + 1;
-        }
-    }
-    return args;
-}
-
-// GetLangText(...), LangText(...) and every other *LangText* call: the number
-// that opens the argument (whatever its value) and every text number in it,
-// as in GetLangText(9026 + kind) or GetLangText(ok ? 9009 : 9010).
-void addLookupCalls(const std::string& code, std::vector<TextUse>& uses)
-{
-    static const std::regex call(R"(\b\w*[Ll]ang[Tt]ext\w*\s*\(\s*)");
-    for (std::sregex_iterator it(code.begin(), code.end(), call), stop; it != stop; ++it) {
-        const std::size_t begin = static_cast<std::size_t>(it->position() + it->length());
-        const auto args = callArguments(code, begin);
-        const std::size_t end = args.empty() ? begin : args.back().second;
-        const std::size_t digits = code.find_first_not_of("0123456789", begin);
-        if (digits > begin && digits - begin <= 6 && !isTextNumber(std::stol(code.substr(begin, digits - begin))))
-            uses.push_back({std::stoi(code.substr(begin, digits - begin)), lineOf(code, begin)});
-        addNumbersIn(code, begin, end, uses);
-    }
-}
-
-// A helper whose name speaks of texts, labels, captions, titles, pages,
-// tooltips, items, headers, buttons, menu entries or questions, called with a
-// text number as a whole argument: setButtonText(w, "CommandOK", 9017).
-void addHelperCalls(const std::string& code, std::vector<TextUse>& uses)
-{
-    static const std::regex call(R"(\b(\w+)\s*\()");
-    static const std::regex helperName(
-        R"(text|label|caption|title|page|tooltip|item|header|button|entry|confirm|ask|message|question|notice|prompt)",
-        std::regex::icase);
-    static const std::regex lookupName(R"([Ll]ang[Tt]ext)");
-    for (std::sregex_iterator it(code.begin(), code.end(), call), stop; it != stop; ++it) {
-        const std::string name = (*it)[1].str();
-        if (!std::regex_search(name, helperName) || std::regex_search(name, lookupName))
-            continue;
-        for (auto [first, last] : callArguments(code, static_cast<std::size_t>(it->position() + it->length()))) {
-            const std::string arg = trim(code.substr(first, last - first));
-            if (isNumber(arg))
-                addNumbersIn(code, first, last, uses);
-        }
-    }
-}
-
-// Text numbers kept in the code's own tables: constants and arrays named after
-// texts (BadFreqTextNumber = 9021, dealerTexts[] = {21013, ...}), rows that
-// pair a control name with its text ({"mnuFile", 10000}) and switches that map
-// a case to its text (case Detail::DeviceLost: return 9521;).
-void addTextTables(const std::string& code, std::vector<TextUse>& uses)
-{
-    static const std::regex namedTexts(R"(\b\w*[Tt]ext\w*\s*(?:\[\s*\])?\s*=\s*([^;]*);)");
-    static const std::regex namedRow(R"(\{\s*""\s*,\s*(\d+))");
-    static const std::regex caseReturn(R"(\bcase\s+[\w:]+\s*:\s*return\s+(\d+)\s*;)");
-    for (const auto* pattern : {&namedTexts, &namedRow, &caseReturn})
-        for (std::sregex_iterator it(code.begin(), code.end(), *pattern), stop; it != stop; ++it) {
-            const auto at = static_cast<std::size_t>(it->position(1));
-            addNumbersIn(code, at, at + static_cast<std::size_t>(it->length(1)), uses);
-        }
-}
-
-// Every number the code looks up by literal, in the forms above, with its line.
-std::vector<TextUse> literalTextNumbers(const std::string& source)
-{
-    const std::string code = codeOnly(source);
-    std::vector<TextUse> uses;
-    addLookupCalls(code, uses);
-    addHelperCalls(code, uses);
-    addTextTables(code, uses);
-    return uses;
-}
-
-struct SourceScan {
-    std::size_t files = 0;
-    std::size_t uses = 0;
-    Problems unlisted;
-};
-
-SourceScan scanSources(const std::set<int>& numbers)
-{
-    SourceScan scan;
-    for (const auto& entry : fs::recursive_directory_iterator(SourceDir / "src")) {
-        const auto ext = entry.path().extension();
-        if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h"))
-            continue;
-        ++scan.files;
-        for (const auto& use : literalTextNumbers(readAll(entry.path()))) {
-            ++scan.uses;
-            if (!numbers.count(use.number))
-                scan.unlisted.push_back(fs::relative(entry.path(), SourceDir).string() + ":"
-                                        + std::to_string(use.line) + ": " + std::to_string(use.number));
-        }
-    }
-    return scan;
-}
-
 const std::set<int>& listedNumbers()
 {
     static const NumberList list = readNumberList(LanguageDir / "text_numbers.txt");
@@ -421,17 +253,6 @@ TEST_P(ShippedLanguageFile, GivesEachMenuEntryOneUniqueAccessKey)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguageFile, ::testing::Values("english.ini", "chinese.ini"));
-
-TEST(SourceTextLookups, EveryLiteralNumberInTheCodeIsListed)
-{
-    const SourceScan scan = scanSources(listedNumbers());
-    RecordProperty("source_files", static_cast<int>(scan.files));
-    RecordProperty("literal_lookups", static_cast<int>(scan.uses));
-    EXPECT_GT(scan.files, 0u);
-    EXPECT_GT(scan.uses, 0u) << "no text lookup found in src/: the scanner no longer matches the code";
-    EXPECT_TRUE(scan.unlisted.empty()) << "numbers looked up but missing from text_numbers.txt:"
-                                       << joined(scan.unlisted);
-}
 
 // --- the checks themselves catch the faults they are there for -----------------
 
@@ -480,47 +301,6 @@ TEST_F(LanguageFileChecks, ReportNumberListLinesOutOfOrderOrWithoutUse)
     EXPECT_EQ(list.numbers, (std::set<int>{9001, 9002, 9003, 9005}));
     EXPECT_EQ(list.problems, (Problems{"line 4: 9002 is not above the number before it",
                                        "line 5: not \"<number> <use>\": 9004"}));
-}
-
-TEST(SourceTextLookupScanner, FindsEveryFormOfLiteralLookup)
-{
-    const std::string code = "setWindowTitle(LangText(24000));\n"
-                             "std::string t = GetLangText( 9062 );\n"
-                             "setWindowTitle(LangText(9026 + m_kind));\n"
-                             "m_host.showMessage(GetLangText(ok ? 9009 : 9010));\n"
-                             "setButtonText(window, \"CommandOK\", 9017);\n"
-                             "addPage(root, \"N1\",\n"
-                             "        12001);\n"
-                             "inline constexpr int BadFreqTextNumber = 9021;\n"
-                             "const int dealerTexts[] = {21013, 21014};\n"
-                             "{\"mnuFile\", 10000}, {\"NewFile\", 11000, Command::ToolbarNew},\n"
-                             "case LinkErrorDetail::DeviceLost: return 9521;\n"
-                             "if (!confirm(question(LinkQuestion::ConfirmRead), 9004)) {\n"
-                             "/* a comment over\n"
-                             "   two lines */ const char* s = \"x\\\"y\";\n"
-                             "label->setText(GetLangText(5));\n";
-    std::vector<std::pair<int, int>> found;  // (number, line)
-    for (const auto& use : literalTextNumbers(code))
-        found.emplace_back(use.number, use.line);
-    EXPECT_EQ(found, (std::vector<std::pair<int, int>>{{24000, 1}, {9062, 2}, {9026, 3}, {9009, 4}, {9010, 4},
-                                                       {5, 15}, {9017, 5}, {12001, 7}, {9004, 12}, {9021, 8},
-                                                       {21013, 9}, {21014, 9}, {10000, 10}, {11000, 10}, {9521, 11}}));
-}
-
-TEST(SourceTextLookupScanner, IgnoresNumbersThatAreNoTexts)
-{
-    const std::string code = "resize(twips(12500), twips(9500));\n"
-                             "setSlotFrequency(image, slot, 28000);\n"
-                             "addItem(QString::number(10000));\n"
-                             "static constexpr int DefaultHeight = 9500;\n"
-                             "constexpr std::size_t TextValueLimit = 254;\n"
-                             "setText(name, 12);\n"
-                             "m_port.setBaudRate(9600);\n"
-                             "// GetLangText(9999) in a comment\n"
-                             "/* setButtonText(w, \"x\", 9998) */\n"
-                             "addItem(\"27.185000\"); addLabel(\"12000\");\n";
-    const auto uses = literalTextNumbers(code);
-    EXPECT_TRUE(uses.empty()) << uses.size() << " found, the first " << (uses.empty() ? 0 : uses.front().number);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "datafile_fixture.h"
 
 #include "app/data_file.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 #include "model/fixed_text.h"
@@ -234,7 +235,7 @@ TEST_F(DataFiles, FailedSaveKeepsTheDocumentModifiedAndWritesNothing)
     doc.DocFileName = path("missing-folder/x.dat");
     EXPECT_FALSE(SaveDocument(doc, m_notes));
     ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
+    EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::DataFileAccessFailed));
     EXPECT_TRUE(IsDataChanged(doc));
     EXPECT_TRUE(doc.IsUntitled);
 

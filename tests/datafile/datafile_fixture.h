@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/lang_texts.h"
 #include "app/version_list.h"
+#include "lang_text_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,8 @@ protected:
         AppState::instance().setProgramFolder(std::string(BRISKO7_SOURCE_DIR) + "/data");
         AppState::instance().setLanguage(1);
         VersionList::instance().setHandlers({{"V100", "V100"}, {"V101", "V101"}});
-        ASSERT_FALSE(GetLangText(9002).empty());
-        ASSERT_NE(GetLangText(9002), GetLangText(9012));
+        ASSERT_FALSE(GetLangText(Txt::DataFileAccessFailed).empty());
+        ASSERT_NE(GetLangText(Txt::DataFileAccessFailed), GetLangText(Txt::ModelMismatch));
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 

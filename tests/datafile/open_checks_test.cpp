@@ -4,6 +4,7 @@
 
 #include "app/data_file.h"
 #include "freq/band_range.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 
@@ -85,7 +86,7 @@ protected:
     // The file message with the file and the reason on a line of their own.
     std::string fileError(const std::string& reason, const std::string& name = "bad.dat") const
     {
-        return GetLangText(9002) + "\r\n" + path(name) + ": " + reason;
+        return GetLangText(Txt::DataFileAccessFailed) + "\r\n" + path(name) + ": " + reason;
     }
     void expectUnreadable(const std::function<void(std::vector<std::uint8_t>&)>& edit, const std::string& reason,
                           const char* what)
@@ -142,11 +143,15 @@ TEST_F(OpenChecks, AFileThatCannotBeReadIsNamedWithTheSystemsReason)
 
 TEST_F(OpenChecks, ModelAndVersionAreCheckedBeforeContent)
 {
-    expectRefused([](auto& b) { b[0] = 'X'; putLe16(b, Entry(1) + Field(9), 7); }, GetLangText(9012),
-                  "another model");
-    expectRefused([](auto& b) { b[9] = 'X'; }, GetLangText(9065), "does not begin with V");
-    expectRefused([](auto& b) { b[12] = ' '; }, GetLangText(9065), "only three characters");
-    expectRefused([](auto& b) { b[11] = '.'; }, GetLangText(9065), "not a number");
+    expectRefused(
+        [](auto& b) {
+            b[0] = 'X';
+            putLe16(b, Entry(1) + Field(9), 7);
+        },
+        GetLangText(Txt::ModelMismatch), "another model");
+    expectRefused([](auto& b) { b[9] = 'X'; }, GetLangText(Txt::DataVersionInvalid), "does not begin with V");
+    expectRefused([](auto& b) { b[12] = ' '; }, GetLangText(Txt::DataVersionInvalid), "only three characters");
+    expectRefused([](auto& b) { b[11] = '.'; }, GetLangText(Txt::DataVersionInvalid), "not a number");
 }
 
 TEST_F(OpenChecks, ContentThatAnImageCannotHoldIsRefused)
@@ -170,9 +175,24 @@ TEST_F(OpenChecks, ContentThatAnImageCannotHoldIsRefused)
 TEST_F(OpenChecks, TheHeaderIsCheckedBeforeTheSizeThisVersionReads)
 {
     // A file of another model is that model's, whatever its length.
-    expectRefused([](auto& b) { b[0] = 'X'; b.resize(30000); }, GetLangText(9012), "another model, longer");
-    expectRefused([](auto& b) { b[0] = 'X'; b.resize(2000); }, GetLangText(9012), "another model, shorter");
-    expectRefused([](auto& b) { b[10] = 'x'; b.push_back(0); }, GetLangText(9065), "bad version, longer");
+    expectRefused(
+        [](auto& b) {
+            b[0] = 'X';
+            b.resize(30000);
+        },
+        GetLangText(Txt::ModelMismatch), "another model, longer");
+    expectRefused(
+        [](auto& b) {
+            b[0] = 'X';
+            b.resize(2000);
+        },
+        GetLangText(Txt::ModelMismatch), "another model, shorter");
+    expectRefused(
+        [](auto& b) {
+            b[10] = 'x';
+            b.push_back(0);
+        },
+        GetLangText(Txt::DataVersionInvalid), "bad version, longer");
 
     // Another data version may lay its file out otherwise: the version that
     // handles it is offered, however long the file and however many channels.

@@ -2,6 +2,7 @@
 #include "../support/unprivileged.h"
 
 #include "app/data_file.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 
@@ -74,7 +75,7 @@ TEST_F(SaveTarget, ALoopOfLinksIsRefusedAndLeftAsItWas)
     doc.DocFileName = path("a.dat");
     EXPECT_FALSE(SaveDocument(doc, m_notes));
     ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
+    EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::DataFileAccessFailed));
     EXPECT_TRUE(fs::is_symlink(path("a.dat")));
     EXPECT_TRUE(fs::is_symlink(path("b.dat")));
     EXPECT_TRUE(IsDataChanged(doc));
@@ -94,7 +95,7 @@ TEST_F(SaveTarget, ALinkThatBelongsToAnotherUserIsNotFollowed)
     doc.DocFileName = path("planted.dat");
     EXPECT_FALSE(SaveDocument(doc, m_notes));
     ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9540));
+    EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::ForeignLinkRefused));
     EXPECT_EQ(readBytes(path("victim.dat")), victim);
     EXPECT_TRUE(fs::is_symlink(path("planted.dat")));
     EXPECT_TRUE(IsDataChanged(doc));
@@ -121,7 +122,7 @@ TEST_F(SaveTarget, AReadOnlyFileIsNotReplaced)
     RunAsOrdinaryUser(m_dir, [&] {
         EXPECT_FALSE(SaveDocument(doc, m_notes));
         ASSERT_EQ(m_notes.shown.size(), 1u);
-        EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
+        EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::DataFileAccessFailed));
         EXPECT_EQ(readBytes(path("locked.dat")), old);
         EXPECT_TRUE(IsDataChanged(doc));
         EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and locked.dat
@@ -134,7 +135,7 @@ TEST_F(SaveTarget, SomethingOtherThanAFileIsNeverReplaced)
     doc.DocFileName = path("pipe.dat");
     EXPECT_FALSE(SaveDocument(doc, m_notes));
     ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(9002));
+    EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::DataFileAccessFailed));
     EXPECT_EQ(fs::status(path("pipe.dat")).type(), fs::file_type::fifo);
     EXPECT_TRUE(IsDataChanged(doc));
     EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and pipe.dat

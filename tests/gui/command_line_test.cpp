@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/data_file.h"
 #include "app/frm_main.h"
+#include "lang_text_ids.h"
 #include "model/document_compare.h"
 
 #include <QDir>
@@ -78,7 +79,8 @@ TEST_F(OpenAtStartTest, TheNamedFileOpensAsFileOpenWouldAndARefusedOneLeavesTheN
     frmMain w(doc);
     w.openFile(qpath("short.dat"));
     ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_TRUE(prompts.asked[0].text.startsWith(LangText(9002) + "\r\n" + qpath("short.dat") + ": "));
+    EXPECT_TRUE(
+        prompts.asked[0].text.startsWith(LangText(Txt::DataFileAccessFailed) + "\r\n" + qpath("short.dat") + ": "));
     EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Error);
     EXPECT_TRUE(doc.IsUntitled);
     EXPECT_EQ(doc.DocFileName, "new.dat");

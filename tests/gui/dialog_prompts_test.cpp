@@ -3,6 +3,7 @@
 #include "gui_test_support.h"
 
 #include "app/toolkit_language.h"
+#include "lang_text_ids.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -43,38 +44,39 @@ TEST_F(DialogPromptsTest, EveryButtonAndTitleSpeaksTheChosenLanguage)
     for (int language : {1, 2}) {
         SCOPED_TRACE(language);
         AppState::instance().setLanguage(static_cast<std::int16_t>(language));
-        ASSERT_FALSE(LangText(9017).isEmpty());
+        ASSERT_FALSE(LangText(Txt::OkButton).isEmpty());
 
         SeenBox question;
         pressWhenShown(question, QMessageBox::Cancel);
-        EXPECT_EQ(real.ask("Go on?", NoticeButtons::OkCancel, NoticeIcon::Warning, LangText(9019)),
+        EXPECT_EQ(real.ask("Go on?", NoticeButtons::OkCancel, NoticeIcon::Warning, LangText(Txt::BandModeChangeTitle)),
                   NoticeAnswer::Cancel);
-        EXPECT_EQ(question.buttons.value(QMessageBox::Ok), LangText(9017));
-        EXPECT_EQ(question.buttons.value(QMessageBox::Cancel), LangText(9018));
-        EXPECT_EQ(question.title, LangText(9019));
+        EXPECT_EQ(question.buttons.value(QMessageBox::Ok), LangText(Txt::OkButton));
+        EXPECT_EQ(question.buttons.value(QMessageBox::Cancel), LangText(Txt::CancelButton));
+        EXPECT_EQ(question.title, LangText(Txt::BandModeChangeTitle));
         EXPECT_EQ(question.icon, QMessageBox::Warning);
 
         SeenBox unsaved;
         pressWhenShown(unsaved, QMessageBox::Cancel);
-        EXPECT_EQ(real.ask(LangText(9006), NoticeButtons::YesNoCancel, NoticeIcon::Warning), NoticeAnswer::Cancel);
+        EXPECT_EQ(real.ask(LangText(Txt::SaveChangesQuestion), NoticeButtons::YesNoCancel, NoticeIcon::Warning),
+                  NoticeAnswer::Cancel);
         EXPECT_EQ(unsaved.buttons.size(), 3);
-        EXPECT_EQ(unsaved.buttons.value(QMessageBox::Cancel), LangText(9018));
-        EXPECT_EQ(unsaved.buttons.value(QMessageBox::Yes), LangText(9564));
-        EXPECT_EQ(unsaved.buttons.value(QMessageBox::No), LangText(9565));
+        EXPECT_EQ(unsaved.buttons.value(QMessageBox::Cancel), LangText(Txt::CancelButton));
+        EXPECT_EQ(unsaved.buttons.value(QMessageBox::Yes), LangText(Txt::YesButton));
+        EXPECT_EQ(unsaved.buttons.value(QMessageBox::No), LangText(Txt::NoButton));
         // The program's name as the language now in use gives it, not as it was at start-up.
-        EXPECT_EQ(unsaved.title, LangText(12000));
+        EXPECT_EQ(unsaved.title, LangText(Txt::AppTitle));
         titles << unsaved.title;
 
         SeenBox retry;
         pressWhenShown(retry, QMessageBox::Cancel);
-        real.ask(LangText(9008), NoticeButtons::RetryCancel, NoticeIcon::Question);
-        EXPECT_EQ(retry.buttons.value(QMessageBox::Retry), LangText(9566));
+        real.ask(LangText(Txt::RadioNoAnswer), NoticeButtons::RetryCancel, NoticeIcon::Question);
+        EXPECT_EQ(retry.buttons.value(QMessageBox::Retry), LangText(Txt::RetryButton));
 
         SeenBox notice;
         pressWhenShown(notice, QMessageBox::Ok);
-        real.message(LangText(9002), NoticeIcon::None);
+        real.message(LangText(Txt::DataFileAccessFailed), NoticeIcon::None);
         EXPECT_EQ(notice.buttons.keys(), QList<QMessageBox::StandardButton>({QMessageBox::Ok}));
-        EXPECT_EQ(notice.buttons.value(QMessageBox::Ok), LangText(9017));
+        EXPECT_EQ(notice.buttons.value(QMessageBox::Ok), LangText(Txt::OkButton));
         EXPECT_EQ(notice.icon, QMessageBox::NoIcon);
     }
     EXPECT_NE(titles.value(0), titles.value(1));

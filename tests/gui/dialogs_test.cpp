@@ -16,6 +16,7 @@
 #include "app/tree_pane.h"
 #include "app/twips.h"
 #include "freq/band_range.h"
+#include "lang_text_ids.h"
 #include "model/radio_info.h"
 
 #include <QAction>
@@ -48,11 +49,11 @@ TEST_F(ModelInfoTest, ShowsModelAndBandAndOkWithoutChangeAsksNothing)
 {
     ASSERT_TRUE(ApplyBandMode(doc, 1));
     FrmModelInfo dialog(doc, [&] { ++newDocs; });
-    EXPECT_EQ(dialog.windowTitle(), LangText(13000));
+    EXPECT_EQ(dialog.windowTitle(), LangText(Txt::ModelCaption));
     EXPECT_EQ(dialog.modelCombo()->currentText(), "BRISKO7");
     EXPECT_EQ(dialog.modeCombo()->currentText(), "HF");
     EXPECT_EQ(dialog.rangeCombo()->currentText(), "25.615 - 30.105 MHz");
-    EXPECT_EQ(dialog.findChild<QPushButton*>("CommandOK")->text(), LangText(9017));
+    EXPECT_EQ(dialog.findChild<QPushButton*>("CommandOK")->text(), LangText(Txt::OkButton));
     dialog.findChild<QPushButton*>("CommandOK")->click();
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_EQ(newDocs, 0);
@@ -86,8 +87,8 @@ TEST_F(ModelInfoTest, BandSwitchCancelledLeavesTheDocumentAlone)
     prompts.answers = {A::Cancel};
     dialog.findChild<QPushButton*>("CommandOK")->click();
     ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_EQ(prompts.asked[0].text, LangText(9016));
-    EXPECT_EQ(prompts.asked[0].title, LangText(9019));
+    EXPECT_EQ(prompts.asked[0].text, LangText(Txt::BandModeChangeQuestion));
+    EXPECT_EQ(prompts.asked[0].title, LangText(Txt::BandModeChangeTitle));
     EXPECT_EQ(prompts.asked[0].buttons, NoticeButtons::OkCancel);
     EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
     EXPECT_EQ(doc.BandMode, 0);
@@ -125,8 +126,8 @@ TEST_F(PasswordTest, MaskedAndFourCharactersAtMost)
     auto* text = dialog.findChild<QLineEdit*>("Text1");
     EXPECT_EQ(text->echoMode(), QLineEdit::Password);
     EXPECT_EQ(text->text(), "12");
-    EXPECT_EQ(dialog.windowTitle(), LangText(23100));
-    EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), LangText(23101));
+    EXPECT_EQ(dialog.windowTitle(), LangText(Txt::PasswordCaption));
+    EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), LangText(Txt::PasswordLabel));
     text->clear();
     QTest::keyClicks(text, "abcdef");
     EXPECT_EQ(text->text(), "abcd");
@@ -195,7 +196,7 @@ TEST_F(RadioInfoTest, ShowsTheDefaultsOfADocumentNeverReadFromARadio)
     Document doc;
     InitDocument(doc, AppState::instance().initFolder());
     FrmRadioInfo info(doc);
-    EXPECT_EQ(info.windowTitle(), LangText(21000));
+    EXPECT_EQ(info.windowTitle(), LangText(Txt::RadioInfoCaption));
     EXPECT_EQ(info.text1(5), "V1.00");
     EXPECT_EQ(info.text1(7), "001A");
     EXPECT_TRUE(info.text1(6).endsWith("-1-E-1"));
@@ -203,7 +204,7 @@ TEST_F(RadioInfoTest, ShowsTheDefaultsOfADocumentNeverReadFromARadio)
     EXPECT_EQ(info.modeCombo()->currentText(), "CB");
     EXPECT_EQ(info.rangeCombo()->currentText(), "26.965 - 27.405 MHz");
     EXPECT_FALSE(info.findChild<QPushButton*>("CommandHelp")->isVisibleTo(&info));
-    EXPECT_EQ(info.findChild<QPushButton*>("CommandClose")->text(), LangText(9023));
+    EXPECT_EQ(info.findChild<QPushButton*>("CommandClose")->text(), LangText(Txt::CloseButton));
 }
 
 TEST_F(RadioInfoTest, LabelsStandBesideTheirOwnBoxAndApartFromTheOtherColumn)
@@ -262,7 +263,7 @@ TEST_F(RadioInfoTest, UnknownBandAndDecodedFieldsShowWithoutEndingTheProgram)
     ASSERT_GT(doc.RadioInfo.InfoBand, 2);
     FrmRadioInfo info(doc);
     EXPECT_EQ(info.modeCombo()->currentIndex(), -1);
-    EXPECT_EQ(info.modeCombo()->placeholderText(), LangText(9563));
+    EXPECT_EQ(info.modeCombo()->placeholderText(), LangText(Txt::BandUnknown));
     EXPECT_EQ(info.rangeCombo()->currentIndex(), -1);
     EXPECT_EQ(info.text1(1), "SN-4711");
     // ShowByData refreshes an open window from the record.
@@ -312,8 +313,8 @@ TEST_F(SplashTest, MissingPictureShowsTheProgramNameBeforeTheTitleIsSet)
     auto* logo = splash.findChild<QLabel*>("picLogo");
     ASSERT_NE(logo, nullptr);
     EXPECT_TRUE(logo->pixmap().isNull());
-    ASSERT_FALSE(LangText(12000).isEmpty());
-    EXPECT_EQ(logo->text(), LangText(12000));
+    ASSERT_FALSE(LangText(Txt::AppTitle).isEmpty());
+    EXPECT_EQ(logo->text(), LangText(Txt::AppTitle));
 }
 
 using SplitterTest = GuiTest;
@@ -405,7 +406,7 @@ TEST_F(StartUpTest, ChineseLocaleOnAFreshSetupFileStartsInChinese)
     EXPECT_EQ(doc.ChannelCount, 10);
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
     StartUpAfterSplash();
-    EXPECT_EQ(state.AppTitle, GetLangText(12000));
+    EXPECT_EQ(state.AppTitle, GetLangText(Txt::AppTitle));
     EXPECT_EQ(state.SettingsRecord, (std::array<std::uint8_t, 4>{0, 0, 0, 1}));
 }
 
@@ -431,13 +432,15 @@ TEST_F(AboutTest, ShowsItsTextsAndClosesWithOk)
 {
     frmAbout about;
     about.show();
-    EXPECT_EQ(about.windowTitle(), LangText(24000));
-    const std::pair<const char*, int> labels[] = {
-        {"lblTitle", 24001}, {"lblVersion", 24002}, {"lblDescription", 24003}, {"lblDisclaimer", 24004}};
+    EXPECT_EQ(about.windowTitle(), LangText(Txt::AboutCaption));
+    const std::pair<const char*, int> labels[] = {{"lblTitle", Txt::AboutTitle},
+                                                  {"lblVersion", Txt::AboutVersion},
+                                                  {"lblDescription", Txt::AboutDescription},
+                                                  {"lblDisclaimer", Txt::AboutDisclaimer}};
     for (auto [name, number] : labels)
         EXPECT_EQ(about.findChild<QLabel*>(name)->text(), LangText(number)) << name;
     auto* ok = about.findChild<QPushButton*>("cmdOK");
-    EXPECT_EQ(ok->text(), LangText(24005));
+    EXPECT_EQ(ok->text(), LangText(Txt::AboutOk));
     ok->click();
     EXPECT_FALSE(about.isVisible());
 }

@@ -4,6 +4,7 @@
 
 #include "app/data_file.h"
 #include "app/frm_main.h"
+#include "lang_text_ids.h"
 #include "model/document_compare.h"
 
 #include <QAction>
@@ -55,7 +56,7 @@ protected:
         int seen = 0;
     } replaced;
     void settle() { QTest::qWait(frmMain::NewDocDelayMs * 2); }
-    QString saveQuestion(const QString& name) const { return "\"" + name + "\"" + LangText(9007); }
+    QString saveQuestion(const QString& name) const { return "\"" + name + "\"" + LangText(Txt::SaveConfirmation); }
 
     SilentNotifier silent;
     Document doc;
@@ -96,12 +97,11 @@ TEST_F(DocumentCommandsTest, NewOnAModifiedDocumentInEveryAnswerCombination)
         w.mnuFileNew_Click();
         settle();
         ASSERT_GE(prompts.asked.size(), 1u);
-        EXPECT_EQ(prompts.asked[0].text, LangText(9006));
+        EXPECT_EQ(prompts.asked[0].text, LangText(Txt::SaveChangesQuestion));
         EXPECT_EQ(prompts.asked[0].buttons, NoticeButtons::YesNoCancel);
         EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
-        const bool newAsked = prompts.asked.size() == 2 && prompts.asked[1].text == LangText(9026)
-                              && prompts.asked[1].buttons == NoticeButtons::OkCancel
-                              && prompts.asked[1].icon == NoticeIcon::Warning;
+        const bool newAsked = prompts.asked.size() == 2 && prompts.asked[1].text == LangText(Txt::NewDocumentQuestion)
+            && prompts.asked[1].buttons == NoticeButtons::OkCancel && prompts.asked[1].icon == NoticeIcon::Warning;
         EXPECT_EQ(newAsked, c.askedNewQuestion);
         EXPECT_EQ(prompts.saveDialogs, c.titled ? 0 : 1);
         prompts.saveDialogs = 0;
@@ -145,7 +145,7 @@ TEST_F(DocumentCommandsTest, NewStopsWhenTheSaveFails)
     w.mnuFileNew_Click();
     settle();
     ASSERT_EQ(prompts.asked.size(), 2u);
-    EXPECT_EQ(prompts.asked[1].text, LangText(9002));
+    EXPECT_EQ(prompts.asked[1].text, LangText(Txt::DataFileAccessFailed));
     EXPECT_TRUE(IsDataChanged(doc));
     EXPECT_EQ(doc.DocFileName, path("missing-folder/file.dat"));
 }
@@ -167,7 +167,8 @@ TEST_F(DocumentCommandsTest, ToolbarNewAsksOnlyWhenTheDocumentChanged)
     prompts.answers = {A::No};
     w.toolbarAction("NewFile")->trigger();
     EXPECT_TRUE(becameNew());
-    EXPECT_EQ(prompts.texts(), std::vector<QString>({LangText(9006), LangText(9006)}));
+    EXPECT_EQ(prompts.texts(),
+              std::vector<QString>({LangText(Txt::SaveChangesQuestion), LangText(Txt::SaveChangesQuestion)}));
 }
 
 TEST_F(DocumentCommandsTest, CancelledInitialSettingsLeaveNoRequestBehind)
@@ -229,7 +230,7 @@ TEST_F(DocumentCommandsTest, FailedSaveAsKeepsTheOldName)
     EXPECT_FALSE(w.mnuFileSaveAs_Click());
     EXPECT_EQ(doc.DocFileName, path("kept.dat"));
     EXPECT_TRUE(IsDataChanged(doc));
-    EXPECT_EQ(prompts.texts(), std::vector<QString>({LangText(9002)}));
+    EXPECT_EQ(prompts.texts(), std::vector<QString>({LangText(Txt::DataFileAccessFailed)}));
 }
 
 TEST_F(DocumentCommandsTest, OpenTakesTheNameOnlyOfAnOpenedFile)

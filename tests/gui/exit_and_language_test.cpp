@@ -10,6 +10,7 @@
 #include "app/tree_pane.h"
 #include "app/twips.h"
 #include "app/window_fit.h"
+#include "lang_text_ids.h"
 #include "model/document_compare.h"
 
 #include <QComboBox>
@@ -76,7 +77,7 @@ TEST_F(ExitTest, ModifiedDocumentAsksAndCancelKeepsTheProgramRunning)
     EXPECT_EQ(exitHooks, 0);
     EXPECT_TRUE(IsDataChanged(doc));
     ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_EQ(prompts.asked[0].text, LangText(9006));
+    EXPECT_EQ(prompts.asked[0].text, LangText(Txt::SaveChangesQuestion));
     EXPECT_EQ(prompts.asked[0].buttons, NoticeButtons::YesNoCancel);
     EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
     // The placement keys already hold the current placement.
@@ -109,7 +110,7 @@ TEST_F(ExitTest, YesMustEndInACompletedSave)
     prompts.answers = {A::Yes, A::Ok};
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(IsDataChanged(doc));
-    EXPECT_EQ(prompts.asked.back().text, LangText(9002));
+    EXPECT_EQ(prompts.asked.back().text, LangText(Txt::DataFileAccessFailed));
 
     // Untitled: Yes goes through Save As; cancelling it keeps the program open.
     doc.IsUntitled = true;
@@ -196,7 +197,7 @@ TEST_F(LanguageTest, SwitchReappliesTheTextsOnTheNextActivation)
     QTest::qWait(20);  // the channel window opens once the event loop runs
     EXPECT_EQ(channelWindows, 1);
     w.showRadioInfo();
-    const QString englishFile = LangText(10000);
+    const QString englishFile = LangText(Txt::MenuFile);
     const QString englishTitle = w.windowTitle();
 
     FrmSetLanguage dialog(&w);
@@ -210,18 +211,18 @@ TEST_F(LanguageTest, SwitchReappliesTheTextsOnTheNextActivation)
     EXPECT_EQ(IniFile::read(state.setupFilePath(), "language", "CurrentLanguage"), "2");
     // Nothing changes until the main window is activated again.
     EXPECT_EQ(w.findChild<QMenu*>("mnuFile")->title(), englishFile);
-    ASSERT_NE(LangText(10000), englishFile);
+    ASSERT_NE(LangText(Txt::MenuFile), englishFile);
 
     channelWindows = 0;
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     w.MDIForm_Activate();  // a second activation changes nothing more
     EXPECT_EQ(state.AppliedLanguageId, 2);
-    EXPECT_EQ(w.findChild<QMenu*>("mnuFile")->title(), LangText(10000));
-    EXPECT_EQ(w.findChild<QAction*>("mnuFileExit")->text(), LangText(10006));
-    EXPECT_EQ(w.toolbarAction("OpenFile")->toolTip(), LangText(11001));
+    EXPECT_EQ(w.findChild<QMenu*>("mnuFile")->title(), LangText(Txt::MenuFile));
+    EXPECT_EQ(w.findChild<QAction*>("mnuFileExit")->text(), LangText(Txt::MenuFileExit));
+    EXPECT_EQ(w.toolbarAction("OpenFile")->toolTip(), LangText(Txt::TipOpen));
     EXPECT_NE(w.windowTitle(), englishTitle);
-    EXPECT_EQ(w.treePane()->tree()->topLevelItem(0)->child(0)->text(0), LangText(12001));
+    EXPECT_EQ(w.treePane()->tree()->topLevelItem(0)->child(0)->text(0), LangText(Txt::PageChannels));
     EXPECT_EQ(channelWindows, 1);
     EXPECT_TRUE(waitUntil([&] { return w.mdiArea()->subWindowList().isEmpty(); }));
 }
@@ -255,7 +256,7 @@ TEST_F(LanguageTest, LanguageMenuEntrySwitchesOnceTheDialogCloses)
     w.findChild<QAction*>("mnuLanguage")->trigger();
     // The main window becomes active again when the dialog has gone.
     EXPECT_TRUE(waitUntil([&] { return w.findChild<QMenu*>("mnuHelp")->title() != english; }));
-    EXPECT_EQ(w.findChild<QMenu*>("mnuHelp")->title(), LangText(10700));
+    EXPECT_EQ(w.findChild<QMenu*>("mnuHelp")->title(), LangText(Txt::MenuHelp));
     EXPECT_EQ(AppState::instance().AppliedLanguageId, 2);
 }
 
@@ -272,5 +273,5 @@ TEST_F(LanguageTest, ShortcutsReachTheirCommands)
     EXPECT_EQ(reads, 1);
     prompts.answers = {NoticeAnswer::Cancel};
     QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(prompts.texts(), std::vector<QString>({LangText(9026)}));
+    EXPECT_EQ(prompts.texts(), std::vector<QString>({LangText(Txt::NewDocumentQuestion)}));
 }

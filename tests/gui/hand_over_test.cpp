@@ -5,6 +5,7 @@
 #include "app/data_file.h"
 #include "app/frm_main.h"
 #include "app/start_handler.h"
+#include "lang_text_ids.h"
 #include "model/document_compare.h"
 
 #include <QCoreApplication>
@@ -47,11 +48,11 @@ TEST_F(HandOverTest, StartHandlerStartsTheSiblingOrSaysWhyNot)
 {
     EXPECT_FALSE(StartHandler("V102"));
     ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_EQ(prompts.asked[0].text, LangText(9063));
+    EXPECT_EQ(prompts.asked[0].text, LangText(Txt::NoVersionForData));
 
     EXPECT_FALSE(StartHandler("V101"));  // not installed
     ASSERT_EQ(prompts.asked.size(), 2u);
-    EXPECT_EQ(prompts.asked[1].text, LangText(9526));
+    EXPECT_EQ(prompts.asked[1].text, LangText(Txt::OtherVersionNotStarted));
 
     installSibling();
     EXPECT_TRUE(StartHandler("V101"));
@@ -74,7 +75,7 @@ TEST_F(HandOverTest, OpeningAFileOfAnotherVersionHandsOverAndEndsWithoutTheUnsav
     w.mnuFileOpen_Click();
     ASSERT_EQ(prompts.asked.size(), 2u);
     EXPECT_EQ(prompts.asked[1].buttons, NoticeButtons::YesNo);
-    EXPECT_TRUE(prompts.asked[1].text.contains(LangText(9062)));
+    EXPECT_TRUE(prompts.asked[1].text.contains(LangText(Txt::VersionQuestion)));
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(exitHooks, 1);
     EXPECT_EQ(doc.DocFileName, "new.dat");
@@ -94,7 +95,7 @@ TEST_F(HandOverTest, AHandOverThatCannotStartKeepsTheProgramAndItsDocument)
     prompts.fileNames = {qpath("newer.dat")};
     w.mnuFileOpen_Click();
     ASSERT_EQ(prompts.asked.size(), 2u);
-    EXPECT_EQ(prompts.asked[1].text, LangText(9526));
+    EXPECT_EQ(prompts.asked[1].text, LangText(Txt::OtherVersionNotStarted));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(exitHooks, 0);
     EXPECT_EQ(doc.DocFileName, "new.dat");

@@ -7,6 +7,7 @@
 #include "app/tree_pane.h"
 #include "app/widget_helpers.h"
 #include "freq/band_range.h"
+#include "lang_text_ids.h"
 #include "model/document_compare.h"
 
 #include <QAction>
@@ -59,8 +60,9 @@ TEST_F(MainWindowTest, CaptionAndStatusPanelsFollowTheBand)
     for (const Case& c : cases) {
         ASSERT_TRUE(ApplyBandMode(doc, c.band));
         w.SetMainTexts();
-        EXPECT_EQ(w.windowTitle(), LangText(12000) + "[BRISKO7:" + c.mode + ":" + c.shownRange + "]["
-                                       + LangText(12009) + ":new.dat]")
+        EXPECT_EQ(w.windowTitle(),
+                  LangText(Txt::AppTitle) + "[BRISKO7:" + c.mode + ":" + c.shownRange + "]["
+                      + LangText(Txt::CaptionFileWord) + ":new.dat]")
             << c.band;
         EXPECT_EQ(w.statusPanel(2)->text(), "BRISKO7[" + c.mode + ":" + c.range + "]");
         EXPECT_EQ(w.treePane()->rootText(), "BRISKO7:" + c.mode);
@@ -69,9 +71,10 @@ TEST_F(MainWindowTest, CaptionAndStatusPanelsFollowTheBand)
     AppState::instance().ComPort = 7;
     doc.DocFileName = path("sub/my radio.dat");
     w.SetMainTexts();
-    EXPECT_EQ(w.statusPanel(3)->text(), LangText(12008) + "7");
-    EXPECT_TRUE(w.windowTitle().endsWith("[" + LangText(12009) + ":my radio.dat]")) << w.windowTitle().toStdString();
-    EXPECT_EQ(w.fileFilter(), LangText(9001) + " (*.dat)");
+    EXPECT_EQ(w.statusPanel(3)->text(), LangText(Txt::StatusPort) + "7");
+    EXPECT_TRUE(w.windowTitle().endsWith("[" + LangText(Txt::CaptionFileWord) + ":my radio.dat]"))
+        << w.windowTitle().toStdString();
+    EXPECT_EQ(w.fileFilter(), LangText(Txt::DataFileType) + " (*.dat)");
 }
 
 TEST_F(MainWindowTest, MenusInOrderWithTextsShortcutsAndHiddenEntries)
@@ -95,8 +98,8 @@ TEST_F(MainWindowTest, MenusInOrderWithTextsShortcutsAndHiddenEntries)
             fileEntries << a->objectName();
     }
     EXPECT_EQ(fileEntries, QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit"}));
-    EXPECT_EQ(entry(w, "mnuToneTips")->text(), LangText(10221));
-    EXPECT_EQ(entry(w, "MnuLocalInfo")->text(), LangText(10207));
+    EXPECT_EQ(entry(w, "mnuToneTips")->text(), LangText(Txt::MenuEditToneTips));
+    EXPECT_EQ(entry(w, "MnuLocalInfo")->text(), LangText(Txt::MenuEditRadioInfo));
 
     EXPECT_EQ(entry(w, "mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(entry(w, "mnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
@@ -121,9 +124,10 @@ TEST_F(MainWindowTest, ToolbarHasTwentyPositionsWithSeparatorsAndTooltips)
     ASSERT_EQ(items.size(), 20);
     for (int position : {4, 6, 10, 14, 19})
         EXPECT_TRUE(items[position - 1]->isSeparator()) << position;
-    const std::pair<const char*, int> keyed[] = {{"NewFile", 11000}, {"OpenFile", 11001}, {"SaveFile", 11002},
-                                                 {"Print", 11003},   {"ReadRadio", 11004}, {"CommSet", 11005},
-                                                 {"WriteRadio", 11006}, {"About", 11007}, {"BtnCHMoveDown", 11016}};
+    const std::pair<const char*, int> keyed[]
+        = {{"NewFile", Txt::TipNew},      {"OpenFile", Txt::TipOpen},  {"SaveFile", Txt::TipSave},
+           {"Print", Txt::TipPrint},      {"ReadRadio", Txt::TipRead}, {"CommSet", Txt::TipPort},
+           {"WriteRadio", Txt::TipWrite}, {"About", Txt::TipAbout},    {"BtnCHMoveDown", Txt::TipChannelMoveDown}};
     for (auto [key, tip] : keyed) {
         ASSERT_NE(w.toolbarAction(key), nullptr) << key;
         EXPECT_EQ(w.toolbarAction(key)->toolTip(), LangText(tip)) << key;
@@ -150,8 +154,8 @@ TEST_F(MainWindowTest, UnregisteredCommandsStayDisabledUntilAHandlerArrives)
     EXPECT_FALSE(entry(w, "mnuChannelInfo")->isEnabled());
     EXPECT_FALSE(entry(w, "mnuReadFromRadio")->isEnabled());
     EXPECT_FALSE(w.toolbarAction("ReadRadio")->isEnabled());
-    ASSERT_NE(node(w, LangText(12002)), nullptr);
-    EXPECT_TRUE(node(w, LangText(12002))->isDisabled());
+    ASSERT_NE(node(w, LangText(Txt::PageOptions)), nullptr);
+    EXPECT_TRUE(node(w, LangText(Txt::PageOptions))->isDisabled());
     EXPECT_TRUE(entry(w, "mnuFileSave")->isEnabled());
 
     int options = 0;
@@ -159,9 +163,9 @@ TEST_F(MainWindowTest, UnregisteredCommandsStayDisabledUntilAHandlerArrives)
     w.registerCommand(Command::OptFeature, [&] { ++options; });
     w.registerCommand(Command::ReadFromRadio, [&] { ++reads; });
     EXPECT_TRUE(entry(w, "mnuOptFeature")->isEnabled());
-    EXPECT_FALSE(node(w, LangText(12002))->isDisabled());
+    EXPECT_FALSE(node(w, LangText(Txt::PageOptions))->isDisabled());
     entry(w, "mnuOptFeature")->trigger();
-    QTreeWidgetItem* page = node(w, LangText(12002));
+    QTreeWidgetItem* page = node(w, LangText(Txt::PageOptions));
     emit w.treePane()->tree()->itemClicked(page, 0);
     EXPECT_EQ(options, 2);
     w.toolbarAction("ReadRadio")->trigger();
@@ -169,8 +173,8 @@ TEST_F(MainWindowTest, UnregisteredCommandsStayDisabledUntilAHandlerArrives)
     EXPECT_EQ(reads, 2);
     // The tree still holds the registration after it is rebuilt.
     w.LoadTree();
-    EXPECT_FALSE(node(w, LangText(12002))->isDisabled());
-    EXPECT_TRUE(node(w, LangText(12004))->isDisabled());
+    EXPECT_FALSE(node(w, LangText(Txt::PageOptions))->isDisabled());
+    EXPECT_TRUE(node(w, LangText(Txt::PageDtmf))->isDisabled());
     // Clicking the root does nothing.
     emit w.treePane()->tree()->itemClicked(w.treePane()->tree()->topLevelItem(0), 0);
     EXPECT_EQ(options, 2);
@@ -185,7 +189,7 @@ TEST_F(MainWindowTest, EnterAndSpaceOpenAPageAndTheFileCommandsHaveTheirKeys)
     int options = 0;
     w.registerCommand(Command::OptFeature, [&] { ++options; });
     QTreeWidget* tree = w.treePane()->tree();
-    QTreeWidgetItem* optionsPage = node(w, LangText(12002));
+    QTreeWidgetItem* optionsPage = node(w, LangText(Txt::PageOptions));
     QTreeWidgetItem* root = tree->topLevelItem(0);
     const struct {
         const char* what;
@@ -313,10 +317,10 @@ TEST_F(MainWindowTest, CoreWarningsAppearAsMessageBoxes)
     Document doc;
     frmMain w(doc);
     w.notifier().message("Not IsNumeric", NoticeIcon::Warning);
-    w.notifier().message(GetLangText(9021), NoticeIcon::Warning);
+    w.notifier().message(GetLangText(Txt::BadFrequency), NoticeIcon::Warning);
     ASSERT_EQ(prompts.asked.size(), 2u);
     EXPECT_EQ(prompts.asked[0].text, "Not IsNumeric");
-    EXPECT_EQ(prompts.asked[1].text, LangText(9021));
+    EXPECT_EQ(prompts.asked[1].text, LangText(Txt::BadFrequency));
     EXPECT_FALSE(prompts.asked[1].question);
 }
 
@@ -329,16 +333,34 @@ TEST_F(MainWindowTest, EveryMenuHoldsItsEntriesInOrderWithTheirTexts)
         int text;
     };
     const std::vector<std::pair<const char*, std::vector<Entry>>> menus = {
-        {"mnuFile", {{"mnuFileNew", 10001}, {"mnuFileOpen", 10002}, {"mnuFileSave", 10003},
-                     {"mnuFileSaveAs", 10004}, {"mnuFileExit", 10006}}},
-        {"mnuModel", {{"mnuModelInfo", 10101}}},
-        {"mnuEdit", {{"mnuChannelInfo", 10201}, {"mnuOptFeature", 10202}, {"mnuToneTips", 10221},
-                     {"MnuDTMF", 10204}, {"MnuKey", 10208}, {"MnuLocalInfo", 10207}}},
-        {"mnuProgram", {{"mnuReadFromRadio", 10301}, {"mnuWriteToRadio", 10302}, {"MnuProPassWord", 10303}}},
-        {"mnuSet", {{"mnuComm", 10401}, {"mnuLanguage", 10402}, {"MnuInit", 10403}}},
-        {"mnuView", {{"mnuTreeView", 10501}, {"mnuViewToolbar", 10502}, {"mnuViewStatusBar", 10503}}},
-        {"mnuWindow", {{"mnuWindowCascade", 10601}, {"mnuCloseAll", 10602}}},
-        {"mnuHelp", {{"mnuHelpAbout", 10702}}},
+        {"mnuFile",
+         {{"mnuFileNew", Txt::MenuFileNew},
+          {"mnuFileOpen", Txt::MenuFileOpen},
+          {"mnuFileSave", Txt::MenuFileSave},
+          {"mnuFileSaveAs", Txt::MenuFileSaveAs},
+          {"mnuFileExit", Txt::MenuFileExit}}},
+        {"mnuModel", {{"mnuModelInfo", Txt::MenuModelInformation}}},
+        {"mnuEdit",
+         {{"mnuChannelInfo", Txt::MenuEditChannels},
+          {"mnuOptFeature", Txt::MenuEditOptions},
+          {"mnuToneTips", Txt::MenuEditToneTips},
+          {"MnuDTMF", Txt::MenuEditDtmf},
+          {"MnuKey", Txt::MenuEditKeys},
+          {"MnuLocalInfo", Txt::MenuEditRadioInfo}}},
+        {"mnuProgram",
+         {{"mnuReadFromRadio", Txt::MenuProgramRead},
+          {"mnuWriteToRadio", Txt::MenuProgramWrite},
+          {"MnuProPassWord", Txt::MenuProgramPassword}}},
+        {"mnuSet",
+         {{"mnuComm", Txt::MenuSettingsPort},
+          {"mnuLanguage", Txt::MenuSettingsLanguage},
+          {"MnuInit", Txt::MenuSettingsInitial}}},
+        {"mnuView",
+         {{"mnuTreeView", Txt::MenuViewPageTree},
+          {"mnuViewToolbar", Txt::MenuViewToolbar},
+          {"mnuViewStatusBar", Txt::MenuViewStatusBar}}},
+        {"mnuWindow", {{"mnuWindowCascade", Txt::MenuWindowCascade}, {"mnuCloseAll", Txt::MenuWindowCloseAll}}},
+        {"mnuHelp", {{"mnuHelpAbout", Txt::MenuHelpAbout}}},
     };
     for (const auto& [menuName, entries] : menus) {
         SCOPED_TRACE(menuName);
@@ -357,9 +379,9 @@ TEST_F(MainWindowTest, EveryMenuHoldsItsEntriesInOrderWithTheirTexts)
         }
         EXPECT_EQ(shown, expected);
     }
-    EXPECT_EQ(w.findChild<QMenu*>("MnuCHEdit")->title(), LangText(10800));
+    EXPECT_EQ(w.findChild<QMenu*>("MnuCHEdit")->title(), LangText(Txt::MenuChannelEdit));
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(w.chEditAction(i)->text(), LangText(10801 + i)) << i;
+        EXPECT_EQ(w.chEditAction(i)->text(), LangText(Txt::ChannelMenuEntry + i)) << i;
     for (const char* noShortcut : {"mnuModelInfo", "mnuLanguage"})
         EXPECT_TRUE(entry(w, noShortcut)->shortcut().isEmpty()) << noShortcut;
 }
@@ -407,8 +429,9 @@ TEST_F(MainWindowTest, TreeHoldsItsPagesInOrderUnderTheRoot)
     QTreeWidgetItem* root = tree->topLevelItem(0);
     EXPECT_TRUE(root->isExpanded());
     EXPECT_EQ(root->data(0, Qt::UserRole).toString(), "N0");
-    const std::vector<std::pair<const char*, int>> pages = {{"N1", 12001}, {"N2", 12002},  {"N4", 12004},
-                                                           {"N12", 12014}, {"N8", 12010}, {"N7", 12007}};
+    const std::vector<std::pair<const char*, int>> pages
+        = {{"N1", Txt::PageChannels},  {"N2", Txt::PageOptions}, {"N4", Txt::PageDtmf},
+           {"N12", Txt::PageToneTips}, {"N8", Txt::PageKeys},    {"N7", Txt::PageRadioInfo}};
     ASSERT_EQ(root->childCount(), static_cast<int>(pages.size()));
     for (int i = 0; i < root->childCount(); ++i) {
         EXPECT_EQ(root->child(i)->data(0, Qt::UserRole).toString(), pages[i].first) << i;

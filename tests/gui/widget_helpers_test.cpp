@@ -5,6 +5,7 @@
 
 #include "app/combo_helpers.h"
 #include "app/widget_helpers.h"
+#include "lang_text_ids.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +57,7 @@ TEST_F(WidgetHelpersTest, DtmfAndGroupLists)
     codes.addItem("stale");
     FillDtmfCodeCombo(&codes, dtmf);
     ASSERT_EQ(codes.count(), 3);
-    EXPECT_EQ(codes.itemText(0), LangText(14013));
+    EXPECT_EQ(codes.itemText(0), LangText(Txt::DtmfCodeNone));
     EXPECT_EQ(codes.itemText(1), "3");
     EXPECT_EQ(codes.itemText(2), "16");
 

@@ -5,6 +5,7 @@
 #include "app/data_file.h"
 #include "channels/channel_update.h"
 #include "channels/group_settings.h"
+#include "lang_text_ids.h"
 #include "model/document_compare.h"
 
 #include <QLabel>
@@ -227,13 +228,15 @@ TEST_F(ChannelWindowTest, CaptionNamesTheGroupAndRowAndTextsFollowTheLanguage)
     openWindow();
     chooseGroup("C");
     enterOnCell(4, ScanColumn);
-    EXPECT_EQ(window->windowTitle(), LangText(14012) + " C ---  5]");
+    EXPECT_EQ(window->windowTitle(), LangText(Txt::GridCaptionPrefix) + " C ---  5]");
 
     AppState::instance().setLanguage(2);
     window->ReShowChInfoByLanguage();
     EXPECT_EQ(window->shownGroup(), 2);
-    EXPECT_EQ(window->model()->headerData(FreqColumn, Qt::Horizontal, Qt::DisplayRole).toString(), LangText(14002));
-    EXPECT_EQ(window->editButton()->text(), LangText(14023));
-    EXPECT_TRUE(window->windowTitle().startsWith(LangText(14012))) << window->windowTitle().toStdString();
-    EXPECT_NE(LangText(14002), QString("Frequency (MHz)"));
+    EXPECT_EQ(window->model()->headerData(FreqColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
+              LangText(Txt::GridFrequency));
+    EXPECT_EQ(window->editButton()->text(), LangText(Txt::OpenChannelEditor));
+    EXPECT_TRUE(window->windowTitle().startsWith(LangText(Txt::GridCaptionPrefix)))
+        << window->windowTitle().toStdString();
+    EXPECT_NE(LangText(Txt::GridFrequency), QString("Frequency (MHz)"));
 }

@@ -4,6 +4,7 @@
 #include "app/twips.h"
 #include "app/widget_helpers.h"
 #include "editors/opt_feature_command.h"
+#include "lang_text_ids.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -64,16 +65,16 @@ TEST_F(OptFeaturesTest, ListsShowTheirItemsWithUnitsAndTheStoredValues)
     doc.Record.PublicChannel.DTMF_Call = 16;
     open();
     EXPECT_EQ(combo("Combo1_3")->count(), 31);
-    EXPECT_EQ(combo("Combo1_3")->currentText(), "30" + LangText(16061));
+    EXPECT_EQ(combo("Combo1_3")->currentText(), "30" + LangText(Txt::UnitMinutes));
     EXPECT_EQ(combo("Combo1_5")->currentText(), "56");
-    EXPECT_EQ(combo("Combo1_9")->currentText(), LangText(16049));
-    EXPECT_EQ(combo("Combo1_11")->itemText(0), LangText(16059));
-    EXPECT_EQ(combo("Combo1_12")->itemText(5), "30" + LangText(16060));
+    EXPECT_EQ(combo("Combo1_9")->currentText(), LangText(Txt::GainMaximum));
+    EXPECT_EQ(combo("Combo1_11")->itemText(0), LangText(Txt::ScanTime));
+    EXPECT_EQ(combo("Combo1_12")->itemText(5), "30" + LangText(Txt::UnitSeconds));
     EXPECT_EQ(combo("Combo2_10")->count(), 2) << "off and the one defined tone tip";
     EXPECT_EQ(combo("Combo2_13")->currentText(), "16");
     EXPECT_EQ(box("Text2")->text(), "100");
     EXPECT_EQ(box("Text1")->text(), "16.0");
-    EXPECT_EQ(form->windowTitle(), LangText(16000));
+    EXPECT_EQ(form->windowTitle(), LangText(Txt::OptionsCaption));
 }
 
 TEST_F(OptFeaturesTest, AStoredValueOutsideItsListShowsTheFirstItemAndStaysStored)

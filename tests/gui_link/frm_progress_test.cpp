@@ -1,6 +1,7 @@
 #include "gui_test_env.h"
 
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 #include "link/frm_progress.h"
 
 #include <QLabel>
@@ -14,10 +15,10 @@ using FrmProgressTest = GuiLinkTest;
 TEST_F(FrmProgressTest, CaptionAndLabelFollowTheTransferKind)
 {
     FrmProgress reading(1);
-    EXPECT_EQ(reading.windowTitle().toStdString(), GetLangText(9027));
-    EXPECT_EQ(reading.findChild<QLabel*>("Label1")->text().toStdString(), GetLangText(9029));
+    EXPECT_EQ(reading.windowTitle().toStdString(), GetLangText(Txt::ProgressReading));
+    EXPECT_EQ(reading.findChild<QLabel*>("Label1")->text().toStdString(), GetLangText(Txt::ProgressLabel));
     FrmProgress writing(2);
-    EXPECT_EQ(writing.windowTitle().toStdString(), GetLangText(9028));
+    EXPECT_EQ(writing.windowTitle().toStdString(), GetLangText(Txt::ProgressWriting));
     EXPECT_NE(reading.windowTitle(), writing.windowTitle());
     EXPECT_TRUE(reading.isModal());
 }
@@ -55,7 +56,7 @@ TEST_F(FrmProgressTest, CancelEscapeAndTheCloseBoxAskTheTransferToStopAndOnlyThe
     progress.show();
     QTest::qWait(20);
     QSignalSpy asked(&progress, &FrmProgress::cancelRequested);
-    EXPECT_EQ(progress.cancelButton()->text().toStdString(), GetLangText(9018));
+    EXPECT_EQ(progress.cancelButton()->text().toStdString(), GetLangText(Txt::CancelButton));
 
     progress.cancelButton()->click();
     QTest::keyClick(&progress, Qt::Key_Escape);

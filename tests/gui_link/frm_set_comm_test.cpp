@@ -1,6 +1,7 @@
 #include "gui_test_env.h"
 
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 #include "link/frm_set_comm.h"
 
 #include <QGroupBox>
@@ -32,14 +33,14 @@ protected:
 TEST_F(FrmSetCommTest, ShowsSixteenPortsWithTheirTexts)
 {
     FrmSetComm dialog(m_ports);
-    EXPECT_EQ(dialog.windowTitle().toStdString(), GetLangText(22000));
-    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame1")->title().toStdString(), GetLangText(22001));
+    EXPECT_EQ(dialog.windowTitle().toStdString(), GetLangText(Txt::PortCaption));
+    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame1")->title().toStdString(), GetLangText(Txt::PortFrame));
     for (int port = 1; port <= 16; ++port)
-        EXPECT_EQ(dialog.option(port)->text().toStdString(), GetLangText(22002) + std::to_string(port));
+        EXPECT_EQ(dialog.option(port)->text().toStdString(), GetLangText(Txt::PortOption) + std::to_string(port));
     EXPECT_EQ(dialog.option(0), nullptr);
     EXPECT_EQ(dialog.option(17), nullptr);
-    EXPECT_EQ(dialog.findChild<QPushButton*>("CommandOK")->text().toStdString(), GetLangText(9017));
-    EXPECT_EQ(dialog.findChild<QPushButton*>("CommandCancel")->text().toStdString(), GetLangText(9018));
+    EXPECT_EQ(dialog.findChild<QPushButton*>("CommandOK")->text().toStdString(), GetLangText(Txt::OkButton));
+    EXPECT_EQ(dialog.findChild<QPushButton*>("CommandCancel")->text().toStdString(), GetLangText(Txt::CancelButton));
 }
 
 TEST_F(FrmSetCommTest, OnlyPresentPortsAreEnabledAndNameTheirDevice)
@@ -51,13 +52,14 @@ TEST_F(FrmSetCommTest, OnlyPresentPortsAreEnabledAndNameTheirDevice)
     for (int port = 1; port <= 16; ++port)
         EXPECT_EQ(dialog.option(port)->isEnabled(), port == 3 || port == 12 || port == 14) << port;
     EXPECT_EQ(dialog.deviceLabel(3)->text(), "/dev/ttyUSB0");
-    EXPECT_EQ(dialog.deviceLabel(12)->text().toStdString(), "/dev/pts/7 (" + GetLangText(9561) + ")");
+    EXPECT_EQ(dialog.deviceLabel(12)->text().toStdString(), "/dev/pts/7 (" + GetLangText(Txt::PortVirtualRadio) + ")");
     // A device this user may not open is marked, and can still be chosen.
-    EXPECT_EQ(dialog.deviceLabel(14)->text().toStdString(), "/dev/ttyS0 (" + GetLangText(9530) + ")");
-    EXPECT_EQ(dialog.deviceLabel(1)->text().toStdString(), GetLangText(9562));
+    EXPECT_EQ(dialog.deviceLabel(14)->text().toStdString(), "/dev/ttyS0 (" + GetLangText(Txt::PortNoAccess) + ")");
+    EXPECT_EQ(dialog.deviceLabel(1)->text().toStdString(), GetLangText(Txt::PortWithoutDevice));
     EXPECT_TRUE(dialog.deviceLabel(3)->isEnabled());
     EXPECT_FALSE(dialog.deviceLabel(1)->isEnabled());
-    EXPECT_EQ(dialog.findChild<QLabel*>("LabelDeviceHeader(0)")->text().toStdString(), GetLangText(9560));
+    EXPECT_EQ(dialog.findChild<QLabel*>("LabelDeviceHeader(0)")->text().toStdString(),
+              GetLangText(Txt::PortDeviceColumn));
 }
 
 TEST_F(FrmSetCommTest, AllPortsCountAsPresentWhenDetectionIsSkipped)

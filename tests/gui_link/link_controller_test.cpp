@@ -7,6 +7,7 @@
 #include "model/image_codec.h"
 
 #include "app/widget_helpers.h"
+#include "lang_text_ids.h"
 #include "link/frm_set_comm.h"
 
 #include <QApplication>
@@ -67,8 +68,8 @@ TEST_F(LinkControllerTest, ReadReplacesTheDocumentWithTheRadiosDataAndMakesItUnt
     EXPECT_EQ(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
     QTest::qWait(50);
 
-    EXPECT_EQ(m_prompts.questions.value(0), text(9004)) << m_prompts.questions.join("|").toStdString();
-    EXPECT_TRUE(m_prompts.messages.contains(text(9009))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_EQ(m_prompts.questions.value(0), text(Txt::ConfirmRead)) << m_prompts.questions.join("|").toStdString();
+    EXPECT_TRUE(m_prompts.messages.contains(text(Txt::ReadCompleted))) << m_prompts.messages.join('|').toStdString();
     EXPECT_EQ(m_doc.Record.OptFeat.Beep, 1);
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 3);
     EXPECT_TRUE(m_doc.IsUntitled);
@@ -101,7 +102,7 @@ TEST_F(LinkControllerTest, CancelAtTheStartQuestionSendsNothingAndKeepsTheDocume
         m_prompts.answers = {NoticeAnswer::Cancel};
         ASSERT_TRUE(runAndWait(command));
     }
-    EXPECT_EQ(m_prompts.questions, QStringList({text(9004), text(9005)}));
+    EXPECT_EQ(m_prompts.questions, QStringList({text(Txt::ConfirmRead), text(Txt::ConfirmWrite)}));
     EXPECT_TRUE(m_prompts.messages.isEmpty());
     EXPECT_EQ(m_radio->radio().stats().bytesIn, 0u);
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 5);
@@ -126,8 +127,8 @@ TEST_F(LinkControllerTest, WriteSendsTheRecordsAndLeavesTheDocumentAlone)
     ASSERT_TRUE(runAndWait(Command::WriteToRadio));
 
     EXPECT_FALSE(lockedAtMessage);
-    EXPECT_EQ(m_prompts.questions.value(0), text(9005));
-    EXPECT_TRUE(m_prompts.messages.contains(text(9010))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_EQ(m_prompts.questions.value(0), text(Txt::ConfirmWrite));
+    EXPECT_TRUE(m_prompts.messages.contains(text(Txt::WriteCompleted))) << m_prompts.messages.join('|').toStdString();
     EXPECT_EQ(m_radio->radio().stats().blocksWritten, 464);
     EXPECT_EQ(m_link->lastProgressShown(), 100);
     EXPECT_EQ(m_doc.DocFileName, "mine.dat");
@@ -153,11 +154,11 @@ TEST_F(LinkControllerTest, CommandsAreLockedWhileATransferRunsAndAResizeDoesNotD
         EXPECT_FALSE(m_main->isCommandEnabled(command));
     ASSERT_NE(m_link->progressWindow(), nullptr);
     EXPECT_TRUE(m_link->progressWindow()->isVisible());
-    EXPECT_EQ(m_link->progressWindow()->windowTitle(), text(9027));
+    EXPECT_EQ(m_link->progressWindow()->windowTitle(), text(Txt::ProgressReading));
     m_main->resize(m_main->width() + 40, m_main->height() + 30);
 
     ASSERT_TRUE(waitIdle());
-    EXPECT_TRUE(m_prompts.messages.contains(text(9009)));
+    EXPECT_TRUE(m_prompts.messages.contains(text(Txt::ReadCompleted)));
     EXPECT_FALSE(m_main->isTransferRunning());
     EXPECT_TRUE(m_main->isCommandEnabled(Command::ReadFromRadio));
 }
@@ -170,7 +171,7 @@ TEST_F(LinkControllerTest, APasswordMismatchAsksForThePasswordInTheDialog)
     m_prompts.answers = {NoticeAnswer::Ok};
     answerPasswordDialog("1234");
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
-    EXPECT_TRUE(m_prompts.messages.contains(text(9009))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_TRUE(m_prompts.messages.contains(text(Txt::ReadCompleted))) << m_prompts.messages.join('|').toStdString();
     EXPECT_EQ(AppState::instance().ProgPassword, "1234");
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 3);
 }
@@ -185,7 +186,7 @@ TEST_F(LinkControllerTest, AWrongPasswordEndsTheReadWithTheDocumentUntouched)
     answerPasswordDialog("9999");
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
     EXPECT_TRUE(m_prompts.messages.contains("PassWord Failure!")) << m_prompts.messages.join('|').toStdString();
-    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::ReadCompleted)));
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, before);
     EXPECT_EQ(m_radio->radio().stats().blocksRead, 1);   // the password block only
     EXPECT_FALSE(m_link->portOpen());
@@ -217,12 +218,13 @@ TEST_F(LinkControllerTest, AnUnpluggedCableEndsTheTransferAtOnceWithAMessage)
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio, 10000));
     EXPECT_LT(clock.elapsed(), 5000);
     // Told at once what happened, not asked whether to try again.
-    EXPECT_EQ(m_prompts.questions, QStringList{text(9004)});
+    EXPECT_EQ(m_prompts.questions, QStringList{text(Txt::ConfirmRead)});
     ASSERT_EQ(m_prompts.messages.size(), 1) << m_prompts.messages.join('|').toStdString();
     // One sentence in the program's language, and the port number with the device behind it.
     EXPECT_EQ(m_prompts.messages[0],
-              text(9521) + "\r\n" + text(9560) + ": " + text(12008) + QString::number(port) + " (" + device + ")");
-    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+              text(Txt::SerialDeviceLost) + "\r\n" + text(Txt::PortDeviceColumn) + ": " + text(Txt::StatusPort)
+                  + QString::number(port) + " (" + device + ")");
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::ReadCompleted)));
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, before);
     EXPECT_EQ(m_doc.DocFileName, "kept.dat");
     EXPECT_FALSE(m_link->portOpen());
@@ -238,8 +240,8 @@ TEST_F(LinkControllerTest, APortWithoutADeviceIsReportedAndNothingStarts)
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
     EXPECT_EQ(m_prompts.questions.size(), 0);
     ASSERT_EQ(m_prompts.messages.size(), 1);
-    EXPECT_TRUE(m_prompts.messages[0].contains(text(9003))) << m_prompts.messages[0].toStdString();
-    EXPECT_TRUE(m_prompts.messages[0].contains(text(12008) + "16")) << m_prompts.messages[0].toStdString();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(Txt::PortOpenFailed))) << m_prompts.messages[0].toStdString();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(Txt::StatusPort) + "16")) << m_prompts.messages[0].toStdString();
     // The reason: nothing stands behind that number.
     EXPECT_TRUE(m_prompts.messages[0].contains(QString::fromLocal8Bit(std::strerror(ENODEV))))
         << m_prompts.messages[0].toStdString();
@@ -291,7 +293,7 @@ TEST_F(LinkControllerTest, ThePortDialogStoresThePortAndTheStatusBarFollows)
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->option(port)->isEnabled());
         // The virtual radio is named as such next to its device.
-        EXPECT_TRUE(dialog->deviceLabel(port)->text().contains(text(9561)))
+        EXPECT_TRUE(dialog->deviceLabel(port)->text().contains(text(Txt::PortVirtualRadio)))
             << dialog->deviceLabel(port)->text().toStdString();
         dialog->option(port)->click();
         dialog->findChild<QPushButton*>("CommandOK")->click();
@@ -324,11 +326,11 @@ TEST_F(LinkControllerTest, AnUnpluggedCableDuringAWriteSaysTheRadioIsPartlyWritt
     plugRadio(RadioImage{}, infoWith("R-0010")).unplugAfterBlocks(50);
     m_prompts.answers = {NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::WriteToRadio, 10000));
-    EXPECT_EQ(m_prompts.questions, QStringList{text(9005)});
+    EXPECT_EQ(m_prompts.questions, QStringList{text(Txt::ConfirmWrite)});
     ASSERT_EQ(m_prompts.messages.size(), 1) << m_prompts.messages.join('|').toStdString();
-    EXPECT_TRUE(m_prompts.messages[0].contains(text(9521))) << m_prompts.messages[0].toStdString();
-    EXPECT_TRUE(m_prompts.messages[0].contains(text(9522))) << m_prompts.messages[0].toStdString();
-    EXPECT_FALSE(m_prompts.messages.contains(text(9010)));
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(Txt::SerialDeviceLost))) << m_prompts.messages[0].toStdString();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(Txt::RadioPartlyWritten))) << m_prompts.messages[0].toStdString();
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::WriteCompleted)));
     EXPECT_FALSE(m_link->portOpen());
     EXPECT_EQ(m_link->progressWindow(), nullptr);
     EXPECT_FALSE(m_main->isTransferRunning());

@@ -2,6 +2,7 @@
 
 #include "app/lang_texts.h"
 #include "app/widget_helpers.h"
+#include "lang_text_ids.h"
 #include "link/frm_progress.h"
 #include "link/virtual_radio_memory.h"
 
@@ -63,8 +64,8 @@ TEST_F(LinkFaultsTest, SilenceOnABlockAsksToRestartAndCancelKeepsTheDocument)
 
     m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Cancel};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
-    EXPECT_EQ(m_prompts.questions, QStringList({text(9004), text(9008)}));
-    EXPECT_FALSE(m_prompts.messages.contains(text(9009))) << shown();
+    EXPECT_EQ(m_prompts.questions, QStringList({text(Txt::ConfirmRead), text(Txt::RadioNoAnswer)}));
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::ReadCompleted))) << shown();
     // The first request and three repeats of the silent block.
     EXPECT_EQ(m_radio->radio().stats().blocksRead, 1 + 0x0100 / 16);
     expectDocumentKept();
@@ -79,8 +80,8 @@ TEST_F(LinkFaultsTest, RestartAfterSilenceReadsTheWholeImageAfterAll)
 
     m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
-    EXPECT_EQ(m_prompts.questions, QStringList({text(9004), text(9008)}));
-    EXPECT_TRUE(m_prompts.messages.contains(text(9009))) << shown();
+    EXPECT_EQ(m_prompts.questions, QStringList({text(Txt::ConfirmRead), text(Txt::RadioNoAnswer)}));
+    EXPECT_TRUE(m_prompts.messages.contains(text(Txt::ReadCompleted))) << shown();
     EXPECT_EQ(m_doc.Image, radioData());
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, 3);
     EXPECT_EQ(m_link->lastProgressShown(), 100);
@@ -96,12 +97,12 @@ TEST_F(LinkFaultsTest, AWriteThatStopsHalfWayTellsThatTheRadioIsPartlyWritten)
     m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Cancel};
     m_main->runCommand(Command::WriteToRadio);
     ASSERT_TRUE(waitUntil([this] { return m_link->progressWindow() != nullptr; }, 3000));
-    EXPECT_EQ(m_link->progressWindow()->windowTitle(), text(9028));
+    EXPECT_EQ(m_link->progressWindow()->windowTitle(), text(Txt::ProgressWriting));
     ASSERT_TRUE(waitIdle());
 
-    EXPECT_EQ(m_prompts.questions, QStringList({text(9005), text(9008)}));
-    EXPECT_FALSE(m_prompts.messages.contains(text(9010))) << shown();
-    EXPECT_TRUE(m_prompts.messages.join('\n').contains(text(9522))) << shown();
+    EXPECT_EQ(m_prompts.questions, QStringList({text(Txt::ConfirmWrite), text(Txt::RadioNoAnswer)}));
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::WriteCompleted))) << shown();
+    EXPECT_TRUE(m_prompts.messages.join('\n').contains(text(Txt::RadioPartlyWritten))) << shown();
     EXPECT_GT(m_link->lastProgressShown(), 30);
     EXPECT_LT(m_link->lastProgressShown(), 60);
     // A write never changes the document.
@@ -117,11 +118,11 @@ TEST_F(LinkFaultsTest, ARadioOfAnUnknownBandIsRefusedBeforeAnyBlock)
 
     m_prompts.answers = {NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
-    EXPECT_FALSE(m_prompts.messages.contains(text(9009))) << shown();
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::ReadCompleted))) << shown();
     // The user is told why, once, in the radio's own words and in plain ones.
     ASSERT_EQ(m_prompts.messages.size(), 1) << shown();
     EXPECT_TRUE(m_prompts.messages[0].contains("Country Mode Error!")) << shown();
-    EXPECT_TRUE(m_prompts.messages[0].contains(text(9524))) << shown();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(Txt::RadioBandModeUnknown))) << shown();
     EXPECT_EQ(m_radio->radio().stats().blocksRead, 0);
     EXPECT_GE(m_radio->radio().stats().sessions, 1);   // "END" went out
     expectDocumentKept();
@@ -137,7 +138,7 @@ TEST_F(LinkFaultsTest, ARadioOfAnotherModelIsNamedInTheMessage)
     m_prompts.answers = {NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::WriteToRadio));
     ASSERT_EQ(m_prompts.messages.size(), 1) << shown();
-    EXPECT_TRUE(m_prompts.messages[0].startsWith(text(9012))) << shown();
+    EXPECT_TRUE(m_prompts.messages[0].startsWith(text(Txt::ModelMismatch))) << shown();
     EXPECT_TRUE(m_prompts.messages[0].contains("Radio is OTHER7")) << shown();
     EXPECT_EQ(m_radio->radio().stats().blocksWritten, 0);
     expectLinkIdle();
@@ -175,7 +176,7 @@ TEST_F(LinkFaultsTest, ClosingTheProgramDuringAnInformationReadEndsItAndClosesTh
     // The radio heard "END" and leaves programming mode.
     EXPECT_TRUE(waitUntil([this] { return m_radio->radio().stats().sessions >= 1; }, 2000));
     QTest::qWait(400);
-    EXPECT_EQ(m_prompts.questions, QStringList{text(9006)});
+    EXPECT_EQ(m_prompts.questions, QStringList{text(Txt::SaveChangesQuestion)});
 }
 
 TEST_F(LinkFaultsTest, RetryAfterSilenceInAnInformationReadShowsTheWholeAreaAfterAll)
@@ -189,7 +190,7 @@ TEST_F(LinkFaultsTest, RetryAfterSilenceInAnInformationReadShowsTheWholeAreaAfte
 
     m_prompts.answers = {NoticeAnswer::Retry};
     ASSERT_TRUE(runAndWait(Command::LocalInfo, 5000));
-    EXPECT_EQ(m_prompts.questions, QStringList{text(9008)});
+    EXPECT_EQ(m_prompts.questions, QStringList{text(Txt::RadioNoAnswer)});
     EXPECT_TRUE(m_prompts.messages.isEmpty()) << shown();
     EXPECT_EQ(m_doc.RadioInfo.SerialNo.rfind("RETRY-77", 0), 0u) << m_doc.RadioInfo.SerialNo;
     EXPECT_EQ(m_doc.RadioInfo.DealerCode.rfind("D-9", 0), 0u) << m_doc.RadioInfo.DealerCode;
@@ -207,7 +208,7 @@ TEST_F(LinkFaultsTest, CancelAfterSilenceInAnInformationReadShowsNoWindow)
 
     m_prompts.answers = {NoticeAnswer::Cancel};
     ASSERT_TRUE(runAndWait(Command::LocalInfo, 5000));
-    EXPECT_EQ(m_prompts.questions, QStringList{text(9008)});
+    EXPECT_EQ(m_prompts.questions, QStringList{text(Txt::RadioNoAnswer)});
     EXPECT_EQ(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
     EXPECT_TRUE(m_main->isCommandEnabled(Command::LocalInfo));
     expectLinkIdle();
@@ -219,7 +220,7 @@ TEST_F(LinkFaultsTest, AnUnpluggedCableDuringAnInformationReadIsReportedAndShows
     ASSERT_TRUE(runAndWait(Command::LocalInfo, 5000));
     EXPECT_TRUE(m_prompts.questions.isEmpty()) << m_prompts.questions.join('|').toStdString();
     ASSERT_EQ(m_prompts.messages.size(), 1) << shown();
-    EXPECT_TRUE(m_prompts.messages[0].contains(text(9521))) << shown();
+    EXPECT_TRUE(m_prompts.messages[0].contains(text(Txt::SerialDeviceLost))) << shown();
     EXPECT_EQ(FindChildForm(m_main->mdiArea(), "FrmRadioInfo"), nullptr);
     expectLinkIdle();
     EXPECT_TRUE(m_main->isCommandEnabled(Command::LocalInfo));

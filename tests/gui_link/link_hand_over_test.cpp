@@ -2,6 +2,7 @@
 
 #include "app/lang_texts.h"
 #include "app/version_list.h"
+#include "lang_text_ids.h"
 #include "link/virtual_radio_memory.h"
 
 #include <QTest>
@@ -50,11 +51,11 @@ TEST_F(LinkHandOverTest, YesStartsTheOtherVersionAndEndsThisOne)
     EXPECT_TRUE(waitUntil([this] { return !m_main->isVisible(); }, 2000));
     // The document was unchanged: no unsaved-changes question.
     ASSERT_EQ(m_prompts.questions.size(), 2) << m_prompts.questions.join('|').toStdString();
-    EXPECT_EQ(m_prompts.questions[0], text(9004));
+    EXPECT_EQ(m_prompts.questions[0], text(Txt::ConfirmRead));
     // The program ends: nothing can be started meanwhile.
     EXPECT_TRUE(m_main->isTransferRunning());
     EXPECT_FALSE(m_link->portOpen());
-    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::ReadCompleted)));
     EXPECT_EQ(m_radio->radio().stats().blocksRead, 1);
 }
 
@@ -64,7 +65,7 @@ TEST_F(LinkHandOverTest, CancelAtTheUnsavedChangesQuestionKeepsTheProgram)
     m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Yes, NoticeAnswer::Cancel};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
     ASSERT_EQ(m_prompts.questions.size(), 3) << m_prompts.questions.join('|').toStdString();
-    EXPECT_EQ(m_prompts.questions[2], text(9006));
+    EXPECT_EQ(m_prompts.questions[2], text(Txt::SaveChangesQuestion));
     QTest::qWait(300);
     EXPECT_FALSE(std::filesystem::exists(m_mark));
     EXPECT_TRUE(m_main->isVisible());
@@ -79,7 +80,7 @@ TEST_F(LinkHandOverTest, NoAtTheHandOverQuestionEndsTheReadOnly)
     QTest::qWait(300);
     EXPECT_FALSE(std::filesystem::exists(m_mark));
     EXPECT_TRUE(m_main->isVisible());
-    EXPECT_FALSE(m_prompts.messages.contains(text(9009)));
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::ReadCompleted)));
 }
 
 TEST_F(LinkHandOverTest, AnOtherVersionThatIsNotInstalledIsReportedAndTheProgramStays)
@@ -87,7 +88,8 @@ TEST_F(LinkHandOverTest, AnOtherVersionThatIsNotInstalledIsReportedAndTheProgram
     std::filesystem::remove(m_otherProgram);
     m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Yes};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
-    EXPECT_TRUE(m_prompts.messages.contains(text(9526))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_TRUE(m_prompts.messages.contains(text(Txt::OtherVersionNotStarted)))
+        << m_prompts.messages.join('|').toStdString();
     EXPECT_TRUE(m_main->isVisible());
     EXPECT_FALSE(m_link->portOpen());
 }
@@ -99,7 +101,7 @@ TEST_F(LinkHandOverTest, AnOtherVersionThatFailsToStartKeepsTheProgramUsable)
     std::filesystem::permissions(m_otherProgram, std::filesystem::perms::owner_all);
     m_prompts.answers = {NoticeAnswer::Ok, NoticeAnswer::Yes};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
-    EXPECT_TRUE(waitUntil([this] { return m_prompts.messages.contains(text(9526)); }, 3000))
+    EXPECT_TRUE(waitUntil([this] { return m_prompts.messages.contains(text(Txt::OtherVersionNotStarted)); }, 3000))
         << m_prompts.messages.join('|').toStdString();
     QTest::qWait(300);
     EXPECT_TRUE(m_main->isVisible());
@@ -114,5 +116,6 @@ TEST_F(LinkHandOverTest, AnOtherVersionThatFailsToStartKeepsTheProgramUsable)
     QTest::qWait(300);
     EXPECT_TRUE(m_main->isVisible());
     EXPECT_FALSE(m_main->isTransferRunning());
-    EXPECT_FALSE(m_prompts.messages.contains(text(9526))) << m_prompts.messages.join('|').toStdString();
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::OtherVersionNotStarted)))
+        << m_prompts.messages.join('|').toStdString();
 }

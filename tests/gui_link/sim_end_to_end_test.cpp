@@ -2,6 +2,7 @@
 
 #include "app/data_file.h"
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 #include "model/image_codec.h"
 
 #include <QFile>
@@ -87,7 +88,7 @@ TEST_F(SimEndToEndTest, ReadsFromAndWritesToTheStagedVirtualRadioThroughTheMainW
     // Read: the document becomes the radio's memory.
     m_prompts.answers = {NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::ReadFromRadio));
-    EXPECT_TRUE(m_prompts.messages.contains(QString::fromStdString(GetLangText(9009))))
+    EXPECT_TRUE(m_prompts.messages.contains(QString::fromStdString(GetLangText(Txt::ReadCompleted))))
         << m_prompts.messages.join('|').toStdString();
     EXPECT_EQ(m_doc.Image, start);
     EXPECT_EQ(m_doc.Record.OptFeat.Beep, 1);
@@ -100,7 +101,7 @@ TEST_F(SimEndToEndTest, ReadsFromAndWritesToTheStagedVirtualRadioThroughTheMainW
     m_prompts.messages.clear();
     m_prompts.answers = {NoticeAnswer::Ok};
     ASSERT_TRUE(runAndWait(Command::WriteToRadio));
-    EXPECT_TRUE(m_prompts.messages.contains(QString::fromStdString(GetLangText(9010))))
+    EXPECT_TRUE(m_prompts.messages.contains(QString::fromStdString(GetLangText(Txt::WriteCompleted))))
         << m_prompts.messages.join('|').toStdString();
     RadioImage saved;
     ASSERT_TRUE(waitUntil([&] { return readImage(savedFile, saved); }, 5000));

@@ -3,6 +3,7 @@
 #include "link_fixture.h"
 
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 #include "link/frm_progress.h"
 #include "link/virtual_radio_memory.h"
 #include "model/image_codec.h"
@@ -52,7 +53,7 @@ protected:
         }, 20000));
         FrmProgress* progress = m_link->progressWindow();
         ASSERT_NE(progress, nullptr);
-        EXPECT_EQ(progress->cancelButton()->text(), text(9018));
+        EXPECT_EQ(progress->cancelButton()->text(), text(Txt::CancelButton));
         if (escape)
             QTest::keyClick(progress, Qt::Key_Escape);
         else
@@ -95,7 +96,7 @@ void TransferCancelTest::cancelRead(bool escape)
     cancelAtTheStall(radio, escape);
     ASSERT_TRUE(waitIdle());
 
-    EXPECT_EQ(m_prompts.questions, QStringList({text(9004)}));
+    EXPECT_EQ(m_prompts.questions, QStringList({text(Txt::ConfirmRead)}));
     EXPECT_TRUE(m_prompts.messages.isEmpty()) << shown();
     EXPECT_LT(radio.stats().blocksRead, 464);
     expectEndedAndClosed(radio);
@@ -120,14 +121,14 @@ VirtualRadio& TransferCancelTest::cancelWrite(NoticeAnswer stop)
     m_main->runCommand(Command::WriteToRadio);
     cancelAtTheStall(radio, false);
     EXPECT_TRUE(waitIdle());
-    EXPECT_EQ(m_prompts.questions, QStringList({text(9005), text(9531)}));
+    EXPECT_EQ(m_prompts.questions, QStringList({text(Txt::ConfirmWrite), text(Txt::StopWriteQuestion)}));
     return radio;
 }
 
 TEST_F(TransferCancelTest, CancelDuringAWriteAsksFirstAndGoesOnWhenTheUserSaysNo)
 {
     VirtualRadio& radio = cancelWrite(NoticeAnswer::No);
-    EXPECT_TRUE(m_prompts.messages.contains(text(9010))) << shown();
+    EXPECT_TRUE(m_prompts.messages.contains(text(Txt::WriteCompleted))) << shown();
     // The whole memory went over, each block once.
     EXPECT_EQ(radio.stats().blocksWritten, 464);
     EncodeImage(m_doc);
@@ -138,8 +139,8 @@ TEST_F(TransferCancelTest, CancelDuringAWriteAsksFirstAndGoesOnWhenTheUserSaysNo
 TEST_F(TransferCancelTest, CancelDuringAWriteThatTheUserConfirmsLeavesThePartlyWrittenRadioSaidSo)
 {
     VirtualRadio& radio = cancelWrite(NoticeAnswer::Yes);
-    EXPECT_FALSE(m_prompts.messages.contains(text(9010))) << shown();
-    EXPECT_TRUE(m_prompts.messages.join('\n').contains(text(9522))) << shown();
+    EXPECT_FALSE(m_prompts.messages.contains(text(Txt::WriteCompleted))) << shown();
+    EXPECT_TRUE(m_prompts.messages.join('\n').contains(text(Txt::RadioPartlyWritten))) << shown();
     EXPECT_GE(radio.stats().blocksWritten, BlocksBeforeStall);
     EXPECT_LT(radio.stats().blocksWritten, 464);
     expectEndedAndClosed(radio);

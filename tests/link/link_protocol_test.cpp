@@ -3,6 +3,7 @@
 
 #include "app/app_state.h"
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -143,7 +144,9 @@ TEST_F(LinkErrorTest, ALostDeviceIsOneSentenceOfTheProgramsLanguageAndThePort)
         AppState::instance().setLanguage(static_cast<std::int16_t>(language));
         const LinkError e = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceLost,
                                             "the device was removed or hung up", "COM2 (/dev/ttyUSB0)");
-        EXPECT_EQ(DescribeLinkError(e), GetLangText(9521) + "\r\n" + GetLangText(9560) + ": COM2 (/dev/ttyUSB0)");
+        EXPECT_EQ(DescribeLinkError(e),
+                  GetLangText(Txt::SerialDeviceLost) + "\r\n" + GetLangText(Txt::PortDeviceColumn)
+                      + ": COM2 (/dev/ttyUSB0)");
     }
     AppState::instance().setLanguage(1);
 }
@@ -153,12 +156,13 @@ TEST_F(LinkErrorTest, AdviceWorkedOutFromTheSystemReplacesTheGeneralOne)
     LinkError e = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::PermissionDenied, "Permission denied",
                                   "COM1 (/dev/ttyS0)");
     e.advice = "join uucp";
-    EXPECT_EQ(DescribeLinkError(e), "join uucp\r\nPermission denied\r\n" + GetLangText(9560) + ": COM1 (/dev/ttyS0)");
+    EXPECT_EQ(DescribeLinkError(e),
+              "join uucp\r\nPermission denied\r\n" + GetLangText(Txt::PortDeviceColumn) + ": COM1 (/dev/ttyS0)");
 }
 
 TEST_F(LinkErrorTest, PermissionDeniedSaysWhatToDoAndKeepsTheSystemReason)
 {
-    ASSERT_FALSE(GetLangText(9520).empty());
+    ASSERT_FALSE(GetLangText(Txt::SerialDeviceNoAccess).empty());
     const LinkError e = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::PermissionDenied,
                                         "Permission denied", "/dev/ttyUSB0");
     const std::string text = DescribeLinkError(e);

@@ -1,4 +1,5 @@
 #include "engine_fixture.h"
+#include "lang_text_ids.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ TEST_F(EngineTest, FullReadWithEchoDecodesOnlyWhenTheReadOkTimerExpires)
     EXPECT_EQ(doc.Image, radioImage);
     EXPECT_FALSE(host.portOpen);
     EXPECT_FALSE(host.progressShown);
-    EXPECT_TRUE(messageShown(9009));
+    EXPECT_TRUE(messageShown(Txt::ReadCompleted));
     EXPECT_EQ(snapshot(), before);   // nothing decoded yet
     ASSERT_TRUE(host.timers.count(LinkTimer::ReadOK));
     EXPECT_EQ(host.timers[LinkTimer::ReadOK] - host.nowMs, 500);
@@ -152,7 +153,7 @@ TEST_F(EngineTest, UnansweredEndStillCompletesTheRead)
     host.run();
     ASSERT_EQ(host.ended.size(), 1u);
     EXPECT_TRUE(host.ended[0].ok());
-    EXPECT_TRUE(messageShown(9009));
+    EXPECT_TRUE(messageShown(Txt::ReadCompleted));
     EXPECT_EQ(host.readsCompleted, 1);
     EXPECT_EQ(doc.ChannelCount, 40);
 }
@@ -202,7 +203,7 @@ TEST_F(EngineTest, OtherModelIsRefusedWithBothNames)
     const Snapshot before = snapshot();
     ASSERT_TRUE(engine.startRead());
     host.run();
-    EXPECT_TRUE(messageShown(9012));
+    EXPECT_TRUE(messageShown(Txt::ModelMismatch));
     EXPECT_TRUE(messageContains("PC is BRISKO7"));
     EXPECT_TRUE(messageContains("Radio is OTHER"));
     EXPECT_EQ(host.countSent("R"), 1);   // the password block only
@@ -250,7 +251,7 @@ TEST_F(EngineTest, OtherVersionOffersTheHandOverOnlyAfterTheUnsavedChangesQuesti
     host.answers = {NoticeAnswer::Yes, NoticeAnswer::No};   // no version handles V102
     ASSERT_TRUE(engine.startRead());
     host.run();
-    EXPECT_TRUE(messageShown(9063));
+    EXPECT_TRUE(messageShown(Txt::NoVersionForData));
     EXPECT_TRUE(host.startedVersions.empty());
     EXPECT_FALSE(host.ended.back().handedOver);
 
@@ -259,7 +260,7 @@ TEST_F(EngineTest, OtherVersionOffersTheHandOverOnlyAfterTheUnsavedChangesQuesti
     host.answers = {NoticeAnswer::Yes, NoticeAnswer::No};
     ASSERT_TRUE(engine.startRead());
     host.run();
-    EXPECT_TRUE(messageShown(9526));
+    EXPECT_TRUE(messageShown(Txt::OtherVersionNotStarted));
     EXPECT_FALSE(host.ended.back().handedOver);
 
     host.startSucceeds = true;
@@ -297,7 +298,7 @@ TEST_F(EngineTest, DisappearingDeviceEndsTheTransferAtOnce)
     EXPECT_FALSE(host.portOpen);
     EXPECT_FALSE(host.progressShown);
     EXPECT_TRUE(host.timers.empty());
-    EXPECT_TRUE(messageShown(9521));
+    EXPECT_TRUE(messageShown(Txt::SerialDeviceLost));
     EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::DeviceLost);
     const std::size_t sent = host.sent.size();
     host.run();
@@ -340,7 +341,7 @@ TEST_F(EngineTest, StartingIsRefusedWhileBusyOrWhenThePortWillNotOpen)
     ASSERT_TRUE(engine.startRead());
     EXPECT_FALSE(engine.startRead());
     EXPECT_FALSE(engine.startInfoRead());
-    EXPECT_TRUE(messageShown(9525));
+    EXPECT_TRUE(messageShown(Txt::TransferRunning));
     host.run();
 
     host.messages.clear();
@@ -348,8 +349,8 @@ TEST_F(EngineTest, StartingIsRefusedWhileBusyOrWhenThePortWillNotOpen)
     host.openError = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::PermissionDenied,
                                      "Permission denied", "/dev/ttyUSB0");
     EXPECT_FALSE(engine.startRead());
-    EXPECT_TRUE(messageShown(9003));
-    EXPECT_TRUE(messageShown(9520));
+    EXPECT_TRUE(messageShown(Txt::PortOpenFailed));
+    EXPECT_TRUE(messageShown(Txt::SerialDeviceNoAccess));
     EXPECT_TRUE(messageContains("Permission denied"));
     EXPECT_TRUE(host.sent.empty());
     EXPECT_EQ(engine.lastOutcome().error.detail, LinkErrorDetail::PermissionDenied);

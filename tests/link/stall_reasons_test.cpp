@@ -2,6 +2,7 @@
 // replies arrive damaged and a radio that keeps asking for a block again are
 // three different troubles, and the question and the outcome say which.
 #include "engine_fixture.h"
+#include "lang_text_ids.h"
 
 #include <functional>
 
@@ -57,7 +58,7 @@ protected:
         EXPECT_EQ(o.error.kind, c.kind) << c.name;
         EXPECT_EQ(o.error.detail, c.detail) << c.name;
         // Silence ends without a further word; damage is named once more.
-        EXPECT_EQ(messageShown(9544), c.detail == LinkErrorDetail::BadReplies) << c.name;
+        EXPECT_EQ(messageShown(Txt::DamagedRepliesEnd), c.detail == LinkErrorDetail::BadReplies) << c.name;
         EXPECT_FALSE(host.portOpen) << c.name;
     }
 };
@@ -86,8 +87,8 @@ TEST_F(StallReasons, EndlessResendRequestsAreNamedInTheQuestionAndAfterIt)
     ASSERT_TRUE(engine.startWrite());
     host.run();
     ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0].text, GetLangText(9542));
-    EXPECT_TRUE(messageShown(9523));
+    EXPECT_EQ(host.questions[0].text, GetLangText(Txt::EndlessResendQuestion));
+    EXPECT_TRUE(messageShown(Txt::RadioRepeatsBlock));
 }
 
 TEST_F(StallReasons, TheFinalWordsOfEachReasonComeFromTheLanguageFile)

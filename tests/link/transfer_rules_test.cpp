@@ -1,6 +1,7 @@
 // The fixed rules of a transfer: receive thresholds, progress, the counters
 // behind retries and restarts, and how each message and question is put.
 #include "engine_fixture.h"
+#include "lang_text_ids.h"
 
 namespace {
 
@@ -153,7 +154,7 @@ TEST_F(EngineTest, QuestionsCarryTheirButtonsAndIcons)
     ASSERT_TRUE(engine.startRead());
     host.run();
     ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0].text, GetLangText(9008));
+    EXPECT_EQ(host.questions[0].text, GetLangText(Txt::RadioNoAnswer));
     EXPECT_EQ(host.questions[0].buttons, NoticeButtons::OkCancel);
     EXPECT_EQ(host.questions[0].icon, NoticeIcon::Question);
 
@@ -162,14 +163,14 @@ TEST_F(EngineTest, QuestionsCarryTheirButtonsAndIcons)
     host.run();
     ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions[0].question, LinkQuestion::Retry);
-    EXPECT_EQ(host.questions[0].text, GetLangText(9008));
+    EXPECT_EQ(host.questions[0].text, GetLangText(Txt::RadioNoAnswer));
     EXPECT_EQ(host.questions[0].buttons, NoticeButtons::RetryCancel);
 
     host.questions.clear();
     engine.setConfirmStart(true);
     ASSERT_FALSE(engine.startRead());
     ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0].text, GetLangText(9004));
+    EXPECT_EQ(host.questions[0].text, GetLangText(Txt::ConfirmRead));
     EXPECT_EQ(host.questions[0].buttons, NoticeButtons::OkCancel);
     EXPECT_EQ(host.questions[0].icon, NoticeIcon::Question);
 }
@@ -186,13 +187,15 @@ TEST_F(EngineTest, TheVersionQuestionHasYesNoAndNoIconAndAMissingVersionIsPlainl
     const FakeHost::Question& q = host.questions[0];
     EXPECT_EQ(q.buttons, NoticeButtons::YesNo);
     EXPECT_EQ(q.icon, NoticeIcon::None);
-    EXPECT_EQ(q.text, GetLangText(9062) + "\r\n" + GetLangText(9060) + " V1.02\r\n" + GetLangText(9061) + " V1.00");
+    EXPECT_EQ(q.text,
+              GetLangText(Txt::VersionQuestion) + "\r\n" + GetLangText(Txt::VersionRadioData) + " V1.02\r\n"
+                  + GetLangText(Txt::VersionThisProgram) + " V1.00");
     EXPECT_EQ(host.questions[1].question, LinkQuestion::UnsavedChanges);
     EXPECT_EQ(host.questions[1].buttons, NoticeButtons::YesNoCancel);
     EXPECT_EQ(host.questions[1].icon, NoticeIcon::Warning);
     // No installed version handles V102: text 9063 with its OK button only.
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], GetLangText(9063));
+    EXPECT_EQ(host.messages[0], GetLangText(Txt::NoVersionForData));
     EXPECT_EQ(host.messageIcons[0], NoticeIcon::None);
 }
 
@@ -204,7 +207,7 @@ TEST_F(EngineTest, RefusalMessagesReadExactly)
     ASSERT_TRUE(engine.startRead());
     host.run();
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], GetLangText(9012) + "\r\nPC is BRISKO7\r\nRadio is OTHER");
+    EXPECT_EQ(host.messages[0], GetLangText(Txt::ModelMismatch) + "\r\nPC is BRISKO7\r\nRadio is OTHER");
     EXPECT_EQ(host.messageIcons[0], NoticeIcon::None);
 
     // Same model, compatible version, other band: a write stops with 9030.
@@ -216,7 +219,7 @@ TEST_F(EngineTest, RefusalMessagesReadExactly)
     ASSERT_TRUE(engine.startWrite());
     host.run();
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], GetLangText(9030));
+    EXPECT_EQ(host.messages[0], GetLangText(Txt::BandModeDiffers));
     EXPECT_EQ(host.messageIcons[0], NoticeIcon::Warning);
     EXPECT_EQ(host.countWriteFrames(), 0);
 
@@ -239,7 +242,7 @@ TEST_F(EngineTest, RefusalMessagesReadExactly)
     host.messageIcons.clear();
     ASSERT_FALSE(engine.startRead());
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].rfind(GetLangText(9003), 0), 0u);
+    EXPECT_EQ(host.messages[0].rfind(GetLangText(Txt::PortOpenFailed), 0), 0u);
     EXPECT_EQ(host.messageIcons[0], NoticeIcon::Error);
 }
 
@@ -397,7 +400,7 @@ TEST_F(EngineTest, CompatibilityNamesTheModelFirstThenTheVersionThenTheBand)
     makeRadio(id);
     ASSERT_TRUE(engine.startRead());
     host.run();
-    EXPECT_TRUE(messageShown(9012));
+    EXPECT_TRUE(messageShown(Txt::ModelMismatch));
     EXPECT_EQ(host.countQuestions(LinkQuestion::HandOver), 0);
     EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongModel);
 
@@ -412,7 +415,7 @@ TEST_F(EngineTest, CompatibilityNamesTheModelFirstThenTheVersionThenTheBand)
     ASSERT_TRUE(engine.startWrite());
     host.run();
     EXPECT_EQ(host.countQuestions(LinkQuestion::HandOver), 1);
-    EXPECT_FALSE(messageShown(9030));
+    EXPECT_FALSE(messageShown(Txt::BandModeDiffers));
     EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongVersion);
     EXPECT_EQ(host.countWriteFrames(), 0);
 

@@ -1,5 +1,6 @@
 #include "engine_fixture.h"
 
+#include "lang_text_ids.h"
 #include "model/image_codec.h"
 
 namespace {
@@ -53,7 +54,7 @@ TEST_F(WriteTest, EveryBlockGoesOutOnceThenEnd)
     EXPECT_TRUE(host.ended[0].ok());
     EXPECT_EQ(radio().image(), m_expected);
     EXPECT_NE(radio().image(), radioImage);
-    EXPECT_TRUE(messageShown(9010));
+    EXPECT_TRUE(messageShown(Txt::WriteCompleted));
     EXPECT_EQ(snapshot(), before);   // a write never changes the records
     EXPECT_FALSE(host.portOpen);
     EXPECT_EQ(host.readsCompleted, 0);
@@ -85,8 +86,8 @@ TEST_F(WriteTest, EndlessResendIsBoundedAndTellsOfThePartlyWrittenRadio)
     const TransferOutcome& o = host.ended.back();
     EXPECT_EQ(o.error.detail, LinkErrorDetail::EndlessResend);
     EXPECT_TRUE(o.partlyWritten);
-    EXPECT_TRUE(messageShown(9522));
-    EXPECT_TRUE(messageShown(9523));
+    EXPECT_TRUE(messageShown(Txt::RadioPartlyWritten));
+    EXPECT_TRUE(messageShown(Txt::RadioRepeatsBlock));
     EXPECT_EQ(host.sent.back(), (Bytes{'E', 'N', 'D'}));
 }
 
@@ -125,7 +126,7 @@ TEST_F(WriteTest, CancelledWriteSaysTheRadioIsPartlyWritten)
     EXPECT_EQ(o.error.kind, LinkErrorKind::RefusedByUser);
     EXPECT_TRUE(o.partlyWritten);
     EXPECT_GT(o.blocksSent, 0);
-    EXPECT_TRUE(messageShown(9522));
+    EXPECT_TRUE(messageShown(Txt::RadioPartlyWritten));
     EXPECT_FALSE(host.portOpen);
 }
 
@@ -137,7 +138,7 @@ TEST_F(WriteTest, APortThatWillNotOpenEndsTheWriteWithItsReason)
     ASSERT_EQ(host.ended.size(), 1u);
     EXPECT_EQ(host.ended[0].error.detail, LinkErrorDetail::DeviceNotFound);
     EXPECT_FALSE(host.ended[0].partlyWritten);
-    EXPECT_TRUE(messageShown(9003));
+    EXPECT_TRUE(messageShown(Txt::PortOpenFailed));
     EXPECT_TRUE(host.sent.empty());
     EXPECT_FALSE(engine.busy());
 
@@ -159,7 +160,7 @@ TEST_F(WriteTest, BandMismatchStopsBeforeAnyBlockButTheRadioCanStillBeRead)
     makeRadio(id);
     ASSERT_TRUE(engine.startWrite());
     host.run();
-    EXPECT_TRUE(messageShown(9030));
+    EXPECT_TRUE(messageShown(Txt::BandModeDiffers));
     EXPECT_EQ(host.countWriteFrames(), 0);
     EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongBand);
     EXPECT_FALSE(host.ended.back().partlyWritten);
@@ -193,7 +194,7 @@ TEST_F(WriteTest, DeadLineDuringTheBlocks)
     EXPECT_EQ(host.countQuestions(LinkQuestion::Restart), 1);
     EXPECT_EQ(host.ended.back().error.kind, LinkErrorKind::TimedOut);
     EXPECT_TRUE(host.ended.back().partlyWritten);
-    EXPECT_TRUE(messageShown(9522));
+    EXPECT_TRUE(messageShown(Txt::RadioPartlyWritten));
 }
 
 // Kind 3: the radio information area.
@@ -208,7 +209,7 @@ TEST_F(EngineTest, InformationReadFetchesSixteenBlocksAndDecodesTheRecord)
     ASSERT_TRUE(host.ended.back().ok());
     EXPECT_EQ(doc.InfoBlock, radio().info());
     EXPECT_EQ(doc.RadioInfo.SerialNo.substr(0, 11), "SIM00000001");
-    EXPECT_FALSE(messageShown(9009));
+    EXPECT_FALSE(messageShown(Txt::ReadCompleted));
 }
 
 TEST_F(EngineTest, InformationRetryStartsOverFromTheFirstBlock)

@@ -9,6 +9,7 @@
 #include "app/version_list.h"
 #include "freq/band_range.h"
 #include "freq/freq_code.h"
+#include "lang_text_ids.h"
 #include "model/data_file_format.h"
 #include "model/document.h"
 #include "model/field_ranges.h"
@@ -27,8 +28,8 @@ static_assert(DataFileSize == DataFileFormat::FileSize);
 
 namespace {
 
-constexpr int TextFileError = 9002;
-constexpr int TextForeignLink = 9540;
+constexpr int TextFileError = Txt::DataFileAccessFailed;
+constexpr int TextForeignLink = Txt::ForeignLinkRefused;
 constexpr const char* NewFileName = "new.dat";
 constexpr const char* FallbackFileName = "BRISKO7_0.dat";
 

@@ -1,13 +1,14 @@
 #include "app/file_error.h"
 
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 
 #include <cctype>
 
 namespace {
 
-constexpr std::int32_t TextNotADataFile = 9533;
-constexpr std::int32_t TextDamaged = 9534;
+constexpr std::int32_t TextNotADataFile = Txt::NotADataFile;
+constexpr std::int32_t TextDamaged = Txt::DamagedDataFile;
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "app/notifier.h"
 #include "app/version_list.h"
 #include "freq/band_range.h"
+#include "lang_text_ids.h"
 #include "model/data_file_format.h"
 #include "model/document.h"
 #include "model/field_ranges.h"
@@ -24,9 +25,9 @@
 
 namespace {
 
-constexpr int TextFileError = 9002;
-constexpr int TextOtherModel = 9012;
-constexpr int TextBadVersion = 9065;
+constexpr int TextFileError = Txt::DataFileAccessFailed;
+constexpr int TextOtherModel = Txt::ModelMismatch;
+constexpr int TextBadVersion = Txt::DataVersionInvalid;
 
 // The model, band and data version at the start of every data file, whatever
 // its data version: every version keeps this header.

@@ -3,6 +3,7 @@
 #include "app/ini_file.h"
 #include "app/lang_texts.h"
 #include "app/paths.h"
+#include "lang_text_ids.h"
 
 #include <cctype>
 #include <charconv>
@@ -110,12 +111,12 @@ std::string VersionList::FindHandler(const std::string& dataVersion) const
 
 std::string VersionMessage(const std::string& own, const std::string& other, int kind)
 {
-    std::string text = GetLangText(9062);
+    std::string text = GetLangText(Txt::VersionQuestion);
     if (kind == 1)
-        text += "\r\n" + GetLangText(9064) + " " + VersionDisplay(other);
+        text += "\r\n" + GetLangText(Txt::VersionFileData) + " " + VersionDisplay(other);
     else if (kind == 0)
-        text += "\r\n" + GetLangText(9060) + " " + VersionDisplay(other);
-    text += "\r\n" + GetLangText(9061) + " " + VersionDisplay(own);
+        text += "\r\n" + GetLangText(Txt::VersionRadioData) + " " + VersionDisplay(other);
+    text += "\r\n" + GetLangText(Txt::VersionThisProgram) + " " + VersionDisplay(own);
     return text;
 }
 

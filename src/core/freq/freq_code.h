@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang_text_ids.h"
+
 #include <string>
 #include <string_view>
 
@@ -20,7 +22,7 @@ class Notifier;
 inline constexpr const char* NoFrequencyCode = "FFFFFFFF";
 inline constexpr const char* NotNumericText = "Not IsNumeric";
 // Language text of the out-of-band warning.
-inline constexpr int BadFreqTextNumber = 9021;
+inline constexpr int BadFreqTextNumber = Txt::BadFrequency;
 
 // True for "FFFFFFFF" and the empty code.
 bool IsNoFrequencyCode(std::string_view code);

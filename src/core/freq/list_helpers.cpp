@@ -2,13 +2,14 @@
 
 #include "app/lang_texts.h"
 #include "freq/numeric_text.h"
+#include "lang_text_ids.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace {
 
-constexpr int DtmfOffTextNumber = 14013;
+constexpr int DtmfOffTextNumber = Txt::DtmfCodeNone;
 
 int indexOf(const std::vector<std::string>& items, std::string_view text)
 {

@@ -1,6 +1,7 @@
 #include "link/link_error.h"
 
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 
 #include <utility>
 
@@ -10,11 +11,11 @@ namespace {
 int adviceTextOf(LinkErrorDetail detail)
 {
     switch (detail) {
-    case LinkErrorDetail::PermissionDenied: return 9520;
-    case LinkErrorDetail::DeviceLost: return 9521;
-    case LinkErrorDetail::EndlessResend: return 9523;
-    case LinkErrorDetail::BadReplies: return 9544;
-    case LinkErrorDetail::UnknownBand: return 9524;
+    case LinkErrorDetail::PermissionDenied: return Txt::SerialDeviceNoAccess;
+    case LinkErrorDetail::DeviceLost: return Txt::SerialDeviceLost;
+    case LinkErrorDetail::EndlessResend: return Txt::RadioRepeatsBlock;
+    case LinkErrorDetail::BadReplies: return Txt::DamagedRepliesEnd;
+    case LinkErrorDetail::UnknownBand: return Txt::RadioBandModeUnknown;
     default: return 0;
     }
 }
@@ -67,13 +68,16 @@ std::string DescribeLinkError(const LinkError& error)
     else if (const int advice = adviceTextOf(error.detail))
         appendLine(text, GetLangText(advice));
     else if (error.kind == LinkErrorKind::TimedOut)
-        appendLine(text, GetLangText(9543));
+        appendLine(text, GetLangText(Txt::RadioDidNotAnswer));
     // The system's words for a pulled cable ("hung up", an unrelated call's
     // error) tell the user nothing the advice does not.
     if (error.detail != LinkErrorDetail::DeviceLost)
         appendLine(text, error.systemMessage);
     if (!error.device.empty())
-        appendLine(text, GetLangText(9560).empty() ? error.device : GetLangText(9560) + ": " + error.device);
+        appendLine(text,
+                   GetLangText(Txt::PortDeviceColumn).empty()
+                       ? error.device
+                       : GetLangText(Txt::PortDeviceColumn) + ": " + error.device);
     if (text.empty())
         text = LinkErrorKindName(error.kind);
     return text;

@@ -2,6 +2,7 @@
 
 #include "app/lang_texts.h"
 #include "app/version_list.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 #include "model/image_codec.h"
 #include "model/radio_info.h"
@@ -33,7 +34,7 @@ bool TransferEngine::startRead()
     if (!beginTransfer(TransferKind::ReadImage))
         return false;
     m_host.closePort();
-    if (m_confirmStart && !confirm(LinkQuestion::ConfirmRead, 9004)) {
+    if (m_confirmStart && !confirm(LinkQuestion::ConfirmRead, Txt::ConfirmRead)) {
         m_host.closePort();
         m_kind = TransferKind::Idle;
         m_lastOutcome = {TransferKind::ReadImage, LinkError::make(LinkErrorKind::RefusedByUser)};
@@ -47,7 +48,7 @@ bool TransferEngine::startRead()
 bool TransferEngine::startWrite()
 {
     if (busy()) {
-        m_host.showMessage(GetLangText(9525), NoticeIcon::Warning);
+        m_host.showMessage(GetLangText(Txt::TransferRunning), NoticeIcon::Warning);
         return false;
     }
     m_writePending = true;
@@ -62,7 +63,7 @@ void TransferEngine::writeStartTick()
         return;
     m_writePending = false;
     if (busy()) {
-        m_host.showMessage(GetLangText(9525), NoticeIcon::Warning);
+        m_host.showMessage(GetLangText(Txt::TransferRunning), NoticeIcon::Warning);
         return;
     }
     if (!beginTransfer(TransferKind::WriteImage)) {
@@ -70,7 +71,7 @@ void TransferEngine::writeStartTick()
         return;
     }
     m_host.closePort();
-    if (m_confirmStart && !confirm(LinkQuestion::ConfirmWrite, 9005)) {
+    if (m_confirmStart && !confirm(LinkQuestion::ConfirmWrite, Txt::ConfirmWrite)) {
         m_host.closePort();
         m_kind = TransferKind::Idle;
         m_lastOutcome = {TransferKind::WriteImage, LinkError::make(LinkErrorKind::RefusedByUser)};
@@ -112,7 +113,7 @@ void TransferEngine::cancel()
 bool TransferEngine::beginTransfer(TransferKind kind)
 {
     if (busy()) {
-        m_host.showMessage(GetLangText(9525), NoticeIcon::Warning);
+        m_host.showMessage(GetLangText(Txt::TransferRunning), NoticeIcon::Warning);
         return false;
     }
     m_kind = kind;
@@ -153,7 +154,7 @@ bool TransferEngine::OpenCommPort()
     const LinkError error = m_host.openPort();
     if (error.ok())
         return true;
-    std::string text = GetLangText(9003);
+    std::string text = GetLangText(Txt::PortOpenFailed);
     const std::string reason = DescribeLinkError(error);
     if (!reason.empty())
         text += "\r\n\r\n" + reason;
@@ -316,7 +317,8 @@ void TransferEngine::EndTransfer(bool ok, const LinkError& error)
         showFailure(outcome);
     m_host.transferEnded(outcome);
     if (ok && kind != TransferKind::ReadInfo)
-        m_host.showMessage(GetLangText(kind == TransferKind::ReadImage ? 9009 : 9010), NoticeIcon::None);
+        m_host.showMessage(GetLangText(kind == TransferKind::ReadImage ? Txt::ReadCompleted : Txt::WriteCompleted),
+                           NoticeIcon::None);
 }
 
 // Failures the user has not seen yet: a lost device, a broken line, and above
@@ -332,7 +334,7 @@ void TransferEngine::showFailure(const TransferOutcome& outcome)
     if (outcome.partlyWritten) {
         if (!text.empty())
             text += "\r\n\r\n";
-        text += GetLangText(9522);
+        text += GetLangText(Txt::RadioPartlyWritten);
     }
     if (!text.empty())
         m_host.showMessage(text, NoticeIcon::Warning);

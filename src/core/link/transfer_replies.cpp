@@ -3,6 +3,7 @@
 
 #include "app/lang_texts.h"
 #include "app/version_list.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 #include <algorithm>
@@ -219,14 +220,14 @@ bool TransferEngine::CheckRadioCompatibility(LinkError& refusal)
     if (modelOk) {
         if (versionOk) {
             refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongBand);
-            tellDuringTransfer(GetLangText(9030), NoticeIcon::Warning);
+            tellDuringTransfer(GetLangText(Txt::BandModeDiffers), NoticeIcon::Warning);
         } else {
             offerHandOver(refusal);
         }
         return false;
     }
     refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongModel);
-    tellDuringTransfer(GetLangText(9012) + "\r\nPC is " + cleanModel(m_doc.ModelName) + "\r\nRadio is "
+    tellDuringTransfer(GetLangText(Txt::ModelMismatch) + "\r\nPC is " + cleanModel(m_doc.ModelName) + "\r\nRadio is "
                            + cleanModel(radio.RadioModel),
                        NoticeIcon::None);
     return false;
@@ -247,17 +248,17 @@ void TransferEngine::offerHandOver(LinkError& refusal)
         m_questionOpen = false;
         return;
     }
-    const NoticeAnswer unsaved = m_host.ask(LinkQuestion::UnsavedChanges, GetLangText(9006),
+    const NoticeAnswer unsaved = m_host.ask(LinkQuestion::UnsavedChanges, GetLangText(Txt::SaveChangesQuestion),
                                             NoticeButtons::YesNoCancel, NoticeIcon::Warning);
     m_questionOpen = false;
     if (unsaved == NoticeAnswer::Cancel)
         return;
     if (VersionList::instance().FindHandler(version).empty()) {
-        tellDuringTransfer(GetLangText(9063), NoticeIcon::None);
+        tellDuringTransfer(GetLangText(Txt::NoVersionForData), NoticeIcon::None);
         return;
     }
     if (!m_host.startOtherVersion(version)) {
-        tellDuringTransfer(GetLangText(9526), NoticeIcon::Error);
+        tellDuringTransfer(GetLangText(Txt::OtherVersionNotStarted), NoticeIcon::Error);
         return;
     }
     refusal.detail = LinkErrorDetail::HandedOver;

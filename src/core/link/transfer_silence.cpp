@@ -3,6 +3,7 @@
 #include "link/transfer_engine.h"
 
 #include "app/lang_texts.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 #include <cmath>
@@ -100,8 +101,8 @@ LinkError TransferEngine::silenceReason() const
 int TransferEngine::stallQuestionText(const LinkError& reason)
 {
     switch (reason.detail) {
-    case LinkErrorDetail::BadReplies: return 9541;
-    case LinkErrorDetail::EndlessResend: return 9542;
+    case LinkErrorDetail::BadReplies: return Txt::DamagedRepliesQuestion;
+    case LinkErrorDetail::EndlessResend: return Txt::EndlessResendQuestion;
     default: return 9008;
     }
 }

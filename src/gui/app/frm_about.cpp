@@ -2,6 +2,7 @@
 
 #include "app/fallback_icons.h"
 #include "app/lang_text.h"
+#include "lang_text_ids.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +26,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(LangText(24000));
+    setWindowTitle(LangText(Txt::AboutCaption));
     auto* outer = new QHBoxLayout(this);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picIcon"));
@@ -34,15 +35,15 @@ frmAbout::frmAbout(QWidget* parent)
     outer->addWidget(picture);
     auto* layout = new QVBoxLayout;
     outer->addLayout(layout, 1);
-    QLabel* title = addLabel(this, layout, "lblTitle", 24001);
+    QLabel* title = addLabel(this, layout, "lblTitle", Txt::AboutTitle);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
     title->setFont(big);
-    addLabel(this, layout, "lblVersion", 24002);
-    addLabel(this, layout, "lblDescription", 24003);
-    addLabel(this, layout, "lblDisclaimer", 24004);
-    auto* ok = new QPushButton(LangText(24005), this);
+    addLabel(this, layout, "lblVersion", Txt::AboutVersion);
+    addLabel(this, layout, "lblDescription", Txt::AboutDescription);
+    addLabel(this, layout, "lblDisclaimer", Txt::AboutDisclaimer);
+    auto* ok = new QPushButton(LangText(Txt::AboutOk), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     auto* row = new QHBoxLayout;

@@ -17,6 +17,7 @@
 #include "app/ui_prompts.h"
 #include "app/widget_helpers.h"
 #include "app/window_fit.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 
@@ -314,7 +315,7 @@ void frmMain::changeEvent(QEvent* event)
 QString frmMain::placementTitle() const
 {
     const std::string& title = AppState::instance().AppTitle;
-    return title.empty() ? LangText(12000) : QString::fromStdString(title);
+    return title.empty() ? LangText(Txt::AppTitle) : QString::fromStdString(title);
 }
 
 void frmMain::restorePlacement()
@@ -363,8 +364,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     if (!m_quitAtOnce) {
         commitPendingEdits();
         if (IsDataChanged(m_doc)) {
-            const NoticeAnswer answer = UiPrompts::current().ask(LangText(9006), NoticeButtons::YesNoCancel,
-                                                                 NoticeIcon::Warning);
+            const NoticeAnswer answer = UiPrompts::current().ask(LangText(Txt::SaveChangesQuestion),
+                                                                 NoticeButtons::YesNoCancel, NoticeIcon::Warning);
             // Only a completed save lets the program end after Yes.
             if (answer == NoticeAnswer::Cancel || (answer == NoticeAnswer::Yes && !mnuFileSave_Click())) {
                 event->ignore();

@@ -9,6 +9,7 @@
 #include "app/lang_text.h"
 #include "app/paths.h"
 #include "app/ui_prompts.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 
@@ -20,7 +21,8 @@ namespace {
 
 NoticeAnswer askUnsavedChanges()
 {
-    return UiPrompts::current().ask(LangText(9006), NoticeButtons::YesNoCancel, NoticeIcon::Warning);
+    return UiPrompts::current().ask(LangText(Txt::SaveChangesQuestion), NoticeButtons::YesNoCancel,
+                                    NoticeIcon::Warning);
 }
 
 // A name typed without an extension gets the data files' ".dat".
@@ -75,7 +77,8 @@ void frmMain::mnuFileNew_Click()
             return;
         }
     }
-    if (UiPrompts::current().ask(LangText(9026), NoticeButtons::OkCancel, NoticeIcon::Warning) == NoticeAnswer::Ok) {
+    if (UiPrompts::current().ask(LangText(Txt::NewDocumentQuestion), NoticeButtons::OkCancel, NoticeIcon::Warning)
+        == NoticeAnswer::Ok) {
         LoadNewDoc();
         return;
     }
@@ -134,7 +137,7 @@ bool frmMain::mnuFileSave_Click()
     if (m_doc.IsUntitled)
         return mnuFileSaveAs_Click();
     const QString question = QLatin1Char('"') + QString::fromStdString(FileNameOfPath(m_doc.DocFileName))
-                             + QLatin1Char('"') + LangText(9007);
+        + QLatin1Char('"') + LangText(Txt::SaveConfirmation);
     if (UiPrompts::current().ask(question, NoticeButtons::OkCancel, NoticeIcon::Question) != NoticeAnswer::Ok)
         return false;
     return saveToCurrentFile();

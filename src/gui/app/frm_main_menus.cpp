@@ -9,6 +9,7 @@
 #include "app/paths.h"
 #include "app/tree_pane.h"
 #include "freq/band_range.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 #include <QAction>
@@ -31,22 +32,38 @@ struct MenuText {
 
 // Every menu with its text, in the order of the menu bar.
 constexpr MenuText MenuTexts[] = {
-    {"mnuFile", 10000},    {"mnuModel", 10100}, {"mnuEdit", 10200},   {"MnuCHEdit", 10800},
-    {"mnuProgram", 10300}, {"mnuSet", 10400},   {"mnuView", 10500},   {"mnuWindow", 10600},
-    {"mnuHelp", 10700},
+    {"mnuFile", Txt::MenuFile},          {"mnuModel", Txt::MenuModel},     {"mnuEdit", Txt::MenuEdit},
+    {"MnuCHEdit", Txt::MenuChannelEdit}, {"mnuProgram", Txt::MenuProgram}, {"mnuSet", Txt::MenuSettings},
+    {"mnuView", Txt::MenuView},          {"mnuWindow", Txt::MenuWindow},   {"mnuHelp", Txt::MenuHelp},
 };
 
 // Every menu entry that carries a text number.
 constexpr MenuText EntryTexts[] = {
-    {"mnuFileNew", 10001},       {"mnuFileOpen", 10002},      {"mnuFileSave", 10003},
-    {"mnuFileSaveAs", 10004},    {"mnuFileExit", 10006},      {"mnuModelInfo", 10101},
-    {"mnuChannelInfo", 10201},   {"mnuOptFeature", 10202},    {"mnuToneTips", 10221},
-    {"MnuDTMF", 10204},          {"MnuKey", 10208},           {"MnuLocalInfo", 10207},
-    {"mnuReadFromRadio", 10301}, {"mnuWriteToRadio", 10302},  {"MnuProPassWord", 10303},
-    {"mnuComm", 10401},          {"mnuLanguage", 10402},      {"MnuInit", 10403},
-    {"mnuTreeView", 10501},      {"mnuViewToolbar", 10502},   {"mnuViewStatusBar", 10503},
-    {"mnuWindowCascade", 10601}, {"mnuCloseAll", 10602},      {"mnuHelpTopic", 10701},
-    {"mnuHelpAbout", 10702},
+    {"mnuFileNew", Txt::MenuFileNew},
+    {"mnuFileOpen", Txt::MenuFileOpen},
+    {"mnuFileSave", Txt::MenuFileSave},
+    {"mnuFileSaveAs", Txt::MenuFileSaveAs},
+    {"mnuFileExit", Txt::MenuFileExit},
+    {"mnuModelInfo", Txt::MenuModelInformation},
+    {"mnuChannelInfo", Txt::MenuEditChannels},
+    {"mnuOptFeature", Txt::MenuEditOptions},
+    {"mnuToneTips", Txt::MenuEditToneTips},
+    {"MnuDTMF", Txt::MenuEditDtmf},
+    {"MnuKey", Txt::MenuEditKeys},
+    {"MnuLocalInfo", Txt::MenuEditRadioInfo},
+    {"mnuReadFromRadio", Txt::MenuProgramRead},
+    {"mnuWriteToRadio", Txt::MenuProgramWrite},
+    {"MnuProPassWord", Txt::MenuProgramPassword},
+    {"mnuComm", Txt::MenuSettingsPort},
+    {"mnuLanguage", Txt::MenuSettingsLanguage},
+    {"MnuInit", Txt::MenuSettingsInitial},
+    {"mnuTreeView", Txt::MenuViewPageTree},
+    {"mnuViewToolbar", Txt::MenuViewToolbar},
+    {"mnuViewStatusBar", Txt::MenuViewStatusBar},
+    {"mnuWindowCascade", Txt::MenuWindowCascade},
+    {"mnuCloseAll", Txt::MenuWindowCloseAll},
+    {"mnuHelpTopic", Txt::MenuHelpTopics},
+    {"mnuHelpAbout", Txt::MenuHelpAbout},
 };
 
 // The three window arrangements that keep their own captions.
@@ -67,16 +84,26 @@ struct ToolbarPosition {
 };
 
 constexpr ToolbarPosition ToolbarPositions[] = {
-    {"NewFile", 11000, Command::ToolbarNew},        {"OpenFile", 11001, Command::FileOpen},
-    {"SaveFile", 11002, Command::FileSave},         {"", 0, Command::Print},
-    {"Print", 11003, Command::Print},               {"", 0, Command::Print},
-    {"ReadRadio", 11004, Command::ReadFromRadio},   {"CommSet", 11005, Command::CommSet},
-    {"WriteRadio", 11006, Command::WriteToRadio},   {"", 0, Command::Print},
-    {"BtnCHCut", 11010, Command::Print},            {"BtnCHCopy", 11011, Command::Print},
-    {"BtnCHPaste", 11012, Command::Print},          {"", 0, Command::Print},
-    {"BtnCHInsert", 11013, Command::Print},         {"BtnCHDelete", 11014, Command::Print},
-    {"BtnCHMoveUp", 11015, Command::Print},         {"BtnCHMoveDown", 11016, Command::Print},
-    {"", 0, Command::Print},                        {"About", 11007, Command::About},
+    {"NewFile", Txt::TipNew, Command::ToolbarNew},
+    {"OpenFile", Txt::TipOpen, Command::FileOpen},
+    {"SaveFile", Txt::TipSave, Command::FileSave},
+    {"", 0, Command::Print},
+    {"Print", Txt::TipPrint, Command::Print},
+    {"", 0, Command::Print},
+    {"ReadRadio", Txt::TipRead, Command::ReadFromRadio},
+    {"CommSet", Txt::TipPort, Command::CommSet},
+    {"WriteRadio", Txt::TipWrite, Command::WriteToRadio},
+    {"", 0, Command::Print},
+    {"BtnCHCut", Txt::TipChannelCut, Command::Print},
+    {"BtnCHCopy", Txt::TipChannelCopy, Command::Print},
+    {"BtnCHPaste", Txt::TipChannelPaste, Command::Print},
+    {"", 0, Command::Print},
+    {"BtnCHInsert", Txt::TipChannelInsert, Command::Print},
+    {"BtnCHDelete", Txt::TipChannelDelete, Command::Print},
+    {"BtnCHMoveUp", Txt::TipChannelMoveUp, Command::Print},
+    {"BtnCHMoveDown", Txt::TipChannelMoveDown, Command::Print},
+    {"", 0, Command::Print},
+    {"About", Txt::TipAbout, Command::About},
 };
 
 // Positions 11 to 19 belong to the channel window's editing commands.
@@ -124,29 +151,32 @@ void frmMain::buildMenus()
 void frmMain::buildFileMenu()
 {
     QMenu* file = m_menus.value(QStringLiteral("mnuFile"));
-    addEntry(file, "mnuFileNew", 10001, Command::FileNew)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    addEntry(file, "mnuFileOpen", 10002, Command::FileOpen)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    addEntry(file, "mnuFileNew", Txt::MenuFileNew, Command::FileNew)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addEntry(file, "mnuFileOpen", Txt::MenuFileOpen, Command::FileOpen)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     // Save, Save As and Exit take the keys every desktop program gives them.
-    addEntry(file, "mnuFileSave", 10003, Command::FileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addEntry(file, "mnuFileSaveAs", 10004, Command::FileSaveAs)
+    addEntry(file, "mnuFileSave", Txt::MenuFileSave, Command::FileSave)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    addEntry(file, "mnuFileSaveAs", Txt::MenuFileSaveAs, Command::FileSaveAs)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    addEntry(file, "mnuFileExit", 10006, Command::FileExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    addEntry(m_menus.value(QStringLiteral("mnuModel")), "mnuModelInfo", 10101, Command::ModelInfo);
+    addEntry(file, "mnuFileExit", Txt::MenuFileExit, Command::FileExit)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addEntry(m_menus.value(QStringLiteral("mnuModel")), "mnuModelInfo", Txt::MenuModelInformation, Command::ModelInfo);
 }
 
 void frmMain::buildEditMenus()
 {
     QMenu* edit = m_menus.value(QStringLiteral("mnuEdit"));
-    addEntry(edit, "mnuChannelInfo", 10201, Command::ChannelInfo);
-    addEntry(edit, "mnuOptFeature", 10202, Command::OptFeature);
-    addEntry(edit, "mnuToneTips", 10221, Command::ToneTips);
-    addEntry(edit, "MnuDTMF", 10204, Command::Dtmf);
-    addEntry(edit, "MnuKey", 10208, Command::Key);
-    addEntry(edit, "MnuLocalInfo", 10207, Command::LocalInfo);
+    addEntry(edit, "mnuChannelInfo", Txt::MenuEditChannels, Command::ChannelInfo);
+    addEntry(edit, "mnuOptFeature", Txt::MenuEditOptions, Command::OptFeature);
+    addEntry(edit, "mnuToneTips", Txt::MenuEditToneTips, Command::ToneTips);
+    addEntry(edit, "MnuDTMF", Txt::MenuEditDtmf, Command::Dtmf);
+    addEntry(edit, "MnuKey", Txt::MenuEditKeys, Command::Key);
+    addEntry(edit, "MnuLocalInfo", Txt::MenuEditRadioInfo, Command::LocalInfo);
     // The channel window's editing entries: no command of the main window.
     for (int i = 0; i < 8; ++i) {
-        QAction* entry = m_mnuCHEdit->addAction(LangText(10801 + i));
+        QAction* entry = m_mnuCHEdit->addAction(LangText(Txt::ChannelMenuEntry + i));
         entry->setObjectName(QStringLiteral("MnuCHEdit%1").arg(i + 1));
         m_chEditEntries.push_back(entry);
     }
@@ -155,35 +185,39 @@ void frmMain::buildEditMenus()
 void frmMain::buildSettingsMenus()
 {
     QMenu* program = m_menus.value(QStringLiteral("mnuProgram"));
-    addEntry(program, "mnuReadFromRadio", 10301, Command::ReadFromRadio)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    addEntry(program, "mnuWriteToRadio", 10302, Command::WriteToRadio)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    addEntry(program, "MnuProPassWord", 10303, Command::ProPassWord)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    addEntry(program, "mnuReadFromRadio", Txt::MenuProgramRead, Command::ReadFromRadio)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    addEntry(program, "mnuWriteToRadio", Txt::MenuProgramWrite, Command::WriteToRadio)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    addEntry(program, "MnuProPassWord", Txt::MenuProgramPassword, Command::ProPassWord)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     QMenu* set = m_menus.value(QStringLiteral("mnuSet"));
-    addEntry(set, "mnuComm", 10401, Command::CommSet);
-    addEntry(set, "mnuLanguage", 10402, Command::Language);
-    addEntry(set, "MnuInit", 10403, Command::InitSettings);
+    addEntry(set, "mnuComm", Txt::MenuSettingsPort, Command::CommSet);
+    addEntry(set, "mnuLanguage", Txt::MenuSettingsLanguage, Command::Language);
+    addEntry(set, "MnuInit", Txt::MenuSettingsInitial, Command::InitSettings);
     QMenu* view = m_menus.value(QStringLiteral("mnuView"));
-    for (auto [name, number, command] : {std::tuple{"mnuTreeView", 10501, Command::TreeView},
-                                         std::tuple{"mnuViewToolbar", 10502, Command::ViewToolbar},
-                                         std::tuple{"mnuViewStatusBar", 10503, Command::ViewStatusBar}}) {
+    for (auto [name, number, command] :
+         {std::tuple{"mnuTreeView", Txt::MenuViewPageTree, Command::TreeView},
+          std::tuple{"mnuViewToolbar", Txt::MenuViewToolbar, Command::ViewToolbar},
+          std::tuple{"mnuViewStatusBar", Txt::MenuViewStatusBar, Command::ViewStatusBar}}) {
         QAction* entry = addEntry(view, name, number, command);
         entry->setCheckable(true);
         entry->setChecked(true);
     }
     QMenu* help = m_menus.value(QStringLiteral("mnuHelp"));
-    addEntry(help, "mnuHelpTopic", 10701, Command::HelpTopic);
-    addEntry(help, "mnuHelpAbout", 10702, Command::About);
+    addEntry(help, "mnuHelpTopic", Txt::MenuHelpTopics, Command::HelpTopic);
+    addEntry(help, "mnuHelpAbout", Txt::MenuHelpAbout, Command::About);
 }
 
 void frmMain::buildWindowMenu()
 {
-    addEntry(m_mnuWindow, "mnuWindowCascade", 10601, Command::WindowCascade);
+    addEntry(m_mnuWindow, "mnuWindowCascade", Txt::MenuWindowCascade, Command::WindowCascade);
     for (const auto& fixed : FixedWindowEntries) {
         QAction* entry = m_mnuWindow->addAction(QString::fromLatin1(fixed.caption));
         entry->setObjectName(QString::fromLatin1(fixed.name));
         m_entries.insert(entry->objectName(), entry);
     }
-    addEntry(m_mnuWindow, "mnuCloseAll", 10602, Command::CloseAll);
+    addEntry(m_mnuWindow, "mnuCloseAll", Txt::MenuWindowCloseAll, Command::CloseAll);
     m_windowListSeparator = m_mnuWindow->addSeparator();
     connect(m_mnuWindow, &QMenu::aboutToShow, this, &frmMain::refreshWindowMenu);
 }
@@ -268,7 +302,7 @@ QLabel* frmMain::statusPanel(int number) const
 
 QString frmMain::fileFilter() const
 {
-    return LangText(9001) + QStringLiteral(" (*.dat)");
+    return LangText(Txt::DataFileType) + QStringLiteral(" (*.dat)");
 }
 
 void frmMain::ShowMainTxt()
@@ -277,14 +311,14 @@ void frmMain::ShowMainTxt()
     const QString band = QString::fromStdString(BandModeName(m_doc.BandMode));
     const QString range = QString::fromStdString(BandDisplayText(m_doc.BandRangeText));
     const QString file = QString::fromStdString(FileNameOfPath(m_doc.DocFileName));
-    setWindowTitle(LangText(12000) + QStringLiteral("[%1:%2:%3]").arg(model, band, range)
-                   + QStringLiteral("[%1:%2]").arg(LangText(12009), file));
+    setWindowTitle(LangText(Txt::AppTitle) + QStringLiteral("[%1:%2:%3]").arg(model, band, range)
+                   + QStringLiteral("[%1:%2]").arg(LangText(Txt::CaptionFileWord), file));
     m_treePane->setRootText(model + QLatin1Char(':') + band);
 }
 
 void frmMain::SetMainTexts()
 {
-    m_panel3->setText(LangText(12008) + QString::number(AppState::instance().ComPort));
+    m_panel3->setText(LangText(Txt::StatusPort) + QString::number(AppState::instance().ComPort));
     m_panel2->setText(QString::fromStdString(ModelDisplayName(m_doc.ModelName)) + QLatin1Char('[')
                       + QString::fromStdString(BandModeName(m_doc.BandMode)) + QLatin1Char(':')
                       + QString::fromStdString(m_doc.BandRangeText) + QLatin1Char(']'));
@@ -306,7 +340,7 @@ void frmMain::setMenuTexts()
     for (const auto& fixed : FixedWindowEntries)
         m_entries.value(QString::fromLatin1(fixed.name))->setText(QString::fromLatin1(fixed.caption));
     for (std::size_t i = 0; i < m_chEditEntries.size(); ++i)
-        m_chEditEntries[i]->setText(LangText(10801 + static_cast<int>(i)));
+        m_chEditEntries[i]->setText(LangText(Txt::ChannelMenuEntry + static_cast<int>(i)));
 }
 
 void frmMain::setToolbarTexts()
@@ -317,7 +351,7 @@ void frmMain::setToolbarTexts()
             item->setToolTip(LangText(p.tooltip));
         }
     }
-    m_treePane->setCloseToolTip(LangText(9023));
+    m_treePane->setCloseToolTip(LangText(Txt::CloseButton));
 }
 
 void frmMain::ShowCHInfo(bool show)

@@ -5,6 +5,7 @@
 #include "app/ui_prompts.h"
 #include "app/widget_helpers.h"
 #include "freq/band_range.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 #include <QComboBox>
@@ -57,9 +58,9 @@ FrmModelInfo::FrmModelInfo(Document& doc, std::function<void()> loadNewDoc, QWid
 
 void FrmModelInfo::ChangShowByLanguage()
 {
-    setWindowTitle(LangText(13000));
+    setWindowTitle(LangText(Txt::ModelCaption));
     for (int i = 0; i < 3; ++i)
-        m_labels[i]->setText(LangText(13001 + i));
+        m_labels[i]->setText(LangText(Txt::ModelDialogLabel + i));
     SetOkCancelCaptions(this);
 }
 
@@ -73,8 +74,9 @@ void FrmModelInfo::CommandOK_Click()
 {
     const int band = m_combo2->currentIndex();
     if (band >= 0 && band != m_doc.BandMode) {
-        const NoticeAnswer answer = UiPrompts::current().ask(LangText(9016), NoticeButtons::OkCancel,
-                                                             NoticeIcon::Warning, LangText(9019));
+        const NoticeAnswer answer
+            = UiPrompts::current().ask(LangText(Txt::BandModeChangeQuestion), NoticeButtons::OkCancel,
+                                       NoticeIcon::Warning, LangText(Txt::BandModeChangeTitle));
         if (answer == NoticeAnswer::Ok && ApplyBandMode(m_doc, band)) {
             m_doc.Record.Model.Band = m_doc.BandMode;
             m_doc.RadioInfo.InfoBand = m_doc.BandMode;

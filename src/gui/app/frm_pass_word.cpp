@@ -4,6 +4,7 @@
 #include "app/lang_text.h"
 #include "app/twips.h"
 #include "app/widget_helpers.h"
+#include "lang_text_ids.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -57,8 +58,8 @@ FrmPassWord::FrmPassWord(QWidget* parent)
     grid->addLayout(buttons, 1, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    setWindowTitle(LangText(23100));
-    m_label1->setText(LangText(23101));
+    setWindowTitle(LangText(Txt::PasswordCaption));
+    m_label1->setText(LangText(Txt::PasswordLabel));
     SetOkCancelCaptions(this);
     m_text1->setText(QString::fromLatin1(state.ProgPassword.c_str()).left(MaxLength));
     // The whole password selected: typing replaces it (a full box would

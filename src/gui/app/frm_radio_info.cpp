@@ -6,6 +6,7 @@
 #include "app/twips.h"
 #include "app/widget_helpers.h"
 #include "freq/band_range.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 #include "model/fixed_text.h"
 
@@ -75,9 +76,9 @@ void FrmRadioInfo::buildLayout()
 {
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i] = new QLabel(this);
-        m_labels[i]->setObjectName(QStringLiteral("Label_%1").arg(21002 + static_cast<int>(i)));
+        m_labels[i]->setObjectName(QStringLiteral("Label_%1").arg(Txt::SalesArea + static_cast<int>(i)));
     }
-    auto label = [this](int textNumber) { return m_labels[static_cast<std::size_t>(textNumber - 21002)]; };
+    auto label = [this](int textNumber) { return m_labels[static_cast<std::size_t>(textNumber - Txt::SalesArea)]; };
     m_model = new QComboBox(this);
     m_model->setObjectName(QStringLiteral("Combo1_0"));
     m_range = new QComboBox(this);
@@ -99,22 +100,22 @@ void FrmRadioInfo::buildLayout()
         grid->addWidget(l, row, column, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(w, row, column + 1);
     };
-    auto* heading = label(21012);
+    auto* heading = label(Txt::FactoryHeading);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     grid->addWidget(heading, 0, 0, 1, 4);
-    place(label(21005), m_model, 1, 0);
+    place(label(Txt::InfoModel), m_model, 1, 0);
     place(m_labels[ModeLabelSlot], m_mode, 1, 2);
-    place(label(21006), m_range, 2, 0);
-    place(label(21010), lineBox(5), 2, 2);
-    place(label(21007), lineBox(1), 3, 0);
-    place(label(21003), lineBox(6), 3, 2);
-    place(label(21008), lineBox(2), 4, 0);
-    place(label(21004), lineBox(7), 4, 2);
-    place(label(21009), lineBox(3), 5, 0);
-    place(label(21002), lineBox(0), 5, 2);
-    grid->addWidget(label(21011), 6, 0, Qt::AlignRight | Qt::AlignTop);
+    place(label(Txt::InfoFrequencyRange), m_range, 2, 0);
+    place(label(Txt::InfoVersion), lineBox(5), 2, 2);
+    place(label(Txt::SerialNumber), lineBox(1), 3, 0);
+    place(label(Txt::BatchNumber), lineBox(6), 3, 2);
+    place(label(Txt::FactoryDate), lineBox(2), 4, 0);
+    place(label(Txt::CustomerCode), lineBox(7), 4, 2);
+    place(label(Txt::RepairDate), lineBox(3), 5, 0);
+    place(label(Txt::SalesArea), lineBox(0), 5, 2);
+    grid->addWidget(label(Txt::RepairReason), 6, 0, Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(m_reason, 6, 1, 1, 3);
     // The version box has the window's own background: it is not data of the radio.
     m_text1[5]->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
@@ -123,7 +124,7 @@ void FrmRadioInfo::buildLayout()
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     auto* dealer = new QGridLayout(m_frame1);
     dealer->setHorizontalSpacing(twipsToPixels(LabelGapTwips));
-    const int dealerTexts[] = {21013, 21014, 21015, 21016};
+    const int dealerTexts[] = {Txt::DealerCode, Txt::StockInTime, Txt::SalesTime, Txt::Handler};
     for (int i = 0; i < 4; ++i) {
         QLineEdit* box = lineBox(8 + i);
         box->setParent(m_frame1);
@@ -157,15 +158,15 @@ void FrmRadioInfo::buildLayout()
 
 void FrmRadioInfo::ChangShowByLanguage()
 {
-    setWindowTitle(LangText(21000));
+    setWindowTitle(LangText(Txt::RadioInfoCaption));
     if (parentWidget())
         parentWidget()->setWindowTitle(windowTitle());
-    m_frame1->setTitle(LangText(21001));
-    for (int number = 21002; number <= 21016; ++number)
-        m_labels[static_cast<std::size_t>(number - 21002)]->setText(LangText(number));
-    m_labels[ModeLabelSlot]->setText(LangText(13003));
-    m_mode->setPlaceholderText(LangText(9563));
-    m_range->setPlaceholderText(LangText(9563));
+    m_frame1->setTitle(LangText(Txt::DealerFrame));
+    for (int number = Txt::SalesArea; number <= Txt::Handler; ++number)
+        m_labels[static_cast<std::size_t>(number - Txt::SalesArea)]->setText(LangText(number));
+    m_labels[ModeLabelSlot]->setText(LangText(Txt::ModelBandModeLabel));
+    m_mode->setPlaceholderText(LangText(Txt::BandUnknown));
+    m_range->setPlaceholderText(LangText(Txt::BandUnknown));
     SetCloseHelpCaptions(this);
 }
 

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/lang_text.h"
 #include "app/widget_helpers.h"
+#include "lang_text_ids.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -34,11 +35,11 @@ FrmSetLanguage::FrmSetLanguage(QWidget* parent)
 
 void FrmSetLanguage::ChangShowByLanguage()
 {
-    setWindowTitle(LangText(23000));
-    m_label1->setText(LangText(23001));
+    setWindowTitle(LangText(Txt::LanguageCaption));
+    m_label1->setText(LangText(Txt::LanguageListLabel));
     m_combo1->clear();
-    m_combo1->addItem(LangText(23002));
-    m_combo1->addItem(LangText(23003));
+    m_combo1->addItem(LangText(Txt::LanguageEnglish));
+    m_combo1->addItem(LangText(Txt::LanguageChinese));
     m_combo1->setCurrentIndex(AppState::instance().LanguageId - 1);
     SetOkCancelCaptions(this);
 }

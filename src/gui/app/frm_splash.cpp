@@ -1,6 +1,7 @@
 #include "app/frm_splash.h"
 
 #include "app/lang_text.h"
+#include "lang_text_ids.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -23,7 +24,7 @@ frmSplash::frmSplash(const QString& picturePath, std::function<void()> loadMain,
         // Without its picture the splash still says what is starting. The
         // application title is set only after the splash exists, so the
         // text is looked up here.
-        m_picLogo->setText(LangText(12000));
+        m_picLogo->setText(LangText(Txt::AppTitle));
         m_picLogo->setMinimumSize(480, 240);
         m_picLogo->setFrameStyle(QFrame::Box);
     } else {

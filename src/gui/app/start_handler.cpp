@@ -4,6 +4,7 @@
 #include "app/lang_text.h"
 #include "app/ui_prompts.h"
 #include "app/version_list.h"
+#include "lang_text_ids.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,12 +15,12 @@ bool StartHandler(const std::string& dataVersion)
     const std::string programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
     const std::string path = HandlerProgramPath(dataVersion, AppState::instance().ConfigRoot, programName);
     if (path.empty()) {
-        UiPrompts::current().message(LangText(9063), NoticeIcon::None);
+        UiPrompts::current().message(LangText(Txt::NoVersionForData), NoticeIcon::None);
         return false;
     }
     const QString program = QString::fromStdString(path);
     if (!QFileInfo(program).isExecutable() || !QProcess::startDetached(program, {}, QFileInfo(program).absolutePath())) {
-        UiPrompts::current().message(LangText(9526), NoticeIcon::Warning);
+        UiPrompts::current().message(LangText(Txt::OtherVersionNotStarted), NoticeIcon::Warning);
         return false;
     }
     return true;

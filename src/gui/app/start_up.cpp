@@ -6,6 +6,7 @@
 #include "app/paths.h"
 #include "app/version_list.h"
 #include "freq/band_range.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 #include <QLocale>
@@ -51,7 +52,7 @@ void StartUpBeforeSplash(Document& doc, const StartUpInput& input)
 void StartUpAfterSplash()
 {
     AppState& state = AppState::instance();
-    state.AppTitle = GetLangText(12000);
+    state.AppTitle = GetLangText(Txt::AppTitle);
     state.readSettingsRecord();
 }
 

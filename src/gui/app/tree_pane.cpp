@@ -3,6 +3,7 @@
 #include "app/fallback_icons.h"
 #include "app/lang_text.h"
 #include "app/twips.h"
+#include "lang_text_ids.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -72,12 +73,12 @@ void TreePane::LoadTree()
     auto* root = new QTreeWidgetItem(m_tree, QStringList(m_label1->text()));
     root->setData(0, KeyRole, QStringLiteral("N0"));
     root->setIcon(0, treeIcon(true));
-    addPage(root, "N1", 12001);
-    addPage(root, "N2", 12002);
-    addPage(root, "N4", 12004);
-    addPage(root, "N12", 12014);
-    addPage(root, "N8", 12010);
-    addPage(root, "N7", 12007);
+    addPage(root, "N1", Txt::PageChannels);
+    addPage(root, "N2", Txt::PageOptions);
+    addPage(root, "N4", Txt::PageDtmf);
+    addPage(root, "N12", Txt::PageToneTips);
+    addPage(root, "N8", Txt::PageKeys);
+    addPage(root, "N7", Txt::PageRadioInfo);
     root->setExpanded(true);
 }
 

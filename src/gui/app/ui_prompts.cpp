@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/lang_text.h"
+#include "lang_text_ids.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -70,7 +71,7 @@ QString boxTitle(const QString& title)
 {
     if (!title.isEmpty())
         return title;
-    const QString name = LangText(12000);
+    const QString name = LangText(Txt::AppTitle);
     return name.isEmpty() ? QString::fromStdString(AppState::instance().AppTitle) : name;
 }
 
@@ -79,9 +80,10 @@ QString boxTitle(const QString& title)
 // toolkit's captions rather than showing empty buttons.
 void applyButtonTexts(QMessageBox& box)
 {
-    for (auto [button, number] : {std::pair{QMessageBox::Ok, 9017}, std::pair{QMessageBox::Cancel, 9018},
-                                  std::pair{QMessageBox::Yes, 9564}, std::pair{QMessageBox::No, 9565},
-                                  std::pair{QMessageBox::Retry, 9566}}) {
+    for (auto [button, number] :
+         {std::pair{QMessageBox::Ok, Txt::OkButton}, std::pair{QMessageBox::Cancel, Txt::CancelButton},
+          std::pair{QMessageBox::Yes, Txt::YesButton}, std::pair{QMessageBox::No, Txt::NoButton},
+          std::pair{QMessageBox::Retry, Txt::RetryButton}}) {
         QAbstractButton* shown = box.button(button);
         const QString text = LangText(number);
         if (shown && !text.isEmpty())

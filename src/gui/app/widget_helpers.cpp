@@ -1,6 +1,7 @@
 #include "app/widget_helpers.h"
 
 #include "app/lang_text.h"
+#include "lang_text_ids.h"
 
 #include <QPushButton>
 #include <QHBoxLayout>
@@ -24,14 +25,14 @@ void setButtonText(QWidget* window, const char* name, int textNumber)
 
 void SetOkCancelCaptions(QWidget* window)
 {
-    setButtonText(window, "CommandOK", 9017);
-    setButtonText(window, "CommandCancel", 9018);
+    setButtonText(window, "CommandOK", Txt::OkButton);
+    setButtonText(window, "CommandCancel", Txt::CancelButton);
 }
 
 void SetCloseHelpCaptions(QWidget* window)
 {
-    setButtonText(window, "CommandClose", 9023);
-    setButtonText(window, "CommandHelp", 9025);
+    setButtonText(window, "CommandClose", Txt::CloseButton);
+    setButtonText(window, "CommandHelp", Txt::HelpButton);
 }
 
 QMdiSubWindow* FindChildForm(QMdiArea* area, const QString& name)

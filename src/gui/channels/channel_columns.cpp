@@ -1,18 +1,19 @@
 #include "channels/channel_columns.h"
+#include "lang_text_ids.h"
 
 #include <array>
 
 namespace {
 
 constexpr std::array<ChannelColumnInfo, ChannelColumnCount> Columns{{
-    {14001, 740},
-    {14002, 1800},
-    {14003, 1100},
-    {14004, 0},
-    {14005, 0},
-    {14006, 1200},
-    {14008, 1100},
-    {14011, 1400},
+    {Txt::GridPosition, 740},
+    {Txt::GridFrequency, 1800},
+    {Txt::GridPublic, 1100},
+    {Txt::GridShiftDirection, 0},
+    {Txt::GridOffset, 0},
+    {Txt::GridToneSquelch, 1200},
+    {Txt::GridScan, 1100},
+    {Txt::GridOpenEditor, 1400},
 }};
 
 bool isFieldColumn(int column)

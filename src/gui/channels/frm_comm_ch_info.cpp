@@ -12,6 +12,7 @@
 #include "channels/group_settings_panel.h"
 #include "channels/group_settings.h"
 #include "freq/channel_groups.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 #include <QCloseEvent>
@@ -103,11 +104,11 @@ int frmCommChInfo::shownGroup() const
 void frmCommChInfo::ChangShowByLanguage()
 {
     m_model->reShowHeaders();
-    m_chooser->setLabelText(LangText(14050));
+    m_chooser->setLabelText(LangText(Txt::GroupLabel));
     m_settings->setTexts();
-    m_editButton->setText(LangText(14023));
+    m_editButton->setText(LangText(Txt::OpenChannelEditor));
     SetCloseHelpCaptions(this);
-    m_captionText = LangText(14012);
+    m_captionText = LangText(Txt::GridCaptionPrefix);
     showCaption();
 }
 

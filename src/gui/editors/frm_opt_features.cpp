@@ -8,6 +8,7 @@
 #include "editors/number_box_filter.h"
 #include "editors/option_lists.h"
 #include "editors/option_update.h"
+#include "lang_text_ids.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -74,8 +75,8 @@ QString labelName(int storeCode)
 int labelText(int storeCode)
 {
     if (storeCode == OffsetStoreCode)
-        return 15100;
-    return isPublicCode(storeCode) ? 15005 + (storeCode - 100) : 16001 + storeCode;
+        return Txt::OffsetLabel;
+    return isPublicCode(storeCode) ? Txt::ChannelRowLabel + (storeCode - 100) : Txt::OptionLabel + storeCode;
 }
 
 }  // namespace
@@ -218,10 +219,10 @@ void FrmOptFeatures::InitCombos()
 
 void FrmOptFeatures::ChangShowByLanguage()
 {
-    setWindowTitle(LangText(16000));
-    m_frame1->setTitle(LangText(16100));
-    m_frame3->setTitle(LangText(16101));
-    m_useMaxSwr->setText(LangText(15600));
+    setWindowTitle(LangText(Txt::OptionsCaption));
+    m_frame1->setTitle(LangText(Txt::OptionMenuFrame));
+    m_frame3->setTitle(LangText(Txt::PublicChannelFrame));
+    m_useMaxSwr->setText(LangText(Txt::UseMaxSwr));
     for (const auto& [code, label] : m_labels) {
         label->setText(LangText(labelText(code)));
         placeLabel(label, code == OffsetStoreCode ? static_cast<QWidget*>(m_offset) : m_lists[code]);

@@ -3,16 +3,17 @@
 #include "app/lang_text.h"
 #include "editors/option_update.h"
 #include "freq/list_helpers.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 namespace {
 
-constexpr int OffText = 16040;       // first item of the squelch and gain lists
-constexpr int GainMaxText = 16049;
-constexpr int MinutesText = 16061;
-constexpr int SecondsText = 16060;
-constexpr int ToneTipOffText = 15030;
-constexpr int PowerTexts[] = {15044, 15045, 15046};
+constexpr int OffText = Txt::ListOff; // first item of the squelch and gain lists
+constexpr int GainMaxText = Txt::GainMaximum;
+constexpr int MinutesText = Txt::UnitMinutes;
+constexpr int SecondsText = Txt::UnitSeconds;
+constexpr int ToneTipOffText = Txt::ToneTipNone;
+constexpr int PowerTexts[] = {Txt::PowerLow, Txt::PowerMedium, Txt::PowerHigh};
 
 QStringList offOn()
 {
@@ -35,8 +36,8 @@ QStringList optionItems(const OptionField& field)
     case 3: return numbers(0, 30, 1, LangText(MinutesText));
     case 6: return QStringList{LangText(OffText)} + numbers(1, 28);
     case 9: return QStringList{LangText(OffText)} + numbers(3, 30, 3) + QStringList{LangText(GainMaxText)};
-    case 10: return {LangText(17001), LangText(17002)};
-    case 11: return {LangText(16059), LangText(16058)};
+    case 10: return {LangText(Txt::DisplayChannelNumber), LangText(Txt::DisplayFrequency)};
+    case 11: return {LangText(Txt::ScanTime), LangText(Txt::ScanCarrier)};
     case 12: return numbers(5, 30, 5, LangText(SecondsText));
     default: return offOn();
     }

@@ -3,6 +3,7 @@
 #include "app/lang_text.h"
 #include "app/twips.h"
 #include "app/ui_prompts.h"
+#include "lang_text_ids.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -69,9 +70,9 @@ void FrmProgress::Form_Load()
 void FrmProgress::ChangShowByLanguage()
 {
     guarded("ProgressChangShowByLanguageError", [this] {
-        setWindowTitle(LangText(9026 + m_kind));
-        m_label1->setText(LangText(9029));
-        m_cancel->setText(LangText(9018));
+        setWindowTitle(LangText(Txt::ProgressCaption + m_kind));
+        m_label1->setText(LangText(Txt::ProgressLabel));
+        m_cancel->setText(LangText(Txt::CancelButton));
     });
     guarded("ProgressjustSizeError", [this] { justSize(); });
 }

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/lang_text.h"
 #include "app/widget_helpers.h"
+#include "lang_text_ids.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -24,12 +25,12 @@ constexpr int RowsPerColumn = PortList::PortCount / Columns;
 QString deviceText(const PortList::Entry& entry)
 {
     if (entry.device.isEmpty())
-        return LangText(9562);
+        return LangText(Txt::PortWithoutDevice);
     QString text = entry.device;
     if (entry.virtualRadio)
-        text += QStringLiteral(" (") + LangText(9561) + QLatin1Char(')');
+        text += QStringLiteral(" (") + LangText(Txt::PortVirtualRadio) + QLatin1Char(')');
     if (!entry.accessible)
-        text += QStringLiteral(" (") + LangText(9530) + QLatin1Char(')');
+        text += QStringLiteral(" (") + LangText(Txt::PortNoAccess) + QLatin1Char(')');
     return text;
 }
 
@@ -75,12 +76,12 @@ FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent)
 
 void FrmSetComm::Form_Load()
 {
-    setWindowTitle(LangText(22000));
-    m_frame1->setTitle(LangText(22001));
+    setWindowTitle(LangText(Txt::PortCaption));
+    m_frame1->setTitle(LangText(Txt::PortFrame));
     for (QLabel* header : m_deviceHeaders)
-        header->setText(LangText(9560));
+        header->setText(LangText(Txt::PortDeviceColumn));
     for (int i = 0; i < PortList::PortCount; ++i)
-        m_options[i]->setText(LangText(22002) + QString::number(i + 1));
+        m_options[i]->setText(LangText(Txt::PortOption) + QString::number(i + 1));
     SetOkCancelCaptions(this);
     EnablePresentPorts();
     selectPort(AppState::instance().ComPort);

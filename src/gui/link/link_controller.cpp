@@ -10,6 +10,7 @@
 #include "link/frm_progress.h"
 #include "link/frm_set_comm.h"
 
+#include "lang_text_ids.h"
 #include "serial_port.h"
 
 #include <QApplication>
@@ -157,7 +158,7 @@ LinkError LinkController::openPort()
 
 std::string LinkController::portLabel(int port, const std::string& device) const
 {
-    const std::string number = LangText(12008).toStdString() + std::to_string(port);
+    const std::string number = LangText(Txt::StatusPort).toStdString() + std::to_string(port);
     return device.empty() ? number : number + " (" + device + ")";
 }
 
@@ -218,7 +219,8 @@ void LinkController::cancelTransfer()
         return;
     if (kind == TransferKind::WriteImage) {
         holdEvents();
-        const NoticeAnswer answer = UiPrompts::current().ask(LangText(9531), NoticeButtons::YesNo, NoticeIcon::Warning);
+        const NoticeAnswer answer
+            = UiPrompts::current().ask(LangText(Txt::StopWriteQuestion), NoticeButtons::YesNo, NoticeIcon::Warning);
         const bool stop = answer == NoticeAnswer::Yes;
         if (!m_holding || m_engine.kind() != kind)
             return;   // the transfer ended meanwhile
