@@ -166,7 +166,7 @@ int main(int argc, char** argv)
     std::printf("%s\n", line.devicePath().c_str());
     std::fflush(stdout);
 
-    Session session{options, radio, line};
+    Session session{options, radio, line, 0, {}};
     int status = 0;
     while (!g_stop) {
         if (!session.step()) {

@@ -1,4 +1,5 @@
 #include "datafile_fixture.h"
+#include "app/file_error.h"
 
 #include "app/data_file.h"
 #include "lang_text_ids.h"
@@ -235,7 +236,10 @@ TEST_F(DataFiles, FailedSaveKeepsTheDocumentModifiedAndWritesNothing)
     doc.DocFileName = path("missing-folder/x.dat");
     EXPECT_FALSE(SaveDocument(doc, m_notes));
     ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::DataFileAccessFailed));
+    // The message names the file and the system's reason.
+    EXPECT_EQ(m_notes.shown[0].text,
+              FileErrorText(Txt::DataFileAccessFailed, doc.DocFileName, "no such file or directory"));
+    EXPECT_EQ(m_notes.shown[0].icon, NoticeIcon::Error);
     EXPECT_TRUE(IsDataChanged(doc));
     EXPECT_TRUE(doc.IsUntitled);
 

@@ -1,4 +1,5 @@
 #include "datafile_fixture.h"
+#include "app/file_error.h"
 #include "../support/unprivileged.h"
 
 #include "app/data_file.h"
@@ -75,7 +76,8 @@ TEST_F(SaveTarget, ALoopOfLinksIsRefusedAndLeftAsItWas)
     doc.DocFileName = path("a.dat");
     EXPECT_FALSE(SaveDocument(doc, m_notes));
     ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::DataFileAccessFailed));
+    EXPECT_EQ(m_notes.shown[0].text,
+              FileErrorText(Txt::DataFileAccessFailed, doc.DocFileName, "too many levels of symbolic links"));
     EXPECT_TRUE(fs::is_symlink(path("a.dat")));
     EXPECT_TRUE(fs::is_symlink(path("b.dat")));
     EXPECT_TRUE(IsDataChanged(doc));
@@ -95,7 +97,7 @@ TEST_F(SaveTarget, ALinkThatBelongsToAnotherUserIsNotFollowed)
     doc.DocFileName = path("planted.dat");
     EXPECT_FALSE(SaveDocument(doc, m_notes));
     ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::ForeignLinkRefused));
+    EXPECT_EQ(m_notes.shown[0].text, FileErrorText(Txt::ForeignLinkRefused, doc.DocFileName, ""));
     EXPECT_EQ(readBytes(path("victim.dat")), victim);
     EXPECT_TRUE(fs::is_symlink(path("planted.dat")));
     EXPECT_TRUE(IsDataChanged(doc));
@@ -122,7 +124,8 @@ TEST_F(SaveTarget, AReadOnlyFileIsNotReplaced)
     RunAsOrdinaryUser(m_dir, [&] {
         EXPECT_FALSE(SaveDocument(doc, m_notes));
         ASSERT_EQ(m_notes.shown.size(), 1u);
-        EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::DataFileAccessFailed));
+        EXPECT_EQ(m_notes.shown[0].text,
+                  FileErrorText(Txt::DataFileAccessFailed, doc.DocFileName, "permission denied"));
         EXPECT_EQ(readBytes(path("locked.dat")), old);
         EXPECT_TRUE(IsDataChanged(doc));
         EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and locked.dat
@@ -135,7 +138,7 @@ TEST_F(SaveTarget, SomethingOtherThanAFileIsNeverReplaced)
     doc.DocFileName = path("pipe.dat");
     EXPECT_FALSE(SaveDocument(doc, m_notes));
     ASSERT_EQ(m_notes.shown.size(), 1u);
-    EXPECT_EQ(m_notes.shown[0].text, GetLangText(Txt::DataFileAccessFailed));
+    EXPECT_EQ(m_notes.shown[0].text, FileErrorText(Txt::DataFileAccessFailed, doc.DocFileName, ""));
     EXPECT_EQ(fs::status(path("pipe.dat")).type(), fs::file_type::fifo);
     EXPECT_TRUE(IsDataChanged(doc));
     EXPECT_EQ(entriesIn(m_dir), 2u);  // Init and pipe.dat

@@ -1,6 +1,7 @@
 // New, Open, Save, Save As and the initial settings with their questions.
 
 #include "gui_test_support.h"
+#include "app/file_error.h"
 
 #include "app/data_file.h"
 #include "app/frm_main.h"
@@ -145,7 +146,9 @@ TEST_F(DocumentCommandsTest, NewStopsWhenTheSaveFails)
     w.mnuFileNew_Click();
     settle();
     ASSERT_EQ(prompts.asked.size(), 2u);
-    EXPECT_EQ(prompts.asked[1].text, LangText(Txt::DataFileAccessFailed));
+    EXPECT_EQ(prompts.asked[1].text,
+              QString::fromStdString(FileErrorText(Txt::DataFileAccessFailed, path("missing-folder/file.dat"),
+                                                   "no such file or directory")));
     EXPECT_TRUE(IsDataChanged(doc));
     EXPECT_EQ(doc.DocFileName, path("missing-folder/file.dat"));
 }
@@ -230,7 +233,9 @@ TEST_F(DocumentCommandsTest, FailedSaveAsKeepsTheOldName)
     EXPECT_FALSE(w.mnuFileSaveAs_Click());
     EXPECT_EQ(doc.DocFileName, path("kept.dat"));
     EXPECT_TRUE(IsDataChanged(doc));
-    EXPECT_EQ(prompts.texts(), std::vector<QString>({LangText(Txt::DataFileAccessFailed)}));
+    EXPECT_EQ(prompts.texts(),
+              std::vector<QString>({QString::fromStdString(FileErrorText(
+                  Txt::DataFileAccessFailed, path("no-such-folder/other.dat"), "no such file or directory"))}));
 }
 
 TEST_F(DocumentCommandsTest, OpenTakesTheNameOnlyOfAnOpenedFile)

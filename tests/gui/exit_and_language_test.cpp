@@ -1,6 +1,7 @@
 // Exit with its question, the window placement and the language switch.
 
 #include "gui_test_support.h"
+#include "app/file_error.h"
 
 #include "app/data_file.h"
 #include "app/frm_main.h"
@@ -110,7 +111,9 @@ TEST_F(ExitTest, YesMustEndInACompletedSave)
     prompts.answers = {A::Yes, A::Ok};
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(IsDataChanged(doc));
-    EXPECT_EQ(prompts.asked.back().text, LangText(Txt::DataFileAccessFailed));
+    EXPECT_EQ(prompts.asked.back().text,
+              QString::fromStdString(
+                  FileErrorText(Txt::DataFileAccessFailed, path("gone/exit.dat"), "no such file or directory")));
 
     // Untitled: Yes goes through Save As; cancelling it keeps the program open.
     doc.IsUntitled = true;
