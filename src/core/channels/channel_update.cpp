@@ -78,6 +78,22 @@ UpdateResult refused(Refusal why)
     return {UpdateOutcome::Refused, why};
 }
 
+// Applies a change to every listed channel and to the public channel, then
+// tells the observers which of the two it changed.
+template <typename Change>
+void changeEveryChannel(Document& doc, Change change)
+{
+    bool channels = false;
+    const int count = usedCount(doc);
+    for (int i = 0; i < count; ++i)
+        channels = change(doc.ChannelList[static_cast<std::size_t>(i)]) || channels;
+    const bool publicChannel = change(doc.Record.PublicChannel);
+    if (channels)
+        doc.notifyChanged({Scope::Channels, 0});
+    if (publicChannel)
+        doc.notifyChanged({Scope::PublicChannel, 0});
+}
+
 }  // namespace
 
 const char* RefusalText(Refusal refusal)
@@ -305,7 +321,7 @@ void ClearDtmfCodeRefs(Document& doc, int slot)
 {
     if (slot < 1)
         return;
-    auto clear = [slot](ChannelRecord& c) {
+    changeEveryChannel(doc, [slot](ChannelRecord& c) {
         bool changed = false;
         for (std::int16_t* ref : {&c.DTMF_BOT, &c.DTMF_EOT, &c.DTMF_Call}) {
             if (*ref == slot) {
@@ -314,16 +330,7 @@ void ClearDtmfCodeRefs(Document& doc, int slot)
             }
         }
         return changed;
-    };
-    bool channels = false;
-    const int count = usedCount(doc);
-    for (int i = 0; i < count; ++i)
-        channels = clear(doc.ChannelList[static_cast<std::size_t>(i)]) || channels;
-    const bool publicChannel = clear(doc.Record.PublicChannel);
-    if (channels)
-        doc.notifyChanged({Scope::Channels, 0});
-    if (publicChannel)
-        doc.notifyChanged({Scope::PublicChannel, 0});
+    });
 }
 
 int CheckToneTipRef(const Document& doc, int tip)
@@ -339,19 +346,10 @@ int CheckToneTipRef(const Document& doc, int tip)
 
 void RecheckToneTipRefs(Document& doc)
 {
-    auto recheck = [&doc](ChannelRecord& c) {
+    changeEveryChannel(doc, [&doc](ChannelRecord& c) {
         const auto checked = static_cast<std::int16_t>(CheckToneTipRef(doc, c.RBTone));
         const bool changed = checked != c.RBTone;
         c.RBTone = checked;
         return changed;
-    };
-    bool channels = false;
-    const int count = usedCount(doc);
-    for (int i = 0; i < count; ++i)
-        channels = recheck(doc.ChannelList[static_cast<std::size_t>(i)]) || channels;
-    const bool publicChannel = recheck(doc.Record.PublicChannel);
-    if (channels)
-        doc.notifyChanged({Scope::Channels, 0});
-    if (publicChannel)
-        doc.notifyChanged({Scope::PublicChannel, 0});
+    });
 }
