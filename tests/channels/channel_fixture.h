@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../freq/recording_notifier.h"
+#include "../support/recording_notifier.h"
 #include "channels/channel_update.h"
 #include "freq/band_range.h"
 #include "freq/channel_groups.h"

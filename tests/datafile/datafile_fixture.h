@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../freq/recording_notifier.h"
+#include "../support/recording_notifier.h"
 #include "app/app_state.h"
 #include "app/lang_texts.h"
 #include "app/version_list.h"

@@ -2,7 +2,7 @@
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
 #include "model/document.h"
-#include "recording_notifier.h"
+#include "../support/recording_notifier.h"
 
 #include <gtest/gtest.h>
 

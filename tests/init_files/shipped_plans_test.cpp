@@ -1,6 +1,6 @@
 #include "shipped_files.h"
 
-#include "../freq/recording_notifier.h"
+#include "../support/recording_notifier.h"
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
 #include "model/document_compare.h"

@@ -1,6 +1,6 @@
 #include "shipped_files.h"
 
-#include "../freq/recording_notifier.h"
+#include "../support/recording_notifier.h"
 #include "app/app_state.h"
 #include "app/paths.h"
 
