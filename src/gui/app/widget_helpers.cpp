@@ -132,3 +132,9 @@ QHBoxLayout* MakeOkCancelRow(QWidget* dialog, QPushButton*& ok, QPushButton*& ca
     row->addWidget(cancel);
     return row;
 }
+
+void DisconnectChildrenFrom(QObject* window)
+{
+    for (QObject* child : window->findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, window, nullptr);
+}

@@ -44,3 +44,10 @@ void SetCheckValue(QCheckBox* box, std::int16_t& value);
 
 // Enter or Return in the widget moves the focus to the next control, as Tab does.
 void EnterMovesFocus(QWidget* widget);
+
+// A window's children are destroyed after its own destructor has run; what
+// they announce on the way out (a box losing the focus, a selection being
+// cleared) must not reach the handlers of a window that is no longer whole.
+// Call it first in the destructor of a window that connects its children's
+// signals to its own member functions.
+void DisconnectChildrenFrom(QObject* window);

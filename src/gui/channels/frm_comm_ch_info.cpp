@@ -34,6 +34,11 @@ int groupToShow(const Document& doc)
 
 }  // namespace
 
+frmCommChInfo::~frmCommChInfo()
+{
+    DisconnectChildrenFrom(this);
+}
+
 frmCommChInfo::frmCommChInfo(Document& doc, DocumentSignals& docSignals, Notifier& notifier, QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)

@@ -25,6 +25,7 @@ public:
     static constexpr int HeightTwips = 6900;
 
     frmCommChInfo(Document& doc, DocumentSignals& docSignals, Notifier& notifier, QWidget* parent = nullptr);
+    ~frmCommChInfo() override;
 
     // The window opens at its size in twips.
     QSize sizeHint() const override;

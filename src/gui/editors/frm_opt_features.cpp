@@ -99,6 +99,7 @@ FrmOptFeatures::FrmOptFeatures(Document& doc, QWidget* parent)
 
 FrmOptFeatures::~FrmOptFeatures()
 {
+    DisconnectChildrenFrom(this);
     m_doc.removeObserver(this);
 }
 
