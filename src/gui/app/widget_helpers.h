@@ -12,6 +12,7 @@ class QPushButton;
 class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
+class QObject;
 class QWidget;
 
 // Helpers that every window shares.
