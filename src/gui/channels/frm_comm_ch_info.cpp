@@ -36,7 +36,12 @@ int groupToShow(const Document& doc)
 
 frmCommChInfo::~frmCommChInfo()
 {
+    // A cell still being edited is stored while the window is whole; after
+    // that nothing reaches its handlers any more.
+    EndGridEdit();
     DisconnectChildrenFrom(this);
+    if (m_docSignals)
+        disconnect(m_docSignals, nullptr, this, nullptr);
 }
 
 frmCommChInfo::frmCommChInfo(Document& doc, DocumentSignals& docSignals, Notifier& notifier, QWidget* parent)
@@ -49,6 +54,7 @@ frmCommChInfo::frmCommChInfo(Document& doc, DocumentSignals& docSignals, Notifie
     m_helpButton->setVisible(AppState::instance().HelpAvailable);
     resize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
 
+    m_docSignals = &docSignals;
     connect(&docSignals, &DocumentSignals::changed, this, &frmCommChInfo::onDocumentChanged);
     connect(m_chooser, &GroupChooser::groupChosen, this, &frmCommChInfo::onGroupChosen);
     connect(m_grid, &ChannelGridView::editDialogRequested, this, &frmCommChInfo::requestEditDialog);

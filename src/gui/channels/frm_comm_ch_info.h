@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class ChannelGridView;
@@ -77,6 +78,7 @@ private:
     void showCaption();
 
     Document& m_doc;
+    QPointer<DocumentSignals> m_docSignals;  // the main window's, which may go first
     ChannelTableModel* m_model = nullptr;
     ChannelGridView* m_grid = nullptr;
     GroupChooser* m_chooser = nullptr;
