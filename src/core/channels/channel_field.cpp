@@ -51,13 +51,6 @@ const FieldInfo& info(ChannelField field)
     return fieldTable()[static_cast<std::size_t>(static_cast<int>(field) - FirstChannelField)];
 }
 
-bool sameWord(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // A number as a 16-bit record integer; a text that is no number gives 0.
 std::int16_t toInt16(std::string_view value)
 {
@@ -76,7 +69,7 @@ const char* ChannelFieldName(ChannelField field)
 std::optional<ChannelField> ChannelFieldByName(std::string_view name)
 {
     for (const auto& f : fieldTable()) {
-        if (sameWord(f.name, name))
+        if (SameWordIgnoringCase(f.name, name))
             return f.field;
     }
     return std::nullopt;

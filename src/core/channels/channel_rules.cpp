@@ -7,11 +7,7 @@
 
 namespace {
 
-constexpr int CeGroup = 1;
-constexpr int UkGroup = 3;
-constexpr int DeGroup = 6;
 constexpr int FirstFmOnlyDePosition = 41;
-constexpr int VfoGroup = 10;
 
 // The settings that the public channel's own settings replace while a
 // channel's Public flag is on; frequency, scan, tone squelch and the two
@@ -37,9 +33,9 @@ bool isGovernedByPublic(ChannelField field)
     }
 }
 
-// The radio has no 5 kHz shift setting at all, and no shift, offset or power
-// setting in the CB band.
-bool isHiddenInBand(ChannelField field, int bandMode)
+}  // namespace
+
+bool IsHiddenInBand(ChannelField field, int bandMode)
 {
     if (field == ChannelField::Add_Sub_5K)
         return true;
@@ -47,18 +43,17 @@ bool isHiddenInBand(ChannelField field, int bandMode)
            && (field == ChannelField::DUP || field == ChannelField::OffSetFre || field == ChannelField::Tx_Power);
 }
 
-}  // namespace
-
 bool IsFixFM(int position, int group, int bandMode)
 {
     if (bandMode != 0)
         return false;
-    return group == CeGroup || group == UkGroup || (group == DeGroup && position >= FirstFmOnlyDePosition);
+    return group == Groups::CE || group == Groups::UK
+           || (group == Groups::DE && position >= FirstFmOnlyDePosition);
 }
 
 bool IsVfoGroup(int group, int bandMode)
 {
-    return (bandMode == 1 || bandMode == 2) && group == VfoGroup;
+    return (bandMode == 1 || bandMode == 2) && group == Groups::Vfo;
 }
 
 Refusal ChannelFieldLock(const Document& doc, int group, int position, ChannelField field)
@@ -70,7 +65,7 @@ Refusal ChannelFieldLock(const Document& doc, int group, int position, ChannelFi
         return Refusal::CountryFrequency;
     if (field == ChannelField::Scan && IsVfoGroup(group, band))
         return Refusal::VfoScan;
-    if (isHiddenInBand(field, band))
+    if (IsHiddenInBand(field, band))
         return Refusal::HiddenInBand;
     const ChannelRecord* channel = ChannelAt(doc, group, position);
     if (channel && channel->Public == 1 && isGovernedByPublic(field))

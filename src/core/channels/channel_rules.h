@@ -15,6 +15,10 @@ class Document;
 // positions 41..80.
 bool IsFixFM(int position, int group, int bandMode);
 
+// True for a channel setting the radio does not have in the band: the 5 kHz
+// shift in every band, and the shift, offset and power in the CB band.
+bool IsHiddenInBand(ChannelField field, int bandMode);
+
 // True for the VFO group (bands "HF" and "HAM").
 bool IsVfoGroup(int group, int bandMode);
 

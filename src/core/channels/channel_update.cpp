@@ -23,17 +23,6 @@ int usedCount(const Document& doc)
     return std::clamp<int>(doc.ChannelCount, 0, MaxChannels);
 }
 
-// The last group index of the banks or country modes (not VFO or MEM).
-int lastRegularGroup(int bandMode)
-{
-    return bandMode == 0 ? 7 : 9;
-}
-
-bool isRegularGroup(int group, int bandMode)
-{
-    return group >= 0 && group <= lastRegularGroup(bandMode);
-}
-
 int positionInGroup(const ChannelRecord& channel, int group, int bandMode)
 {
     return channel.ChannelNo - GetGroupStart(group, bandMode);
@@ -254,7 +243,7 @@ int CountChannelsOutsideGroup(const Document& doc, int group)
 int CountValidGroupsExcept(const Document& doc, int group)
 {
     int valid = 0;
-    for (int j = 0; j <= lastRegularGroup(doc.BandMode); ++j) {
+    for (int j = 0; j <= LastRegularGroup(doc.BandMode); ++j) {
         if (j != group && doc.Record.OptFeat.GroupValid[static_cast<std::size_t>(j)] > 0)
             ++valid;
     }
@@ -264,13 +253,13 @@ int CountValidGroupsExcept(const Document& doc, int group)
 void EnsureOneGroupValid(Document& doc)
 {
     auto& valid = doc.Record.OptFeat.GroupValid;
-    const int last = lastRegularGroup(doc.BandMode);
+    const int last = LastRegularGroup(doc.BandMode);
     if (std::any_of(valid.begin(), valid.begin() + last + 1, [](std::int16_t v) { return v > 0; }))
         return;
     const int count = usedCount(doc);
     for (int i = 0; i < count; ++i) {
         const int group = GetGroupOfChannel(doc.ChannelList[static_cast<std::size_t>(i)].ChannelNo, doc.BandMode);
-        if (isRegularGroup(group, doc.BandMode)) {
+        if (IsRegularGroup(group, doc.BandMode)) {
             valid[static_cast<std::size_t>(group)] = 1;
             return;
         }
@@ -301,7 +290,7 @@ void RefreshGroupAfterChange(Document& doc, int group)
         recheck(opt.Value1B);
         return;
     }
-    if (!isRegularGroup(group, band))
+    if (!IsRegularGroup(group, band))
         return;
     const auto g = static_cast<std::size_t>(group);
     recheck(opt.WorkChannel[g]);

@@ -8,16 +8,7 @@
 
 namespace {
 
-constexpr int CeGroup = 1;
-constexpr int UkGroup = 3;
-constexpr int DeGroup = 6;
 constexpr int FirstFmOnlyDeValue = 40;  // zero-based: position 41
-
-bool isRegularGroup(int group, int bandMode)
-{
-    const int last = bandMode == 0 ? 7 : 9;
-    return group >= 0 && group <= last && GetGroupSize(group, bandMode) > 0;
-}
 
 int emergencyColumn(GroupSetting setting)
 {
@@ -107,7 +98,7 @@ bool IsGroupSettingOffered(const Document& doc, int group, GroupSetting setting)
     const int band = doc.BandMode;
     if (IsMemGroup(group, band))
         return setting == GroupSetting::WorkChannel;
-    if (!isRegularGroup(group, band))
+    if (!IsRegularGroup(group, band))
         return false;
     return setting != GroupSetting::GroupValid || band != 0;
 }
@@ -116,15 +107,15 @@ bool IsGroupModeLocked(const Document& doc, int group, int column)
 {
     if (doc.BandMode != 0 || column < 0 || column > 1)
         return false;
-    if (group == CeGroup || group == UkGroup)
+    if (group == Groups::CE || group == Groups::UK)
         return true;
-    return group == DeGroup
-           && doc.Record.OptFeat.EmergencyChannel[DeGroup][static_cast<std::size_t>(column)] >= FirstFmOnlyDeValue;
+    return group == Groups::DE
+           && doc.Record.OptFeat.EmergencyChannel[Groups::DE][static_cast<std::size_t>(column)] >= FirstFmOnlyDeValue;
 }
 
 int GroupSettingValue(const Document& doc, int group, GroupSetting setting)
 {
-    if (!IsGroupSettingOffered(doc, group, setting) && !isRegularGroup(group, doc.BandMode))
+    if (!IsGroupSettingOffered(doc, group, setting) && !IsRegularGroup(group, doc.BandMode))
         return 0;  // the VFO group, a setting the memory group lacks, or no group at all
     OptFeatRecord opt = doc.Record.OptFeat;
     if (setting == GroupSetting::GroupMode1 || setting == GroupSetting::GroupMode2)
@@ -151,7 +142,7 @@ UpdateResult SetGroupSetting(Document& doc, int group, GroupSetting setting, int
 
 UpdateResult ApplyGroupModeLock(Document& doc, int group)
 {
-    if (!isRegularGroup(group, doc.BandMode))
+    if (!IsRegularGroup(group, doc.BandMode))
         return {};
     const OptFeatRecord before = doc.Record.OptFeat;
     lockModes(doc.Record.OptFeat, doc, group);

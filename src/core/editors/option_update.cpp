@@ -1,5 +1,7 @@
 #include "editors/option_update.h"
 
+#include "channels/channel_rules.h"
+
 #include "freq/numeric_text.h"
 #include "freq/text_helpers.h"
 #include "model/document.h"
@@ -154,14 +156,7 @@ bool IsOptionFieldShown(const Document& doc, const OptionField& field)
 {
     if (field.record != OptionRecord::Public)
         return true;
-    // The radio has no 5 kHz shift setting, and no shift, offset or power in the CB band.
-    switch (field.publicField) {
-    case ChannelField::Add_Sub_5K: return false;
-    case ChannelField::DUP:
-    case ChannelField::OffSetFre:
-    case ChannelField::Tx_Power: return doc.BandMode != 0;
-    default: return true;
-    }
+    return !IsHiddenInBand(field.publicField, doc.BandMode);
 }
 
 int OptionFieldValue(const Document& doc, const OptionField& field)

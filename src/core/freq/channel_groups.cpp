@@ -94,6 +94,16 @@ std::string GetGroupName(int group, int bandMode)
     return info->name;
 }
 
+int LastRegularGroup(int bandMode)
+{
+    return bandMode == 0 ? 7 : 9;
+}
+
+bool IsRegularGroup(int group, int bandMode)
+{
+    return group >= 0 && group <= LastRegularGroup(bandMode) && GetGroupSize(group, bandMode) > 0;
+}
+
 bool IsMemGroup(int group, int bandMode)
 {
     return (bandMode == 0 && group == CbMemGroup) || (isBankBand(bandMode) && group == BankMemGroup);
