@@ -18,7 +18,7 @@ constexpr int ToneTipRow = 10;
 constexpr int PowerRow = 9;
 constexpr int MaxToneTip = 8;
 
-const std::array<ChannelEditRowSpec, ChannelEditRowCount> Rows{{
+const std::array<ChannelEditRowInfo, ChannelEditRowCount> Rows{{
     {ChannelField::Public, "Public", false},
     {ChannelField::DUP, "DUP", false},
     {ChannelField::TSQ, "TSQ", false},
@@ -84,11 +84,11 @@ Items rowItems(int row, const Document& doc, const ChannelRecord* channel)
 
 int rowSelection(int row, const Items& items, const ChannelRecord& channel)
 {
-    const ChannelEditRowSpec& spec = Rows[static_cast<std::size_t>(row)];
-    const int value = channel.*ChannelFieldMember(spec.field);
+    const ChannelEditRowInfo& info = Rows[static_cast<std::size_t>(row)];
+    const int value = channel.*ChannelFieldMember(info.field);
     if (row == ToneTipRow)
         return SelectListText(items, toneTipText(value)).index;
-    if (spec.handsItemText)
+    if (info.handsItemText)
         return SelectListText(items, std::to_string(value)).index;
     if (row == PowerRow && channel.AM_FM == 1 && value > 1)
         return SelectListIndex(items, 1).index;
@@ -105,7 +105,7 @@ bool rowEnabled(const Document& doc, int group, int position, int row)
 
 }  // namespace
 
-const std::array<ChannelEditRowSpec, ChannelEditRowCount>& ChannelEditRows()
+const std::array<ChannelEditRowInfo, ChannelEditRowCount>& ChannelEditRows()
 {
     return Rows;
 }

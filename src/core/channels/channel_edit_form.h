@@ -20,12 +20,12 @@ inline constexpr int ChannelEditRowCount = 16;
 // The dialog's rows by number: the field each row edits and whether it hands
 // the picked item's text to the update (the tone-tip and DTMF rows, whose
 // items are numbers with gaps) or its list position (all the others).
-struct ChannelEditRowSpec {
+struct ChannelEditRowInfo {
     ChannelField field;
     const char* designCaption;  // the control's name before the language texts apply
     bool handsItemText;
 };
-const std::array<ChannelEditRowSpec, ChannelEditRowCount>& ChannelEditRows();
+const std::array<ChannelEditRowInfo, ChannelEditRowCount>& ChannelEditRows();
 
 // The row of a field; -1 for the frequency and the offset, which are boxes.
 int ChannelEditRowOf(ChannelField field);

@@ -150,10 +150,10 @@ void FrmCHInfoEdit::onRowChosen(int row)
     const QComboBox* combo = rowList(row);
     if (combo->currentIndex() < 0)
         return;
-    const ChannelEditRowSpec& spec = ChannelEditRows()[static_cast<std::size_t>(row)];
-    const UpdateResult result = spec.handsItemText
-        ? SetChannelData(m_doc, m_group, m_position, spec.field, combo->currentText().toStdString(), m_notifier)
-        : SetChannelData(m_doc, m_group, m_position, spec.field, combo->currentIndex(), m_notifier);
+    const ChannelEditRowInfo& info = ChannelEditRows()[static_cast<std::size_t>(row)];
+    const UpdateResult result = info.handsItemText
+        ? SetChannelData(m_doc, m_group, m_position, info.field, combo->currentText().toStdString(), m_notifier)
+        : SetChannelData(m_doc, m_group, m_position, info.field, combo->currentIndex(), m_notifier);
     // A stored change comes back through the document's notification; an
     // unchanged or refused one shows what the record holds.
     if (!result.stored())
