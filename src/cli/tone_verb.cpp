@@ -1,7 +1,6 @@
 #include "cli_support.h"
 #include "cli_verb.h"
 
-#include "app/data_file.h"
 #include "app/file_save.h"
 #include "editors/tone_tip_update.h"
 #include "model/document.h"
@@ -9,8 +8,6 @@
 #include "sound/tone_stream.h"
 #include "sound/wav_writer.h"
 
-#include <cstdio>
-#include <memory>
 
 // brisko7-cli tone FILE.dat --tip N -o OUT.wav [--rate HZ]
 //
@@ -66,19 +63,12 @@ int runTone(const std::vector<std::string>& argv)
                        CliExit::Usage);
     const std::string& input = args->positional[0];
     const std::string& output = args->values.at("-o");
-    if (SameFile(input, output))
-        return CliFail(Verb, "-o " + output + " is the input " + input + "; choose another output file",
-                       CliExit::Usage);
-
+    if (OutputIsInput(Verb, input, output))
+        return CliExit::Usage;
     PrepareInstallation();
-    auto doc = std::make_unique<Document>();
-    InitDocument(*doc);
-    TerminalNotifier openNotes("brisko7-cli: " + input);
-    if (OpenDocument(*doc, input, openNotes).outcome != OpenOutcome::Opened) {
-        if (!openNotes.spoke())
-            std::fprintf(stderr, "brisko7-cli: %s: refused\n", input.c_str());
+    const auto doc = OpenCheckedDataFile(input);
+    if (!doc)
         return CliExit::Refused;
-    }
     // The window stores a tip as it shows it before Play can sound it.
     const ToneTip& stored = doc->Record.Tips[static_cast<std::size_t>(*tipNo - 1)];
     const ToneTip tip = ShownToneTip(stored);

@@ -176,6 +176,25 @@ TEST_F(ToneTipsTest, ReferencesAreClearedWhenTheEditingIsCommittedNotOnEveryPick
     }
 }
 
+TEST_F(ToneTipsTest, FocusLeavingTheWindowCommitsItsEditing)
+{
+    QWidget host;
+    form = std::make_unique<FrmToneTips>(doc, &host);
+    auto* elsewhere = new QPushButton(&host);
+    host.show();
+    host.activateWindow();
+    QApplication::processEvents();
+    QComboBox* loop = combo("Combo1_0");
+    loop->setFocus(Qt::TabFocusReason);
+    pick(loop, 0);
+    loop->setFocus(Qt::TabFocusReason);  // within the window: nothing is committed
+    combo("Combo2_0")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(doc.ChannelList[0].RBTone, 1);
+    elsewhere->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(doc.ChannelList[0].RBTone, 0);
+    form.reset();
+}
+
 TEST_F(ToneTipsTest, ThePictureSharesItsWidthByLengthAndScalesHeightByFrequency)
 {
     const ToneTip tip = MakeTip({{128, 10}, {255, 30}, {200, 0}}, 1, 0);

@@ -6,23 +6,23 @@
 
 namespace {
 
-struct FieldSpec {
+struct FieldRule {
     ToneTipField field;
     std::int16_t ToneTip::*header;    // the loop count or the pause
     std::int16_t ToneTipTone::*tone;  // the frequency or the length of a tone
     ChoiceRange choices;              // the values the list offers (and 0)
 };
 
-const FieldSpec FieldSpecs[] = {
+const FieldRule FieldRules[] = {
     {ToneTipField::LoopCount, &ToneTip::LoopCount, nullptr, {0, 10}},
     {ToneTipField::Interval, &ToneTip::Interval, nullptr, {0, 255}},
     {ToneTipField::Frequency, nullptr, &ToneTipTone::Freq, {LowestToneFrequency, HighestToneFrequency}},
     {ToneTipField::Length, nullptr, &ToneTipTone::Length, {0, 255}},
 };
 
-const FieldSpec& spec(ToneTipField field)
+const FieldRule& rule(ToneTipField field)
 {
-    return FieldSpecs[static_cast<std::size_t>(field)];
+    return FieldRules[static_cast<std::size_t>(field)];
 }
 
 bool validTone(int tone)
@@ -30,7 +30,7 @@ bool validTone(int tone)
     return tone >= 1 && tone <= ToneTipTones;
 }
 
-std::int16_t& member(ToneTip& tip, const FieldSpec& s, int tone)
+std::int16_t& member(ToneTip& tip, const FieldRule& s, int tone)
 {
     if (s.header)
         return tip.*s.header;
@@ -41,7 +41,7 @@ std::int16_t& member(ToneTip& tip, const FieldSpec& s, int tone)
 
 int ToneTipFieldValue(const ToneTip& tip, ToneTipField field, int tone)
 {
-    const FieldSpec& s = spec(field);
+    const FieldRule& s = rule(field);
     if (s.header)
         return tip.*s.header;
     return validTone(tone) ? tip.Tones[static_cast<std::size_t>(tone - 1)].*s.tone : 0;
@@ -49,7 +49,7 @@ int ToneTipFieldValue(const ToneTip& tip, ToneTipField field, int tone)
 
 bool ToneTipFieldShows(ToneTipField field, int value)
 {
-    return value == 0 || spec(field).choices.contains(value);
+    return value == 0 || rule(field).choices.contains(value);
 }
 
 int ToneFrequencyOfItem(int item)
@@ -71,7 +71,7 @@ int ToneTipListItem(ToneTipField field, int value)
 
 UpdateResult SetToneTipField(Document& doc, int tip, ToneTipField field, int tone, int value)
 {
-    const FieldSpec& s = spec(field);
+    const FieldRule& s = rule(field);
     if (tip < 1 || tip > ToneTipCount || (!s.header && !validTone(tone)) || !ToneTipFieldShows(field, value))
         return {UpdateOutcome::Refused, Refusal::OutOfChoices};
     std::int16_t& target = member(doc.Record.Tips[static_cast<std::size_t>(tip - 1)], s, tone);
@@ -85,7 +85,7 @@ UpdateResult SetToneTipField(Document& doc, int tip, ToneTipField field, int ton
 ToneTip ShownToneTip(const ToneTip& tip)
 {
     ToneTip shown = tip;
-    for (const FieldSpec& s : FieldSpecs) {
+    for (const FieldRule& s : FieldRules) {
         for (int tone = 1; tone <= (s.header ? 1 : ToneTipTones); ++tone) {
             std::int16_t& value = member(shown, s, tone);
             if (!ToneTipFieldShows(s.field, value))

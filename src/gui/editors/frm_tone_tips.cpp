@@ -5,6 +5,7 @@
 #include "app/lang_text.h"
 #include "app/twips.h"
 #include "app/widget_helpers.h"
+#include "editors/editor_controls.h"
 #include "editors/tone_sound.h"
 #include "editors/tone_tip_picture.h"
 #include "lang_text_ids.h"
@@ -62,13 +63,6 @@ QStringList tens(int from, int to)
     return items;
 }
 
-void placeLabel(QLabel* label, const QWidget* control)
-{
-    label->adjustSize();
-    const QRect c = control->geometry();
-    label->move(c.left() - label->width() - twipsToPixels(LabelGap), c.top() + (c.height() - label->height()) / 2);
-}
-
 // Whether the widget is the window or lies inside it (its list pop-ups included).
 bool isInside(const QWidget* window, const QWidget* widget)
 {
@@ -123,18 +117,8 @@ void FrmToneTips::buildControls()
     for (int t = 1; t <= ToneTipCount; ++t)
         m_tabs->addTab(QString());
 
-    m_loopCount = new QComboBox(this);
-    m_loopCount->setObjectName(QStringLiteral("Combo1_0"));
-    m_loopCount->setGeometry(twipsRect(LoopListLeft, HeaderTop, HeaderListWidth, ControlHeight));
-    m_loopLabel = new QLabel(this);
-    m_loopLabel->setObjectName(QStringLiteral("Label1_0"));
-    connect(m_loopCount, &QComboBox::activated, this, [this](int i) { store(ToneTipField::LoopCount, 1, i); });
-    m_interval = new QComboBox(this);
-    m_interval->setObjectName(QStringLiteral("Combo2_0"));
-    m_interval->setGeometry(twipsRect(IntervalListLeft, HeaderTop, HeaderListWidth, ControlHeight));
-    m_intervalLabel = new QLabel(this);
-    m_intervalLabel->setObjectName(QStringLiteral("Label2_0"));
-    connect(m_interval, &QComboBox::activated, this, [this](int i) { store(ToneTipField::Interval, 1, i); });
+    m_loopCount = headerList(QStringLiteral("1"), LoopListLeft, m_loopLabel, ToneTipField::LoopCount);
+    m_interval = headerList(QStringLiteral("2"), IntervalListLeft, m_intervalLabel, ToneTipField::Interval);
     EnterMovesFocus(m_loopCount);
     EnterMovesFocus(m_interval);
 
@@ -144,7 +128,8 @@ void FrmToneTips::buildControls()
         m_freqHeads[column]->move(twipsToPixels(ColumnLeft[column]), twipsToPixels(HeadsTop));
         m_lengthHeads[column] = new QLabel(this);
         m_lengthHeads[column]->setObjectName(QStringLiteral("Label4_%1").arg(column));
-        m_lengthHeads[column]->move(twipsToPixels(ColumnLeft[column] + FreqWidth + LengthGap), twipsToPixels(HeadsTop));
+        m_lengthHeads[column]->move(twipsToPixels(ColumnLeft[column] + FreqWidth + LengthGap),
+                                    twipsToPixels(HeadsTop));
     }
     for (int tone = 1; tone <= ToneTipTones; ++tone)
         buildToneRow(tone);
@@ -168,19 +153,22 @@ void FrmToneTips::buildControls()
                                          ButtonHeight + 120));
     m_soundStatus->hide();
 
-    m_close = new QPushButton(this);
-    m_close->setObjectName(QStringLiteral("CommandClose"));
-    m_close->setGeometry(twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight));
-    connect(m_close, &QPushButton::clicked, this, [this] {
-        // Inside the child area the sub-window frame is what closes.
-        if (parentWidget())
-            parentWidget()->close();
-        else
-            close();
-    });
-    m_help = new QPushButton(this);
-    m_help->setObjectName(QStringLiteral("CommandHelp"));
-    m_help->setGeometry(twipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight));
+    AddCloseHelpButtons(this,
+                        twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
+                        twipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), m_close,
+                        m_help);
+}
+
+// The loop-count or pause list ("Combo<n>_0") with its label ("Label<n>_0").
+QComboBox* FrmToneTips::headerList(const QString& n, int left, QLabel*& label, ToneTipField field)
+{
+    auto* list = new QComboBox(this);
+    list->setObjectName(QStringLiteral("Combo%1_0").arg(n));
+    list->setGeometry(twipsRect(left, HeaderTop, HeaderListWidth, ControlHeight));
+    label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Label%1_0").arg(n));
+    connect(list, &QComboBox::activated, this, [this, field](int item) { store(field, 1, item); });
+    return list;
 }
 
 // Tones 1 .. 7 stand in the left column, 8 .. 14 in the right one.
@@ -211,9 +199,9 @@ void FrmToneTips::ChangShowByLanguage()
     for (int t = 0; t < ToneTipCount; ++t)
         m_tabs->setTabText(t, LangText(Txt::ToneTipTab) + QLatin1Char(' ') + QString::number(t + 1));
     m_loopLabel->setText(LangText(Txt::ToneLoopCount));
-    placeLabel(m_loopLabel, m_loopCount);
+    PlaceLabelLeftOf(m_loopLabel, m_loopCount, LabelGap);
     m_intervalLabel->setText(LangText(Txt::ToneInterval));
-    placeLabel(m_intervalLabel, m_interval);
+    PlaceLabelLeftOf(m_intervalLabel, m_interval, LabelGap);
     for (int column = 0; column < 2; ++column) {
         m_freqHeads[column]->setText(LangText(Txt::ToneFrequencyHead));
         m_freqHeads[column]->adjustSize();
@@ -222,7 +210,7 @@ void FrmToneTips::ChangShowByLanguage()
     }
     for (std::size_t k = 0; k < m_toneLabels.size(); ++k) {
         m_toneLabels[k]->setText(LangText(Txt::Tone1 + static_cast<int>(k)));
-        placeLabel(m_toneLabels[k], m_freq[k]);
+        PlaceLabelLeftOf(m_toneLabels[k], m_freq[k], LabelGap);
     }
     m_play->setText(LangText(Txt::TonePlay));
     m_stop->setText(LangText(Txt::ToneStop));
@@ -239,7 +227,8 @@ void FrmToneTips::InitCombos()
     const QStringList byteTens = tens(0, ByteValues - 1);
     m_interval->clear();
     m_interval->addItems(byteTens);
-    const QStringList frequencies = QStringList{LangText(Txt::ToneRest)} + tens(LowestToneFrequency, HighestToneFrequency);
+    const QStringList frequencies =
+        QStringList{LangText(Txt::ToneRest)} + tens(LowestToneFrequency, HighestToneFrequency);
     for (std::size_t k = 0; k < m_freq.size(); ++k) {
         m_freq[k]->clear();
         m_freq[k]->addItems(frequencies);

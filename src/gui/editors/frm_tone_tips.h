@@ -44,6 +44,7 @@ protected:
 
 private:
     void buildControls();
+    QComboBox* headerList(const QString& n, int left, QLabel*& label, ToneTipField field);
     void buildToneRow(int tone);
     void ChangShowByLanguage();
     void InitCombos();

@@ -34,6 +34,8 @@ void ToneTipPicture::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::white);
     if (!m_tip)
         return;
-    for (const ToneTipBar& bar : ToneTipBars(*m_tip, width(), height(), margin()))
-        painter.fillRect(QRect(bar.left, bar.top, bar.width, bar.height), bar.red ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    for (const ToneTipBar& bar : ToneTipBars(*m_tip, width(), height(), margin())) {
+        const QColor colour = bar.red ? QColor(255, 0, 0) : QColor(0, 0, 255);
+        painter.fillRect(QRect(bar.left, bar.top, bar.width, bar.height), colour);
+    }
 }
