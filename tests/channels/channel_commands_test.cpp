@@ -14,6 +14,13 @@ using namespace groups;
 
 class ChannelCommandsTest : public ChannelFixture {
 protected:
+    void startWith(int band, const std::vector<std::pair<int, const char*>>& channels)
+    {
+        ASSERT_TRUE(ApplyBandMode(doc, band));
+        doc.ChannelCount = 0;
+        for (const auto& [no, freq] : channels)
+            AddChannel(doc, no, freq);
+    }
     std::string freqAt(int group, int position) const
     {
         const ChannelRecord* c = ChannelAt(doc, group, position);
@@ -67,13 +74,9 @@ class PasteTest : public ChannelCommandsTest, public ::testing::WithParamInterfa
 TEST_P(PasteTest, WritesThroughTheRulesAndSumsUp)
 {
     const PasteCase& c = GetParam();
-    ASSERT_TRUE(ApplyBandMode(doc, c.band));
-    doc.ChannelCount = 0;
-    for (const auto& [no, freq] : c.channels)
-        AddChannel(doc, no, freq);
-    std::vector<const char*> freqs = c.clip;
+    startWith(c.band, c.channels);
     ChannelClip clip{c.band, {}};
-    for (const char* f : freqs)
+    for (const char* f : c.clip)
         clip.rows.push_back(clipOf({f}, c.amFm, c.power).rows.front());
 
     EXPECT_EQ(PasteChannels(doc, c.group, c.position, clip), c.summary);
@@ -136,10 +139,7 @@ class DeleteTest : public ChannelCommandsTest, public ::testing::WithParamInterf
 TEST_P(DeleteTest, ClearsThroughTheDeletionRules)
 {
     const DeleteCase& c = GetParam();
-    ASSERT_TRUE(ApplyBandMode(doc, c.band));
-    doc.ChannelCount = 0;
-    for (const auto& [no, freq] : c.channels)
-        AddChannel(doc, no, freq);
+    startWith(c.band, c.channels);
     EXPECT_EQ(DeleteChannels(doc, c.group, c.first, c.count), c.summary);
 }
 

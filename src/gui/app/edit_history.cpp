@@ -24,36 +24,38 @@ EditHistory::EditHistory(Document& doc, QObject* parent)
     });
 }
 
+namespace {
+
+// The word of a part of the records that a step names.
+int partText(UndoStepName::Part part)
+{
+    using Part = UndoStepName::Part;
+    switch (part) {
+    case Part::Options: return Txt::UndoStepOptions;
+    case Part::PublicChannel: return Txt::UndoStepPublic;
+    case Part::Dtmf: return Txt::UndoStepDtmf;
+    case Part::Keys: return Txt::UndoStepKeys;
+    case Part::ToneTips: return Txt::UndoStepToneTips;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
 QString UndoStepText(const UndoStepName& name)
 {
     using Part = UndoStepName::Part;
     QString text;
-    switch (name.part) {
-    case Part::Nothing:
+    if (name.part == Part::Nothing)
         return {};
-    case Part::Described:
+    if (name.part == Part::Described)
         return QString::fromStdString(name.text);
-    case Part::Channel:
-        text = LangText(Txt::UndoStepChannel).arg(QString::fromStdString(name.group)).arg(name.position);
-        break;
-    case Part::Channels:
+    if (name.part == Part::Channels)
         return LangText(Txt::UndoStepChannels).arg(name.count);
-    case Part::Options:
-        text = LangText(Txt::UndoStepOptions);
-        break;
-    case Part::PublicChannel:
-        text = LangText(Txt::UndoStepPublic);
-        break;
-    case Part::Dtmf:
-        text = LangText(Txt::UndoStepDtmf);
-        break;
-    case Part::Keys:
-        text = LangText(Txt::UndoStepKeys);
-        break;
-    case Part::ToneTips:
-        text = LangText(Txt::UndoStepToneTips);
-        break;
-    }
+    if (name.part == Part::Channel)
+        text = LangText(Txt::UndoStepChannel).arg(QString::fromStdString(name.group)).arg(name.position);
+    else
+        text = LangText(partText(name.part));
     if (!name.field.empty())
         text += QStringLiteral(": ") + QString::fromStdString(name.field);
     return text;
