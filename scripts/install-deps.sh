@@ -23,6 +23,7 @@ PACKAGES=(
   xvfb
   xauth
   fonts-wqy-microhei
+  poppler-utils
 )
 if [ "${1:-}" = "--checks" ]; then
   PACKAGES+=(clang llvm libclang-rt-dev)

@@ -5,6 +5,7 @@
 #include "app/fallback_icons.h"
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
+#include "app/print_document.h"
 #include "app/start_up.h"
 #include "app/toolkit_language.h"
 #include "channels/channel_commands.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
         registerChannelCommands(*mainWindow, doc);
         registerOptFeatures(*mainWindow, doc);
         registerToneTips(*mainWindow, doc);
+        registerPrintCommand(*mainWindow, doc);
         mainWindow->show();
         // The file named on the command line opens as File > Open would open
         // it; the channel window, which opens once the event loop runs, then

@@ -1,5 +1,7 @@
 #include "editors/tone_tip_update.h"
 
+#include "app/undo_group.h"
+
 #include "model/document.h"
 
 #include <cstddef>
@@ -103,6 +105,9 @@ UpdateResult StoreShownToneTip(Document& doc, int tip)
     const ToneTip shown = ShownToneTip(stored);
     if (shown == stored)
         return {};
+    // Showing a tip makes the record agree with what the lists show; the
+    // user did not ask for it, so it is no step that undo could take back.
+    NotAStep quiet(doc);
     stored = shown;
     doc.notifyChanged({DocumentChange::Scope::ToneTips, 0});
     return {UpdateOutcome::Stored, Refusal::None};

@@ -31,3 +31,40 @@ void Document::notifyChanged(const DocumentChange& change)
             o->documentChanged(change);
     }
 }
+
+void Document::notifyStepMark(StepMark mark)
+{
+    const auto observers = m_observers;
+    for (auto* o : observers) {
+        if (std::find(m_observers.begin(), m_observers.end(), o) != m_observers.end())
+            o->stepMarked(mark);
+    }
+}
+
+void Document::beginUndoGroup(const std::string& description)
+{
+    if (m_groupDepth++ > 0)
+        return;
+    m_groupDescription = description;
+    notifyStepMark(StepMark::GroupBegun);
+}
+
+void Document::endUndoGroup()
+{
+    if (m_groupDepth == 0 || --m_groupDepth > 0)
+        return;
+    notifyStepMark(StepMark::GroupEnded);
+    m_groupDescription.clear();
+}
+
+void Document::beginNotAStep()
+{
+    if (m_quietDepth++ == 0)
+        notifyStepMark(StepMark::QuietBegun);
+}
+
+void Document::endNotAStep()
+{
+    if (m_quietDepth > 0 && --m_quietDepth == 0)
+        notifyStepMark(StepMark::QuietEnded);
+}

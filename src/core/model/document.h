@@ -40,11 +40,22 @@ struct DocumentChange {
 // completed read, a model change), so that state belonging to a window or to
 // the link is reset by its owner; documentChanged comes after every change,
 // a replacement included (as Scope::Everything).
+//
+// stepMarked tells where the changes a user takes back in one go begin and
+// end (see UndoGroup and NotAStep); only the undo history listens to it.
+enum class StepMark {
+    GroupBegun,     // the changes until GroupEnded are one step
+    GroupEnded,
+    QuietBegun,     // the changes until QuietEnded are no step at all
+    QuietEnded,
+};
+
 class DocumentObserver {
 public:
     virtual ~DocumentObserver() = default;
     virtual void documentReplaced() {}
     virtual void documentChanged(const DocumentChange&) {}
+    virtual void stepMarked(StepMark) {}
 };
 
 // The records of one document, in the order the data files store them.
@@ -110,6 +121,23 @@ public:
     // that change the document call it, and only after a real change.
     void notifyChanged(const DocumentChange& change);
 
+    // Step marks for the undo history; use the guards UndoGroup and NotAStep
+    // (undo_group.h) rather than these. Groups nest: only the outermost
+    // begins and ends a step, and its description names it (an empty one lets
+    // the history name the step after what changed).
+    void beginUndoGroup(const std::string& description);
+    void endUndoGroup();
+    bool inUndoGroup() const { return m_groupDepth > 0; }
+    const std::string& undoGroupDescription() const { return m_groupDescription; }
+    void beginNotAStep();
+    void endNotAStep();
+    bool inNotAStep() const { return m_quietDepth > 0; }
+
 private:
+    void notifyStepMark(StepMark mark);
+
     std::vector<DocumentObserver*> m_observers;
+    int m_groupDepth = 0;
+    int m_quietDepth = 0;
+    std::string m_groupDescription;
 };

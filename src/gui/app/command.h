@@ -22,6 +22,8 @@ enum class Command {
     CloseAll,
     HelpTopic,
     About,
+    Undo,  // enabled only while there is a step to take back (or to make again)
+    Redo,
     // Registered by later windows.
     ChannelInfo,
     OptFeature,
@@ -32,14 +34,13 @@ enum class Command {
     ReadFromRadio,
     WriteToRadio,
     CommSet,
-    // No command of its own (kept disabled).
     Print,
 };
 
 // True for the commands a later window must register before they do anything.
 constexpr bool isRegisteredCommand(Command c)
 {
-    return c >= Command::ChannelInfo && c <= Command::CommSet;
+    return c >= Command::ChannelInfo && c <= Command::Print;
 }
 
 // Commands that replace the document or start another transfer: they wait
@@ -58,6 +59,8 @@ constexpr bool isBlockedDuringTransfer(Command c)
     case Command::ReadFromRadio:
     case Command::WriteToRadio:
     case Command::CommSet:
+    case Command::Undo:
+    case Command::Redo:
         return true;
     default:
         return false;

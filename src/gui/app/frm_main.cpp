@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/data_file.h"
 #include "app/document_signals.h"
+#include "app/edit_history.h"
 #include "app/frm_about.h"
 #include "app/frm_model_info.h"
 #include "app/frm_pass_word.h"
@@ -54,6 +55,7 @@ frmMain::frmMain(Document& doc, QWidget* parent)
     : QMainWindow(parent)
     , m_doc(doc)
     , m_docSignals(new DocumentSignals(doc, this))
+    , m_editHistory(new EditHistory(doc, this))
 {
     // MDIForm_Load.
     m_loading = true;
@@ -93,7 +95,13 @@ frmMain::frmMain(Document& doc, QWidget* parent)
     QTimer::singleShot(0, this, &frmMain::openChannelWindow);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // Child windows still open close after this destructor; what the child
+    // area announces then (no active window any more) must not reach the
+    // handlers of a main window that is no longer whole.
+    DisconnectChildrenFrom(this);
+}
 
 void frmMain::buildCentre()
 {
@@ -135,10 +143,14 @@ bool frmMain::isCommandRegistered(Command command) const
 
 bool frmMain::isCommandEnabled(Command command) const
 {
-    if (command == Command::Print || command == Command::HelpTopic)
+    if (command == Command::HelpTopic)
         return false;
     if (m_transferRunning && isBlockedDuringTransfer(command))
         return false;
+    if (command == Command::Undo)
+        return m_editHistory->history().canUndo();
+    if (command == Command::Redo)
+        return m_editHistory->history().canRedo();
     return !isRegisteredCommand(command) || isCommandRegistered(command);
 }
 
@@ -189,6 +201,14 @@ void frmMain::serveCommand(Command command)
     case Command::FileSave: mnuFileSave_Click(); break;
     case Command::FileSaveAs: mnuFileSaveAs_Click(); break;
     case Command::FileExit: close(); break;
+    case Command::Undo:
+        commitPendingEdits();
+        m_editHistory->history().undo();
+        break;
+    case Command::Redo:
+        commitPendingEdits();
+        m_editHistory->history().redo();
+        break;
     case Command::ModelInfo: {
         FrmModelInfo dialog(m_doc, [this] { LoadNewDoc(); }, this);
         dialog.exec();

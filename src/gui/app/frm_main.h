@@ -13,6 +13,7 @@
 
 class Document;
 class DocumentSignals;
+class EditHistory;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -47,6 +48,8 @@ public:
     // The document's notifications as signals, for the windows to connect to.
     DocumentSignals& documentSignals() const { return *m_docSignals; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
+    // Undo and redo of the user's changes to the records.
+    EditHistory& editHistory() const { return *m_editHistory; }
     // The core's messages and questions, shown as message boxes.
     Notifier& notifier() { return m_notifier; }
 
@@ -160,6 +163,7 @@ private:
     void buildStatusBar();
     void buildCentre();
     void setMenuTexts();
+    void setUndoTexts();
     void setToolbarTexts();
     QAction* addEntry(QMenu* menu, const char* name, int textNumber, Command command);
     void bind(Command command, QAction* action);
@@ -177,6 +181,7 @@ private:
 
     Document& m_doc;
     DocumentSignals* m_docSignals = nullptr;
+    EditHistory* m_editHistory = nullptr;
     PromptNotifier m_notifier;
     QMdiArea* m_mdiArea = nullptr;
     TreePane* m_treePane = nullptr;

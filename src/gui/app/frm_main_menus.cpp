@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/data_file.h"
+#include "app/edit_history.h"
 #include "app/fallback_icons.h"
 #include "app/lang_text.h"
 #include "app/paths.h"
@@ -168,6 +169,14 @@ void frmMain::buildFileMenu()
 void frmMain::buildEditMenus()
 {
     QMenu* edit = m_menus.value(QStringLiteral("mnuEdit"));
+    addEntry(edit, "mnuEditUndo", Txt::MenuEditUndo, Command::Undo)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addEntry(edit, "mnuEditRedo", Txt::MenuEditRedo, Command::Redo)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator();
+    connect(m_editHistory, &EditHistory::changed, this, [this] {
+        refreshCommandStates();
+        setUndoTexts();
+    });
     addEntry(edit, "mnuChannelInfo", Txt::MenuEditChannels, Command::ChannelInfo);
     addEntry(edit, "mnuOptFeature", Txt::MenuEditOptions, Command::OptFeature);
     addEntry(edit, "mnuToneTips", Txt::MenuEditToneTips, Command::ToneTips);
@@ -341,6 +350,18 @@ void frmMain::setMenuTexts()
         m_entries.value(QString::fromLatin1(fixed.name))->setText(QString::fromLatin1(fixed.caption));
     for (std::size_t i = 0; i < m_chEditEntries.size(); ++i)
         m_chEditEntries[i]->setText(LangText(Txt::ChannelMenuEntry + static_cast<int>(i)));
+    setUndoTexts();
+}
+
+void frmMain::setUndoTexts()
+{
+    const UndoHistory& history = m_editHistory->history();
+    for (auto [name, number, step] :
+         {std::tuple{"mnuEditUndo", Txt::MenuEditUndo, history.undoName()},
+          std::tuple{"mnuEditRedo", Txt::MenuEditRedo, history.redoName()}}) {
+        const QString what = UndoStepText(step);
+        m_entries.value(QString::fromLatin1(name))->setText(LangText(number) + (what.isEmpty() ? QString() : QLatin1Char(' ') + what));
+    }
 }
 
 void frmMain::setToolbarTexts()

@@ -3,9 +3,11 @@
 #include "app/document_signals.h"
 #include "app/frm_main.h"
 #include "app/widget_helpers.h"
+#include "channels/channel_edit_commands.h"
 #include "channels/frm_ch_info_edit.h"
 #include "channels/frm_comm_ch_info.h"
 
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -39,6 +41,53 @@ void showEditDialog(frmMain& main, Document& doc, int group, int position)
         dialog->showChannel(group, position);
 }
 
+ChannelEditCommands* activeCommands(frmMain& main)
+{
+    QMdiSubWindow* sub = main.mdiArea()->activeSubWindow();
+    auto* window = sub ? qobject_cast<frmCommChInfo*>(sub->widget()) : nullptr;
+    return window ? window->findChild<ChannelEditCommands*>() : nullptr;
+}
+
+// The toolbar keys of the commands, in the order of ChannelEditCommands::Id
+// (the channel edit dialog has no button).
+const char* const ToolbarKeys[] = {"BtnCHCut",    "BtnCHCopy",   "BtnCHPaste",    "BtnCHInsert",
+                                   "BtnCHDelete", "BtnCHMoveUp", "BtnCHMoveDown", nullptr};
+
+template <typename Each>
+void forEachCommandAction(frmMain& main, Each each)
+{
+    for (int i = 0; i < ChannelEditCommands::IdCount; ++i) {
+        const auto id = static_cast<ChannelEditCommands::Id>(i);
+        each(id, main.chEditAction(i));
+        if (ToolbarKeys[i])
+            each(id, main.toolbarAction(QString::fromLatin1(ToolbarKeys[i])));
+    }
+}
+
+void refreshEnabled(frmMain& main)
+{
+    ChannelEditCommands* commands = activeCommands(main);
+    forEachCommandAction(main, [commands](ChannelEditCommands::Id id, QAction* action) {
+        action->setEnabled(commands && commands->isEnabled(id));
+    });
+}
+
+// The channel menu and toolbar run the commands of the active channel
+// window. Their keys are shown in the menu but act on the grid only.
+void connectEditActions(frmMain& main)
+{
+    forEachCommandAction(main, [&main](ChannelEditCommands::Id id, QAction* action) {
+        if (action == main.chEditAction(static_cast<int>(id))) {
+            action->setShortcut(ChannelCommandKey(id));
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
+        QObject::connect(action, &QAction::triggered, &main, [&main, id] {
+            if (ChannelEditCommands* commands = activeCommands(main))
+                commands->run(id);
+        });
+    });
+}
+
 }  // namespace
 
 void registerChannelCommands(frmMain& main, Document& doc)
@@ -49,6 +98,8 @@ void registerChannelCommands(frmMain& main, Document& doc)
             auto* window = new frmCommChInfo(doc, *docSignals, main.notifier());
             QObject::connect(window, &frmCommChInfo::editDialogRequested, &main,
                              [&main, &doc](int group, int position) { showEditDialog(main, doc, group, position); });
+            auto* commands = new ChannelEditCommands(*window, doc, main.notifier());
+            QObject::connect(commands, &ChannelEditCommands::enabledChanged, &main, [&main] { refreshEnabled(main); });
             return window;
         });
     });
@@ -58,7 +109,9 @@ void registerChannelCommands(frmMain& main, Document& doc)
         if (FrmCHInfoEdit* dialog = openWindow<FrmCHInfoEdit>(main, EditDialogName))
             dialog->commitPendingEdits();
     });
+    connectEditActions(main);
     QObject::connect(main.mdiArea(), &QMdiArea::subWindowActivated, &main, [&main](QMdiSubWindow* sub) {
         main.ShowCHInfo(sub && sub->widget() && sub->widget()->objectName() == WindowName);
+        refreshEnabled(main);
     });
 }

@@ -3,6 +3,7 @@
 #include "app/document_signals.h"
 #include "app/lang_texts.h"
 #include "app/notifier.h"
+#include "app/undo_group.h"
 #include "app/widget_helpers.h"
 #include "channels/channel_update.h"
 #include "channels/frm_mem_freq.h"
@@ -92,8 +93,12 @@ void FrmCHInfoEdit::SetGridEditData()
 {
     const bool wasUpdating = m_updating;
     m_updating = true;
-    // An FM-only position shows FM, and the record says so too.
-    ApplyFixedFm(m_doc, m_group, m_position, m_notifier);
+    // An FM-only position shows FM, and the record says so too; showing it
+    // is no undo step of its own.
+    {
+        NotAStep quiet(m_doc);
+        ApplyFixedFm(m_doc, m_group, m_position, m_notifier);
+    }
     m_chooser->showGroup(m_group);
     m_positions->setCurrentIndex(m_position - 1);
     applyForm(ShowChannelEditForm(m_doc, m_group, m_position));

@@ -4,6 +4,7 @@
 #include "app/document_signals.h"
 #include "app/lang_text.h"
 #include "app/twips.h"
+#include "app/undo_group.h"
 #include "app/widget_helpers.h"
 #include "channels/channel_columns.h"
 #include "channels/channel_grid_view.h"
@@ -141,8 +142,12 @@ void frmCommChInfo::onGroupChosen(int group)
 {
     EndGridEdit();
     // What the window shows of an FM-only emergency channel, the record
-    // holds too, from the moment the user looks at its group.
-    ApplyGroupModeLock(m_doc, group);
+    // holds too, from the moment the user looks at its group; that is no
+    // undo step of its own.
+    {
+        NotAStep quiet(m_doc);
+        ApplyGroupModeLock(m_doc, group);
+    }
     showGroup(group);
 }
 

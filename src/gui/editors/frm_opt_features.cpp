@@ -4,6 +4,7 @@
 #include "app/combo_helpers.h"
 #include "app/lang_text.h"
 #include "app/twips.h"
+#include "app/undo_group.h"
 #include "app/widget_helpers.h"
 #include "editors/editor_controls.h"
 #include "editors/number_box_filter.h"
@@ -93,7 +94,12 @@ FrmOptFeatures::FrmOptFeatures(Document& doc, QWidget* parent)
     applyBandRules();
     InitCombos();
     ChangShowByLanguage();
-    ApplyPublicPowerLimit(m_doc);
+    {
+        // Showing the window makes the record agree with the power list; the
+        // user did not ask for it, so it is no undo step.
+        NotAStep quiet(m_doc);
+        ApplyPublicPowerLimit(m_doc);
+    }
     ShowOptFeat();
     m_doc.addObserver(this);
 }

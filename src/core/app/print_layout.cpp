@@ -1,0 +1,184 @@
+#include "app/print_layout.h"
+
+#include "app/data_file.h"
+#include "app/lang_texts.h"
+#include "app/paths.h"
+#include "channels/channel_rules.h"
+#include "channels/channel_update.h"
+#include "editors/option_update.h"
+#include "freq/band_range.h"
+#include "freq/channel_groups.h"
+#include "freq/freq_code.h"
+#include "freq/text_helpers.h"
+#include "freq/tone_table.h"
+#include "lang_text_ids.h"
+#include "model/document.h"
+#include "model/field_ranges.h"
+
+namespace {
+
+std::string text(int number)
+{
+    return GetLangText(number);
+}
+
+// A row label without its colon.
+std::string label(int number)
+{
+    std::string t = text(number);
+    while (!t.empty() && (t.back() == ':' || t.back() == ' '))
+        t.pop_back();
+    return t;
+}
+
+std::string withArgument(std::string pattern, const std::string& argument)
+{
+    if (const auto at = pattern.find("%1"); at != std::string::npos)
+        pattern.replace(at, 2, argument);
+    return pattern;
+}
+
+std::string offOn(int value)
+{
+    return value ? "On" : "Off";
+}
+
+std::string shiftText(const ChannelRecord& c)
+{
+    if (c.DUP == 1 || c.DUP == 2)
+        return (c.DUP == 1 ? "+" : "-") + std::to_string(c.OffSetFre) + " kHz";
+    return "Off";
+}
+
+std::string powerText(int power)
+{
+    return power >= 0 && power <= 2 ? text(Txt::PowerLow + power) : std::to_string(power);
+}
+
+std::string unlessHidden(int bandMode, ChannelField field, std::string shown)
+{
+    return IsHiddenInBand(field, bandMode) ? std::string("-") : shown;
+}
+
+std::vector<std::string> channelRow(const Document& doc, int group, const ChannelRecord& c)
+{
+    const int band = doc.BandMode;
+    return {std::to_string(c.ChannelNo - GetGroupStart(group, band)),
+            FreqCodeToShowText(c.RxFreq, group, band, doc),
+            c.AM_FM == 1 ? "AM" : "FM",
+            unlessHidden(band, ChannelField::Tx_Power, powerText(c.Tx_Power)),
+            ToneListText(c.RDCT),
+            ToneListText(c.TDCT),
+            c.Scan ? "Add" : "Del",
+            offOn(c.Public),
+            unlessHidden(band, ChannelField::DUP, shiftText(c)),
+            std::to_string(c.DTMF_BOT) + "/" + std::to_string(c.DTMF_EOT) + "/" + std::to_string(c.DTMF_Call),
+            c.RBTone > 0 ? std::to_string(c.RBTone) : text(Txt::ToneTipNone)};
+}
+
+void addChannelTables(const Document& doc, PrintLayout& layout)
+{
+    const std::vector<std::string> columns = {
+        text(Txt::GridPosition), text(Txt::GridFrequency), text(Txt::PrintMode),   text(Txt::PrintPower),
+        text(Txt::PrintRxTone),  text(Txt::PrintTxTone),   text(Txt::GridScan),    text(Txt::GridPublic),
+        text(Txt::PrintShift),   text(Txt::PrintDtmf),     text(Txt::PrintToneTip)};
+    const int groups = static_cast<int>(GroupComboItems(doc.BandMode).size());
+    for (int group = 0; group < groups; ++group) {
+        PrintTable table{withArgument(text(Txt::PrintGroup), GetGroupName(group, doc.BandMode)), columns, {}};
+        for (int position = 1; position <= GetGroupSize(group, doc.BandMode); ++position) {
+            if (const ChannelRecord* c = ChannelAt(doc, group, position))
+                table.rows.push_back(channelRow(doc, group, *c));
+        }
+        if (!table.rows.empty())
+            layout.tables.push_back(std::move(table));
+    }
+}
+
+// The options window's label of a setting.
+std::string optionLabel(const OptionField& field)
+{
+    if (field.storeCode < 100)
+        return label(Txt::OptionLabel + field.storeCode);
+    if (field.storeCode < OffsetStoreCode)
+        return label(Txt::ChannelRowLabel + field.storeCode - 100);
+    if (field.storeCode == OffsetStoreCode)
+        return label(Txt::OffsetLabel);
+    if (field.storeCode == UseMaxSwrStoreCode)
+        return label(Txt::UseMaxSwr);
+    return field.name;
+}
+
+PrintTable settingsTable(const Document& doc, OptionRecord record, int title)
+{
+    PrintTable table{text(title), {text(Txt::PrintSetting), text(Txt::PrintValue)}, {}};
+    for (const OptionField& field : OptionFields()) {
+        if (field.record == record && IsOptionFieldShown(doc, field))
+            table.rows.push_back({optionLabel(field), std::to_string(OptionFieldValue(doc, field))});
+    }
+    return table;
+}
+
+PrintTable dtmfTable(const Document& doc)
+{
+    const DtmfSettings& dtmf = doc.Record.Dtmf;
+    PrintTable table{text(Txt::PrintDtmfCodes), {text(Txt::PrintCode), text(Txt::PrintDigits)}, {}};
+    for (const auto& f : DtmfSettingFields())
+        table.rows.push_back({f.name, std::to_string(dtmf.*f.member)});
+    for (std::size_t slot = 0; slot < dtmf.Codes.size(); ++slot) {
+        const DtmfCode& code = dtmf.Codes[slot];
+        if (code.Length <= 0)
+            continue;
+        const std::string digits = code.Digits.substr(0, static_cast<std::size_t>(code.Length));
+        table.rows.push_back({std::to_string(slot + 1), DtmfCodeToText(digits)});
+    }
+    return table;
+}
+
+PrintTable keysTable(const Document& doc)
+{
+    const KeySettings& keys = doc.Record.Keys;
+    PrintTable table{text(Txt::UndoStepKeys), {text(Txt::PrintKey), text(Txt::PrintValue)}, {}};
+    table.rows.push_back({text(Txt::PrintKeyMode), std::to_string(keys.KeyMode)});
+    for (std::size_t k = 0; k < keys.Keys.size(); ++k)
+        table.rows.push_back({std::to_string(k + 1), std::to_string(keys.Keys[k])});
+    return table;
+}
+
+PrintTable toneTipsTable(const Document& doc)
+{
+    PrintTable table{text(Txt::UndoStepToneTips),
+                     {text(Txt::PrintTip), text(Txt::PrintLoops), text(Txt::PrintInterval), text(Txt::PrintTones)},
+                     {}};
+    for (std::size_t t = 0; t < doc.Record.Tips.size(); ++t) {
+        const ToneTip& tip = doc.Record.Tips[t];
+        std::string tones;
+        for (const ToneTipTone& tone : tip.Tones) {
+            if (tone.Length > 0)
+                tones += (tones.empty() ? "" : " ") + std::to_string(tone.Freq) + "/" + std::to_string(tone.Length);
+        }
+        table.rows.push_back({std::to_string(t + 1), std::to_string(tip.LoopCount), std::to_string(tip.Interval),
+                              tones});
+    }
+    return table;
+}
+
+}  // namespace
+
+PrintLayout BuildPrintLayout(const Document& doc, const std::string& date)
+{
+    PrintLayout layout;
+    layout.title = text(Txt::AppTitle);
+    layout.header = {{text(Txt::PrintModel), ModelDisplayName(doc.ModelName)},
+                     {text(Txt::PrintBand), BandModeName(doc.BandMode) + " " + doc.BandRangeText},
+                     {text(Txt::PrintFile), FileNameOfPath(doc.DocFileName)},
+                     {text(Txt::PrintDate), date}};
+    addChannelTables(doc, layout);
+    PrintTable options = settingsTable(doc, OptionRecord::Options, Txt::UndoStepOptions);
+    options.startsPage = true;
+    layout.tables.push_back(std::move(options));
+    layout.tables.push_back(settingsTable(doc, OptionRecord::Public, Txt::UndoStepPublic));
+    layout.tables.push_back(dtmfTable(doc));
+    layout.tables.push_back(keysTable(doc));
+    layout.tables.push_back(toneTipsTable(doc));
+    return layout;
+}
