@@ -8,6 +8,7 @@
 #include "app/start_up.h"
 #include "app/toolkit_language.h"
 #include "channels/channel_commands.h"
+#include "editors/dtmf_key_commands.h"
 #include "editors/opt_feature_command.h"
 #include "link/link_commands.h"
 #include "model/document.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
         registerLinkCommands(*mainWindow, doc);
         registerChannelCommands(*mainWindow, doc);
         registerOptFeatures(*mainWindow, doc);
+        registerDtmfAndKeys(*mainWindow, doc);
         mainWindow->show();
         // The file named on the command line opens as File > Open would open
         // it; the channel window, which opens once the event loop runs, then

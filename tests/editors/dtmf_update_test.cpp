@@ -55,7 +55,7 @@ protected:
 TEST_F(DtmfUpdate, EachSettingStoresEveryChoiceIntoItsOwnFieldOnly)
 {
     const DocumentRecord before = doc.Record;
-    for (const DtmfSetting& s : DtmfSettingFields()) {
+    for (const DtmfSetting& s : DtmfSettingTable()) {
         for (const int value : s.choices) {
             doc.Record = before;
             log.changes.clear();
@@ -79,7 +79,7 @@ TEST_F(DtmfUpdate, ListsOfferTheRadiosTimingSteps)
     const Case cases[] = {{"DtmfRate", 50, 1, 50, 10},       {"FirstDigitTime", 11, 0, 10, 100},
                           {"FirstDigitDelay", 25, 1, 25, 100}, {"StarHashTone", 4, 0, 10, 100},
                           {"DKeySetting", 17, 0, 16, 0},       {"DtmfDisplay", 2, 0, 1, 0}};
-    ASSERT_EQ(DtmfSettingFields().size(), std::size(cases));
+    ASSERT_EQ(DtmfSettingTable().size(), std::size(cases));
     for (const Case& c : cases) {
         const DtmfSetting& s = setting(c.name);
         EXPECT_EQ(s.choices.size(), c.items) << c.name;
@@ -88,7 +88,7 @@ TEST_F(DtmfUpdate, ListsOfferTheRadiosTimingSteps)
         EXPECT_EQ(s.msPerUnit, c.msPerUnit) << c.name;
     }
     EXPECT_EQ(setting("StarHashTone").choices, (std::vector<int>{0, 1, 5, 10}));
-    EXPECT_EQ(&setting("dtmfrate"), &DtmfSettingFields().front()) << "names compare without regard to case";
+    EXPECT_EQ(&setting("dtmfrate"), &DtmfSettingTable().front()) << "names compare without regard to case";
 }
 
 TEST_F(DtmfUpdate, ValuesNoListOffersAreRefused)

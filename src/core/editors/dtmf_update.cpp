@@ -58,7 +58,7 @@ bool shownDiffersFromStored(const DtmfCode& code)
 
 }  // namespace
 
-const std::vector<DtmfSetting>& DtmfSettingFields()
+const std::vector<DtmfSetting>& DtmfSettingTable()
 {
     using D = DtmfSettings;
     static const std::vector<DtmfSetting> table{
@@ -74,7 +74,7 @@ const std::vector<DtmfSetting>& DtmfSettingFields()
 
 const DtmfSetting* DtmfSettingByName(std::string_view name)
 {
-    for (const DtmfSetting& s : DtmfSettingFields()) {
+    for (const DtmfSetting& s : DtmfSettingTable()) {
         if (SameWordIgnoringCase(s.name, name))
             return &s;
     }
@@ -136,7 +136,7 @@ UpdateResult NormaliseShownDtmf(Document& doc)
 {
     bool changed = false;
     DtmfSettings& dtmf = doc.Record.Dtmf;
-    for (const DtmfSetting& s : DtmfSettingFields()) {
+    for (const DtmfSetting& s : DtmfSettingTable()) {
         const int shown = s.choices[static_cast<std::size_t>(DtmfSettingPosition(doc, s))];
         changed = changed || dtmf.*s.member != shown;
         dtmf.*s.member = static_cast<std::int16_t>(shown);

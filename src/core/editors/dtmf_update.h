@@ -26,7 +26,7 @@ struct DtmfSetting {
 
 // DtmfRate, FirstDigitTime, FirstDigitDelay, StarHashTone, DKeySetting (the
 // five lists, in the window's order), then DtmfDisplay (the check box).
-const std::vector<DtmfSetting>& DtmfSettingFields();
+const std::vector<DtmfSetting>& DtmfSettingTable();
 const DtmfSetting* DtmfSettingByName(std::string_view name);
 
 // The list position the setting's value is shown at: its place among the

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "../gui/gui_test_support.h"
+
+#include "channels/channel_update.h"
+#include "freq/band_range.h"
+#include "model/fixed_text.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <memory>
+#include <vector>
+
+// Records every change the document announces.
+class ChangeRecorder : public DocumentObserver {
+public:
+    void documentChanged(const DocumentChange& change) override { changes.push_back(change); }
+    std::vector<DocumentChange> changes;
+};
+
+// A document of the HF band with two channels; DTMF slots 3 and 5 hold codes
+// and the channels and the public channel refer to them; every DTMF setting
+// and key holds a value its list shows.
+inline bool prepareDocument(Document& doc)
+{
+    if (!ApplyBandMode(doc, 1))
+        return false;
+    doc.ChannelCount = 0;
+    AddChannel(doc, 1, "27.1");
+    AddChannel(doc, 2, "27.2");
+    DtmfSettings& d = doc.Record.Dtmf;
+    d = DtmfSettings{};
+    d.DtmfRate = 5;
+    d.FirstDigitDelay = 3;
+    d.StarHashTone = 5;
+    d.DtmfDisplay = 1;
+    for (const auto& [slot, digits] : {std::pair{3, "123"}, std::pair{5, "A*#"}}) {
+        d.Codes[slot - 1].Length = 3;
+        d.Codes[slot - 1].Digits = PadFixed(digits, 16);
+    }
+    for (ChannelRecord* c : {&doc.ChannelList[0], &doc.ChannelList[1], &doc.Record.PublicChannel}) {
+        c->DTMF_BOT = 3;
+        c->DTMF_EOT = 5;
+        c->DTMF_Call = 3;
+    }
+    doc.Record.Keys.KeyMode = 2;
+    doc.Record.Keys.Keys.fill(9);
+    return true;
+}
+
+// The document above with a window of type Form open on it, driven through
+// its controls as a user would.
+template <typename Form>
+class DtmfKeysTest : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        ASSERT_TRUE(prepareDocument(doc));
+        doc.addObserver(&recorder);
+    }
+    void TearDown() override
+    {
+        form.reset();
+        doc.removeObserver(&recorder);
+        GuiTest::TearDown();
+    }
+
+    Form& open()
+    {
+        form = std::make_unique<Form>(doc);
+        return *form;
+    }
+    // Shown and active, so that the focus moves as with a user at the keyboard.
+    Form& openShown()
+    {
+        open().show();
+        form->activateWindow();
+        QApplication::processEvents();
+        return *form;
+    }
+
+    template <typename Widget = QComboBox>
+    Widget* control(const QString& name) const
+    {
+        auto* w = form->template findChild<Widget*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QLineEdit* codeBox(int slot) const { return control<QLineEdit>(QStringLiteral("Text2_%1").arg(slot - 1)); }
+
+    // Picks an item with the keyboard: Home, then Down to the item.
+    static void pick(QComboBox* list, int index)
+    {
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+    }
+    static void pick(QComboBox* list, const QString& item) { pick(list, list->findText(item)); }
+
+    // Every DTMF reference of the two channels and the public channel.
+    std::vector<int> references() const
+    {
+        std::vector<int> refs;
+        for (const ChannelRecord* c : {&doc.ChannelList[0], &doc.ChannelList[1], &doc.Record.PublicChannel})
+            refs.insert(refs.end(), {c->DTMF_BOT, c->DTMF_EOT, c->DTMF_Call});
+        return refs;
+    }
+
+    Document doc;
+    ChangeRecorder recorder;
+    std::unique_ptr<Form> form;
+};
