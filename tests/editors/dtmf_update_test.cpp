@@ -1,4 +1,5 @@
 #include "../channels/channel_fixture.h"
+#include "../support/dtmf_references.h"
 
 #include "editors/dtmf_update.h"
 #include "model/fixed_text.h"
@@ -22,15 +23,7 @@ protected:
         d.FirstDigitDelay = 3;
         d.StarHashTone = 5;
         d.DKeySetting = 16;
-        for (const auto& [slot, digits] : {std::pair{3, "123"}, std::pair{5, "A*#"}}) {
-            d.Codes[slot - 1].Length = 3;
-            d.Codes[slot - 1].Digits = PadFixed(digits, 16);
-        }
-        for (ChannelRecord* c : {&doc.ChannelList[0], &doc.ChannelList[1], &doc.Record.PublicChannel}) {
-            c->DTMF_BOT = 3;
-            c->DTMF_EOT = 5;
-            c->DTMF_Call = 3;
-        }
+        ReferToDtmfSlots3And5(doc);
         log.changes.clear();
     }
 
@@ -41,14 +34,7 @@ protected:
         return *s;
     }
     const DtmfCode& code(int slot) const { return doc.Record.Dtmf.Codes[static_cast<std::size_t>(slot - 1)]; }
-    // Every DTMF reference of the two channels and the public channel, in that order.
-    std::vector<int> references() const
-    {
-        std::vector<int> refs;
-        for (const ChannelRecord* c : {&doc.ChannelList[0], &doc.ChannelList[1], &doc.Record.PublicChannel})
-            refs.insert(refs.end(), {c->DTMF_BOT, c->DTMF_EOT, c->DTMF_Call});
-        return refs;
-    }
+    std::vector<int> references() const { return DtmfReferences(doc); }
     static std::vector<DocumentChange> dtmfChanged() { return {{Scope::Dtmf, 0}}; }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../gui/gui_test_support.h"
+#include "../support/dtmf_references.h"
 
 #include "channels/channel_update.h"
 #include "freq/band_range.h"
@@ -35,15 +36,7 @@ inline bool prepareDocument(Document& doc)
     d.FirstDigitDelay = 3;
     d.StarHashTone = 5;
     d.DtmfDisplay = 1;
-    for (const auto& [slot, digits] : {std::pair{3, "123"}, std::pair{5, "A*#"}}) {
-        d.Codes[slot - 1].Length = 3;
-        d.Codes[slot - 1].Digits = PadFixed(digits, 16);
-    }
-    for (ChannelRecord* c : {&doc.ChannelList[0], &doc.ChannelList[1], &doc.Record.PublicChannel}) {
-        c->DTMF_BOT = 3;
-        c->DTMF_EOT = 5;
-        c->DTMF_Call = 3;
-    }
+    ReferToDtmfSlots3And5(doc);
     doc.Record.Keys.KeyMode = 2;
     doc.Record.Keys.Keys.fill(9);
     return true;
@@ -99,14 +92,7 @@ protected:
     }
     static void pick(QComboBox* list, const QString& item) { pick(list, list->findText(item)); }
 
-    // Every DTMF reference of the two channels and the public channel.
-    std::vector<int> references() const
-    {
-        std::vector<int> refs;
-        for (const ChannelRecord* c : {&doc.ChannelList[0], &doc.ChannelList[1], &doc.Record.PublicChannel})
-            refs.insert(refs.end(), {c->DTMF_BOT, c->DTMF_EOT, c->DTMF_Call});
-        return refs;
-    }
+    std::vector<int> references() const { return DtmfReferences(doc); }
 
     Document doc;
     ChangeRecorder recorder;

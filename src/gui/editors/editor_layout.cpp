@@ -1,8 +1,10 @@
 #include "editors/editor_layout.h"
 
+#include "app/app_state.h"
 #include "app/twips.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 QRect TwipsRect(int left, int top, int width, int height)
@@ -23,4 +25,19 @@ void CloseEditorWindow(QWidget* window)
         window->parentWidget()->close();
     else
         window->close();
+}
+
+EditorButtons AddCloseHelpButtons(QWidget* window, int clientWidthTwips, int topTwips)
+{
+    constexpr int Width = 1215;
+    constexpr int Height = 375;
+    auto* close = new QPushButton(window);
+    close->setObjectName(QStringLiteral("CommandClose"));
+    close->setGeometry(TwipsRect(clientWidthTwips - 2 * Width - 240, topTwips, Width, Height));
+    QObject::connect(close, &QPushButton::clicked, window, [window] { CloseEditorWindow(window); });
+    auto* help = new QPushButton(window);
+    help->setObjectName(QStringLiteral("CommandHelp"));
+    help->setGeometry(TwipsRect(clientWidthTwips - Width - 120, topTwips, Width, Height));
+    help->setVisible(AppState::instance().HelpAvailable);
+    return {close, help};
 }

@@ -3,6 +3,7 @@
 #include <QRect>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // Placing the controls of the editor windows, whose design sizes are in twips.
@@ -17,3 +18,12 @@ void PlaceLabelLeftOf(QLabel* label, const QWidget* control, int gapTwips);
 // The Close button of an editor child window: closes the sub-window frame
 // inside the main window's child area, or the window itself on its own.
 void CloseEditorWindow(QWidget* window);
+
+// The Close and Help buttons of an editor window ("CommandClose" and
+// "CommandHelp"), right-aligned in a window of the given client width at the
+// given top. Close closes the window; Help shows only while help is available.
+struct EditorButtons {
+    QPushButton* close;
+    QPushButton* help;
+};
+EditorButtons AddCloseHelpButtons(QWidget* window, int clientWidthTwips, int topTwips);

@@ -1,6 +1,5 @@
 #include "editors/frm_dtmf.h"
 
-#include "app/app_state.h"
 #include "app/combo_helpers.h"
 #include "app/lang_text.h"
 #include "app/twips.h"
@@ -14,7 +13,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 
 namespace {
@@ -41,8 +39,6 @@ constexpr int CodesPerColumn = 8;
 constexpr int ListLabelGap = 100;
 constexpr int CodeLabelGap = 20;
 constexpr int ButtonTop = 4740;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 
 constexpr int EncodeTab = 0;
 constexpr int DecodeTab = 1;
@@ -76,8 +72,7 @@ FrmDTMF::FrmDTMF(Document& doc, QWidget* parent)
 {
     setObjectName(QString::fromLatin1(FormName));
     buildControls();
-    // Form_Load: help, the hidden decode tab, the lists, the texts, the records.
-    m_help->setVisible(AppState::instance().HelpAvailable);
+    // Form_Load: the hidden decode tab, the lists, the texts, the records.
     m_tabs->setTabVisible(DecodeTab, false);
     InitCombos();
     ChangShowByLanguage();
@@ -101,13 +96,7 @@ void FrmDTMF::buildControls()
     buildEncodeTab(m_tabs->widget(EncodeTab));
     buildCodeTab(m_tabs->widget(CodeTab));
 
-    m_close = new QPushButton(this);
-    m_close->setObjectName(QStringLiteral("CommandClose"));
-    m_close->setGeometry(TwipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight));
-    connect(m_close, &QPushButton::clicked, this, [this] { CloseEditorWindow(this); });
-    m_help = new QPushButton(this);
-    m_help->setObjectName(QStringLiteral("CommandHelp"));
-    m_help->setGeometry(TwipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight));
+    AddCloseHelpButtons(this, ClientWidth, ButtonTop);
 }
 
 void FrmDTMF::buildEncodeTab(QWidget* page)

@@ -11,7 +11,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTabWidget;
 
 // The DTMF settings: the signalling timings, the D key and the display switch
@@ -56,6 +55,4 @@ private:
     QCheckBox* m_display = nullptr;     // Check1
     std::vector<QLineEdit*> m_codes;    // Text2(slot - 1)
     std::vector<QLabel*> m_codeLabels;  // Label4(slot - 1)
-    QPushButton* m_close = nullptr;
-    QPushButton* m_help = nullptr;
 };

@@ -1,6 +1,5 @@
 #include "editors/frm_key.h"
 
-#include "app/app_state.h"
 #include "app/combo_helpers.h"
 #include "app/lang_text.h"
 #include "app/twips.h"
@@ -12,7 +11,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -35,8 +33,6 @@ constexpr int KeyPitch = 480;
 constexpr int KeysPerColumn = 3;
 constexpr int LabelGap = 100;
 constexpr int ButtonTop = 2700;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 
 QStringList itemsOf(const std::vector<std::string>& names)
 {
@@ -54,9 +50,8 @@ FrmKey::FrmKey(Document& doc, QWidget* parent)
 {
     setObjectName(QString::fromLatin1(FormName));
     buildControls();
-    // Form_Load: help, the texts, the lists, the records. The lists store
+    // Form_Load: the texts, the lists, the records. The lists store
     // only on a user's pick, so filling them stores nothing.
-    m_help->setVisible(AppState::instance().HelpAvailable);
     ChangShowByLanguage();
     InitCombos();
     ShowKeys();
@@ -80,13 +75,7 @@ void FrmKey::buildControls()
     for (int mode = 1; mode <= KeyModeCount; ++mode)
         buildFrame(mode);
 
-    m_close = new QPushButton(this);
-    m_close->setObjectName(QStringLiteral("CommandClose"));
-    m_close->setGeometry(TwipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight));
-    connect(m_close, &QPushButton::clicked, this, [this] { CloseEditorWindow(this); });
-    m_help = new QPushButton(this);
-    m_help->setObjectName(QStringLiteral("CommandHelp"));
-    m_help->setGeometry(TwipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight));
+    AddCloseHelpButtons(this, ClientWidth, ButtonTop);
 }
 
 // Key mode 1 on the left; inside a frame P1..P3 down the left column and

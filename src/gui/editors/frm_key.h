@@ -9,7 +9,6 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 
 // The programmable keys: the key working mode and, in one frame per key mode,
 // the function of each of the keys P1..P6. A modeless child of the main
@@ -40,6 +39,4 @@ private:
     QLabel* m_modeLabel = nullptr;     // Label1
     std::vector<QGroupBox*> m_frames;  // Frame1(mode - 1)
     std::vector<QComboBox*> m_keys;    // Combo1(entry)
-    QPushButton* m_close = nullptr;
-    QPushButton* m_help = nullptr;
 };
