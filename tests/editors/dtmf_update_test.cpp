@@ -17,12 +17,6 @@ protected:
     void SetUp() override
     {
         setUpBand(1, {{1, "27.1"}, {2, "27.2"}});
-        DtmfSettings& d = doc.Record.Dtmf;
-        d = DtmfSettings{};
-        d.DtmfRate = 5;
-        d.FirstDigitDelay = 3;
-        d.StarHashTone = 5;
-        d.DKeySetting = 16;
         ReferToDtmfSlots3And5(doc);
         log.changes.clear();
     }

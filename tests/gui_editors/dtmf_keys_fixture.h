@@ -30,12 +30,6 @@ inline bool prepareDocument(Document& doc)
     doc.ChannelCount = 0;
     AddChannel(doc, 1, "27.1");
     AddChannel(doc, 2, "27.2");
-    DtmfSettings& d = doc.Record.Dtmf;
-    d = DtmfSettings{};
-    d.DtmfRate = 5;
-    d.FirstDigitDelay = 3;
-    d.StarHashTone = 5;
-    d.DtmfDisplay = 1;
     ReferToDtmfSlots3And5(doc);
     doc.Record.Keys.KeyMode = 2;
     doc.Record.Keys.Keys.fill(9);

@@ -86,7 +86,7 @@ TEST_F(FrmDtmfTest, EachListAndTheCheckBoxStoreTheirOwnField)
         int storedValue;
     };
     const Case cases[] = {{0, 49, "DtmfRate", 50},      {1, 10, "FirstDigitTime", 10}, {2, 24, "FirstDigitDelay", 25},
-                          {3, 2, "StarHashTone", 5},    {4, 16, "DKeySetting", 16},    {0, 0, "DtmfRate", 1}};
+                          {3, 2, "StarHashTone", 5},    {4, 15, "DKeySetting", 15},    {0, 0, "DtmfRate", 1}};
     const DocumentRecord initial = doc.Record;
     for (const Case& c : cases) {
         doc.Record = initial;

@@ -5,11 +5,19 @@
 
 #include <vector>
 
-// DTMF code slots 3 ("123") and 5 ("A*#") hold codes; the first two channel
+// DTMF settings that every list shows (none at its first item); code slots 3
+// ("123") and 5 ("A*#") hold codes, the others none; the first two channel
 // entries and the public channel send slot 3 at the beginning of a
 // transmission and as the call code and slot 5 at its end.
 inline void ReferToDtmfSlots3And5(Document& doc)
 {
+    DtmfSettings& d = doc.Record.Dtmf;
+    d = DtmfSettings();
+    d.DtmfRate = 5;
+    d.FirstDigitDelay = 3;
+    d.StarHashTone = 5;
+    d.DKeySetting = 16;
+    d.DtmfDisplay = 1;
     for (const auto& [slot, digits] : {std::pair{3, "123"}, std::pair{5, "A*#"}}) {
         doc.Record.Dtmf.Codes[slot - 1].Length = 3;
         doc.Record.Dtmf.Codes[slot - 1].Digits = PadFixed(digits, 16);
