@@ -13,6 +13,8 @@ PACKAGES=(
   qt6-base-dev
   qt6-base-dev-tools
   qt6-serialport-dev
+  qt6-multimedia-dev
+  libqt6multimedia6
   qt6-translations-l10n
   libgl-dev
   libgtest-dev

@@ -1,9 +1,11 @@
 #include "cli_support.h"
+#include "cli_verb.h"
 
 #include "app/app_state.h"
 #include "app/data_file.h"
 #include "app/paths.h"
 #include "app/version_list.h"
+#include "freq/band_range.h"
 #include "model/document.h"
 
 #include <cstdio>
@@ -63,6 +65,28 @@ bool SameFile(const std::string& input, const std::string& output)
 {
     std::error_code ec;
     return std::filesystem::equivalent(input, output, ec) && !ec;
+}
+
+bool OutputIsInput(const char* verb, const std::string& input, const std::string& output)
+{
+    if (!SameFile(input, output))
+        return false;
+    CliFail(verb, "-o " + output + " is the input " + input + "; choose another output file", CliExit::Usage);
+    return true;
+}
+
+std::unique_ptr<Document> OpenCheckedDataFile(const std::string& path)
+{
+    auto doc = std::make_unique<Document>();
+    ApplyBandMode(*doc, 0);
+    InitDocument(*doc);
+    TerminalNotifier notes("brisko7-cli: " + path);
+    if (OpenDocument(*doc, path, notes).outcome != OpenOutcome::Opened) {
+        if (!notes.spoke())
+            std::fprintf(stderr, "brisko7-cli: %s: refused\n", path.c_str());
+        return nullptr;
+    }
+    return doc;
 }
 
 std::string RecordingNotifier::text() const

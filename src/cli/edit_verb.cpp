@@ -379,18 +379,12 @@ int runEdit(const std::vector<std::string>& argv)
     }
     const std::string& input = args->positional[0];
     const std::string& output = args->values.at("-o");
-    if (SameFile(input, output))
-        return CliFail("edit", "-o " + output + " is the input " + input + "; choose another output file",
-                       CliExit::Usage);
+    if (OutputIsInput("edit", input, output))
+        return CliExit::Usage;
     PrepareInstallation();
-    auto doc = std::make_unique<Document>();
-    InitDocument(*doc);
-    TerminalNotifier openNotes("brisko7-cli: " + input);
-    if (OpenDocument(*doc, input, openNotes).outcome != OpenOutcome::Opened) {
-        if (!openNotes.spoke())
-            std::fprintf(stderr, "brisko7-cli: %s: refused\n", input.c_str());
+    const auto doc = OpenCheckedDataFile(input);
+    if (!doc)
         return CliExit::Refused;
-    }
     std::vector<ResolvedEdit> targets;
     for (const auto& edit : edits) {
         const auto target = resolve(edit, doc->BandMode, error);

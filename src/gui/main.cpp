@@ -10,6 +10,7 @@
 #include "channels/channel_commands.h"
 #include "editors/dtmf_key_commands.h"
 #include "editors/opt_feature_command.h"
+#include "editors/tone_tips_command.h"
 #include "link/link_commands.h"
 #include "model/document.h"
 
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
         registerChannelCommands(*mainWindow, doc);
         registerOptFeatures(*mainWindow, doc);
         registerDtmfAndKeys(*mainWindow, doc);
+        registerToneTips(*mainWindow, doc);
         mainWindow->show();
         // The file named on the command line opens as File > Open would open
         // it; the channel window, which opens once the event loop runs, then

@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LabelGapTwips = 50;
@@ -59,6 +61,14 @@ void GroupChooser::fillForBand(int bandMode)
 void GroupChooser::setLabelText(const QString& text)
 {
     m_label->setText(text);
+}
+
+void GroupChooser::alignLabel(int listLeft, int gap)
+{
+    const int spacing = layout()->spacing();
+    m_label->setFixedWidth(std::max(listLeft - spacing, 0));
+    m_label->setContentsMargins(0, 0, std::max(gap - spacing, 0), 0);
+    m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void GroupChooser::showGroup(int group)

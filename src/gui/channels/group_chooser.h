@@ -19,6 +19,10 @@ public:
     // Shows the group in the selectors.
     void showGroup(int group);
     void setLabelText(const QString& text);
+    // Lets the lists start at a given left edge (in the chooser, pixels), with
+    // the label's text ending the gap before them, as the other labels of the
+    // window stand.
+    void alignLabel(int listLeft, int gap);
 
     QComboBox* groupBox() const { return m_groupBox; }
     QComboBox* countryBox() const { return m_countryBox; }

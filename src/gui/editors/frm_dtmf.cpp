@@ -1,9 +1,11 @@
 #include "editors/frm_dtmf.h"
 
+#include "app/app_state.h"
 #include "app/combo_helpers.h"
 #include "app/lang_text.h"
 #include "app/twips.h"
 #include "app/widget_helpers.h"
+#include "editors/editor_controls.h"
 #include "editors/editor_layout.h"
 #include "editors/frm_dtmf_code_box.h"
 #include "lang_text_ids.h"
@@ -12,6 +14,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -38,6 +41,8 @@ constexpr int CodePitch = 450;
 constexpr int CodesPerColumn = 8;
 constexpr int ListLabelGap = 100;
 constexpr int CodeLabelGap = 20;
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonHeight = 375;
 constexpr int ButtonTop = 4740;
 
 constexpr int EncodeTab = 0;
@@ -96,7 +101,11 @@ void FrmDTMF::buildControls()
     buildEncodeTab(m_tabs->widget(EncodeTab));
     buildCodeTab(m_tabs->widget(CodeTab));
 
-    AddCloseHelpButtons(this, ClientWidth, ButtonTop);
+    QPushButton* close = nullptr;
+    QPushButton* help = nullptr;
+    AddCloseHelpButtons(this, TwipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
+                        TwipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), close, help);
+    help->setVisible(AppState::instance().HelpAvailable);
 }
 
 void FrmDTMF::buildEncodeTab(QWidget* page)

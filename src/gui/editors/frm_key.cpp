@@ -1,9 +1,11 @@
 #include "editors/frm_key.h"
 
+#include "app/app_state.h"
 #include "app/combo_helpers.h"
 #include "app/lang_text.h"
 #include "app/twips.h"
 #include "app/widget_helpers.h"
+#include "editors/editor_controls.h"
 #include "editors/editor_layout.h"
 #include "editors/key_update.h"
 #include "lang_text_ids.h"
@@ -11,6 +13,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -32,6 +35,8 @@ constexpr int KeyTop = 360;
 constexpr int KeyPitch = 480;
 constexpr int KeysPerColumn = 3;
 constexpr int LabelGap = 100;
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonHeight = 375;
 constexpr int ButtonTop = 2700;
 
 QStringList itemsOf(const std::vector<std::string>& names)
@@ -75,7 +80,11 @@ void FrmKey::buildControls()
     for (int mode = 1; mode <= KeyModeCount; ++mode)
         buildFrame(mode);
 
-    AddCloseHelpButtons(this, ClientWidth, ButtonTop);
+    QPushButton* close = nullptr;
+    QPushButton* help = nullptr;
+    AddCloseHelpButtons(this, TwipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
+                        TwipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), close, help);
+    help->setVisible(AppState::instance().HelpAvailable);
 }
 
 // Key mode 1 on the left; inside a frame P1..P3 down the left column and

@@ -5,6 +5,7 @@
 #include "app/lang_text.h"
 #include "app/twips.h"
 #include "app/widget_helpers.h"
+#include "editors/editor_controls.h"
 #include "editors/number_box_filter.h"
 #include "editors/option_lists.h"
 #include "editors/option_update.h"
@@ -156,19 +157,10 @@ void FrmOptFeatures::buildControls()
     connect(m_maxSwr, &QLineEdit::textEdited, this, [this] { m_maxSwrPending = true; });
     connect(m_maxSwr, &QLineEdit::editingFinished, this, &FrmOptFeatures::normaliseMaxSwr);
 
-    m_close = new QPushButton(this);
-    m_close->setObjectName(QStringLiteral("CommandClose"));
-    m_close->setGeometry(twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight));
-    connect(m_close, &QPushButton::clicked, this, [this] {
-        // Inside the child area the sub-window frame is what closes.
-        if (parentWidget())
-            parentWidget()->close();
-        else
-            close();
-    });
-    m_help = new QPushButton(this);
-    m_help->setObjectName(QStringLiteral("CommandHelp"));
-    m_help->setGeometry(twipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight));
+    AddCloseHelpButtons(this,
+                        twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
+                        twipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), m_close,
+                        m_help);
 }
 
 void FrmOptFeatures::addListRow(QWidget* frame, const OptionField& field, int row)
@@ -193,9 +185,7 @@ void FrmOptFeatures::placeControl(QWidget* control, int row)
 
 void FrmOptFeatures::placeLabel(QLabel* label, const QWidget* control)
 {
-    label->adjustSize();
-    const QRect c = control->geometry();
-    label->move(c.left() - label->width() - twipsToPixels(LabelGap), c.top() + (c.height() - label->height()) / 2);
+    PlaceLabelLeftOf(label, control, LabelGap);
 }
 
 void FrmOptFeatures::applyBandRules()

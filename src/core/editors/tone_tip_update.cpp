@@ -1,0 +1,109 @@
+#include "editors/tone_tip_update.h"
+
+#include "model/document.h"
+
+#include <cstddef>
+
+namespace {
+
+struct FieldRule {
+    ToneTipField field;
+    std::int16_t ToneTip::*header;    // the loop count or the pause
+    std::int16_t ToneTipTone::*tone;  // the frequency or the length of a tone
+    ChoiceRange choices;              // the values the list offers (and 0)
+};
+
+const FieldRule FieldRules[] = {
+    {ToneTipField::LoopCount, &ToneTip::LoopCount, nullptr, {0, 10}},
+    {ToneTipField::Interval, &ToneTip::Interval, nullptr, {0, 255}},
+    {ToneTipField::Frequency, nullptr, &ToneTipTone::Freq, {LowestToneFrequency, HighestToneFrequency}},
+    {ToneTipField::Length, nullptr, &ToneTipTone::Length, {0, 255}},
+};
+
+const FieldRule& rule(ToneTipField field)
+{
+    return FieldRules[static_cast<std::size_t>(field)];
+}
+
+bool validTone(int tone)
+{
+    return tone >= 1 && tone <= ToneTipTones;
+}
+
+std::int16_t& member(ToneTip& tip, const FieldRule& s, int tone)
+{
+    if (s.header)
+        return tip.*s.header;
+    return tip.Tones[static_cast<std::size_t>(tone - 1)].*s.tone;
+}
+
+}  // namespace
+
+int ToneTipFieldValue(const ToneTip& tip, ToneTipField field, int tone)
+{
+    const FieldRule& s = rule(field);
+    if (s.header)
+        return tip.*s.header;
+    return validTone(tone) ? tip.Tones[static_cast<std::size_t>(tone - 1)].*s.tone : 0;
+}
+
+bool ToneTipFieldShows(ToneTipField field, int value)
+{
+    return value == 0 || rule(field).choices.contains(value);
+}
+
+int ToneFrequencyOfItem(int item)
+{
+    return item <= 0 ? 0 : LowestToneFrequency - 1 + item;
+}
+
+int ToneFrequencyItem(int value)
+{
+    return ToneTipFieldShows(ToneTipField::Frequency, value) && value > 0 ? value - (LowestToneFrequency - 1) : 0;
+}
+
+int ToneTipListItem(ToneTipField field, int value)
+{
+    if (field == ToneTipField::Frequency)
+        return ToneFrequencyItem(value);
+    return ToneTipFieldShows(field, value) ? value : 0;
+}
+
+UpdateResult SetToneTipField(Document& doc, int tip, ToneTipField field, int tone, int value)
+{
+    const FieldRule& s = rule(field);
+    if (tip < 1 || tip > ToneTipCount || (!s.header && !validTone(tone)) || !ToneTipFieldShows(field, value))
+        return {UpdateOutcome::Refused, Refusal::OutOfChoices};
+    std::int16_t& target = member(doc.Record.Tips[static_cast<std::size_t>(tip - 1)], s, tone);
+    if (target == value)
+        return {};
+    target = static_cast<std::int16_t>(value);
+    doc.notifyChanged({DocumentChange::Scope::ToneTips, 0});
+    return {UpdateOutcome::Stored, Refusal::None};
+}
+
+ToneTip ShownToneTip(const ToneTip& tip)
+{
+    ToneTip shown = tip;
+    for (const FieldRule& s : FieldRules) {
+        for (int tone = 1; tone <= (s.header ? 1 : ToneTipTones); ++tone) {
+            std::int16_t& value = member(shown, s, tone);
+            if (!ToneTipFieldShows(s.field, value))
+                value = 0;
+        }
+    }
+    return shown;
+}
+
+UpdateResult StoreShownToneTip(Document& doc, int tip)
+{
+    if (tip < 1 || tip > ToneTipCount)
+        return {UpdateOutcome::Refused, Refusal::OutOfChoices};
+    ToneTip& stored = doc.Record.Tips[static_cast<std::size_t>(tip - 1)];
+    const ToneTip shown = ShownToneTip(stored);
+    if (shown == stored)
+        return {};
+    stored = shown;
+    doc.notifyChanged({DocumentChange::Scope::ToneTips, 0});
+    return {UpdateOutcome::Stored, Refusal::None};
+}

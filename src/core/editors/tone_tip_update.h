@@ -1,0 +1,51 @@
+#pragma once
+
+#include "channels/channel_update.h"
+#include "model/records.h"
+
+#include <cstdint>
+
+class Document;
+
+// The fields of a tone tip as the tone-tip window edits them: its loop count
+// and pause, and the frequency and length of each of its fourteen tones. One
+// table says which values each field's list can show; the store takes only
+// those and tells the observers (Scope::ToneTips) when something changed.
+
+enum class ToneTipField { LoopCount, Interval, Frequency, Length };
+
+inline constexpr int ToneTipCount = 8;
+inline constexpr int ToneTipTones = 14;
+
+// A frequency list: item 0 is the rest, then 400 .. 2550 Hz in 10 Hz steps.
+inline constexpr int LowestToneFrequency = 40;   // 10 Hz units
+inline constexpr int HighestToneFrequency = 255;
+
+// The stored value of a field (tone 1..14 for the tone fields, ignored otherwise).
+int ToneTipFieldValue(const ToneTip& tip, ToneTipField field, int tone = 1);
+
+// Whether the field's list has an item for the value.
+bool ToneTipFieldShows(ToneTipField field, int value);
+
+// The frequency value of a frequency list's item, and the item that shows a
+// frequency value (item 0, the rest, for a value the list lacks).
+int ToneFrequencyOfItem(int item);
+int ToneFrequencyItem(int value);
+// Lists of the loop count, the pause and the lengths show the value at its
+// own position; the item for a value they lack is the first.
+int ToneTipListItem(ToneTipField field, int value);
+
+// Stores one field of tip 1..8 (tone 1..14 for the tone fields). Refused:
+// a tip, tone or value the window's lists do not offer. It does not touch
+// the channels' references to the tip: those are checked when the editing is
+// committed (RecheckToneTipRefs), so that a tone taken to length 0 on the way
+// to another value does not cost the channels their tip.
+UpdateResult SetToneTipField(Document& doc, int tip, ToneTipField field, int tone, int value);
+
+// The tip as its lists show it: every value a list lacks becomes 0 (a
+// frequency of 10 .. 390 Hz among them, which the lists have no item for).
+ToneTip ShownToneTip(const ToneTip& tip);
+
+// Showing tip 1..8 stores it as shown (above); values the lists can show are
+// never written. Announces Scope::ToneTips when something changed.
+UpdateResult StoreShownToneTip(Document& doc, int tip);

@@ -1,0 +1,31 @@
+#include "editors/editor_controls.h"
+
+#include "app/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+void PlaceLabelLeftOf(QLabel* label, const QWidget* control, int gapTwips)
+{
+    label->adjustSize();
+    const QRect c = control->geometry();
+    label->move(c.left() - label->width() - twipsToPixels(gapTwips), c.top() + (c.height() - label->height()) / 2);
+}
+
+void AddCloseHelpButtons(QWidget* window, const QRect& closeAt, const QRect& helpAt, QPushButton*& close,
+                         QPushButton*& help)
+{
+    close = new QPushButton(window);
+    close->setObjectName(QStringLiteral("CommandClose"));
+    close->setGeometry(closeAt);
+    QObject::connect(close, &QPushButton::clicked, window, [window] {
+        // Inside the child area the sub-window frame is what closes.
+        if (window->parentWidget())
+            window->parentWidget()->close();
+        else
+            window->close();
+    });
+    help = new QPushButton(window);
+    help->setObjectName(QStringLiteral("CommandHelp"));
+    help->setGeometry(helpAt);
+}
