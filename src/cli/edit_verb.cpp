@@ -5,6 +5,8 @@
 #include "channels/channel_rules.h"
 #include "channels/channel_update.h"
 #include "channels/group_settings.h"
+#include "editors/dtmf_update.h"
+#include "editors/key_update.h"
 #include "editors/option_update.h"
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
@@ -24,8 +26,10 @@
 // Changes a data file through exactly the operations the channel window
 // uses. An EDIT is GROUP:POSITION:FIELD=VALUE for a field of a channel,
 // GROUP:SETTING=VALUE for a setting of a group, Option:FIELD=VALUE for a
-// radio-wide option and Public:FIELD=VALUE for the public channel (VALUE as
-// the record stores it). A malformed edit (syntax, or
+// radio-wide option, Public:FIELD=VALUE for the public channel,
+// Dtmf:SETTING=VALUE or Dtmf:CodeN=DIGITS for the DTMF settings and code slot
+// N, Key:KeyMode=VALUE or Key:KeysN=CODE for the programmable keys (VALUE as
+// the record stores it; an emptied code slot loses the references to it). A malformed edit (syntax, or
 // a name, position or value the field can never take) stops with exit 2
 // before anything is written; a change the document refuses or a warning is
 // reported on stderr and the rest goes on, unless --strict is given.
@@ -54,10 +58,19 @@ struct SettingEdit {
 struct OptionEdit {
     const OptionField* field;
 };
-using ResolvedEdit = std::variant<ChannelEdit, SettingEdit, OptionEdit>;
+struct DtmfEdit {
+    const DtmfSetting* setting;  // nullptr for a code slot
+    int slot;
+};
+struct KeyEdit {
+    int entry;  // -1 for the key working mode
+};
+using ResolvedEdit = std::variant<ChannelEdit, SettingEdit, OptionEdit, DtmfEdit, KeyEdit>;
 
 constexpr const char* OptionPrefix = "Option";
 constexpr const char* PublicPrefix = "Public";
+constexpr const char* DtmfPrefix = "Dtmf";
+constexpr const char* KeyPrefix = "Key";
 
 std::optional<int> wholeNumber(std::string_view text)
 {
@@ -183,12 +196,66 @@ std::optional<ResolvedEdit> resolveOption(const ParsedEdit& edit, std::string& e
     return std::nullopt;
 }
 
+// The number N of a name "<stem>N" with N in first..last.
+std::optional<int> numberedName(const std::string& name, std::string_view stem, int first, int last)
+{
+    if (name.size() <= stem.size() || !SameWordIgnoringCase(std::string_view(name).substr(0, stem.size()), stem))
+        return std::nullopt;
+    const auto n = wholeNumber(std::string_view(name).substr(stem.size()));
+    return n && *n >= first && *n <= last ? n : std::nullopt;
+}
+
+bool isChoice(const std::string& value, int first, int last)
+{
+    const auto number = wholeNumber(value);
+    return number && *number >= first && *number <= last;
+}
+
+// Dtmf:SETTING=VALUE or Dtmf:CodeN=DIGITS; nothing when it is malformed.
+std::optional<ResolvedEdit> resolveDtmf(const ParsedEdit& edit, std::string& error)
+{
+    if (const auto slot = numberedName(edit.name, "Code", 1, DtmfSlotCount)) {
+        if (NormaliseDtmfCode(edit.value))
+            return DtmfEdit{nullptr, *slot};
+    } else if (const DtmfSetting* setting = DtmfSettingByName(edit.name)) {
+        const auto number = wholeNumber(edit.value);
+        if (number && std::find(setting->choices.begin(), setting->choices.end(), *number) != setting->choices.end())
+            return DtmfEdit{setting, 0};
+    } else {
+        error = "no DTMF setting \"" + edit.name + "\"";
+        return std::nullopt;
+    }
+    error = edit.name + " cannot be \"" + edit.value + "\"";
+    return std::nullopt;
+}
+
+// Key:KeyMode=VALUE or Key:KeysN=CODE; nothing when it is malformed.
+std::optional<ResolvedEdit> resolveKey(const ParsedEdit& edit, std::string& error)
+{
+    const bool mode = SameWordIgnoringCase(edit.name, "KeyMode");
+    const auto entry = numberedName(edit.name, "Keys", 0, KeyEntryCount - 1);
+    if (!mode && !entry) {
+        error = "no key setting \"" + edit.name + "\"";
+        return std::nullopt;
+    }
+    const int last = static_cast<int>(mode ? KeyWorkingModeNames().size() - 1 : KeyFunctionNames().size());
+    if (!isChoice(edit.value, mode ? 0 : 1, last)) {
+        error = edit.name + " cannot be \"" + edit.value + "\"";
+        return std::nullopt;
+    }
+    return KeyEdit{mode ? -1 : *entry};
+}
+
 // The edit in the terms of the document's band; nothing when it is malformed
 // there (the reason in error).
 std::optional<ResolvedEdit> resolve(const ParsedEdit& edit, int band, std::string& error)
 {
     if (isOptionEdit(edit))
         return resolveOption(edit, error);
+    if (!edit.position && SameWordIgnoringCase(edit.group, DtmfPrefix))
+        return resolveDtmf(edit, error);
+    if (!edit.position && SameWordIgnoringCase(edit.group, KeyPrefix))
+        return resolveKey(edit, error);
     const auto group = groupByName(edit.group, band);
     if (!group) {
         error = "no group \"" + edit.group + "\" in band " + std::to_string(band);
@@ -249,6 +316,18 @@ int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target)
         return refusedOrNot(SetGroupSetting(doc, s->group, s->setting, std::stoi(edit.value)));
     if (const auto* o = std::get_if<OptionEdit>(&target))
         return refusedOrNot(SetOptionField(doc, *o->field, edit.value));
+    if (const auto* d = std::get_if<DtmfEdit>(&target)) {
+        if (d->setting)
+            return refusedOrNot(SetDtmfSetting(doc, *d->setting, std::stoi(edit.value)));
+        DtmfCodeEdits codes;  // an edit of the command line is committed at once
+        const UpdateResult result = codes.edit(doc, d->slot, edit.value);
+        codes.commit(doc);
+        return refusedOrNot(result);
+    }
+    if (const auto* k = std::get_if<KeyEdit>(&target)) {
+        const int value = std::stoi(edit.value);
+        return refusedOrNot(k->entry < 0 ? SetKeyMode(doc, value) : SetKeyFunction(doc, k->entry, value - 1));
+    }
     const auto& c = std::get<ChannelEdit>(target);
     if (const Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field); lock != Refusal::None) {
         report(std::string("refused: ") + RefusalText(lock));
@@ -293,8 +372,8 @@ int runEdit(const std::vector<std::string>& argv)
         if (!edit)
             return CliFail("edit",
                            args->positional[i]
-                               + ": not GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, Option:FIELD=VALUE "
-                                 "or Public:FIELD=VALUE",
+                               + ": not GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, Option:FIELD=VALUE, "
+                                 "Public:FIELD=VALUE, Dtmf:FIELD=VALUE or Key:FIELD=VALUE",
                            CliExit::Usage);
         edits.push_back(*edit);
     }
@@ -329,9 +408,10 @@ int runEdit(const std::vector<std::string>& argv)
 std::vector<CliVerb> editVerbs()
 {
     return {
-        {"edit", "edit FILE.dat -o OUT.dat [--strict] EDIT...  change channels, group settings, options and the "
-                 "public channel; EDIT is GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, Option:FIELD=VALUE or "
-                 "Public:FIELD=VALUE",
+        {"edit", "edit FILE.dat -o OUT.dat [--strict] EDIT...  change channels, group settings, options, the "
+                 "public channel, DTMF settings and keys; EDIT is GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, "
+                 "Option:FIELD=VALUE, Public:FIELD=VALUE, Dtmf:FIELD=VALUE (CodeN=DIGITS) or Key:FIELD=VALUE "
+                 "(KeyMode, KeysN)",
          runEdit},
     };
 }

@@ -9,6 +9,7 @@
 #include "app/start_up.h"
 #include "app/toolkit_language.h"
 #include "channels/channel_commands.h"
+#include "editors/dtmf_key_commands.h"
 #include "editors/opt_feature_command.h"
 #include "editors/tone_tips_command.h"
 #include "link/link_commands.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
         registerLinkCommands(*mainWindow, doc);
         registerChannelCommands(*mainWindow, doc);
         registerOptFeatures(*mainWindow, doc);
+        registerDtmfAndKeys(*mainWindow, doc);
         registerToneTips(*mainWindow, doc);
         registerPrintCommand(*mainWindow, doc);
         mainWindow->show();

@@ -59,7 +59,10 @@ TEST_F(EditVerb, MalformedEditsExitWithTwoAndWriteNothing)
                             "Option:TimeOutTimer=31", "Option:AsqValue=10", "Option:Beep=x", "Option:MaxSwr=16.0",
                             "Option:UseMemChannel=1", "Option:UseVfo=1", "Option:Volume=1", "Public:RDCT=1",
                             "Public:DUP=3", "Public:RBTone=9", "Public:DTMF_BOT=17", "Public:OffSetFre=ten",
-                            "Public:1:DUP=1", "Option:Public:DUP=1"}) {
+                            "Public:1:DUP=1", "Option:Public:DUP=1", "Dtmf:DtmfRate=0", "Dtmf:StarHashTone=2",
+                            "Dtmf:DtmfDisplay=2", "Dtmf:Code0=1", "Dtmf:Code17=1", "Dtmf:Code1=12E",
+                            "Dtmf:Code1=0123456789ABCD*#0", "Dtmf:Colour=1", "Key:KeyMode=4", "Key:Keys18=1",
+                            "Key:Keys0=0", "Key:Keys0=21", "Key:P1=1", "Dtmf:1:Code1=1"}) {
         const Run r = edit("hf.dat", std::string("A:1:Scan=0 '") + bad + "'");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(lineCount(r.err), 1) << bad << r.err;
@@ -141,6 +144,28 @@ TEST_F(EditVerb, OptionAndPublicEditsStoreWhatTheOptionsWindowStores)
     ASSERT_TRUE(clamped);
     EXPECT_EQ(clamped->Record.OptFeat.MaxSwr, 200);
     EXPECT_EQ(clamped->Record.PublicChannel.OffSetFre, 5);
+}
+
+TEST_F(EditVerb, DtmfAndKeyEditsStoreWhatTheirWindowsStore)
+{
+    const Run r = edit("hf.dat", "Dtmf:DtmfRate=50 dtmf:starhashtone=5 Dtmf:DKeySetting=16 Dtmf:DtmfDisplay=1 "
+                                 "'Dtmf:Code3=a1#' Dtmf:Code5=12 Public:DTMF_BOT=3 Public:DTMF_EOT=5 Dtmf:Code5= "
+                                 "Key:KeyMode=3 Key:Keys11=20 key:keys0=1");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const auto out = output();
+    ASSERT_TRUE(out);
+    const DtmfSettings& d = out->Record.Dtmf;
+    EXPECT_EQ(std::vector<int>({d.DtmfRate, d.StarHashTone, d.DKeySetting, d.DtmfDisplay}),
+              std::vector<int>({50, 5, 16, 1}));
+    EXPECT_EQ(d.Codes[2].Length, 3);
+    EXPECT_EQ(d.Codes[2].Digits.substr(0, 3), "A1#");
+    EXPECT_EQ(d.Codes[4].Length, 0);
+    EXPECT_EQ(out->Record.PublicChannel.DTMF_BOT, 3);
+    EXPECT_EQ(out->Record.PublicChannel.DTMF_EOT, 0) << "an emptied slot loses the references to it";
+    EXPECT_EQ(out->Record.Keys.KeyMode, 3);
+    EXPECT_EQ(out->Record.Keys.Keys[11], 20);
+    EXPECT_EQ(out->Record.Keys.Keys[0], 1);
 }
 
 TEST_F(EditVerb, AnUnreadableInputExitsWithThreeAndTheInputIsNeverTheOutput)

@@ -1,0 +1,8 @@
+#include "editors/editor_layout.h"
+
+#include "app/twips.h"
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}

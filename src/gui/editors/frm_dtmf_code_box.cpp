@@ -1,0 +1,55 @@
+#include "editors/frm_dtmf_code_box.h"
+
+#include "editors/dtmf_update.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+QValidator::State DtmfCodeValidator::validate(QString& input, int&) const
+{
+    if (input.size() > DtmfCodeMaxDigits)
+        return Invalid;
+    for (QChar& c : input) {
+        if (c.unicode() > 127)
+            return Invalid;
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('d'))
+            c = c.toUpper();
+        if (!IsDtmfDigit(static_cast<char>(c.unicode())))
+            return Invalid;
+    }
+    return Acceptable;
+}
+
+DtmfCodeKeyFilter::DtmfCodeKeyFilter(QLineEdit* box)
+    : QObject(box)
+{
+    box->installEventFilter(this);
+}
+
+bool DtmfCodeKeyFilter::swallows(const QKeyEvent* key)
+{
+    if (key->modifiers() & Qt::ControlModifier)
+        return key->key() == Qt::Key_X || key->key() == Qt::Key_V || key->key() == Qt::Key_C;
+    const QString text = key->text();
+    if (text.isEmpty())
+        return false;
+    const char16_t code = text.at(0).unicode();
+    if (code < 32 || code == 127)
+        return false;  // editing keys
+    if (code > 127)
+        return true;
+    const char c = static_cast<char>(code);
+    return !(IsDtmfDigit(c) || (c >= 'a' && c <= 'd'));
+}
+
+bool DtmfCodeKeyFilter::eventFilter(QObject*, QEvent* event)
+{
+    return event->type() == QEvent::KeyPress && swallows(static_cast<QKeyEvent*>(event));
+}
+
+void MakeDtmfCodeBox(QLineEdit* box)
+{
+    box->setMaxLength(DtmfCodeMaxDigits);
+    box->setValidator(new DtmfCodeValidator(box));
+    new DtmfCodeKeyFilter(box);
+}
