@@ -1,5 +1,6 @@
 #include "editors/dtmf_update.h"
 
+#include "app/undo_group.h"
 #include "freq/text_helpers.h"
 #include "model/document.h"
 #include "model/fixed_text.h"
@@ -134,6 +135,9 @@ UpdateResult SetDtmfCode(Document& doc, int slot, std::string_view typed)
 
 UpdateResult NormaliseShownDtmf(Document& doc)
 {
+    // Showing the window makes the records agree with what its controls show;
+    // the user did not ask for it, so it is no step that undo could take back.
+    NotAStep quiet(doc);
     bool changed = false;
     DtmfSettings& dtmf = doc.Record.Dtmf;
     for (const DtmfSetting& s : DtmfSettingTable()) {
