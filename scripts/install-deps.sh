@@ -21,6 +21,8 @@ PACKAGES=(
   xvfb
   xauth
   fonts-wqy-microhei
+  desktop-file-utils
+  appstream
 )
 if [ "${1:-}" = "--checks" ]; then
   PACKAGES+=(clang llvm libclang-rt-dev)

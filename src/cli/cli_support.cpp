@@ -4,6 +4,8 @@
 #include "app/data_file.h"
 #include "app/paths.h"
 #include "app/version_list.h"
+#include "cli_verb.h"
+#include "freq/band_range.h"
 #include "model/document.h"
 
 #include <cstdio>
@@ -71,6 +73,28 @@ std::string RecordingNotifier::text() const
     for (const std::string& t : m_texts)
         all += (all.empty() ? "" : "; ") + OneLine(t);
     return all;
+}
+
+std::unique_ptr<Document> OpenDataFile(const std::string& path)
+{
+    auto doc = std::make_unique<Document>();
+    ApplyBandMode(*doc, 0);
+    InitDocument(*doc);
+    TerminalNotifier notes("brisko7-cli: " + path);
+    if (OpenDocument(*doc, path, notes).outcome != OpenOutcome::Opened) {
+        if (!notes.spoke())
+            std::fprintf(stderr, "brisko7-cli: %s: refused\n", path.c_str());
+        return nullptr;
+    }
+    return doc;
+}
+
+bool OutputIsInput(const char* verb, const std::string& input, const std::string& output)
+{
+    if (!SameFile(input, output))
+        return false;
+    CliFail(verb, "-o " + output + " is the input " + input + "; choose another output file", CliExit::Usage);
+    return true;
 }
 
 std::string KeepReadData(Document& doc)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -68,6 +69,14 @@ public:
 private:
     std::vector<std::string> m_texts;
 };
+
+// A data file opened with every check of the desktop program, into a new
+// CB document; nothing when it was refused (the reason is already on stderr).
+std::unique_ptr<Document> OpenDataFile(const std::string& path);
+
+// Writing the output must never destroy an input: true (with the message on
+// stderr) when output names the input file.
+bool OutputIsInput(const char* verb, const std::string& input, const std::string& output);
 
 // Saves a document that was read from a radio into the user's data folder,
 // under a name made of the date and time; the path, or "" when that failed too.

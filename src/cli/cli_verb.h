@@ -32,3 +32,5 @@ std::vector<CliVerb> fileVerbs();
 std::vector<CliVerb> editVerbs();
 // Verbs that talk to a radio: read, write, info.
 std::vector<CliVerb> radioVerbs();
+// Verbs that check a data file or exchange its channels as CSV: check, export-csv, import-csv.
+std::vector<CliVerb> interchangeVerbs();

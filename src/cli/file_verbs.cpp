@@ -43,34 +43,11 @@ std::unique_ptr<Document> newDocument(int band)
     return doc;
 }
 
-// A data file opened with every check of the desktop program; nothing when
-// it was refused (the reason is already on stderr).
-std::unique_ptr<Document> openChecked(const std::string& path)
-{
-    auto doc = newDocument(0);
-    TerminalNotifier notes("brisko7-cli: " + path);
-    if (OpenDocument(*doc, path, notes).outcome != OpenOutcome::Opened) {
-        if (!notes.spoke())
-            std::fprintf(stderr, "brisko7-cli: %s: refused\n", path.c_str());
-        return nullptr;
-    }
-    return doc;
-}
-
 int saveAs(Document& doc, const std::string& path)
 {
     doc.DocFileName = path;
     TerminalNotifier notes("brisko7-cli: " + path);
     return SaveDocument(doc, notes) ? CliExit::Ok : CliExit::Io;
-}
-
-// Writing the output must never destroy an input.
-bool outputIsInput(const char* verb, const std::string& input, const std::string& output)
-{
-    if (!SameFile(input, output))
-        return false;
-    CliFail(verb, "-o " + output + " is the input " + input + "; choose another output file", CliExit::Usage);
-    return true;
 }
 
 int runNew(const std::vector<std::string>& argv)
@@ -98,7 +75,7 @@ int runShow(const std::vector<std::string>& argv)
     if (args->positional.size() != 1)
         return CliFail("show", "usage: show FILE.dat [--json]", CliExit::Usage);
     PrepareInstallation();
-    const auto doc = openChecked(args->positional[0]);
+    const auto doc = OpenDataFile(args->positional[0]);
     if (!doc)
         return CliExit::Refused;
     const std::string out = args->flags.count("--json") ? DocumentToJson(doc->Record, doc->ChannelList)
@@ -115,10 +92,10 @@ int runEncode(const std::vector<std::string>& argv)
         return CliFail("encode", error, CliExit::Usage);
     if (args->positional.size() != 1 || !args->has("-o"))
         return CliFail("encode", "usage: encode FILE.dat -o IMAGE", CliExit::Usage);
-    if (outputIsInput("encode", args->positional[0], args->values.at("-o")))
+    if (OutputIsInput("encode", args->positional[0], args->values.at("-o")))
         return CliExit::Usage;
     PrepareInstallation();
-    const auto doc = openChecked(args->positional[0]);
+    const auto doc = OpenDataFile(args->positional[0]);
     if (!doc)
         return CliExit::Refused;
     if (const auto problem = FindFieldProblem(doc->Record, doc->ChannelList))
@@ -146,7 +123,7 @@ int runDecode(const std::vector<std::string>& argv)
     if (!band)
         return CliFail("decode", "--band must be 0, 1 or 2", CliExit::Usage);
     const std::string& imagePath = args->positional[0];
-    if (outputIsInput("decode", imagePath, args->values.at("-o")))
+    if (OutputIsInput("decode", imagePath, args->values.at("-o")))
         return CliExit::Usage;
     const auto bytes = ReadBinaryFile(imagePath, RadioImageSize);
     if (!bytes)
@@ -173,8 +150,8 @@ int runDiff(const std::vector<std::string>& argv)
     if (args->positional.size() != 2)
         return CliFail("diff", "usage: diff A.dat B.dat", CliExit::Usage);
     PrepareInstallation();
-    const auto a = openChecked(args->positional[0]);
-    const auto b = a ? openChecked(args->positional[1]) : nullptr;
+    const auto a = OpenDataFile(args->positional[0]);
+    const auto b = a ? OpenDataFile(args->positional[1]) : nullptr;
     if (!a || !b)
         return CliExit::Refused;
     const auto differences = ListDifferences(a->Record, a->ChannelList, b->Record, b->ChannelList);

@@ -1,0 +1,158 @@
+// The File menu's CSV entries, backup folder, recent files and dropped files,
+// and the check before a write.
+
+#include "gui_test_support.h"
+
+#include "app/data_file.h"
+#include "app/file_extras.h"
+#include "app/frm_main.h"
+#include "channels/channel_update.h"
+#include "lang_text_ids.h"
+#include "link/write_check_dialog.h"
+#include "model/document_compare.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+using A = NoticeAnswer;
+
+class FileExtrasTest : public GuiTest {
+protected:
+    // A data file of this program with a mark in it.
+    QString dataFile(const std::string& name, int beep = 1)
+    {
+        Document other;
+        InitDocument(other, AppState::instance().initFolder());
+        other.Record.OptFeat.Beep = static_cast<std::int16_t>(beep);
+        other.DocFileName = path(name);
+        EXPECT_TRUE(SaveDocument(other, silent));
+        return qpath(name);
+    }
+    QAction* entry(frmMain& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+    static void writeText(const std::string& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+    static std::string readText(const std::string& p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    SilentNotifier silent;
+    Document doc;
+};
+
+TEST_F(FileExtrasTest, RecentFilesKeepTheLastEightNewestFirstAndOpenAgain)
+{
+    frmMain w(doc);
+    for (int i = 1; i <= 9; ++i) {
+        const QString file = dataFile("f" + std::to_string(i) + ".dat", i % 2);
+        w.openFile(file);
+    }
+    const QStringList recent = FileExtras::recentFiles();
+    ASSERT_EQ(recent.size(), FileExtras::MaxRecentFiles);
+    EXPECT_EQ(recent.front(), qpath("f9.dat"));
+    EXPECT_EQ(recent.back(), qpath("f2.dat"));
+
+    QMenu* menu = w.findChild<QMenu*>(QStringLiteral("mnuFileRecent"));
+    ASSERT_TRUE(menu);
+    emit w.findChild<QMenu*>(QStringLiteral("mnuFile"))->aboutToShow();
+    ASSERT_EQ(menu->actions().size(), 8);
+    doc.Record.OptFeat.SquelchLevel = 7;   // unsaved: the entry asks as File > Open does
+    prompts.answers = {A::No};
+    menu->actions().at(3)->trigger();      // f6.dat
+    EXPECT_EQ(doc.DocFileName, path("f6.dat"));
+    EXPECT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(FileExtras::recentFiles().front(), qpath("f6.dat"));
+}
+
+TEST_F(FileExtrasTest, ADroppedDataFileOpensWithTheQuestionsOfOpen)
+{
+    frmMain w(doc);
+    const QString file = dataFile("dropped.dat");
+    doc.Record.OptFeat.SquelchLevel = 7;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+
+    prompts.answers = {A::Cancel};
+    QDropEvent cancelled(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &cancelled);
+    EXPECT_EQ(doc.Record.OptFeat.SquelchLevel, 7);
+
+    prompts.answers = {A::No};
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    EXPECT_EQ(doc.DocFileName, file.toStdString());
+    EXPECT_EQ(doc.Record.OptFeat.Beep, 1);
+    EXPECT_EQ(prompts.asked.size(), 2u);
+}
+
+TEST_F(FileExtrasTest, ExportThenImportShowsOneSummary)
+{
+    frmMain w(doc);
+    prompts.fileNames = {qpath("list.csv")};
+    entry(w, "mnuFileExportCsv")->trigger();
+    const std::string csv = readText(path("list.csv"));
+    ASSERT_EQ(csv.rfind("Location,Name,Frequency,Duplex,", 0), 0u) << csv;
+
+    // The list changed elsewhere: a tone on the first channel, a row the band cannot hold.
+    writeText(path("changed.csv"), "Frequency,Tone,rToneFreq,Group,Position\n26.965,Tone,103.5,EU,1\n"
+                                   "146.52,,,EU,2\n");
+    prompts.fileNames = {qpath("changed.csv")};
+    entry(w, "mnuFileImportCsv")->trigger();
+    EXPECT_EQ(ChannelAt(doc, 0, 1)->TDCT, 13);
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_TRUE(prompts.asked[0].text.startsWith(QStringLiteral("1 rows imported, 0 of them changed by a rule, 1 refused.")))
+        << prompts.asked[0].text.toStdString();
+    EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
+}
+
+TEST_F(FileExtrasTest, BackupEntryOpensTheDialogInTheBackupFolder)
+{
+    frmMain w(doc);
+    prompts.fileNames = {QString()};
+    entry(w, "mnuFileBackup")->trigger();
+    EXPECT_EQ(prompts.openDialogs, 1);
+    EXPECT_TRUE(prompts.lastPreset.startsWith(qpath("userdata/brisko7/backups"))) << prompts.lastPreset.toStdString();
+}
+
+class WriteCheckDialogTest : public FileExtrasTest {
+protected:
+    // Answers the check dialog with the named button once it is shown; keeps what it listed.
+    void answerWith(const QString& button)
+    {
+        QTimer::singleShot(0, [this, button] {
+            auto* dialog = qobject_cast<WriteCheckDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("FindingList"));
+            for (int i = 0; i < list->count(); ++i)
+                listed << list->item(i)->text();
+            dialog->findChild<QPushButton*>(button)->click();
+        });
+    }
+    QStringList listed;
+};
+
+TEST_F(WriteCheckDialogTest, ListsTheFindingsAndLetsTheUserChoose)
+{
+    InitDocument(doc, AppState::instance().initFolder());
+    EXPECT_TRUE(WriteCheckDialog::confirmWrite(doc, nullptr));   // nothing found: no dialog
+
+    doc.Record.OptFeat.GroupValid.fill(0);
+    doc.Record.PublicChannel.AM_FM = 1;
+    doc.Record.PublicChannel.Tx_Power = 2;
+    answerWith(QStringLiteral("Cancel"));
+    EXPECT_FALSE(WriteCheckDialog::confirmWrite(doc, nullptr));
+    EXPECT_EQ(listed, (QStringList{QStringLiteral("Public channel: AM with High power."),
+                                   QStringLiteral("No group is switched on, so the radio has no channels to show.")}));
+    answerWith(QStringLiteral("WriteAnyway"));
+    EXPECT_TRUE(WriteCheckDialog::confirmWrite(doc, nullptr));
+}
