@@ -22,7 +22,7 @@ TEST_P(CsvRoundTrip, ExportThenImportGivesTheSameChannels)
     auto target = newDocument(band);
     const CsvImportSummary summary = ImportCsv(*target, csv);
     ASSERT_TRUE(summary.accepted());
-    EXPECT_EQ(summary.refusedLines, std::vector<int>{});
+    EXPECT_EQ(summary.refusedLines, std::vector<int>{}) << CsvImportSummaryText(summary);
     EXPECT_EQ(summary.changedByRule, 0) << CsvImportSummaryText(summary);
     EXPECT_EQ(summary.imported, edited->ChannelCount);
     EXPECT_EQ(channels(*target), channels(*edited));

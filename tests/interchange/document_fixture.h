@@ -11,8 +11,17 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
+
+inline void PrintTo(const ChannelRecord& c, std::ostream* os)
+{
+    *os << "{No " << c.ChannelNo << " " << c.RxFreq << " Scan " << c.Scan << " Off " << c.OffSetFre << " R " << c.RDCT
+        << " T " << c.TDCT << " DUP " << c.DUP << " HC " << c.HI_CUT << " B " << c.BUSY << " NB " << c.NB << " AM "
+        << c.AM_FM << " P " << c.Tx_Power << " Pub " << c.Public << " RB " << c.RBTone << " D " << c.DTMF_BOT << "/"
+        << c.DTMF_EOT << "/" << c.DTMF_Call << " TSQ " << c.TSQ << "}";
+}
 
 // Documents as File > New makes them from the installation's default files,
 // with the English texts of the source tree.

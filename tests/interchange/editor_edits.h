@@ -14,10 +14,15 @@
 
 // Random edits of the kinds the editors allow: only unlocked fields, values
 // their lists offer (defined tone tips, DTMF codes with digits, positions
-// that hold a channel), frequencies typed anywhere in the band.
+// that hold a channel), frequencies typed anywhere in the band, and, when
+// asked for, cleared frequencies that delete channels.
 class EditorEdits {
 public:
-    EditorEdits(Document& doc, unsigned seed) : m_doc(doc), m_random(seed) {}
+    enum class Deletes { No, Yes };
+    EditorEdits(Document& doc, unsigned seed, Deletes deletes = Deletes::No)
+        : m_doc(doc), m_random(seed), m_deletes(deletes == Deletes::Yes)
+    {
+    }
 
     void run(int count)
     {
@@ -55,6 +60,8 @@ private:
     {
         switch (field) {
         case ChannelField::RxFreq: {
+            if (m_deletes && pick(0, 5) == 0)
+                return {};
             char text[32];
             const double span = m_doc.FreqMax - m_doc.FreqMin;
             std::snprintf(text, sizeof text, "%.5f", m_doc.FreqMin + span * pick(0, 1000) / 1000.0);
@@ -106,5 +113,6 @@ private:
 
     Document& m_doc;
     std::mt19937 m_random;
+    bool m_deletes = false;
     SilentNotifier m_quiet;
 };

@@ -8,6 +8,15 @@
 
 namespace {
 
+}  // namespace
+
+void PrintTo(const CheckFinding& f, std::ostream* os)
+{
+    *os << "{" << static_cast<int>(f.kind) << ", \"" << f.where << "\", \"" << f.value << "\", " << f.column << "}";
+}
+
+namespace {
+
 class WriteCheck : public DocumentFixture, public ::testing::WithParamInterface<int> {};
 
 TEST_P(WriteCheck, FindsNothingInNewDocumentsOrAfterEditorEdits)
@@ -15,7 +24,7 @@ TEST_P(WriteCheck, FindsNothingInNewDocumentsOrAfterEditorEdits)
     auto doc = newDocument(GetParam());
     EXPECT_EQ(CheckDocument(*doc), std::vector<CheckFinding>{});
     for (unsigned seed = 1; seed <= 4; ++seed) {
-        EditorEdits(*doc, seed * 31u + static_cast<unsigned>(GetParam())).run(400);
+        EditorEdits(*doc, seed * 31u + static_cast<unsigned>(GetParam()), EditorEdits::Deletes::Yes).run(400);
         const auto findings = CheckDocument(*doc);
         EXPECT_EQ(findings, std::vector<CheckFinding>{})
             << "seed " << seed << ": " << (findings.empty() ? "" : CheckFindingText(findings.front()));
@@ -35,8 +44,10 @@ struct Broken {
 
 ChannelRecord& channelAt(Document& doc, int group, int position)
 {
-    if (!ChannelAt(doc, group, position))
+    if (!ChannelAt(doc, group, position)) {
         AddChannel(doc, GetGroupStart(group, doc.BandMode) + position, group == Groups::CbMem ? "26.965" : "28.5");
+        RefreshGroupAfterChange(doc, group);
+    }
     return const_cast<ChannelRecord&>(*ChannelAt(doc, group, position));
 }
 
@@ -57,8 +68,8 @@ const std::vector<Broken> BrokenDocuments{
     {"MemoryOffRaster", 1, [](Document& d) { channelAt(d, Groups::BankMem, 3).RxFreq = "02700010"; },
      {CheckKind::OffRaster, "MEM 3", "27.00010", 0}},
     {"NoFrequency", 1, [](Document& d) { channelAt(d, 0, 1).RxFreq = "12AB5678"; }, {CheckKind::NoFrequency, "A 1", "", 0}},
-    {"NoCountryChannel", 0, [](Document& d) { channelAt(d, Groups::CbMem, 2).RxFreq = "02697000"; },
-     {CheckKind::NoCountryChannel, "MEM 2", "26.97000", 0}},
+    {"NoCountryChannel", 0, [](Document& d) { channelAt(d, Groups::CbMem, 2).RxFreq = "02699900"; },
+     {CheckKind::NoCountryChannel, "MEM 2", "26.99900", 0}},
     {"NoValidGroup", 1, [](Document& d) { d.Record.OptFeat.GroupValid.fill(0); }, {CheckKind::NoValidGroup, "", "", 0}},
     {"WorkOnEmpty", 1, [](Document& d) { d.Record.OptFeat.WorkChannel[0] = emptyPositionOfA(d) - 1; },
      {CheckKind::WorkOnEmpty, "A", "40", 0}},
@@ -94,7 +105,7 @@ TEST_P(WriteCheckBroken, FindsTheOneProblem)
     auto doc = newDocument(GetParam().band);
     GetParam().breakIt(*doc);
     const auto findings = CheckDocument(*doc);
-    ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : CheckFindingText(findings.back()));
+    ASSERT_EQ(findings.size(), 1u) << ::testing::PrintToString(findings);
     EXPECT_EQ(findings.front(), GetParam().expected);
     EXPECT_FALSE(CheckFindingText(findings.front()).empty());
 }

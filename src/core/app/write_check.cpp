@@ -2,6 +2,7 @@
 
 #include "app/lang_texts.h"
 #include "app/text_fill.h"
+#include "channels/channel_place.h"
 #include "channels/channel_rules.h"
 #include "channels/channels_in_order.h"
 #include "channels/channel_update.h"
@@ -37,11 +38,10 @@ long mhzUnits(double mhz)
 
 std::string placeOf(int channelNo, int band)
 {
-    const int group = GetGroupOfChannel(channelNo, band);
-    const int position = channelNo - GetGroupStart(group, band);
-    if (position < 1 || position > GetGroupSize(group, band))
+    const ChannelPlace place = PlaceOfChannel(channelNo, band);
+    if (!place.valid())
         return "#" + std::to_string(channelNo);
-    return GetGroupName(group, band) + " " + std::to_string(position);
+    return GetGroupName(place.group, band) + " " + std::to_string(place.position);
 }
 
 // The frequencies of the country channels of the CB band (channels 1..360).
@@ -79,10 +79,9 @@ private:
     void checkChannel(const ChannelRecord& c)
     {
         const std::string where = placeOf(c.ChannelNo, m_band);
-        const int group = GetGroupOfChannel(c.ChannelNo, m_band);
-        const int position = c.ChannelNo - GetGroupStart(group, m_band);
-        checkFrequency(c, group, where);
-        if (c.AM_FM == 1 && IsFixFM(position, group, m_band))
+        const ChannelPlace place = PlaceOfChannel(c.ChannelNo, m_band);
+        checkFrequency(c, place.group, where);
+        if (c.AM_FM == 1 && IsFixFM(place.position, place.group, m_band))
             add(CheckKind::AmOnFixedFm, where);
         checkSettings(c, where);
     }

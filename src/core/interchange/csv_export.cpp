@@ -3,6 +3,7 @@
 #include "interchange/csv_columns.h"
 #include "interchange/csv_table.h"
 
+#include "channels/channel_place.h"
 #include "channels/channels_in_order.h"
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
@@ -29,10 +30,10 @@ std::string frequencyText(const ChannelRecord& c, int group, const Document& doc
 
 std::vector<std::string> rowOf(const ChannelRecord& c, const Document& doc)
 {
-    const int band = doc.BandMode;
-    const int group = GetGroupOfChannel(c.ChannelNo, band);
-    const std::string groupName = GetGroupName(group, band);
-    const std::string position = std::to_string(c.ChannelNo - GetGroupStart(group, band));
+    const ChannelPlace place = PlaceOfChannel(c.ChannelNo, doc.BandMode);
+    const int group = place.group;
+    const std::string groupName = GetGroupName(group, doc.BandMode);
+    const std::string position = std::to_string(place.position);
     const CsvTones tones = TonesToCsv(c.RDCT, c.TDCT);
     static const char* const Duplex[] = {"", "+", "-"};
     return {

@@ -57,6 +57,7 @@ FileExtras::FileExtras(frmMain& main, QMenu* fileMenu) : QObject(&main), m_main(
     m_backup->setObjectName(QStringLiteral("mnuFileBackup"));
     m_recent = fileMenu->addMenu(QString());
     m_recent->setObjectName(QStringLiteral("mnuFileRecent"));
+    m_recent->menuAction()->setObjectName(QStringLiteral("mnuFileRecentAction"));
     // Texts and the list follow the language and the settings each time the menu opens.
     connect(fileMenu, &QMenu::aboutToShow, this, &FileExtras::refresh);
     refresh();
