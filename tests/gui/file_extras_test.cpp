@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTimer>
 #include <QUrl>
 
 using A = NoticeAnswer;
@@ -104,7 +103,7 @@ TEST_F(FileExtrasTest, ExportThenImportShowsOneSummary)
     ASSERT_EQ(csv.rfind("Location,Name,Frequency,Duplex,", 0), 0u) << csv;
 
     // The list changed elsewhere: a tone on the first channel, a row the band cannot hold.
-    writeText(path("changed.csv"), "Frequency,Tone,rToneFreq,Group,Position\n26.965,Tone,103.5,EU,1\n"
+    writeText(path("changed.csv"), "Frequency,Tone,rToneFreq,Group,Position\n27.185,Tone,103.5,EU,1\n"
                                    "146.52,,,EU,2\n");
     prompts.fileNames = {qpath("changed.csv")};
     entry(w, "mnuFileImportCsv")->trigger();
@@ -124,35 +123,36 @@ TEST_F(FileExtrasTest, BackupEntryOpensTheDialogInTheBackupFolder)
     EXPECT_TRUE(prompts.lastPreset.startsWith(qpath("userdata/brisko7/backups"))) << prompts.lastPreset.toStdString();
 }
 
-class WriteCheckDialogTest : public FileExtrasTest {
-protected:
-    // Answers the check dialog with the named button once it is shown; keeps what it listed.
-    void answerWith(const QString& button)
-    {
-        QTimer::singleShot(0, [this, button] {
-            auto* dialog = qobject_cast<WriteCheckDialog*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(dialog);
-            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("FindingList"));
-            for (int i = 0; i < list->count(); ++i)
-                listed << list->item(i)->text();
-            dialog->findChild<QPushButton*>(button)->click();
-        });
-    }
-    QStringList listed;
-};
-
-TEST_F(WriteCheckDialogTest, ListsTheFindingsAndLetsTheUserChoose)
+TEST_F(FileExtrasTest, TheCheckBeforeAWriteAsksOnlyWhenItFindsSomething)
 {
     InitDocument(doc, AppState::instance().initFolder());
-    EXPECT_TRUE(WriteCheckDialog::confirmWrite(doc, nullptr));   // nothing found: no dialog
+    doc.ChannelCount = 1;   // only the built-in first channel: nothing to find
+    doc.Record.OptFeat.Value1B = 0;
+    EXPECT_TRUE(WriteCheckDialog::confirmWrite(doc));
+    EXPECT_TRUE(prompts.findingsShown.isEmpty());
 
     doc.Record.OptFeat.GroupValid.fill(0);
     doc.Record.PublicChannel.AM_FM = 1;
     doc.Record.PublicChannel.Tx_Power = 2;
-    answerWith(QStringLiteral("Cancel"));
-    EXPECT_FALSE(WriteCheckDialog::confirmWrite(doc, nullptr));
-    EXPECT_EQ(listed, (QStringList{QStringLiteral("Public channel: AM with High power."),
-                                   QStringLiteral("No group is switched on, so the radio has no channels to show.")}));
-    answerWith(QStringLiteral("WriteAnyway"));
-    EXPECT_TRUE(WriteCheckDialog::confirmWrite(doc, nullptr));
+    prompts.writeAnyway = {false, true};
+    EXPECT_FALSE(WriteCheckDialog::confirmWrite(doc));
+    EXPECT_EQ(prompts.findingsShown,
+              (QStringList{QStringLiteral("Public channel: AM with High power."),
+                           QStringLiteral("No group is switched on, so the radio has no channels to show.")}));
+    EXPECT_TRUE(WriteCheckDialog::confirmWrite(doc));
+}
+
+TEST_F(FileExtrasTest, TheCheckDialogListsTheFindingsWithWriteAnywayAndCancel)
+{
+    WriteCheckDialog dialog({QStringLiteral("one"), QStringLiteral("two")});
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("FindingList"));
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(dialog.windowTitle(), LangText(Txt::CheckTitle));
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("WriteAnyway")), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }

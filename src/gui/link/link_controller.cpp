@@ -111,7 +111,7 @@ void LinkController::writeToRadio()
     // The radio gets what the records hold, so pending edits go in first; an
     // open radio-information window shows the record as it stands.
     m_main.commitPendingEdits();
-    if (!WriteCheckDialog::confirmWrite(m_main.document(), &m_main))
+    if (!WriteCheckDialog::confirmWrite(m_main.document()))
         return;
     if (FindChildForm(m_main.mdiArea(), QStringLiteral("FrmRadioInfo")))
         m_main.showRadioInfo();

@@ -1,6 +1,7 @@
 #include "link/write_check_dialog.h"
 
 #include "app/lang_text.h"
+#include "app/ui_prompts.h"
 #include "app/write_check.h"
 #include "lang_text_ids.h"
 
@@ -35,7 +36,7 @@ WriteCheckDialog::WriteCheckDialog(const QStringList& findings, QWidget* parent)
     resize(560, 320);
 }
 
-bool WriteCheckDialog::confirmWrite(const Document& doc, QWidget* parent)
+bool WriteCheckDialog::confirmWrite(const Document& doc)
 {
     const auto findings = CheckDocument(doc);
     if (findings.empty())
@@ -43,6 +44,5 @@ bool WriteCheckDialog::confirmWrite(const Document& doc, QWidget* parent)
     QStringList texts;
     for (const CheckFinding& f : findings)
         texts << QString::fromStdString(CheckFindingText(f));
-    WriteCheckDialog dialog(texts, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return UiPrompts::current().writeDespiteFindings(texts);
 }

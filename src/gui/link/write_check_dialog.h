@@ -4,7 +4,6 @@
 #include <QStringList>
 
 class Document;
-class QWidget;
 
 // Before a write to the radio: the points of the document that may make the
 // radio misbehave, in one list, with "Write anyway" and "Cancel".
@@ -14,6 +13,6 @@ public:
     WriteCheckDialog(const QStringList& findings, QWidget* parent = nullptr);
 
     // True when the write may start: the check found nothing, or the user
-    // chose Write anyway.
-    static bool confirmWrite(const Document& doc, QWidget* parent);
+    // chose Write anyway (asked through the installed prompts).
+    static bool confirmWrite(const Document& doc);
 };
