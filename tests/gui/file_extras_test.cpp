@@ -77,18 +77,22 @@ TEST_F(FileExtrasTest, ADroppedDataFileOpensWithTheQuestionsOfOpen)
     doc.Record.OptFeat.SquelchLevel = 7;
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(file)});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &enter);
-    EXPECT_TRUE(enter.isAccepted());
+    // As the desktop delivers a drop: the drag enters, then it is dropped.
+    auto drop = [&] {
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &dropped);
+    };
 
     prompts.answers = {A::Cancel};
-    QDropEvent cancelled(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &cancelled);
+    drop();
     EXPECT_EQ(doc.Record.OptFeat.SquelchLevel, 7);
+    EXPECT_EQ(prompts.asked.size(), 1u);
 
     prompts.answers = {A::No};
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &drop);
+    drop();
     EXPECT_EQ(doc.DocFileName, file.toStdString());
     EXPECT_EQ(doc.Record.OptFeat.Beep, 1);
     EXPECT_EQ(prompts.asked.size(), 2u);
