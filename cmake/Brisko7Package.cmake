@@ -9,8 +9,9 @@
 #
 #   cmake --build build && (cd build && cpack -G DEB)
 
+set(BRISKO7_PACKAGE_ROOT "/opt/brisko7")
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
-  set(CMAKE_INSTALL_PREFIX "/opt/brisko7" CACHE PATH "Folder of the installed program" FORCE)
+  set(CMAKE_INSTALL_PREFIX "${BRISKO7_PACKAGE_ROOT}" CACHE PATH "Folder of the installed program" FORCE)
 endif()
 set(BRISKO7_DESKTOP_PREFIX "/usr" CACHE PATH "Where the desktop entry, icons, MIME type and commands go")
 
@@ -28,10 +29,11 @@ foreach(_size 16 32 48 64 128 256)
           DESTINATION "${_share}/icons/hicolor/${_size}x${_size}/apps" RENAME "${BRISKO7_APP_ID}.png")
 endforeach()
 
-# The commands start the programs in their folder, where they find their files.
+# The commands start the programs in the package's program folder, where they
+# find their files.
 foreach(_name brisko7 brisko7-cli)
   set(NAME "${_name}")
-  set(PROGRAM_DIR "${CMAKE_INSTALL_PREFIX}/${BRISKO7_PROGRAM_VERSION}")
+  set(PROGRAM_DIR "${BRISKO7_PACKAGE_ROOT}/${BRISKO7_PROGRAM_VERSION}")
   configure_file("${_desktop}/brisko7.in" "${CMAKE_BINARY_DIR}/commands/${_name}" @ONLY)
   install(PROGRAMS "${CMAKE_BINARY_DIR}/commands/${_name}" DESTINATION "${BRISKO7_DESKTOP_PREFIX}/bin")
 endforeach()
@@ -41,7 +43,7 @@ set(CPACK_PACKAGE_VENDOR "brisko7")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programming tool for BRISKO7 CB and 10-metre radios")
 set(CPACK_PACKAGE_CONTACT "brisko7 maintainers <maintainers@brisko7.invalid>")
-set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+set(CPACK_PACKAGING_INSTALL_PREFIX "${BRISKO7_PACKAGE_ROOT}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "hamradio")
