@@ -24,6 +24,8 @@ PACKAGES=(
   xauth
   fonts-wqy-microhei
   poppler-utils
+  desktop-file-utils
+  appstream
 )
 if [ "${1:-}" = "--checks" ]; then
   PACKAGES+=(clang llvm libclang-rt-dev)

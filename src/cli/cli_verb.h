@@ -6,7 +6,7 @@
 #include <vector>
 
 // One verb of brisko7-cli. `run` gets the arguments after the verb and returns
-// the exit status: 0 success, 1 "different" (diff), 2 usage error (an output
+// the exit status: 0 success, 1 "different" (diff) or "found something" (check), 2 usage error (an output
 // that is one of the inputs included), 3 refused or unreadable input, 4 an
 // output that cannot be written or another I/O or system failure; the radio
 // verbs add the link failures of LinkExit (link/link_error.h): 5 time-out,
@@ -34,3 +34,5 @@ std::vector<CliVerb> editVerbs();
 std::vector<CliVerb> radioVerbs();
 // Verbs that render sound: tone.
 std::vector<CliVerb> toneVerbs();
+// Verbs that check a data file or exchange its channels as CSV: check, export-csv, import-csv.
+std::vector<CliVerb> interchangeVerbs();

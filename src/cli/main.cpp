@@ -26,6 +26,8 @@ int main(int argc, char** argv)
         verbs.push_back(v);
     for (const auto& v : toneVerbs())
         verbs.push_back(v);
+    for (const auto& v : interchangeVerbs())
+        verbs.push_back(v);
 
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         printHelp(verbs);

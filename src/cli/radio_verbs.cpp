@@ -11,6 +11,11 @@
 #include "port_directory.h"
 
 #include "app/data_file.h"
+#include "app/lang_texts.h"
+#include "app/read_backup.h"
+#include "app/text_fill.h"
+#include "app/write_check.h"
+#include "lang_text_ids.h"
 #include "link/link_error.h"
 #include "link/transfer_engine.h"
 #include "model/document.h"
@@ -18,6 +23,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 namespace {
@@ -31,10 +37,13 @@ struct RadioArgs {
     std::string input;
     bool passwordGiven = false;
     bool verbose = false;
+    bool noBackup = false;   // read: keep no backup copy of what was read
+    bool strict = false;     // write: refuse a file the check finds something in
 };
 
-// Parses "--port DEVICE", "--password P", "-o FILE", "--verbose" and at most
-// one plain argument. Returns false with a message for anything else.
+// Parses "--port DEVICE", "--password P", "-o FILE", "--verbose", "--no-backup"
+// (read), "--strict" (write) and at most one plain argument. Returns false with
+// a message for anything else.
 bool parseArgs(const std::vector<std::string>& args, bool wantsOutput, bool wantsInput, RadioArgs& out)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -47,6 +56,10 @@ bool parseArgs(const std::vector<std::string>& args, bool wantsOutput, bool want
             out.passwordGiven = true;
         } else if (a == "--verbose") {
             out.verbose = true;
+        } else if (a == "--no-backup" && wantsOutput) {
+            out.noBackup = true;
+        } else if (a == "--strict" && wantsInput) {
+            out.strict = true;
         } else if ((a == "-o" || a == "--output") && hasValue && wantsOutput) {
             out.output = args[++i];
         } else if (!a.empty() && a[0] != '-' && wantsInput && out.input.empty()) {
@@ -105,6 +118,27 @@ int saveRead(Document& doc, const std::string& output)
                    CliExit::Io);
 }
 
+// Every completed read leaves a copy of what the radio held in the backup
+// folder; a copy that cannot be saved is told once and the read goes on.
+// The copy's path; "" when it failed.
+std::string keepBackup(const Document& doc)
+{
+    const BackupResult backup = SaveReadBackup(doc, BackupFolder(), std::time(nullptr));
+    if (!backup.ok())
+        std::fprintf(stderr, "brisko7-cli: %s\n", FillText(GetLangText(Txt::BackupFailed), {backup.reason}).c_str());
+    return backup.path;
+}
+
+// The check before a write: each finding on stderr; with --strict a finding
+// stops the write before the port is opened.
+bool passesCheck(const Document& doc, bool strict)
+{
+    const auto findings = CheckDocument(doc);
+    for (const CheckFinding& f : findings)
+        std::fprintf(stderr, "brisko7-cli write: %s\n", CheckFindingText(f).c_str());
+    return findings.empty() || !strict;
+}
+
 int runRead(const std::vector<std::string>& args)
 {
     RadioArgs a;
@@ -118,10 +152,12 @@ int runRead(const std::vector<std::string>& args)
     host.run(host.engine().startRead());
     if (!host.outcome().ok() || host.outcome().kind != TransferKind::ReadImage)
         return finish(host, "read");
+    const std::string backup = a.noBackup ? std::string() : keepBackup(doc);
     if (const int saved = saveRead(doc, a.output); saved != LinkExit::Ok)
         return saved;
     finish(host, "read");
-    std::fprintf(stderr, "brisko7-cli: %d channels read, saved to %s\n", doc.ChannelCount, a.output.c_str());
+    std::fprintf(stderr, "brisko7-cli: %d channels read, saved to %s%s\n", doc.ChannelCount, a.output.c_str(),
+                 backup.empty() ? "" : (" (backup: " + backup + ")").c_str());
     return LinkExit::Ok;
 }
 
@@ -141,6 +177,9 @@ int runWrite(const std::vector<std::string>& args)
                        CliExit::Refused);
     if (opened.outcome != OpenOutcome::Opened)
         return CliFail("write", a.input + ": " + quiet.text(), CliExit::Refused);
+    if (!passesCheck(doc, a.strict))
+        return CliFail("write", a.input + ": --strict: the check found the points above; nothing written",
+                       CliExit::Refused);
     CliHost host(doc, deviceOf(a.port), a.verbose);
     host.setPassword(a.password, a.passwordGiven);
     host.run(host.engine().startWrite());
@@ -199,9 +238,11 @@ int runInfo(const std::vector<std::string>& args)
 std::vector<CliVerb> radioVerbs()
 {
     return {
-        {"read", "read --port DEVICE -o FILE.dat [--password P] [--verbose]   read the radio and save its data",
+        {"read", "read --port DEVICE -o FILE.dat [--password P] [--verbose] [--no-backup]   read the radio and save its "
+                 "data (and a backup copy)",
          runRead},
-        {"write", "write FILE.dat --port DEVICE [--password P] [--verbose]    write a data file to the radio",
+        {"write", "write FILE.dat --port DEVICE [--password P] [--verbose] [--strict]   check a data file, then write it "
+                  "to the radio",
          runWrite},
         {"info", "info --port DEVICE [--verbose]                              print the radio information record",
          runInfo},

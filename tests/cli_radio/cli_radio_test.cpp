@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <csignal>
@@ -363,6 +364,97 @@ TEST_F(CliRadio, TheVirtualRadioAnnouncesItselfAndCleansUpOnTermination)
     EXPECT_EQ(m_sim->exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(announcement));
     EXPECT_TRUE(QString::fromLocal8Bit(m_sim->readAllStandardOutput()).contains(QStringLiteral("line time: 0.000 s")));
+}
+
+}  // namespace
+
+namespace {
+
+class CliRadioBackup : public CliRadio {
+protected:
+    QString backups() const { return path("data/brisko7/backups"); }
+    QStringList backupNames() const
+    {
+        return QDir(backups()).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    }
+};
+
+TEST_F(CliRadioBackup, EveryReadKeepsACopyOfWhatTheRadioHeld)
+{
+    const QString file = path("read.dat");
+    const Run r = readRadio({}, file);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QStringList names = backupNames();
+    ASSERT_EQ(names.size(), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d{2}-\d{2}_\d{6}_BRISKO7_CB\.dat$)")).match(names[0]).hasMatch())
+        << names[0].toStdString();
+    EXPECT_TRUE(r.err.contains(backups() + QLatin1Char('/') + names[0])) << r.err.toStdString();
+    QFile a(file), b(backups() + QLatin1Char('/') + names[0]);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+    simOutput();
+}
+
+TEST_F(CliRadioBackup, NoBackupKeepsNone)
+{
+    const Run r = readRadio({}, path("read.dat"), {QStringLiteral("--no-backup")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(backupNames().isEmpty());
+    simOutput();
+}
+
+TEST_F(CliRadioBackup, OnlyTheNewestHundredAreKept)
+{
+    QDir().mkpath(backups());
+    for (int i = 0; i < 100; ++i) {
+        QFile old(backups() + QStringLiteral("/2000-01-01_00%1_BRISKO7_CB.dat").arg(i, 4, 10, QLatin1Char('0')));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    }
+    QFile other(backups() + QStringLiteral("/notes.txt"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    const Run r = readRadio({}, path("read.dat"));
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QStringList names = backupNames();
+    EXPECT_EQ(names.size(), 100);
+    EXPECT_FALSE(names.contains(QStringLiteral("2000-01-01_000000_BRISKO7_CB.dat")));
+    EXPECT_TRUE(names.contains(QStringLiteral("2000-01-01_000001_BRISKO7_CB.dat")));
+    EXPECT_TRUE(QFileInfo::exists(backups() + QStringLiteral("/notes.txt")));
+    simOutput();
+}
+
+TEST_F(CliRadioBackup, AReadWhoseBackupFailsStillCompletesAndSaysSoOnce)
+{
+    QDir().mkpath(path("data/brisko7"));
+    QFile blocker(backups());   // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    const QString file = path("read.dat");
+    const Run r = readRadio({}, file);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(QFileInfo(file).size(), 25611);
+    EXPECT_EQ(r.err.count(QStringLiteral("backup copy could not be saved")), 1) << r.err.toStdString();
+    simOutput();
+}
+
+TEST_F(CliRadioBackup, StrictWriteRefusesAFileTheCheckFindsSomethingIn)
+{
+    const QString file = freshDataFile();
+    Document doc;
+    InitDocument(doc, BRISKO7_STAGE_PROGRAM "/Init");
+    SilentNotifier quiet;
+    ASSERT_EQ(OpenDocument(doc, file.toStdString(), quiet).outcome, OpenOutcome::Opened);
+    doc.Record.OptFeat.GroupValid.fill(0);
+    doc.DocFileName = path("broken.dat").toStdString();
+    ASSERT_TRUE(SaveDocument(doc, quiet));
+
+    const Run strict = writeRadio({}, path("broken.dat"), {QStringLiteral("--strict")});
+    EXPECT_EQ(strict.status, 3) << strict.err.toStdString();
+    EXPECT_TRUE(strict.err.contains(QStringLiteral("No group is switched on"))) << strict.err.toStdString();
+    EXPECT_FALSE(simOutput().contains(QStringLiteral("written")));
+
+    const Run lenient = writeRadio({}, path("broken.dat"));
+    EXPECT_EQ(lenient.status, 0) << lenient.err.toStdString();
+    EXPECT_TRUE(lenient.err.contains(QStringLiteral("No group is switched on"))) << lenient.err.toStdString();
+    EXPECT_TRUE(simOutput().contains(QStringLiteral("464 written")));
 }
 
 }  // namespace

@@ -50,6 +50,8 @@ public:
 
     std::deque<NoticeAnswer> answers;
     std::deque<QString> fileNames;  // for the open and save dialogs; "" = cancelled
+    std::deque<bool> writeAnyway;   // answers of the check before a write
+    QStringList findingsShown;
     std::vector<Asked> asked;
     int openDialogs = 0;
     int saveDialogs = 0;
@@ -80,6 +82,18 @@ public:
     {
         ++saveDialogs;
         return nextFile(filter, preset);
+    }
+
+    bool writeDespiteFindings(const QStringList& findings) override
+    {
+        findingsShown = findings;
+        if (writeAnyway.empty()) {
+            ADD_FAILURE() << "unexpected check before a write: " << findings.join(QLatin1Char('\n')).toStdString();
+            return false;
+        }
+        const bool answer = writeAnyway.front();
+        writeAnyway.pop_front();
+        return answer;
     }
 
     std::vector<QString> texts() const

@@ -97,7 +97,8 @@ TEST_F(MainWindowTest, MenusInOrderWithTextsShortcutsAndHiddenEntries)
         if (!a->isSeparator())
             fileEntries << a->objectName();
     }
-    EXPECT_EQ(fileEntries, QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit"}));
+    EXPECT_EQ(fileEntries, QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileImportCsv",
+                                        "mnuFileExportCsv", "mnuFileBackup", "mnuFileRecentAction", "mnuFileExit"}));
     EXPECT_EQ(entry(w, "mnuToneTips")->text(), LangText(Txt::MenuEditToneTips));
     EXPECT_EQ(entry(w, "MnuLocalInfo")->text(), LangText(Txt::MenuEditRadioInfo));
 
@@ -338,6 +339,10 @@ TEST_F(MainWindowTest, EveryMenuHoldsItsEntriesInOrderWithTheirTexts)
           {"mnuFileOpen", Txt::MenuFileOpen},
           {"mnuFileSave", Txt::MenuFileSave},
           {"mnuFileSaveAs", Txt::MenuFileSaveAs},
+          {"mnuFileImportCsv", Txt::MenuImportCsv},
+          {"mnuFileExportCsv", Txt::MenuExportCsv},
+          {"mnuFileBackup", Txt::MenuBackupFolder},
+          {"mnuFileRecentAction", Txt::MenuRecentFiles},
           {"mnuFileExit", Txt::MenuFileExit}}},
         {"mnuModel", {{"mnuModelInfo", Txt::MenuModelInformation}}},
         {"mnuEdit",

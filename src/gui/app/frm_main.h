@@ -135,6 +135,9 @@ public:
     // refused file leaves the document as it was); the file named on the
     // command line comes this way.
     void openFile(const QString& path);
+    // File > Open without its dialog: the unsaved-changes question, then
+    // openFile (a recent file, a dropped file).
+    void openFileAsked(const QString& path);
     // Both return true when the document was written.
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
@@ -156,6 +159,7 @@ private:
 
     void buildMenus();
     void buildFileMenu();
+    void addFileExtras(QMenu* file);
     void buildEditMenus();
     void buildSettingsMenus();
     void buildWindowMenu();

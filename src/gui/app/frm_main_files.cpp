@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/data_file.h"
 #include "app/file_dialog_folder.h"
+#include "app/file_extras.h"
 #include "app/lang_text.h"
 #include "app/paths.h"
 #include "app/ui_prompts.h"
@@ -33,11 +34,18 @@ QString withDataSuffix(const QString& path)
 
 }  // namespace
 
+void frmMain::addFileExtras(QMenu* file)
+{
+    new FileExtras(*this, file);   // owned by the main window
+}
+
 bool frmMain::saveToCurrentFile()
 {
     const bool saved = SaveDocument(m_doc, m_notifier);
-    if (saved)
+    if (saved) {
         m_doc.IsUntitled = false;
+        FileExtras::remember(QString::fromStdString(m_doc.DocFileName));
+    }
     ShowMainTxt();
     return saved;
 }
@@ -110,6 +118,14 @@ void frmMain::mnuFileOpen_Click()
     openFile(path);
 }
 
+void frmMain::openFileAsked(const QString& path)
+{
+    if (!askSaveChanges())
+        return;
+    FileDialogFolder::remember(path);
+    openFile(path);
+}
+
 void frmMain::openFile(const QString& path)
 {
     CloseCurAllWindows();
@@ -118,6 +134,7 @@ void frmMain::openFile(const QString& path)
     switch (result.outcome) {
     case OpenOutcome::Opened:
         m_doc.IsUntitled = false;
+        FileExtras::remember(path);
         openChannelWindow();
         ShowMainTxt();
         Change_Language();

@@ -160,6 +160,7 @@ void frmMain::buildFileMenu()
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     addEntry(file, "mnuFileSaveAs", Txt::MenuFileSaveAs, Command::FileSaveAs)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addFileExtras(file);
     file->addSeparator();
     addEntry(file, "mnuFileExit", Txt::MenuFileExit, Command::FileExit)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

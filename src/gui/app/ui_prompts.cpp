@@ -1,5 +1,7 @@
 #include "app/ui_prompts.h"
 
+#include "link/write_check_dialog.h"
+
 #include "app/app_state.h"
 #include "app/lang_text.h"
 #include "lang_text_ids.h"
@@ -130,4 +132,15 @@ QString DialogPrompts::openFileName(const QString& filter, const QString& preset
 QString DialogPrompts::saveFileName(const QString& filter, const QString& preset)
 {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, filter);
+}
+
+bool UiPrompts::writeDespiteFindings(const QStringList&)
+{
+    return true;
+}
+
+bool DialogPrompts::writeDespiteFindings(const QStringList& findings)
+{
+    WriteCheckDialog dialog(findings, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }

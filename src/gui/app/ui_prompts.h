@@ -3,6 +3,7 @@
 #include "app/notifier.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,6 +20,10 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString openFileName(const QString& filter, const QString& preset) = 0;
     virtual QString saveFileName(const QString& filter, const QString& preset) = 0;
+    // Before a write to the radio: the points of the document that may make
+    // the radio misbehave; true to write anyway. Prompts that do not show
+    // them let the write go on (it still asks its own confirmation).
+    virtual bool writeDespiteFindings(const QStringList& findings);
 
     // The prompts in use; the message-box implementation until another is installed.
     static UiPrompts& current();
@@ -34,4 +39,5 @@ public:
                      const QString& title = {}) override;
     QString openFileName(const QString& filter, const QString& preset) override;
     QString saveFileName(const QString& filter, const QString& preset) override;
+    bool writeDespiteFindings(const QStringList& findings) override;
 };

@@ -4,11 +4,13 @@
 #include "app/frm_main.h"
 #include "app/frm_pass_word.h"
 #include "app/lang_text.h"
+#include "app/read_backup.h"
 #include "app/ui_prompts.h"
 #include "app/version_list.h"
 #include "app/widget_helpers.h"
 #include "link/frm_progress.h"
 #include "link/frm_set_comm.h"
+#include "link/write_check_dialog.h"
 
 #include "lang_text_ids.h"
 #include "serial_port.h"
@@ -20,6 +22,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 LinkController::LinkController(frmMain& main, Document& doc, QObject* parent)
     : QObject(parent)
@@ -108,6 +111,8 @@ void LinkController::writeToRadio()
     // The radio gets what the records hold, so pending edits go in first; an
     // open radio-information window shows the record as it stands.
     m_main.commitPendingEdits();
+    if (!WriteCheckDialog::confirmWrite(m_main.document()))
+        return;
     if (FindChildForm(m_main.mdiArea(), QStringLiteral("FrmRadioInfo")))
         m_main.showRadioInfo();
     step([this] {
@@ -362,6 +367,13 @@ void LinkController::transferEnded(const TransferOutcome& outcome)
 
 void LinkController::readCompleted()
 {
+    // A copy of what the radio held, whatever the user does with it next; a
+    // copy that cannot be saved is told once and the read stands.
+    const BackupResult backup = SaveReadBackup(m_main.document(), BackupFolder(), std::time(nullptr));
+    if (!backup.ok())
+        UiPrompts::current().message(LangText(Txt::BackupFailed).replace(QStringLiteral("%1"),
+                                                                        QString::fromStdString(backup.reason)),
+                                     NoticeIcon::Warning);
     // The main window's texts follow the document's replacement; the
     // channel window opens on the new data.
     if (m_main.isCommandRegistered(Command::ChannelInfo))

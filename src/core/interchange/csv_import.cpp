@@ -1,0 +1,411 @@
+#include "interchange/csv_import.h"
+
+#include "interchange/csv_columns.h"
+#include "interchange/csv_table.h"
+
+#include "app/lang_texts.h"
+#include "app/undo_group.h"
+#include "app/notifier.h"
+#include "app/text_fill.h"
+#include "channels/channel_rules.h"
+#include "channels/channel_update.h"
+#include "freq/band_range.h"
+#include "freq/channel_groups.h"
+#include "freq/freq_code.h"
+#include "freq/numeric_text.h"
+#include "freq/text_helpers.h"
+#include "lang_text_ids.h"
+#include "model/document.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+
+namespace {
+
+constexpr int HfBand = 1;   // its range is all the radio tunes in any band
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+long mhzUnits(double mhz)
+{
+    return std::lround(mhz * 100000.0);
+}
+
+// One data row, read by column name; a column the file lacks gives nothing.
+class RowView {
+public:
+    RowView(const CsvRow& row, const std::map<std::string, std::size_t>& columns) : m_row(row), m_columns(columns) {}
+
+    std::optional<std::string> get(const std::string& column) const
+    {
+        const auto it = m_columns.find(column);
+        if (it == m_columns.end())
+            return std::nullopt;
+        return it->second < m_row.fields.size() ? trimmed(m_row.fields[it->second]) : std::string();
+    }
+    std::string value(const std::string& column, const std::string& absent = {}) const
+    {
+        return get(column).value_or(absent);
+    }
+    bool has(const std::string& column) const { return m_columns.count(column) != 0; }
+    int line() const { return m_row.line; }
+
+private:
+    const CsvRow& m_row;
+    const std::map<std::string, std::size_t>& m_columns;
+};
+
+// The column names of the header row in the spelling this program uses, so
+// that "frequency" or "FREQUENCY" count as well.
+std::map<std::string, std::size_t> columnsOf(const CsvRow& header)
+{
+    std::map<std::string, std::size_t> columns;
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        const std::string name = trimmed(header.fields[i]);
+        std::string known = name;
+        for (const auto& list : {std::vector<const char*>(CommonCsvColumns.begin(), CommonCsvColumns.end()),
+                                 std::vector<const char*>(OwnCsvColumns.begin(), OwnCsvColumns.end())}) {
+            for (const char* column : list) {
+                if (SameWordIgnoringCase(column, name))
+                    known = column;
+            }
+        }
+        columns.emplace(known, i);
+    }
+    return columns;
+}
+
+// A notifier that only remembers whether the update path warned.
+class WarningCounter : public Notifier {
+public:
+    void message(const std::string&, NoticeIcon, const std::string& = {}) override { ++warnings; }
+    NoticeAnswer ask(const std::string&, NoticeButtons buttons, NoticeIcon, const std::string& = {}) override
+    {
+        ++warnings;
+        return buttons == NoticeButtons::YesNo ? NoticeAnswer::No : NoticeAnswer::Cancel;
+    }
+    int warnings = 0;
+};
+
+class Importer {
+public:
+    Importer(Document& doc, const CsvImportOptions& options, CsvImportSummary& summary)
+        : m_doc(doc), m_band(doc.BandMode), m_summary(summary)
+    {
+        m_fillGroup = options.group.empty() ? (m_band == 0 ? Groups::CbMem : 0) : GroupByName(doc, options.group);
+        m_radioRange = ParseBandRangeText(GetBandRangeText(HfBand).value_or(""));
+    }
+
+    void importRow(const RowView& row)
+    {
+        m_notes.clear();
+        m_line = row.line();
+        if (placeAndTune(row))
+            applySettings(row);
+        const bool refused = !m_notes.empty() && m_notes.back().refusesRow();
+        if (refused) {
+            m_summary.refusedLines.push_back(m_line);
+        } else {
+            ++m_summary.imported;
+            m_summary.changedByRule += m_notes.empty() ? 0 : 1;
+        }
+        m_summary.notes.insert(m_summary.notes.end(), m_notes.begin(), m_notes.end());
+    }
+
+private:
+    void note(CsvNoteKind kind, const std::string& detail = {}) { m_notes.push_back({m_line, kind, detail}); }
+
+    // Finds the row's position and stores its frequency there (in a CB country
+    // group: finds the plan's channel of that frequency). False when the row is refused.
+    bool placeAndTune(const RowView& row)
+    {
+        const std::string freqText = row.value("Frequency");
+        const auto mhz = ParseNumericText(freqText);
+        if (!mhz || *mhz < m_radioRange.FreqMin || *mhz > m_radioRange.FreqMax) {
+            note(CsvNoteKind::BadFrequency);
+            return false;
+        }
+        if (!choosePlace(row))
+            return false;
+        if (m_band == 0 && IsRegularGroup(m_group, 0))
+            return findPlanChannel(*mhz);
+        WarningCounter warnings;
+        const UpdateResult r = SetChannelData(m_doc, m_group, m_position, ChannelField::RxFreq, freqText, warnings);
+        const ChannelRecord* stored = ChannelAt(m_doc, m_group, m_position);
+        if (r.refused() || !stored) {
+            note(CsvNoteKind::BadFrequency);
+            return false;
+        }
+        if (warnings.warnings > 0 || shownUnits(*stored) != mhzUnits(*mhz))
+            note(CsvNoteKind::FreqMoved);
+        return true;
+    }
+
+    bool choosePlace(const RowView& row)
+    {
+        const auto groupName = row.get("Group");
+        const auto position = row.get("Position");
+        if (groupName && !groupName->empty()) {
+            m_group = GroupByName(m_doc, *groupName);
+            const auto p = position ? NumericTextToInteger(*position) : std::nullopt;
+            m_position = p ? static_cast<int>(std::clamp<std::int64_t>(*p, -1, 1000)) : -1;
+            if (m_group < 0 || m_position < 1 || m_position > GetGroupSize(m_group, m_band)) {
+                note(CsvNoteKind::NoSuchPlace);
+                return false;
+            }
+            return true;
+        }
+        m_group = m_fillGroup;
+        if (m_group < 0) {
+            note(CsvNoteKind::NoSuchPlace);
+            return false;
+        }
+        if (m_band == 0 && IsRegularGroup(m_group, 0))
+            return true;   // the frequency finds the channel
+        m_position = ++m_filled;
+        if (m_position > GetGroupSize(m_group, m_band)) {
+            note(CsvNoteKind::NoRoom);
+            return false;
+        }
+        return true;
+    }
+
+    long shownUnits(const ChannelRecord& c) const
+    {
+        const auto mhz = ParseNumericText(FreqCodeToShowText(c.RxFreq, m_group, m_band, m_doc));
+        return mhz ? mhzUnits(*mhz) : -1;
+    }
+
+    bool findPlanChannel(double mhz)
+    {
+        for (int p = 1; p <= GetGroupSize(m_group, m_band); ++p) {
+            const ChannelRecord* c = ChannelAt(m_doc, m_group, p);
+            if (c && shownUnits(*c) == mhzUnits(mhz)) {
+                m_position = p;
+                return true;
+            }
+        }
+        note(CsvNoteKind::NoPlanChannel);
+        return false;
+    }
+
+    // Mode and power first (AM lowers the power), then the rest.
+    void applySettings(const RowView& row)
+    {
+        if (const auto mode = row.get("Mode"); mode && !mode->empty())
+            applyMode(*mode);
+        if (const auto power = row.get("Power"); power && !power->empty()) {
+            if (const auto level = PowerByName(*power))
+                set(ChannelField::Tx_Power, *level, "Power");
+            else if (!IsHiddenInBand(ChannelField::Tx_Power, m_band))
+                note(CsvNoteKind::UnknownPower, *power);
+        }
+        applyFlag(row, "Public", ChannelField::Public, "Off");
+        applyDuplex(row);
+        applyTones(row);
+        if (const auto skip = row.get("Skip"))
+            set(ChannelField::Scan, SameWordIgnoringCase(*skip, "S") ? 0 : 1, "Skip");
+        for (const auto& [column, field] : {std::pair{"TSQ", ChannelField::TSQ}, {"HI_CUT", ChannelField::HI_CUT},
+                                            {"BUSY", ChannelField::BUSY}, {"NB", ChannelField::NB},
+                                            {"Add_Sub_5K", ChannelField::Add_Sub_5K}})
+            applyFlag(row, column, field, {});
+        applyReference(row, "RBTone", ChannelField::RBTone);
+        for (const auto& [column, field] : {std::pair{"DTMF_BOT", ChannelField::DTMF_BOT},
+                                            {"DTMF_EOT", ChannelField::DTMF_EOT},
+                                            {"DTMF_Call", ChannelField::DTMF_Call}})
+            applyReference(row, column, field);
+    }
+
+    void applyMode(const std::string& mode)
+    {
+        if (SameWordIgnoringCase(mode, "AM"))
+            set(ChannelField::AM_FM, 1, "Mode");
+        else if (SameWordIgnoringCase(mode, "FM") || SameWordIgnoringCase(mode, "NFM")
+                 || SameWordIgnoringCase(mode, "WFM"))
+            set(ChannelField::AM_FM, 0, "Mode");
+        else
+            note(CsvNoteKind::ValueRefused, "Mode");
+    }
+
+    void applyFlag(const RowView& row, const char* column, ChannelField field, const std::optional<std::string>& absent)
+    {
+        const auto text = row.has(column) ? row.get(column) : absent;
+        if (!text)
+            return;
+        if (const auto flag = FlagFromText(*text))
+            set(field, *flag, column);
+        else
+            note(CsvNoteKind::ValueRefused, column);
+    }
+
+    void applyDuplex(const RowView& row)
+    {
+        const auto duplex = row.get("Duplex");
+        if (!duplex || IsHiddenInBand(ChannelField::DUP, m_band))
+            return;
+        int dup = 0;
+        if (*duplex == "+")
+            dup = 1;
+        else if (*duplex == "-")
+            dup = 2;
+        else if (SameWordIgnoringCase(*duplex, "off"))
+            note(CsvNoteKind::DuplexOff);
+        else if (!duplex->empty())
+            note(CsvNoteKind::ValueRefused, "Duplex");
+        set(ChannelField::DUP, dup, "Duplex");
+        // Without a shift the offset is unused; other programs write 0 there.
+        const auto offset = row.get("Offset");
+        const auto khz = offset ? OffsetFromMhzText(*offset) : std::nullopt;
+        if (!khz || (*khz == 0 && dup == 0))
+            return;
+        set(ChannelField::OffSetFre, *khz, "Offset");
+        const ChannelRecord* c = ChannelAt(m_doc, m_group, m_position);
+        if (c && c->OffSetFre != *khz)
+            note(CsvNoteKind::ValueRefused, "Offset");
+    }
+
+    void applyTones(const RowView& row)
+    {
+        if (!row.has("Tone"))
+            return;
+        CsvTones t;
+        t.Tone = row.value("Tone");
+        t.rToneFreq = row.value("rToneFreq");
+        t.cToneFreq = row.value("cToneFreq");
+        t.DtcsCode = row.value("DtcsCode");
+        // Older files have one code for both directions and no cross modes.
+        t.RxDtcsCode = row.value("RxDtcsCode", t.DtcsCode);
+        t.CrossMode = row.value("CrossMode", "Tone->Tone");
+        const ToneCodes codes = TonesFromCsv(t);
+        if (codes.unavailable)
+            note(CsvNoteKind::ToneUnavailable);
+        set(ChannelField::RDCT, codes.RDCT, "Tone");
+        set(ChannelField::TDCT, codes.TDCT, "Tone");
+    }
+
+    // A tone tip or DTMF code slot: taken only when it names one that is defined.
+    void applyReference(const RowView& row, const char* column, ChannelField field)
+    {
+        const auto text = row.get(column);
+        if (!text)
+            return;
+        const auto number = NumericTextToInteger(*text);
+        const int n = number ? static_cast<int>(std::clamp<std::int64_t>(*number, -1, 100)) : -1;
+        if (n == 0 || (n > 0 && referenceDefined(field, n)))
+            set(field, n, column);
+        else
+            note(CsvNoteKind::ValueRefused, column);
+    }
+
+    bool referenceDefined(ChannelField field, int n) const
+    {
+        if (field == ChannelField::RBTone)
+            return CheckToneTipRef(m_doc, n) == n;
+        const auto& codes = m_doc.Record.Dtmf.Codes;
+        return n <= static_cast<int>(codes.size()) && codes[static_cast<std::size_t>(n - 1)].Length > 0;
+    }
+
+    void set(ChannelField field, int value, const char* column)
+    {
+        if (IsHiddenInBand(field, m_band))
+            return;
+        SilentNotifier quiet;
+        if (SetChannelData(m_doc, m_group, m_position, field, value, quiet).refused())
+            note(CsvNoteKind::ValueRefused, column);
+    }
+
+    Document& m_doc;
+    const int m_band;
+    CsvImportSummary& m_summary;
+    BandLimits m_radioRange;
+    int m_fillGroup = 0;
+    int m_filled = 0;
+    int m_group = 0;
+    int m_position = 0;
+    int m_line = 0;
+    std::vector<CsvNote> m_notes;
+};
+
+int noteTextNumber(CsvNoteKind kind)
+{
+    switch (kind) {
+    case CsvNoteKind::FreqMoved: return Txt::NoteFreqMoved;
+    case CsvNoteKind::ToneUnavailable: return Txt::NoteToneUnavailable;
+    case CsvNoteKind::UnknownPower: return Txt::NoteUnknownPower;
+    case CsvNoteKind::DuplexOff: return Txt::NoteDuplexOff;
+    case CsvNoteKind::ValueRefused: return Txt::NoteValueRefused;
+    case CsvNoteKind::NoPlanChannel: return Txt::NoteNoPlanChannel;
+    case CsvNoteKind::BadFrequency: return Txt::NoteBadFrequency;
+    case CsvNoteKind::NoRoom: return Txt::NoteNoRoom;
+    case CsvNoteKind::NoSuchPlace: return Txt::NoteNoSuchPlace;
+    }
+    return Txt::NoteValueRefused;
+}
+
+}  // namespace
+
+int GroupByName(const Document& doc, std::string_view name)
+{
+    for (int g = 0; g <= Groups::BankMem; ++g) {
+        const std::string groupName = GetGroupName(g, doc.BandMode);
+        if (!groupName.empty() && SameWordIgnoringCase(groupName, trimmed(name)))
+            return g;
+    }
+    return -1;
+}
+
+bool CsvRowsNeedGroup(std::string_view text)
+{
+    const auto rows = ParseCsv(text);
+    return rows && !rows->empty() && columnsOf(rows->front()).count("Group") == 0;
+}
+
+CsvImportSummary ImportCsv(Document& doc, std::string_view text, const CsvImportOptions& options)
+{
+    CsvImportSummary summary;
+    const auto rows = ParseCsv(text);
+    if (!rows || rows->empty()) {
+        summary.refusal = CsvImportRefusal::NotCsv;
+        return summary;
+    }
+    const auto columns = columnsOf(rows->front());
+    if (!columns.count("Frequency")) {
+        summary.refusal = CsvImportRefusal::NoFrequencyColumn;
+        return summary;
+    }
+    // The whole import is one undo step, however many rows it changed.
+    UndoGroup step(doc);
+    Importer importer(doc, options, summary);
+    for (std::size_t i = 1; i < rows->size(); ++i)
+        importer.importRow(RowView((*rows)[i], columns));
+    return summary;
+}
+
+std::string CsvImportSummaryText(const CsvImportSummary& summary)
+{
+    if (summary.refusal == CsvImportRefusal::NotCsv)
+        return GetLangText(Txt::ImportNotCsv);
+    if (summary.refusal == CsvImportRefusal::NoFrequencyColumn)
+        return GetLangText(Txt::ImportNoFrequencyColumn);
+    std::string text = FillText(GetLangText(Txt::ImportSummary),
+                                {std::to_string(summary.imported), std::to_string(summary.changedByRule),
+                                 std::to_string(summary.refusedLines.size())});
+    if (!summary.refusedLines.empty()) {
+        std::string lines;
+        for (const int line : summary.refusedLines)
+            lines += (lines.empty() ? "" : ", ") + std::to_string(line);
+        text += "\n" + FillText(GetLangText(Txt::ImportRefusedLines), {lines});
+    }
+    for (const CsvNote& n : summary.notes)
+        text += "\n" + FillText(GetLangText(noteTextNumber(n.kind)), {std::to_string(n.line), n.detail});
+    return text;
+}
