@@ -87,8 +87,9 @@ TEST_F(FrmKeyTest, ThreeFramesSideBySideWithTwoColumnsOfKeys)
             EXPECT_EQ(list->count(), 20);
             EXPECT_EQ(control<QLabel>(QStringLiteral("Label2_%1").arg(entry))->text(), QStringLiteral("P%1").arg(key));
             const QRect at = list->geometry();
-            if (key % 3 != 1)
+            if (key % 3 != 1) {
                 EXPECT_GT(at.top(), control(keyList(entry - 1))->geometry().top()) << "down the column";
+            }
             if (key > 3) {
                 const QRect beside = control(keyList(entry - 3))->geometry();
                 EXPECT_EQ(at.top(), beside.top()) << "P" << key << " beside P" << key - 3;
