@@ -16,7 +16,8 @@ int ReadPlace(const RadioImage& image, std::size_t base, const ImagePlace& place
     switch (place.kind) {
     case ImagePlace::Kind::None: return 0;
     case ImagePlace::Kind::Byte: return range.fit(image.byte(at));
-    case ImagePlace::Kind::Bits: return range.fit(image.bits(at, place.firstBit, place.bitCount));
+    case ImagePlace::Kind::Bits:
+    case ImagePlace::Kind::Flag: return range.fit(image.bits(at, place.firstBit, place.bitCount));
     case ImagePlace::Kind::Le16: return range.fit(image.le16(at));
     case ImagePlace::Kind::LowBit: return range.fit(image.bits(at, 0, 1));
     case ImagePlace::Kind::Tone:
@@ -36,6 +37,7 @@ void WritePlace(RadioImage& image, std::size_t base, const ImagePlace& place, in
     case ImagePlace::Kind::Bits:
         image.setBits(at, place.firstBit, place.bitCount, static_cast<unsigned>(range.fit(value)));
         return;
+    case ImagePlace::Kind::Flag: image.setBit(at, place.firstBit, value == 1); return;
     case ImagePlace::Kind::Le16: image.setLe16(at, static_cast<std::uint16_t>(range.fit(value))); return;
     case ImagePlace::Kind::Tone: {
         const ToneImage tone = ToneCodeToImage(value);

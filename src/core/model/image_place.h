@@ -14,6 +14,7 @@ struct ImagePlace {
         None,    // kept by the program only, never in the image
         Byte,    // the whole byte
         Bits,    // bits [firstBit, firstBit + bitCount) of the byte
+        Flag,    // one bit, set by the value 1 only (any other value clears it)
         Le16,    // 16 bits, little-endian
         Tone,    // a tone code: CTCSS index at address, DCS index after it,
                  // the kind in bits [firstBit, firstBit + 2) of the slot's flag byte
@@ -27,6 +28,8 @@ struct ImagePlace {
 
     // Element i of a run of such places, `step` bytes apart; step 0 means
     // consecutive bits, running on into the following bytes.
+    constexpr bool sharesItsByte() const { return kind == Kind::Bits || kind == Kind::Flag; }
+
     constexpr ImagePlace element(std::size_t i, std::size_t step) const
     {
         if (step != 0)
@@ -42,6 +45,7 @@ constexpr ImagePlace bitsAt(std::size_t address, unsigned first, unsigned count 
 {
     return {ImagePlace::Kind::Bits, address, first, count};
 }
+constexpr ImagePlace flagAt(std::size_t address, unsigned bit) { return {ImagePlace::Kind::Flag, address, bit, 1}; }
 constexpr ImagePlace le16At(std::size_t address) { return {ImagePlace::Kind::Le16, address, 0, 16}; }
 constexpr ImagePlace toneAt(std::size_t ctcssAddress, unsigned kindBit)
 {

@@ -22,18 +22,18 @@ const std::array<IntField<ChannelRecord>, 16>& ChannelSlotFields()
         {"RDCT", &C::RDCT, AnyRange, toneAt(S::RxCtcss, B::RxKind)},
         {"TDCT", &C::TDCT, AnyRange, toneAt(S::TxCtcss, B::TxKind)},
         {"DUP", &C::DUP, TwoBitRange, bitsAt(S::Flags, B::Dup, B::DupWidth)},
-        {"HI_CUT", &C::HI_CUT, FlagRange, bitsAt(S::Options, B::HiCut)},
-        {"BUSY", &C::BUSY, FlagRange, bitsAt(S::Options, B::Busy)},
-        {"NB", &C::NB, FlagRange, bitsAt(S::Options, B::Nb)},
-        {"Add_Sub_5K", &C::Add_Sub_5K, FlagRange, bitsAt(S::Options, B::AddSub5K)},
-        {"AM_FM", &C::AM_FM, FlagRange, bitsAt(S::Options, B::AmFm)},
+        {"HI_CUT", &C::HI_CUT, FlagRange, flagAt(S::Options, B::HiCut)},
+        {"BUSY", &C::BUSY, FlagRange, flagAt(S::Options, B::Busy)},
+        {"NB", &C::NB, FlagRange, flagAt(S::Options, B::Nb)},
+        {"Add_Sub_5K", &C::Add_Sub_5K, FlagRange, flagAt(S::Options, B::AddSub5K)},
+        {"AM_FM", &C::AM_FM, FlagRange, flagAt(S::Options, B::AmFm)},
         {"Tx_Power", &C::Tx_Power, TwoBitRange, bitsAt(S::Options, B::TxPower, B::TxPowerWidth)},
-        {"Public", &C::Public, FlagRange, bitsAt(S::Options, B::Public)},
+        {"Public", &C::Public, FlagRange, flagAt(S::Options, B::Public)},
         {"RBTone", &C::RBTone, ByteRange, byteAt(S::RBTone)},
         {"DTMF_BOT", &C::DTMF_BOT, ByteRange, byteAt(S::DtmfBot)},
         {"DTMF_EOT", &C::DTMF_EOT, ByteRange, byteAt(S::DtmfEot)},
         {"DTMF_Call", &C::DTMF_Call, ByteRange, byteAt(S::DtmfCall)},
-        {"TSQ", &C::TSQ, FlagRange, bitsAt(S::Flags, B::Tsq)},
+        {"TSQ", &C::TSQ, FlagRange, flagAt(S::Flags, B::Tsq)},
     }};
     return fields;
 }
@@ -73,7 +73,7 @@ const std::array<ArrayField<OptFeatRecord>, 6>& OptFeatGroupFields()
     constexpr std::size_t Groups = L::GroupCount;
     static const std::array<ArrayField<R>, 6> fields{{
         {"GroupValid", Groups, [](const R& r, std::size_t g) -> int { return r.GroupValid[g]; },
-         [](R& r, std::size_t g, int v) { r.GroupValid[g] = i16(v); }, FlagRange, bitsAt(L::GroupValidBits, 0), 0},
+         [](R& r, std::size_t g, int v) { r.GroupValid[g] = i16(v); }, FlagRange, flagAt(L::GroupValidBits, 0), 0},
         {"WorkChannel", Groups, [](const R& r, std::size_t g) -> int { return r.WorkChannel[g]; },
          [](R& r, std::size_t g, int v) { r.WorkChannel[g] = i16(v); }, ByteRange, byteAt(L::WorkChannel), 1},
         {"EmergencyChannel1", Groups, [](const R& r, std::size_t g) -> int { return r.EmergencyChannel[g][0]; },

@@ -105,7 +105,7 @@ template <typename Record, std::size_t N>
 void ClearBitBytes(RadioImage& image, std::size_t base, const std::array<IntField<Record>, N>& fields)
 {
     for (const auto& f : fields) {
-        if (f.place.kind == ImagePlace::Kind::Bits)
+        if (f.place.sharesItsByte())
             image.setByte(base + f.place.address, 0);
     }
 }
@@ -114,7 +114,7 @@ template <typename Record, std::size_t N>
 void ClearBitBytes(RadioImage& image, std::size_t base, const std::array<ArrayField<Record>, N>& fields)
 {
     for (const auto& f : fields) {
-        for (std::size_t i = 0; i < f.count && f.place.kind == ImagePlace::Kind::Bits; ++i)
+        for (std::size_t i = 0; i < f.count && f.place.sharesItsByte(); ++i)
             image.setByte(base + f.at(i).address, 0);
     }
 }
