@@ -67,7 +67,7 @@ CliHost::CliHost(Document& doc, QString device, bool verbose)
 {
     m_engine.setConfirmStart(false);
     // No windows to close or edits to commit: decode and write at once.
-    m_engine.setTimings({150, 0, 0});
+    m_engine.setTimings({LinkProtocol::ReplyTimeMs, 0, 0});
     for (LinkTimer t : {LinkTimer::Reply, LinkTimer::ReadOK, LinkTimer::WaitSaveData}) {
         auto* timer = new QTimer(this);
         timer->setSingleShot(true);

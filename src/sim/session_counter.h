@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/virtual_radio.h"
+#include "virtual_radio/virtual_radio.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/virtual_radio.h"
-#include "link/virtual_radio_memory.h"
+#include "virtual_radio/virtual_radio.h"
+#include "virtual_radio/virtual_radio_memory.h"
 
 #include <optional>
 #include <string>

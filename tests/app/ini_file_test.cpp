@@ -1,38 +1,19 @@
 #include "app/ini_file.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string>
 
 namespace {
 
-class IniFileTest : public ::testing::Test {
+class IniFileTest : public TempDirTest {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path()
-            / ("brisko7_ini_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-        m_path = (m_dir / "test.ini").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    void writeText(const std::string& text) { writeFile("test.ini", text); }
+    std::string readText() const { return readFile("test.ini"); }
 
-    void writeText(const std::string& text)
-    {
-        std::ofstream(m_path, std::ios::binary) << text;
-    }
-    std::string readText() const
-    {
-        std::ifstream in(m_path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-    std::filesystem::path m_dir;
-    std::string m_path;
+    const std::string m_path = path("test.ini");
 };
 
 TEST_F(IniFileTest, MatchesSectionAndKeyWithoutRegardToCaseAndTrimsValues)

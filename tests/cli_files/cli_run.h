@@ -1,17 +1,14 @@
 #pragma once
 
+#include "../support/file_bytes.h"
+#include "../support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 // Runs the staged brisko7-cli in a fresh temporary folder and keeps its exit
 // status, standard output and standard error. The user's data folder is
@@ -24,17 +21,7 @@ protected:
         std::string err;
     };
 
-    void SetUp() override
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = std::filesystem::temp_directory_path()
-            / ("brisko7_cli_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+    std::string path(const std::string& name) const { return m_temp.path(name); }
 
     // From now on runs a copy of the tool in an installation of its own under
     // path("bare"), whose "Init" folder is empty: new documents are the
@@ -65,23 +52,6 @@ protected:
         return r;
     }
 
-    static std::string readText(const std::string& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static std::vector<std::uint8_t> readBytes(const std::string& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void writeBytes(const std::string& p, const std::vector<std::uint8_t>& bytes)
-    {
-        std::ofstream out(p, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
     static int lineCount(const std::string& text)
     {
         int n = 0;
@@ -91,6 +61,7 @@ protected:
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(path(name)); }
 
-    std::filesystem::path m_dir;
+    TempFolder m_temp{"cli", false};
+    const std::filesystem::path& m_dir = m_temp.root();
     std::string m_cli = std::string(BRISKO7_STAGE_PROGRAM) + "/brisko7-cli";
 };

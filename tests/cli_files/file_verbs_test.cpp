@@ -20,12 +20,6 @@ protected:
     }
 };
 
-void putLe16(std::vector<std::uint8_t>& b, std::size_t at, int value)
-{
-    b.at(at) = static_cast<std::uint8_t>(value & 0xFF);
-    b.at(at + 1) = static_cast<std::uint8_t>((value >> 8) & 0xFF);
-}
-
 TEST_F(FileVerbs, HelpListsTheVerbs)
 {
     const Run r = run("--help");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../support/sim_process.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -25,32 +27,15 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
     }
-    void TearDown() override
-    {
-        if (m_sim && m_sim->state() != QProcess::NotRunning) {
-            m_sim->terminate();
-            m_sim->waitForFinished(2000);
-        }
-    }
 
     QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
 
     // Starts a virtual radio and returns its device ("" on failure).
     QString startSim(QStringList args)
     {
-        m_sim = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
-        m_sim->setProcessEnvironment(env);
         args.prepend(QStringLiteral("--once"));
-        m_sim->start(program("brisko7-sim"), args);
-        if (!m_sim->waitForStarted(3000))
-            return {};
-        QElapsedTimer t;
-        t.start();
-        while (!m_sim->canReadLine() && t.elapsed() < 3000)
-            m_sim->waitForReadyRead(100);
-        return QString::fromLocal8Bit(m_sim->readLine()).trimmed();
+        m_sim = std::make_unique<SimProcess>(args, m_dir.path());
+        return m_sim->devicePath(3000);
     }
 
     struct Run {
@@ -99,5 +84,5 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<QProcess> m_sim;
+    std::unique_ptr<SimProcess> m_sim;
 };

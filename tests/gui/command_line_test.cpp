@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <fstream>
+
 namespace {
 
 TEST(CommandLineTest, HelpVersionAFileOrAnError)

@@ -97,7 +97,7 @@ TEST_F(DialogPromptsTest, AnswersFollowTheButtonPressed)
 
 TEST(ToolkitLanguageTest, TheFileDialogsSpeakChineseWhenChineseIsChosen)
 {
-    guiApp();
+    testApplication();
     const QString english = QCoreApplication::translate("QFileDialog", "File &name:");
     ASSERT_TRUE(ApplyToolkitLanguage(2)) << "the toolkit's Chinese translation is not installed";
     const QString chinese = QCoreApplication::translate("QFileDialog", "File &name:");

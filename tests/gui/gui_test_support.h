@@ -6,6 +6,9 @@
 #include "app/version_list.h"
 #include "model/document.h"
 
+#include "../support/temp_folder.h"
+#include "../support/test_application.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,21 +23,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
-#include <unistd.h>
 #include <vector>
-
-// One QApplication for the whole test program (offscreen platform).
-inline QApplication& guiApp()
-{
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 // Answers the message boxes and file dialogs from a script and records what
 // was asked. A question the script did not expect fails the test.
@@ -126,12 +115,7 @@ class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        guiApp();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = std::filesystem::temp_directory_path()
-            / ("brisko7_gui_" + std::string(info->test_suite_name()) + "_" + info->name() + "_"
-               + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_root);
+        testApplication();
         std::filesystem::create_directories(m_root / "V100" / "language");
         std::filesystem::create_directories(m_root / "V100" / "Init");
         std::filesystem::create_directories(m_root / "language");
@@ -155,10 +139,9 @@ protected:
     void TearDown() override
     {
         UiPrompts::install(nullptr);
-        std::filesystem::remove_all(m_root);
     }
 
-    std::string path(const std::string& relative) const { return (m_root / relative).string(); }
+    std::string path(const std::string& relative) const { return m_temp.path(relative); }
     QString qpath(const std::string& relative) const { return QString::fromStdString(path(relative)); }
 
     // Waits (running the event loop) until the condition holds or the time is up.
@@ -182,5 +165,6 @@ protected:
     }
 
     ScriptedPrompts prompts;
-    std::filesystem::path m_root;
+    TempFolder m_temp{"gui"};
+    const std::filesystem::path& m_root = m_temp.root();
 };

@@ -1,13 +1,10 @@
 #include "gui_test_env.h"
 
+#include "../support/file_bytes.h"
+#include "../support/test_application.h"
 #include "app/version_list.h"
 
-#include <QApplication>
-
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -16,10 +13,7 @@ class QtEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        static int argc = 1;
-        static char name[] = "test_gui_link";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
+        m_app = &testApplication();
         // A test that closes the main window must not end the event loops of the next step.
         QApplication::setQuitOnLastWindowClosed(false);
     }
@@ -35,10 +29,8 @@ const auto* const g_env = ::testing::AddGlobalTestEnvironment(new QtEnvironment)
 
 void GuiLinkTest::SetUp()
 {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_root = std::filesystem::temp_directory_path()
-        / ("brisko7_gui_link_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(m_root);
+    m_temp.emplace("gui_link", false);
+    m_root = m_temp->root();
     const auto program = m_root / "V100";
     std::filesystem::create_directories(program / "language");
     std::filesystem::create_directories(m_root / "language");
@@ -60,16 +52,12 @@ void GuiLinkTest::SetUp()
 
 void GuiLinkTest::TearDown()
 {
-    std::error_code ec;
-    std::filesystem::remove_all(m_root, ec);
+    m_temp.reset();
 }
 
 std::string GuiLinkTest::setupFileText() const
 {
-    std::ifstream in(AppState::instance().setupFilePath());
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return readText(AppState::instance().setupFilePath());
 }
 
 void ScriptedPrompts::message(const QString& text, NoticeIcon, const QString&)

@@ -3,6 +3,8 @@
 #include "app/app_state.h"
 #include "app/ui_prompts.h"
 
+#include "../support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -11,6 +13,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,7 @@ protected:
 
     std::string setupFileText() const;
 
+    std::optional<TempFolder> m_temp;
     std::filesystem::path m_root;
 };
 

@@ -2,7 +2,7 @@
 
 #include "app/lang_texts.h"
 #include "link/frm_progress.h"
-#include "link/virtual_radio_memory.h"
+#include "virtual_radio/virtual_radio_memory.h"
 #include "app/data_file.h"
 #include "model/image_codec.h"
 
@@ -148,7 +148,7 @@ TEST_F(LinkControllerTest, CommandsAreLockedWhileATransferRunsAndAResizeDoesNotD
 
     m_prompts.answers = {NoticeAnswer::Ok};
     m_main->runCommand(Command::ReadFromRadio);
-    ASSERT_TRUE(waitUntil([this] { return m_link->engine().readState() == 5; }, 5000));
+    ASSERT_TRUE(waitUntil([this] { return m_link->engine().phase() == TransferPhase::Blocks; }, 5000));
     EXPECT_TRUE(m_main->isTransferRunning());
     for (Command command : {Command::ReadFromRadio, Command::WriteToRadio, Command::LocalInfo, Command::CommSet})
         EXPECT_FALSE(m_main->isCommandEnabled(command));

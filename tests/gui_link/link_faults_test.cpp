@@ -4,7 +4,7 @@
 #include "app/widget_helpers.h"
 #include "lang_text_ids.h"
 #include "link/frm_progress.h"
-#include "link/virtual_radio_memory.h"
+#include "virtual_radio/virtual_radio_memory.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 #include "app/lang_texts.h"
 #include "app/version_list.h"
 #include "lang_text_ids.h"
-#include "link/virtual_radio_memory.h"
+#include "virtual_radio/virtual_radio_memory.h"
 
 #include <QTest>
 

@@ -1,52 +1,18 @@
 #include "link_fixture.h"
 
+#include "../support/sim_process.h"
+
 #include "app/data_file.h"
 #include "app/lang_texts.h"
 #include "lang_text_ids.h"
 #include "model/image_codec.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <filesystem>
 #include <fstream>
 
 namespace {
-
-// brisko7-sim as a user starts it, from the staged program folder.
-class SimProcess {
-public:
-    explicit SimProcess(const QStringList& args, const std::string& runtimeFolder)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder));
-        m_process.setProcessEnvironment(env);
-        m_process.start(QStringLiteral(BRISKO7_STAGE_PROGRAM "/brisko7-sim"), args);
-    }
-    ~SimProcess()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(2000))
-            m_process.kill();
-        m_process.waitForFinished(1000);
-    }
-
-    // The first line the virtual radio prints is its device path.
-    std::string devicePath()
-    {
-        if (!m_process.waitForStarted(5000))
-            return {};
-        while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(5000))
-                return {};
-        }
-        return m_process.readLine().trimmed().toStdString();
-    }
-
-private:
-    QProcess m_process;
-};
 
 void writeBytes(const std::string& path, const RadioImage& image)
 {
@@ -78,8 +44,8 @@ TEST_F(SimEndToEndTest, ReadsFromAndWritesToTheStagedVirtualRadioThroughTheMainW
 
     SimProcess sim({"--image", QString::fromStdString(startFile), "--save", QString::fromStdString(savedFile),
                     "--serial", "E2E-4711", "--quiet"},
-                   (m_root / "user").string());
-    const std::string device = sim.devicePath();
+                   QString::fromStdString((m_root / "user").string()));
+    const std::string device = sim.devicePath().toStdString();
     ASSERT_FALSE(device.empty());
     buildMainWindow();
     ASSERT_TRUE(waitUntil([&] { return portOf(device) > 0; }, 3000)) << device;

@@ -5,7 +5,7 @@
 #include "app/lang_texts.h"
 #include "lang_text_ids.h"
 #include "link/frm_progress.h"
-#include "link/virtual_radio_memory.h"
+#include "virtual_radio/virtual_radio_memory.h"
 #include "model/image_codec.h"
 
 #include <QPushButton>

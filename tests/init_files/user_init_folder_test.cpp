@@ -1,13 +1,13 @@
 #include "shipped_files.h"
 
 #include "../support/recording_notifier.h"
+#include "../support/temp_folder.h"
 #include "app/app_state.h"
 #include "app/paths.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
@@ -17,10 +17,6 @@ class UserInitFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = std::filesystem::temp_directory_path()
-            / ("brisko7_init_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(userInit());
         std::filesystem::create_directories(installInit());
         m_savedState = AppState::instance();
@@ -38,7 +34,6 @@ protected:
             else
                 ::unsetenv(name.c_str());
         }
-        std::filesystem::remove_all(m_dir);
     }
 
     std::string userInit() const { return (m_dir / "data/brisko7/Init").string(); }
@@ -58,7 +53,8 @@ protected:
             std::filesystem::resize_file(doc->DocFileName, 100);
     }
 
-    std::filesystem::path m_dir;
+    TempFolder m_temp{"init", false};
+    const std::filesystem::path& m_dir = m_temp.root();
     AppState m_savedState;
     std::vector<std::pair<std::string, std::optional<std::string>>> m_savedEnv;
 };

@@ -6,7 +6,7 @@
 #include "app/data_file.h"
 #include "app/lang_texts.h"
 #include "app/version_list.h"
-#include "link/virtual_radio_memory.h"
+#include "virtual_radio/virtual_radio_memory.h"
 #include "model/document.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/transfer_engine.h"
-#include "link/virtual_radio.h"
+#include "virtual_radio/virtual_radio.h"
 
 #include <algorithm>
 #include <deque>

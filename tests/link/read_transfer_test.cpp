@@ -52,7 +52,7 @@ TEST_F(EngineTest, RadioThatNeverEchoesIsFoundOnTheSecondHandshakeAndRemembered)
     ASSERT_EQ(host.ended.size(), 1u);
     EXPECT_TRUE(host.ended[0].ok());
     EXPECT_EQ(host.countSent("PROGRAM"), 2);
-    EXPECT_EQ(host.sentAtMs[1], 150);
+    EXPECT_EQ(host.sentAtMs[1], LinkProtocol::ReplyTimeMs);
     EXPECT_FALSE(engine.echoExpected());
     EXPECT_EQ(doc.Image, radioImage);
 
@@ -314,7 +314,7 @@ TEST_F(EngineTest, DeviceGoneAfterEndCountsLikeAMissingAcknowledgement)
     ASSERT_TRUE(engine.startRead());
     while (host.countSent("END") == 0 && engine.busy())
         host.run(1);
-    ASSERT_EQ(engine.readState(), 69);
+    ASSERT_EQ(engine.phase(), TransferPhase::Ending);
     engine.portFailed(LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceLost));
     ASSERT_EQ(host.ended.size(), 1u);
     EXPECT_TRUE(host.ended[0].ok());

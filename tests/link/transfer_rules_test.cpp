@@ -91,16 +91,16 @@ TEST_F(EngineTest, SilentPasswordBlockIsAskedThreeTimesThenTheCountersStartAfres
     ASSERT_TRUE(engine.startRead());
     host.run();
     ASSERT_EQ(host.countQuestions(LinkQuestion::Restart), 1);
-    // Three requests 150 ms apart, the question at the third silence.
+    // Three requests a reply time apart, the question at the third silence.
     const std::string passwordBlock{'R', 0x3E, 0x10};
     std::vector<long> at;
     for (std::size_t i = 0; i < host.sent.size(); ++i)
         if (host.sent[i].size() == 4 && std::equal(passwordBlock.begin(), passwordBlock.end(), host.sent[i].begin()))
             at.push_back(host.sentAtMs[i]);
     ASSERT_EQ(at.size(), 4u);   // three, then one more after the restart
-    EXPECT_EQ(at[1] - at[0], 150);
-    EXPECT_EQ(at[2] - at[1], 150);
-    EXPECT_EQ(host.questions[0].atMs - at[2], 150);
+    EXPECT_EQ(at[1] - at[0], LinkProtocol::ReplyTimeMs);
+    EXPECT_EQ(at[2] - at[1], LinkProtocol::ReplyTimeMs);
+    EXPECT_EQ(host.questions[0].atMs - at[2], LinkProtocol::ReplyTimeMs);
     EXPECT_EQ(infoRetries, 3);
     EXPECT_EQ(handshakeTries, 0);
     EXPECT_TRUE(host.ended.back().ok());
@@ -342,7 +342,7 @@ TEST_F(StateTest, SilenceAfterTheIdentifyRequestAsksAtOnceInEveryKind)
         host.run();
         ASSERT_EQ(host.countQuestions(LinkQuestion::Restart), 1);
         EXPECT_EQ(host.countSent("\x02"), 1);
-        EXPECT_EQ(host.questions[0].atMs - sentAt("\x02"), 150);
+        EXPECT_EQ(host.questions[0].atMs - sentAt("\x02"), LinkProtocol::ReplyTimeMs);
         EXPECT_EQ(host.ended.back().error.kind, LinkErrorKind::TimedOut);
     }
     // Radio information: the retry question, just as soon.
@@ -353,7 +353,7 @@ TEST_F(StateTest, SilenceAfterTheIdentifyRequestAsksAtOnceInEveryKind)
     host.run();
     ASSERT_EQ(host.countQuestions(LinkQuestion::Retry), 1);
     EXPECT_EQ(host.countSent("\x02"), 1);
-    EXPECT_EQ(host.questions[0].atMs - sentAt("\x02"), 150);
+    EXPECT_EQ(host.questions[0].atMs - sentAt("\x02"), LinkProtocol::ReplyTimeMs);
     EXPECT_FALSE(host.portOpen);
 }
 

@@ -82,7 +82,7 @@ TEST_F(WriteTest, EndlessResendIsBoundedAndTellsOfThePartlyWrittenRadio)
     ASSERT_TRUE(engine.startWrite());
     host.run();
     ASSERT_EQ(host.countQuestions(LinkQuestion::Restart), 1);
-    EXPECT_EQ(host.countSent(std::string{'W', 0x00, 0x40}), 1 + TransferEngine::MaxResends);
+    EXPECT_EQ(host.countSent(std::string{'W', 0x00, 0x40}), 1 + LinkProtocol::MaxResends);
     const TransferOutcome& o = host.ended.back();
     EXPECT_EQ(o.error.detail, LinkErrorDetail::EndlessResend);
     EXPECT_TRUE(o.partlyWritten);

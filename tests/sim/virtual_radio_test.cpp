@@ -1,5 +1,5 @@
-#include "link/virtual_radio.h"
-#include "link/virtual_radio_memory.h"
+#include "virtual_radio/virtual_radio.h"
+#include "virtual_radio/virtual_radio_memory.h"
 #include "session_counter.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/image_layout.h"
 #include "model/radio_image.h"
 #include "model/records.h"
 
@@ -21,12 +22,24 @@ constexpr std::size_t DataFrameOverhead = 6;      // "W", address, length, check
 constexpr std::size_t WriteFrameLength = BlockLength + DataFrameOverhead;
 constexpr std::size_t HandshakeReplyLength = 3;   // "ZK" 0x06
 constexpr std::size_t IdentReplyLength = 16;
-constexpr int ImageEndAddress = 7423;
-constexpr int InfoStartAddress = 0x3E00;
-constexpr int InfoEndAddress = 0x3EFF;
-constexpr int PasswordBlockAddress = 0x3E10;      // the block that holds the password
-constexpr std::size_t PasswordOffset = 12;        // within that block: 0x3E1C..0x3E1F
-constexpr std::size_t PasswordLength = 4;
+constexpr int ImageEndAddress = static_cast<int>(RadioImageSize) - 1;
+constexpr int InfoStartAddress = RadioInfoBase;
+constexpr int InfoEndAddress = RadioInfoBase + static_cast<int>(RadioInfoBlockSize) - 1;
+// The block that holds the password, and where in that block it lies.
+constexpr int PasswordBlockAddress =
+    InfoStartAddress + static_cast<int>(ImageLayout::Info::Password / BlockLength * BlockLength);
+constexpr std::size_t PasswordOffset = ImageLayout::Info::Password % BlockLength;
+constexpr std::size_t PasswordLength = ImageLayout::Info::PasswordLength;
+
+// Timing and patience of the program's side of the conversation.
+constexpr int ReplyTimeMs = 150;         // silence after a request that means no acceptable reply came
+constexpr int ReadDecodeDelayMs = 500;   // from a good image read to its decoding
+constexpr int WriteStartDelayMs = 100;   // from the write command to the start of the write
+constexpr int BlockRetries = 3;          // silent repeats of one block request (and of the info request)
+constexpr int MaxHandshakeTries = 3;     // handshakes after the first, alternating the echo setting
+// A block the radio asks for again more often than this brings the restart
+// question (the radio itself sets no bound).
+constexpr int MaxResends = 10;
 
 Bytes handshakeRequest();                          // "PROGRAM"
 Bytes identifyRequest();                           // 0x02

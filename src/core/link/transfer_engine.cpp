@@ -1,20 +1,17 @@
 #include "link/transfer_engine.h"
 
 #include "app/lang_texts.h"
-#include "app/version_list.h"
+#include "freq/numeric_text.h"
 #include "lang_text_ids.h"
 #include "model/document.h"
 #include "model/image_codec.h"
 #include "model/radio_info.h"
 
-#include <cmath>
-
 namespace {
 
-constexpr int InfoFirstBlockMinusOne = LinkProtocol::InfoStartAddress - 16;   // 0x3DF0
+constexpr int BlockLength = static_cast<int>(LinkProtocol::BlockLength);
 
-// Rounds to the nearest integer, halves to even.
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int roundedHalfEven(double value) { return static_cast<int>(RoundHalfEven(value)); }
 
 }  // namespace
 
@@ -117,8 +114,7 @@ bool TransferEngine::beginTransfer(TransferKind kind)
         return false;
     }
     m_kind = kind;
-    m_readState = 0;
-    m_writeState = 0;
+    m_phase = TransferPhase::Idle;
     if (!PrepareTransfer()) {
         m_kind = TransferKind::Idle;
         return false;
@@ -128,19 +124,13 @@ bool TransferEngine::beginTransfer(TransferKind kind)
 
 bool TransferEngine::PrepareTransfer()
 {
-    m_blockLength = static_cast<int>(LinkProtocol::BlockLength);
-    if (m_kind == TransferKind::ReadInfo) {
-        m_blockAddress = InfoFirstBlockMinusOne;
-        m_endAddress = LinkProtocol::InfoEndAddress;
-    } else {
-        m_blockAddress = -m_blockLength;
-        m_endAddress = LinkProtocol::ImageEndAddress;
-    }
+    m_endAddress = m_kind == TransferKind::ReadInfo ? LinkProtocol::InfoEndAddress : LinkProtocol::ImageEndAddress;
+    m_blockAddress = beforeFirstBlock();
     m_progressShown = 0;
     m_host.stopTimer(LinkTimer::Reply);
-    m_infoRetries = InitialRetries;
-    const int lastIndex = roundHalfEven(static_cast<double>(m_endAddress) / m_blockLength);
-    m_blockRetries.assign(static_cast<std::size_t>(lastIndex + 1), InitialRetries);
+    m_infoRetries = LinkProtocol::BlockRetries;
+    const int lastIndex = roundedHalfEven(static_cast<double>(m_endAddress) / BlockLength);
+    m_blockRetries.assign(static_cast<std::size_t>(lastIndex + 1), LinkProtocol::BlockRetries);
     m_resends = 0;
     m_blocksSent = 0;
     m_heardBadReply = false;
@@ -188,12 +178,15 @@ void TransferEngine::launchImageTransfer()
 
 void TransferEngine::StartHandshake()
 {
-    if (m_kind == TransferKind::WriteImage)
-        m_writeState = 1;
-    else
-        m_readState = 1;
+    m_phase = TransferPhase::Handshake;
     m_awaitingReply = true;
     SendHandshake();
+}
+
+int TransferEngine::beforeFirstBlock() const
+{
+    const int first = m_kind == TransferKind::ReadInfo ? LinkProtocol::InfoStartAddress : 0;
+    return first - BlockLength;
 }
 
 // ---------------------------------------------------------------- senders
@@ -220,14 +213,14 @@ void TransferEngine::SendIdentify() { send(LinkProtocol::identifyRequest(), Link
 
 void TransferEngine::SendReadRequest()
 {
-    send(LinkProtocol::readRequest(m_blockAddress, static_cast<std::size_t>(m_blockLength)),
-         static_cast<std::size_t>(m_blockLength) + LinkProtocol::DataFrameOverhead);
+    send(LinkProtocol::readRequest(m_blockAddress, LinkProtocol::BlockLength),
+         LinkProtocol::BlockLength + LinkProtocol::DataFrameOverhead);
 }
 
 void TransferEngine::SendInfoRequest()
 {
-    send(LinkProtocol::readRequest(LinkProtocol::PasswordBlockAddress, static_cast<std::size_t>(m_blockLength)),
-         static_cast<std::size_t>(m_blockLength) + LinkProtocol::DataFrameOverhead);
+    send(LinkProtocol::readRequest(LinkProtocol::PasswordBlockAddress, LinkProtocol::BlockLength),
+         LinkProtocol::BlockLength + LinkProtocol::DataFrameOverhead);
 }
 
 void TransferEngine::SendWriteBlock()
@@ -253,7 +246,7 @@ void TransferEngine::showBlockProgress()
 {
     if (m_kind == TransferKind::ReadInfo || !m_progressVisible)
         return;
-    const int p = roundHalfEven(static_cast<double>(m_blockAddress) * 100.0 / m_endAddress);
+    const int p = roundedHalfEven(static_cast<double>(m_blockAddress) * 100.0 / m_endAddress);
     if (p > m_progressShown) {
         m_progressShown = p;
         m_host.setProgress(p);
@@ -266,8 +259,7 @@ void TransferEngine::portFailed(const LinkError& error)
         return;
     // After "END" every block has crossed the line; a device that goes away
     // now is no worse than an acknowledgement that never came.
-    const int state = m_kind == TransferKind::WriteImage ? m_writeState : m_readState;
-    if (state == 69 && !m_questionOpen) {
+    if (m_phase == TransferPhase::Ending && !m_questionOpen) {
         EndTransfer(true);
         return;
     }
@@ -281,7 +273,7 @@ void TransferEngine::EndTransfer(bool ok, const LinkError& error)
     const TransferKind kind = m_kind;
     m_awaitingReply = false;
     m_handshakeTries = 0;
-    m_infoRetries = InitialRetries;
+    m_infoRetries = LinkProtocol::BlockRetries;
     m_blockRetries.clear();
     m_resends = 0;
     m_received.clear();
@@ -294,8 +286,7 @@ void TransferEngine::EndTransfer(bool ok, const LinkError& error)
     }
     ++m_generation;
     m_kind = TransferKind::Idle;
-    m_readState = 0;
-    m_writeState = 0;
+    m_phase = TransferPhase::Idle;
 
     TransferOutcome outcome;
     outcome.kind = kind;

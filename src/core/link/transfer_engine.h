@@ -12,13 +12,25 @@
 class Document;
 
 struct TransferTimings {
-    int replyMs = 150;         // WaitTimer: silence after a request
-    int readOkMs = 500;        // ReadOKTimer: from a good read to its decoding
-    int waitSaveDataMs = 100;  // WaitSaveDataTimer: from the write command to the write
+    int replyMs = LinkProtocol::ReplyTimeMs;               // WaitTimer: silence after a request
+    int readOkMs = LinkProtocol::ReadDecodeDelayMs;        // ReadOKTimer: from a good read to its decoding
+    int waitSaveDataMs = LinkProtocol::WriteStartDelayMs;  // WaitSaveDataTimer: from the write command to the write
 };
 
-// The radio transfers as a state machine without UI: read the image (kind 1),
-// write the image (kind 2), read the radio information (kind 3). It is fed by
+// Where a running transfer stands: which reply it awaits. An image read and
+// an image write pass through the same phases and differ only in the block
+// phase's direction; the information read skips the password phase.
+enum class TransferPhase {
+    Idle,
+    Handshake,   // "PROGRAM" sent, awaiting "ZK"
+    Identify,    // 0x02 sent, awaiting the identification record
+    Password,    // the password block requested
+    Blocks,      // reading or writing the blocks one by one
+    Ending,      // "END" sent, awaiting its acknowledgement
+};
+
+// The radio transfers as a state machine without UI: read the image, write
+// the image, read the radio information (TransferKind). It is fed by
 // events (bytes received, timers expired, the port failed) and acts only
 // through its TransferHost. One engine lives for the whole program run, so the
 // echo setting that worked last time is tried first next time.
@@ -30,12 +42,6 @@ struct TransferTimings {
 // never changes the records.
 class TransferEngine {
 public:
-    static constexpr int InitialRetries = 3;
-    static constexpr int MaxHandshakeTries = 3;
-    // A block the radio asks for again more often than this brings the
-    // restart question (the protocol itself sets no bound).
-    static constexpr int MaxResends = 10;
-
     TransferEngine(Document& doc, TransferHost& host);
 
     void setTimings(const TransferTimings& timings) { m_timings = timings; }
@@ -68,8 +74,7 @@ public:
     // State, for the host and for tests.
     TransferKind kind() const { return m_kind; }
     bool busy() const { return m_kind != TransferKind::Idle || m_readOkPending || m_writePending; }
-    int readState() const { return m_readState; }
-    int writeState() const { return m_writeState; }
+    TransferPhase phase() const { return m_phase; }
     int blockAddress() const { return m_blockAddress; }
     bool echoExpected() const { return m_echoExpected; }
     void setEchoExpected(bool expected) { m_echoExpected = expected; }
@@ -89,7 +94,8 @@ private:
     bool confirm(LinkQuestion question, int textNumber);
     void launchImageTransfer();
     void StartHandshake();
-    void startWriteNow();
+    // The block address before the first block of the transfer's area.
+    int beforeFirstBlock() const;
 
     void send(const Bytes& request, std::size_t replyLength);
     void SendHandshake();
@@ -101,17 +107,18 @@ private:
     void sendEndWithoutWaiting();
 
     void handleFrame(const std::uint8_t* reply, std::size_t size);
-    void advanceRead(LinkProtocol::ReplyKind kind, const std::uint8_t* reply, std::size_t size);
-    void advanceWrite(LinkProtocol::ReplyKind kind, const std::uint8_t* reply, std::size_t size);
-    void advanceInfo(LinkProtocol::ReplyKind kind, const std::uint8_t* reply, std::size_t size);
+    void advanceImage(LinkProtocol::ReplyKind kind, const std::uint8_t* reply);
+    void advanceBlocks(LinkProtocol::ReplyKind kind, const std::uint8_t* reply);
+    void advanceInfo(LinkProtocol::ReplyKind kind, const std::uint8_t* reply);
     void passwordPhase(const std::uint8_t* reply);
     bool identificationAcceptable();
     bool CheckRadioCompatibility(LinkError& refusal);
     void offerHandOver(LinkError& refusal);
     void WarnToneSupport();
     void StoreBlock(const std::uint8_t* reply);
-    void NextReadBlock();
-    void NextWriteBlock();
+    // The next block in the transfer's direction, or "END" after the last.
+    void nextBlock();
+    void sendBlockRequest();
     void repeatBlockRequest();
     bool retryBlock();
     // Sends the handshake again with the other echo setting; false once the
@@ -144,13 +151,11 @@ private:
     std::string m_password;
 
     TransferKind m_kind = TransferKind::Idle;
-    int m_readState = 0;
-    int m_writeState = 0;
+    TransferPhase m_phase = TransferPhase::Idle;
     int m_blockAddress = 0;
-    int m_blockLength = static_cast<int>(LinkProtocol::BlockLength);
-    int m_endAddress = LinkProtocol::ImageEndAddress;
+    int m_endAddress = 0;        // set for each transfer
     int m_handshakeTries = 0;
-    int m_infoRetries = InitialRetries;
+    int m_infoRetries = LinkProtocol::BlockRetries;
     std::vector<int> m_blockRetries;
     int m_resends = 0;           // 0x0A answers to the current write block
     int m_progressShown = 0;

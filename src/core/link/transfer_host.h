@@ -14,9 +14,9 @@ enum class TransferKind { Idle = 0, ReadImage = 1, WriteImage = 2, ReadInfo = 3 
 
 // The one-shot timers the host keeps for the engine.
 enum class LinkTimer {
-    Reply,          // 150 ms after every request: no acceptable reply came
-    ReadOK,         // 500 ms after a good read: decode the image
-    WaitSaveData,   // 100 ms after the write command: start the write
+    Reply,          // a reply time after every request: no acceptable reply came
+    ReadOK,         // a moment after a good read: decode the image
+    WaitSaveData,   // a moment after the write command: start the write
 };
 
 // The questions a transfer may put to the user.

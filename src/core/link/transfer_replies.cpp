@@ -13,6 +13,8 @@ namespace {
 
 using LinkProtocol::ReplyKind;
 
+constexpr int BlockLength = static_cast<int>(LinkProtocol::BlockLength);
+
 // A model name as compared: cut at the first NUL, trailing blanks removed.
 std::string cleanModel(const std::string& name)
 {
@@ -42,9 +44,7 @@ void TransferEngine::handleFrame(const std::uint8_t* reply, std::size_t size)
 {
     LinkProtocol::ClassifyContext context;
     context.blockAddress = m_blockAddress;
-    context.blockLength = static_cast<std::size_t>(m_blockLength);
-    context.passwordPhase = m_kind != TransferKind::ReadInfo
-        && (m_kind == TransferKind::WriteImage ? m_writeState : m_readState) == 3;
+    context.passwordPhase = m_kind != TransferKind::ReadInfo && m_phase == TransferPhase::Password;
     const ReplyKind kind = LinkProtocol::classifyReply(reply, size, context);
     if (kind == ReplyKind::None) {
         m_heardBadReply = true;
@@ -52,85 +52,73 @@ void TransferEngine::handleFrame(const std::uint8_t* reply, std::size_t size)
     }
     m_heardBadReply = false;
     switch (m_kind) {
-    case TransferKind::ReadImage: advanceRead(kind, reply, size); break;
-    case TransferKind::WriteImage: advanceWrite(kind, reply, size); break;
-    case TransferKind::ReadInfo: advanceInfo(kind, reply, size); break;
+    case TransferKind::ReadImage:
+    case TransferKind::WriteImage: advanceImage(kind, reply); break;
+    case TransferKind::ReadInfo: advanceInfo(kind, reply); break;
     case TransferKind::Idle: break;
     }
 }
 
-void TransferEngine::advanceRead(ReplyKind kind, const std::uint8_t* reply, std::size_t)
+// An image read and an image write: the same steps up to the blocks.
+// Anything but the awaited reply is dropped: the reply timer decides.
+void TransferEngine::advanceImage(ReplyKind kind, const std::uint8_t* reply)
 {
-    if (m_readState == 1 && kind == ReplyKind::Handshake) {
+    if (m_phase == TransferPhase::Handshake && kind == ReplyKind::Handshake) {
         m_host.stopTimer(LinkTimer::Reply);
-        m_readState = 2;
+        m_phase = TransferPhase::Identify;
         SendIdentify();
-    } else if (m_readState == 2 && kind == ReplyKind::Ident) {
+    } else if (m_phase == TransferPhase::Identify && kind == ReplyKind::Ident) {
         m_host.stopTimer(LinkTimer::Reply);
         LinkProtocol::ParseIdentReply(reply, m_doc.Radio);
         if (!identificationAcceptable())
             return;
-        m_readState = 3;
+        m_phase = TransferPhase::Password;
         SendInfoRequest();
-    } else if (m_readState == 3 && kind == ReplyKind::Info) {
+    } else if (m_phase == TransferPhase::Password && kind == ReplyKind::Info) {
         m_host.stopTimer(LinkTimer::Reply);
         passwordPhase(reply);
-    } else if (m_readState == 5 && kind == ReplyKind::Data) {
-        m_host.stopTimer(LinkTimer::Reply);
-        StoreBlock(reply);
-        NextReadBlock();
-    } else if (m_readState == 69 && kind == ReplyKind::Ack) {
+    } else if (m_phase == TransferPhase::Blocks) {
+        advanceBlocks(kind, reply);
+    } else if (m_phase == TransferPhase::Ending && kind == ReplyKind::Ack) {
         EndTransfer(true);
     }
-    // Anything else is not the awaited reply: the reply timer decides.
 }
 
-void TransferEngine::advanceWrite(ReplyKind kind, const std::uint8_t* reply, std::size_t)
+// A read takes the data frame of the block; a write takes its acknowledgement
+// or the radio's request to send the block again.
+void TransferEngine::advanceBlocks(ReplyKind kind, const std::uint8_t* reply)
 {
-    if (m_writeState == 1 && kind == ReplyKind::Handshake) {
+    const bool writing = m_kind == TransferKind::WriteImage;
+    if (kind == (writing ? ReplyKind::Ack : ReplyKind::Data)) {
         m_host.stopTimer(LinkTimer::Reply);
-        m_writeState = 2;
-        SendIdentify();
-    } else if (m_writeState == 2 && kind == ReplyKind::Ident) {
-        m_host.stopTimer(LinkTimer::Reply);
-        LinkProtocol::ParseIdentReply(reply, m_doc.Radio);
-        if (!identificationAcceptable())
-            return;
-        m_writeState = 3;
-        SendInfoRequest();
-    } else if (m_writeState == 3 && kind == ReplyKind::Info) {
-        m_host.stopTimer(LinkTimer::Reply);
-        passwordPhase(reply);
-    } else if (m_writeState == 4 && kind == ReplyKind::Ack) {
-        m_host.stopTimer(LinkTimer::Reply);
-        NextWriteBlock();
-    } else if (m_writeState == 4 && kind == ReplyKind::Resend) {
+        if (!writing)
+            StoreBlock(reply);
+        nextBlock();
+    } else if (writing && kind == ReplyKind::Resend) {
         m_host.stopTimer(LinkTimer::Reply);
         // A resend costs no retry, but a radio that never takes the block
         // would keep the line busy for ever.
-        if (++m_resends > MaxResends) {
+        if (++m_resends > LinkProtocol::MaxResends) {
             AskRestart(LinkError::make(LinkErrorKind::ProtocolViolation, LinkErrorDetail::EndlessResend));
             return;
         }
         SendWriteBlock();
-    } else if (m_writeState == 69 && kind == ReplyKind::Ack) {
-        EndTransfer(true);
     }
 }
 
-void TransferEngine::advanceInfo(ReplyKind kind, const std::uint8_t* reply, std::size_t)
+void TransferEngine::advanceInfo(ReplyKind kind, const std::uint8_t* reply)
 {
     m_host.stopTimer(LinkTimer::Reply);
-    if (m_readState == 1 && kind == ReplyKind::Handshake) {
-        m_readState = 3;
+    if (m_phase == TransferPhase::Handshake && kind == ReplyKind::Handshake) {
+        m_phase = TransferPhase::Identify;
         SendIdentify();
-    } else if (m_readState == 3 && kind == ReplyKind::Ident) {
-        m_readState = 5;
-        NextReadBlock();
-    } else if (m_readState == 5 && kind == ReplyKind::Data) {
+    } else if (m_phase == TransferPhase::Identify && kind == ReplyKind::Ident) {
+        m_phase = TransferPhase::Blocks;
+        nextBlock();
+    } else if (m_phase == TransferPhase::Blocks && kind == ReplyKind::Data) {
         StoreBlock(reply);
-        NextReadBlock();
-    } else if (m_readState == 69 && kind == ReplyKind::Ack) {
+        nextBlock();
+    } else if (m_phase == TransferPhase::Ending && kind == ReplyKind::Ack) {
         EndTransfer(true);
     } else {
         sendEndWithoutWaiting();
@@ -196,16 +184,13 @@ void TransferEngine::passwordPhase(const std::uint8_t* reply)
             refuse(refusal);
         return;
     }
+    m_phase = TransferPhase::Blocks;
     if (m_kind == TransferKind::WriteImage) {
-        m_writeState = 4;
         WarnToneSupport();
         if (generation != m_generation)
             return;   // the device went away while the warning showed
-        NextWriteBlock();
-    } else {
-        m_readState = 5;
-        NextReadBlock();
     }
+    nextBlock();
 }
 
 bool TransferEngine::CheckRadioCompatibility(LinkError& refusal)
@@ -283,25 +268,22 @@ void TransferEngine::StoreBlock(const std::uint8_t* reply)
     }
 }
 
-void TransferEngine::NextReadBlock()
+void TransferEngine::nextBlock()
 {
-    m_blockAddress += m_blockLength;
+    m_blockAddress += BlockLength;
+    m_resends = 0;
     if (m_blockAddress >= m_endAddress) {
-        m_readState = 69;
+        m_phase = TransferPhase::Ending;
         SendEnd();
     } else {
-        SendReadRequest();
+        sendBlockRequest();
     }
 }
 
-void TransferEngine::NextWriteBlock()
+void TransferEngine::sendBlockRequest()
 {
-    m_blockAddress += m_blockLength;
-    m_resends = 0;
-    if (m_blockAddress >= m_endAddress) {
-        m_writeState = 69;
-        SendEnd();
-    } else {
+    if (m_kind == TransferKind::WriteImage)
         SendWriteBlock();
-    }
+    else
+        SendReadRequest();
 }

@@ -3,18 +3,9 @@
 #include "link/transfer_engine.h"
 
 #include "app/lang_texts.h"
+#include "freq/numeric_text.h"
 #include "lang_text_ids.h"
 #include "model/document.h"
-
-#include <cmath>
-
-namespace {
-
-constexpr int InfoFirstBlockMinusOne = LinkProtocol::InfoStartAddress - 16;   // 0x3DF0
-
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-}  // namespace
 
 void TransferEngine::timerExpired(LinkTimer timer)
 {
@@ -43,36 +34,34 @@ void TransferEngine::timerExpired(LinkTimer timer)
 
 int TransferEngine::blockIndex() const
 {
-    return roundHalfEven(static_cast<double>(m_blockAddress) / m_blockLength);
+    return static_cast<int>(RoundHalfEven(static_cast<double>(m_blockAddress) / LinkProtocol::BlockLength));
 }
 
 void TransferEngine::replyTimeout()
 {
-    const int state = m_kind == TransferKind::WriteImage ? m_writeState : m_readState;
-    switch (state) {
-    case 1:
+    switch (m_phase) {
+    case TransferPhase::Handshake:
         if (!retryHandshake())
             AskRestart(silenceReason());
         return;
-    case 2:
+    case TransferPhase::Identify:
         AskRestart(silenceReason());
         return;
-    case 3:
+    case TransferPhase::Password:
         if (--m_infoRetries > 0)
             SendInfoRequest();
         else
             AskRestart(silenceReason());
         return;
-    case 4:
-    case 5:
+    case TransferPhase::Blocks:
         if (!retryBlock())
             AskRestart(silenceReason());
         return;
-    case 69:
+    case TransferPhase::Ending:
         // A missing acknowledgement of "END" still counts as success.
         EndTransfer(true);
         return;
-    default:
+    case TransferPhase::Idle:
         return;
     }
 }
@@ -103,13 +92,13 @@ int TransferEngine::stallQuestionText(const LinkError& reason)
     switch (reason.detail) {
     case LinkErrorDetail::BadReplies: return Txt::DamagedRepliesQuestion;
     case LinkErrorDetail::EndlessResend: return Txt::EndlessResendQuestion;
-    default: return 9008;
+    default: return Txt::RadioNoAnswer;
     }
 }
 
 bool TransferEngine::retryHandshake()
 {
-    if (++m_handshakeTries > MaxHandshakeTries)
+    if (++m_handshakeTries > LinkProtocol::MaxHandshakeTries)
         return false;
     // A silent radio may be one whose cable does not echo (or one that
     // does): the next handshake tries the other echo setting.
@@ -122,25 +111,23 @@ void TransferEngine::repeatBlockRequest()
 {
     if (m_blockAddress >= m_endAddress)
         SendEnd();
-    else if (m_kind == TransferKind::WriteImage)
-        SendWriteBlock();
     else
-        SendReadRequest();
+        sendBlockRequest();
 }
 
 void TransferEngine::replyTimeoutInfo()
 {
-    switch (m_readState) {
-    case 1:
+    switch (m_phase) {
+    case TransferPhase::Handshake:
         if (!retryHandshake())
             AskRetry(silenceReason());
         return;
-    case 5:
+    case TransferPhase::Blocks:
         // Each block of the area gets the retries of an image block.
         if (!retryBlock())
             AskRetry(silenceReason());
         return;
-    case 69:
+    case TransferPhase::Ending:
         // Every block arrived; only the acknowledgement of "END" is missing.
         // The port must not stay open.
         EndTransfer(true);
@@ -155,7 +142,7 @@ void TransferEngine::AskRestart(const LinkError& reason)
 {
     m_awaitingReply = false;
     m_handshakeTries = 0;
-    m_infoRetries = InitialRetries;
+    m_infoRetries = LinkProtocol::BlockRetries;
     m_host.stopTimer(LinkTimer::Reply);
     const int generation = m_generation;
     m_questionOpen = true;
@@ -166,7 +153,7 @@ void TransferEngine::AskRestart(const LinkError& reason)
         return;   // the transfer ended meanwhile (the device went away)
     if (answer == NoticeAnswer::Ok) {
         // Start over from the handshake; the blocks' retries keep their counts.
-        m_blockAddress = -m_blockLength;
+        m_blockAddress = beforeFirstBlock();
         m_resends = 0;
         m_heardBadReply = false;
         m_progressShown = 0;
@@ -194,7 +181,7 @@ void TransferEngine::AskRetry(const LinkError& reason)
         // The whole area again from its first block: a half-read area must
         // never pass for a complete one. The handshake tries are not given
         // back: a silent radio gets one handshake per answer, not four.
-        m_blockAddress = InfoFirstBlockMinusOne;
+        m_blockAddress = beforeFirstBlock();
         m_doc.InfoBlock.clear();
         m_heardBadReply = false;
         StartHandshake();

@@ -94,26 +94,34 @@ void compareChannels(DiffCollector& d, const DocumentRecord& savedRecord, const 
     }
 }
 
-void compareKeys(DiffCollector& d, const KeySettings& a, const KeySettings& b)
+template <typename Record, std::size_t N>
+void compareFields(DiffCollector& d, const std::string& prefix, const std::array<IntField<Record>, N>& fields,
+                   const Record& a, const Record& b)
 {
-    d.value("KeySettings.KeyMode", a.KeyMode, b.KeyMode);
-    for (std::size_t k = 0; k < a.Keys.size(); ++k)
-        d.value("KeySettings.Keys[" + std::to_string(k) + "]", a.Keys[k], b.Keys[k]);
+    for (const auto& f : fields)
+        d.value(prefix + f.name, a.*f.member, b.*f.member);
 }
 
-template <typename Array>
-void compareArray(DiffCollector& d, const std::string& name, const Array& a, const Array& b)
+template <typename Record>
+void compareArray(DiffCollector& d, const std::string& prefix, const ArrayField<Record>& field, const Record& a,
+                  const Record& b)
 {
-    for (std::size_t i = 0; i < a.size(); ++i)
-        d.value(name + "[" + std::to_string(i) + "]", a[i], b[i]);
+    for (std::size_t i = 0; i < field.count; ++i)
+        d.value(prefix + field.name + "[" + std::to_string(i) + "]", field.get(a, i), field.get(b, i));
+}
+
+void compareKeys(DiffCollector& d, const KeySettings& a, const KeySettings& b)
+{
+    compareFields(d, "KeySettings.", KeySettingFields(), a, b);
+    compareArray(d, "KeySettings.", KeyCodeFields()[0], a, b);
 }
 
 void compareOptFeat(DiffCollector& d, const OptFeatRecord& a, const OptFeatRecord& b)
 {
-    for (const auto& f : OptFeatScalarFields())
-        d.value(std::string("OptFeatRecord.") + f.name, a.*f.member, b.*f.member);
-    compareArray(d, "OptFeatRecord.GroupValid", a.GroupValid, b.GroupValid);
-    compareArray(d, "OptFeatRecord.WorkChannel", a.WorkChannel, b.WorkChannel);
+    compareFields(d, "OptFeatRecord.", OptFeatScalarFields(), a, b);
+    // GroupValid and WorkChannel; the emergency channels and modes are named by group and column.
+    compareArray(d, "OptFeatRecord.", OptFeatGroupFields()[0], a, b);
+    compareArray(d, "OptFeatRecord.", OptFeatGroupFields()[1], a, b);
     for (std::size_t column = 0; column < 2; ++column) {
         for (std::size_t g = 0; g < a.EmergencyChannel.size(); ++g)
             d.value("OptFeatRecord.EmergencyChannel[" + std::to_string(g) + "][" + std::to_string(column) + "]",
@@ -130,14 +138,12 @@ void compareOptFeat(DiffCollector& d, const OptFeatRecord& a, const OptFeatRecor
 // flag and the tone squelch included: an edit of them must not be lost at exit.
 void comparePublic(DiffCollector& d, const ChannelRecord& a, const ChannelRecord& b)
 {
-    for (const auto& f : ChannelSlotFields())
-        d.value(std::string("PublicChannel.") + f.name, a.*f.member, b.*f.member);
+    compareFields(d, "PublicChannel.", ChannelSlotFields(), a, b);
 }
 
 void compareDtmf(DiffCollector& d, const DtmfSettings& a, const DtmfSettings& b)
 {
-    for (const auto& f : DtmfSettingFields())
-        d.value(std::string("DtmfSettings.") + f.name, a.*f.member, b.*f.member);
+    compareFields(d, "DtmfSettings.", DtmfSettingFields(), a, b);
     for (std::size_t s = 0; s < a.Codes.size(); ++s) {
         const std::string name = "DtmfSettings.Codes[" + std::to_string(s + 1) + "]";
         d.text(name + ".Digits", a.Codes[s].Digits, b.Codes[s].Digits);

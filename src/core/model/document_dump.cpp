@@ -19,6 +19,22 @@ std::vector<int> asInts(const Array& values)
     return std::vector<int>(values.begin(), values.end());
 }
 
+template <typename Record, std::size_t N>
+void dumpFields(const std::array<IntField<Record>, N>& fields, const Record& record, RecordSink& sink)
+{
+    for (const auto& f : fields)
+        sink.number(f.name, record.*f.member);
+}
+
+template <typename Record>
+std::vector<int> elements(const ArrayField<Record>& field, const Record& record)
+{
+    std::vector<int> values;
+    for (std::size_t i = 0; i < field.count; ++i)
+        values.push_back(field.get(record, i));
+    return values;
+}
+
 void dumpChannel(const ChannelRecord& c, bool withHead, RecordSink& sink)
 {
     if (withHead) {
@@ -27,18 +43,16 @@ void dumpChannel(const ChannelRecord& c, bool withHead, RecordSink& sink)
         sink.number("Scan", c.Scan);
         sink.text("RxFreq", shown(c.RxFreq));
     }
-    for (const auto& f : ChannelSlotFields())
-        sink.number(f.name, c.*f.member);
+    dumpFields(ChannelSlotFields(), c, sink);
     sink.numbers("Reserved", asInts(c.Reserved));
 }
 
 void dumpOptFeat(const OptFeatRecord& o, RecordSink& sink)
 {
     sink.beginRecord("OptFeatRecord");
-    for (const auto& f : OptFeatScalarFields())
-        sink.number(f.name, o.*f.member);
-    sink.numbers("GroupValid", asInts(o.GroupValid));
-    sink.numbers("WorkChannel", asInts(o.WorkChannel));
+    dumpFields(OptFeatScalarFields(), o, sink);
+    for (std::size_t k = 0; k < 2; ++k)   // GroupValid, WorkChannel
+        sink.numbers(OptFeatGroupFields()[k].name, elements(OptFeatGroupFields()[k], o));
     sink.beginList("EmergencyChannel");
     for (const auto& row : o.EmergencyChannel)
         sink.numbers({}, asInts(row));
@@ -54,8 +68,7 @@ void dumpOptFeat(const OptFeatRecord& o, RecordSink& sink)
 void dumpDtmf(const DtmfSettings& d, RecordSink& sink)
 {
     sink.beginRecord("DtmfSettings");
-    for (const auto& f : DtmfSettingFields())
-        sink.number(f.name, d.*f.member);
+    dumpFields(DtmfSettingFields(), d, sink);
     sink.beginList("Codes");
     for (const auto& code : d.Codes) {
         sink.beginRecord({});
@@ -73,8 +86,7 @@ void dumpTips(const ToneTips& tips, RecordSink& sink)
     sink.beginList("ToneTips");
     for (const auto& tip : tips) {
         sink.beginRecord({});
-        sink.number("LoopCount", tip.LoopCount);
-        sink.number("Interval", tip.Interval);
+        dumpFields(ToneTipFields(), tip, sink);
         sink.beginList("Tones");
         for (const auto& tone : tip.Tones)
             sink.numbers({}, {tone.Freq, tone.Length});
@@ -225,8 +237,8 @@ void DumpDocument(const DocumentRecord& record, const std::array<ChannelRecord, 
     dumpChannel(record.PublicChannel, false, sink);
     sink.endRecord();
     sink.beginRecord("KeySettings");
-    sink.number("KeyMode", record.Keys.KeyMode);
-    sink.numbers("Keys", asInts(record.Keys.Keys));
+    dumpFields(KeySettingFields(), record.Keys, sink);
+    sink.numbers(KeyCodeFields()[0].name, elements(KeyCodeFields()[0], record.Keys));
     sink.endRecord();
     dumpDtmf(record.Dtmf, sink);
     dumpTips(record.Tips, sink);

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr FieldRange AnyRange{-32768, 32767};  // tone codes: checked on their own
 constexpr std::size_t FreqCodeWidth = 8;
 
 std::string describe(const std::string& where, int value)
@@ -22,26 +21,37 @@ bool isUpperHex(char c)
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
 }
 
-std::optional<std::string> arrayProblem(const std::string& name, const std::array<std::int16_t, 10>& values,
-                                        FieldRange range)
+template <typename Record, std::size_t N>
+std::optional<std::string> scalarProblem(const std::string& prefix, const std::array<IntField<Record>, N>& fields,
+                                         const Record& record)
 {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!range.contains(values[i]))
-            return describe(name + "[" + std::to_string(i) + "]", values[i]);
+    for (const auto& f : fields) {
+        if (!f.range.contains(record.*f.member))
+            return describe(prefix + f.name, record.*f.member);
+    }
+    return std::nullopt;
+}
+
+template <typename Record>
+std::optional<std::string> arrayProblem(const std::string& prefix, const ArrayField<Record>& field,
+                                        const Record& record)
+{
+    for (std::size_t i = 0; i < field.count; ++i) {
+        if (!field.range.contains(field.get(record, i)))
+            return describe(prefix + field.name + "[" + std::to_string(i) + "]", field.get(record, i));
     }
     return std::nullopt;
 }
 
 std::optional<std::string> optFeatProblem(const OptFeatRecord& opt)
 {
-    for (const auto& f : OptFeatScalarFields()) {
-        if (!f.range.contains(opt.*f.member))
-            return describe(std::string("OptFeatRecord.") + f.name, opt.*f.member);
+    if (auto p = scalarProblem("OptFeatRecord.", OptFeatScalarFields(), opt))
+        return p;
+    // GroupValid and WorkChannel; the emergency channels are named by group and column.
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (auto p = arrayProblem("OptFeatRecord.", OptFeatGroupFields()[k], opt))
+            return p;
     }
-    if (auto p = arrayProblem("OptFeatRecord.GroupValid", opt.GroupValid, FlagRange))
-        return p;
-    if (auto p = arrayProblem("OptFeatRecord.WorkChannel", opt.WorkChannel, ByteRange))
-        return p;
     for (std::size_t g = 0; g < opt.EmergencyChannel.size(); ++g) {
         for (std::size_t c = 0; c < 2; ++c) {
             if (!ByteRange.contains(opt.EmergencyChannel[g][c]))
@@ -54,21 +64,15 @@ std::optional<std::string> optFeatProblem(const OptFeatRecord& opt)
 
 std::optional<std::string> keysProblem(const KeySettings& keys)
 {
-    if (!ByteRange.contains(keys.KeyMode))
-        return describe("KeySettings.KeyMode", keys.KeyMode);
-    for (std::size_t k = 0; k < keys.Keys.size(); ++k) {
-        if (!ByteRange.contains(keys.Keys[k]))
-            return describe("KeySettings.Keys[" + std::to_string(k) + "]", keys.Keys[k]);
-    }
-    return std::nullopt;
+    if (auto p = scalarProblem("KeySettings.", KeySettingFields(), keys))
+        return p;
+    return arrayProblem("KeySettings.", KeyCodeFields()[0], keys);
 }
 
 std::optional<std::string> dtmfProblem(const DtmfSettings& dtmf)
 {
-    for (const auto& f : DtmfSettingFields()) {
-        if (!f.range.contains(dtmf.*f.member))
-            return describe(std::string("DtmfSettings.") + f.name, dtmf.*f.member);
-    }
+    if (auto p = scalarProblem("DtmfSettings.", DtmfSettingFields(), dtmf))
+        return p;
     for (std::size_t s = 0; s < dtmf.Codes.size(); ++s) {
         const DtmfCode& code = dtmf.Codes[s];
         const std::string where = "DtmfSettings.Codes[" + std::to_string(s + 1) + "]";
@@ -106,73 +110,6 @@ int usedCount(const DocumentRecord& record)
 }
 
 }  // namespace
-
-const std::array<IntField<ChannelRecord>, 16>& ChannelSlotFields()
-{
-    using C = ChannelRecord;
-    static const std::array<IntField<C>, 16> fields{{
-        {"OffSetFre", &C::OffSetFre, OffsetRange},
-        {"RDCT", &C::RDCT, AnyRange},
-        {"TDCT", &C::TDCT, AnyRange},
-        {"DUP", &C::DUP, TwoBitRange},
-        {"HI_CUT", &C::HI_CUT, FlagRange},
-        {"BUSY", &C::BUSY, FlagRange},
-        {"NB", &C::NB, FlagRange},
-        {"Add_Sub_5K", &C::Add_Sub_5K, FlagRange},
-        {"AM_FM", &C::AM_FM, FlagRange},
-        {"Tx_Power", &C::Tx_Power, TwoBitRange},
-        {"Public", &C::Public, FlagRange},
-        {"RBTone", &C::RBTone, ByteRange},
-        {"DTMF_BOT", &C::DTMF_BOT, ByteRange},
-        {"DTMF_EOT", &C::DTMF_EOT, ByteRange},
-        {"DTMF_Call", &C::DTMF_Call, ByteRange},
-        {"TSQ", &C::TSQ, FlagRange},
-    }};
-    return fields;
-}
-
-const std::array<IntField<OptFeatRecord>, 21>& OptFeatScalarFields()
-{
-    using O = OptFeatRecord;
-    static const std::array<IntField<O>, 21> fields{{
-        {"GridGroup", &O::GridGroup, GridGroupRange},
-        {"UseMemChannel", &O::UseMemChannel, ByteRange},
-        {"UseVfo", &O::UseVfo, ByteRange},
-        {"Value1B", &O::Value1B, ByteRange},
-        {"Beep", &O::Beep, ByteRange},
-        {"TimeOutTimer", &O::TimeOutTimer, ByteRange},
-        {"Backlight", &O::Backlight, ByteRange},
-        {"SpeakerVolume", &O::SpeakerVolume, ByteRange},
-        {"SquelchLevel", &O::SquelchLevel, ByteRange},
-        {"AsqFun", &O::AsqFun, FlagRange},
-        {"AsqValue", &O::AsqValue, AsqValueRange},
-        {"GainControl", &O::GainControl, ByteRange},
-        {"ChannelDisplay", &O::ChannelDisplay, ByteRange},
-        {"ScanType", &O::ScanType, ByteRange},
-        {"ScanTime", &O::ScanTime, ByteRange},
-        {"SqlStepBack", &O::SqlStepBack, ByteRange},
-        {"AsqStepBack", &O::AsqStepBack, ByteRange},
-        {"AutoPowerOn", &O::AutoPowerOn, ByteRange},
-        {"AllowMemEdit", &O::AllowMemEdit, FlagRange},
-        {"UseMaxSwr", &O::UseMaxSwr, FlagRange},
-        {"MaxSwr", &O::MaxSwr, ByteRange},
-    }};
-    return fields;
-}
-
-const std::array<IntField<DtmfSettings>, 6>& DtmfSettingFields()
-{
-    using D = DtmfSettings;
-    static const std::array<IntField<D>, 6> fields{{
-        {"DtmfRate", &D::DtmfRate, ByteRange},
-        {"FirstDigitTime", &D::FirstDigitTime, ByteRange},
-        {"FirstDigitDelay", &D::FirstDigitDelay, ByteRange},
-        {"StarHashTone", &D::StarHashTone, ByteRange},
-        {"DKeySetting", &D::DKeySetting, ByteRange},
-        {"DtmfDisplay", &D::DtmfDisplay, ByteRange},
-    }};
-    return fields;
-}
 
 bool IsEncodableToneCode(int code)
 {

@@ -1,11 +1,11 @@
 #include "model/image_codec.h"
 
 #include "freq/band_range.h"
-#include "freq/tone_table.h"
 #include "model/document.h"
 #include "model/field_ranges.h"
 #include "model/fixed_text.h"
 #include "model/image_layout.h"
+#include "model/record_fields.h"
 
 #include <algorithm>
 
@@ -20,18 +20,6 @@ constexpr std::size_t CodeWidth = 8;
 constexpr std::size_t DtmfSlots = 16;
 constexpr std::uint8_t Erased = 0xFF;
 constexpr std::uint8_t LastDigitValue = 0x0F;
-constexpr unsigned UseMemBit = 0;
-constexpr unsigned AsqFunBit = 7, AsqValueWidth = 7;
-constexpr unsigned AllowMemEditBit = 0, UseMaxSwrBit = 1;
-constexpr int ToneTipTones = 14;
-
-// A record value into its image byte, never wrapped: the encoder relies on
-// the data-file and editor checks, and this keeps a slip from turning 256
-// into 0 or -1 into 255 on the air.
-std::uint8_t fitByte(int value, FieldRange range = ByteRange)
-{
-    return static_cast<std::uint8_t>(range.fit(value));
-}
 
 int hexValue(char c)
 {
@@ -83,59 +71,28 @@ void decodeChannels(Document& doc, int radioBand)
     doc.ChannelCount = static_cast<std::int16_t>(count);
 }
 
-void decodeGroupTables(const RadioImage& image, OptFeatRecord& o)
-{
-    for (std::size_t g = 0; g < L::GroupCount; ++g) {
-        o.GroupValid[g] = image.bit(L::GroupValidBits + g / 8, static_cast<unsigned>(g % 8)) ? 1 : 0;
-        o.WorkChannel[g] = image.byte(L::WorkChannel + g);
-        o.EmergencyChannel[g][0] = image.byte(L::EmergencyChannel1 + g);
-        o.EmergencyChannel[g][1] = image.byte(L::EmergencyChannel2 + g);
-        o.GroupMode[g][0] = image.byte(L::GroupMode1 + g);
-        o.GroupMode[g][1] = image.byte(L::GroupMode2 + g);
-    }
-}
-
 void decodeOptions(Document& doc)
 {
-    const RadioImage& image = doc.Image;
     OptFeatRecord& o = doc.Record.OptFeat;
-    o.UseVfo = image.byte(L::UseVfo);
-    o.UseMemChannel = image.bit(L::UseMemChannel, UseMemBit) ? 1 : 0;
-    o.Value1B = image.byte(L::Value1B);
-    decodeGroupTables(image, o);
-    DecodeChannelSlot(image, L::PublicSlot, doc.Record.PublicChannel);
-    o.Beep = image.byte(L::Beep);
-    o.TimeOutTimer = image.byte(L::TimeOutTimer);
-    o.Backlight = image.byte(L::Backlight);
-    o.SpeakerVolume = image.byte(L::SpeakerVolume);
-    o.SquelchLevel = image.byte(L::SquelchLevel);
-    o.AsqFun = image.bit(L::Asq, AsqFunBit) ? 1 : 0;
-    o.AsqValue = image.bits(L::Asq, 0, AsqValueWidth);
-    o.GainControl = image.byte(L::GainControl);
-    o.ChannelDisplay = image.byte(L::ChannelDisplay);
-    o.ScanType = image.byte(L::ScanType);
-    o.ScanTime = image.byte(L::ScanTime);
-    o.SqlStepBack = image.byte(L::SqlStepBack);
-    o.AsqStepBack = image.byte(L::AsqStepBack);
-    o.AutoPowerOn = image.byte(L::AutoPowerOn);
-    o.MaxSwr = image.byte(L::MaxSwr);
-    o.AllowMemEdit = image.bit(L::SwrFlags, AllowMemEditBit) ? 1 : 0;
-    o.UseMaxSwr = image.bit(L::SwrFlags, UseMaxSwrBit) ? 1 : 0;
+    ReadFields(doc.Image, 0, OptFeatScalarFields(), o);
+    ReadFields(doc.Image, 0, OptFeatGroupFields(), o);
+    DecodeChannelSlot(doc.Image, L::PublicSlot, doc.Record.PublicChannel);
+}
+
+// The used flag of DTMF slot 1..16.
+ImagePlace dtmfUsedBit(std::size_t slot)
+{
+    return bitsAt(L::DtmfUsedBitmap, 0).element(slot - 1, 0);
 }
 
 bool dtmfSlotUsed(const RadioImage& image, std::size_t slot)
 {
-    return image.bit(L::DtmfUsedBitmap + (slot - 1) / 8, static_cast<unsigned>((slot - 1) % 8));
+    return ReadPlace(image, 0, dtmfUsedBit(slot), FlagRange) != 0;
 }
 
 void decodeDtmf(const RadioImage& image, DtmfSettings& d)
 {
-    d.DtmfRate = image.byte(L::DtmfRate);
-    d.FirstDigitTime = image.byte(L::DtmfFirstDigitTime);
-    d.FirstDigitDelay = image.byte(L::DtmfFirstDigitDelay);
-    d.StarHashTone = image.byte(L::DtmfStarHashTone);
-    d.DKeySetting = image.byte(L::DtmfDKeySetting);
-    d.DtmfDisplay = image.byte(L::DtmfDisplay);
+    ReadFields(image, 0, DtmfSettingFields(), d);
     for (std::size_t s = 1; s <= DtmfSlots; ++s) {
         DtmfCode& code = d.Codes[s - 1];
         if (!dtmfSlotUsed(image, s)) {
@@ -155,9 +112,8 @@ void decodeDtmf(const RadioImage& image, DtmfSettings& d)
 
 void decodeKeys(const RadioImage& image, KeySettings& keys)
 {
-    keys.KeyMode = image.byte(L::KeyMode);
-    for (std::size_t k = 0; k < L::KeyCount; ++k)
-        keys.Keys[k] = image.byte(L::Keys + k);
+    ReadFields(image, 0, KeySettingFields(), keys);
+    ReadFields(image, 0, KeyCodeFields(), keys);
 }
 
 void decodeTips(const RadioImage& image, ToneTips& tips)
@@ -165,12 +121,8 @@ void decodeTips(const RadioImage& image, ToneTips& tips)
     for (int t = 1; t <= static_cast<int>(tips.size()); ++t) {
         const std::size_t at = L::toneTipAddress(t);
         ToneTip& tip = tips[static_cast<std::size_t>(t - 1)];
-        tip.LoopCount = image.byte(at);
-        tip.Interval = image.byte(at + 1);
-        for (int j = 1; j <= ToneTipTones; ++j) {
-            tip.Tones[static_cast<std::size_t>(j - 1)].Freq = image.byte(at + 1 + static_cast<std::size_t>(j));
-            tip.Tones[static_cast<std::size_t>(j - 1)].Length = image.byte(at + 15 + static_cast<std::size_t>(j));
-        }
+        ReadFields(image, at, ToneTipFields(), tip);
+        ReadFields(image, at, ToneTipToneFields(), tip);
     }
 }
 
@@ -200,44 +152,18 @@ void encodeChannel(RadioImage& image, ChannelRecord& channel)
 
 void encodeOptions(RadioImage& image, const OptFeatRecord& o, const ChannelRecord& publicChannel)
 {
-    image.setByte(L::UseVfo, fitByte(o.UseVfo));
-    image.setByte(L::UseMemChannel, fitByte(o.UseMemChannel));
-    image.setByte(L::Value1B, fitByte(o.Value1B));
-    image.setByte(L::GroupValidBits, 0);
-    image.setByte(L::GroupValidBits + 1, 0);
-    for (std::size_t g = 0; g < L::GroupCount; ++g) {
-        if (o.GroupValid[g] == 1)
-            image.setBit(L::GroupValidBits + g / 8, static_cast<unsigned>(g % 8), true);
-        image.setByte(L::EmergencyChannel1 + g, fitByte(o.EmergencyChannel[g][0]));
-        image.setByte(L::EmergencyChannel2 + g, fitByte(o.EmergencyChannel[g][1]));
-        image.setByte(L::GroupMode1 + g, o.GroupMode[g][0]);
-        image.setByte(L::GroupMode2 + g, o.GroupMode[g][1]);
-        image.setByte(L::WorkChannel + g, fitByte(o.WorkChannel[g]));
-    }
+    ClearBitBytes(image, 0, OptFeatScalarFields());
+    ClearBitBytes(image, 0, OptFeatGroupFields());
+    WriteFields(image, 0, OptFeatScalarFields(), o);
+    WriteFields(image, 0, OptFeatGroupFields(), o);
     EncodeChannelSlot(image, L::PublicSlot, publicChannel);
-    image.setByte(L::Beep, fitByte(o.Beep));
-    image.setByte(L::TimeOutTimer, fitByte(o.TimeOutTimer));
-    image.setByte(L::Backlight, fitByte(o.Backlight));
-    image.setByte(L::SpeakerVolume, fitByte(o.SpeakerVolume));
-    image.setByte(L::SquelchLevel, fitByte(o.SquelchLevel));
-    image.setByte(L::Asq, static_cast<std::uint8_t>(fitByte(o.AsqFun, FlagRange) * 128 + fitByte(o.AsqValue, AsqValueRange)));
-    image.setByte(L::GainControl, fitByte(o.GainControl));
-    image.setByte(L::ChannelDisplay, fitByte(o.ChannelDisplay));
-    image.setByte(L::ScanType, fitByte(o.ScanType));
-    image.setByte(L::ScanTime, fitByte(o.ScanTime));
-    image.setByte(L::SqlStepBack, fitByte(o.SqlStepBack));
-    image.setByte(L::AsqStepBack, fitByte(o.AsqStepBack));
-    image.setByte(L::AutoPowerOn, fitByte(o.AutoPowerOn));
-    image.setByte(L::MaxSwr, fitByte(o.MaxSwr));
-    image.setByte(L::SwrFlags,
-                  static_cast<std::uint8_t>(fitByte(o.UseMaxSwr, FlagRange) * 2 + fitByte(o.AllowMemEdit, FlagRange)));
 }
 
 void encodeDtmfSlot(RadioImage& image, std::size_t slot, const DtmfCode& code)
 {
     const std::size_t at = L::dtmfSlotAddress(static_cast<int>(slot));
     if (code.Length > 0)
-        image.setBit(L::DtmfUsedBitmap + (slot - 1) / 8, static_cast<unsigned>((slot - 1) % 8), true);
+        WritePlace(image, 0, dtmfUsedBit(slot), 1, FlagRange);
     const std::size_t length = code.Length > 0 && code.Length <= 16 ? static_cast<std::size_t>(code.Length) : 0;
     std::string digits = CutAndTrimFixed(code.Digits);
     std::replace(digits.begin(), digits.end(), '*', 'F');
@@ -250,23 +176,17 @@ void encodeDtmfSlot(RadioImage& image, std::size_t slot, const DtmfCode& code)
 
 void encodeDtmf(RadioImage& image, const DtmfSettings& d)
 {
-    image.setByte(L::DtmfRate, fitByte(d.DtmfRate));
-    image.setByte(L::DtmfFirstDigitTime, fitByte(d.FirstDigitTime));
-    image.setByte(L::DtmfFirstDigitDelay, fitByte(d.FirstDigitDelay));
-    image.setByte(L::DtmfStarHashTone, fitByte(d.StarHashTone));
-    image.setByte(L::DtmfDKeySetting, fitByte(d.DKeySetting));
-    image.setByte(L::DtmfDisplay, fitByte(d.DtmfDisplay));
-    image.setByte(L::DtmfUsedBitmap, 0);
-    image.setByte(L::DtmfUsedBitmap + 1, 0);
+    WriteFields(image, 0, DtmfSettingFields(), d);
+    for (std::size_t s = 1; s <= DtmfSlots; ++s)
+        image.setByte(dtmfUsedBit(s).address, 0);
     for (std::size_t s = 1; s <= DtmfSlots; ++s)
         encodeDtmfSlot(image, s, d.Codes[s - 1]);
 }
 
 void encodeKeys(RadioImage& image, const KeySettings& keys)
 {
-    image.setByte(L::KeyMode, fitByte(keys.KeyMode));
-    for (std::size_t k = 0; k < L::KeyCount; ++k)
-        image.setByte(L::Keys + k, fitByte(keys.Keys[k]));
+    WriteFields(image, 0, KeySettingFields(), keys);
+    WriteFields(image, 0, KeyCodeFields(), keys);
 }
 
 void encodeTips(RadioImage& image, const ToneTips& tips)
@@ -274,23 +194,9 @@ void encodeTips(RadioImage& image, const ToneTips& tips)
     for (int t = 1; t <= static_cast<int>(tips.size()); ++t) {
         const std::size_t at = L::toneTipAddress(t);
         const ToneTip& tip = tips[static_cast<std::size_t>(t - 1)];
-        image.setByte(at, fitByte(tip.LoopCount));
-        image.setByte(at + 1, fitByte(tip.Interval));
-        for (int j = 1; j <= ToneTipTones; ++j) {
-            image.setByte(at + 1 + static_cast<std::size_t>(j), fitByte(tip.Tones[static_cast<std::size_t>(j - 1)].Freq));
-            image.setByte(at + 15 + static_cast<std::size_t>(j),
-                          fitByte(tip.Tones[static_cast<std::size_t>(j - 1)].Length));
-        }
+        WriteFields(image, at, ToneTipFields(), tip);
+        WriteFields(image, at, ToneTipToneFields(), tip);
     }
-}
-
-void encodeTone(RadioImage& image, std::size_t address, std::size_t ctcssByte, std::size_t dcsByte, unsigned kindBit,
-                int code)
-{
-    const ToneImage tone = ToneCodeToImage(code);
-    image.setByte(address + ctcssByte, tone.CtcssIndex);
-    image.setByte(address + dcsByte, tone.DcsIndex);
-    image.setBits(address + L::Slot::Flags, kindBit, L::SlotBits::KindWidth, tone.Type);
 }
 
 }  // namespace
@@ -323,59 +229,16 @@ std::string NormalizeFreqDigits(std::string_view text, std::size_t width)
 
 void DecodeChannelSlot(const RadioImage& image, std::size_t address, ChannelRecord& record)
 {
-    namespace S = L::Slot;
-    namespace B = L::SlotBits;
-    // The field is signed: an offset byte 4 of 0x80 or more cannot be held, so
+    // OffSetFre is signed: an offset byte 4 of 0x80 or more cannot be held, so
     // it reads as the largest offset the field can hold.
-    const int offset = image.le16(address + S::Offset);
-    record.OffSetFre = static_cast<std::int16_t>(OffsetRange.fit(offset));
-    const std::size_t flags = address + S::Flags;
-    record.RDCT = static_cast<std::int16_t>(ImageToToneCode(image.bits(flags, B::RxKind, B::KindWidth),
-                                                            image.byte(address + S::RxCtcss), image.byte(address + S::RxDcs)));
-    record.TDCT = static_cast<std::int16_t>(ImageToToneCode(image.bits(flags, B::TxKind, B::KindWidth),
-                                                            image.byte(address + S::TxCtcss), image.byte(address + S::TxDcs)));
-    record.DUP = image.bits(flags, B::Dup, B::DupWidth);
-    record.TSQ = image.bit(flags, B::Tsq) ? 1 : 0;
-    const std::size_t options = address + S::Options;
-    record.BUSY = image.bit(options, B::Busy) ? 1 : 0;
-    record.HI_CUT = image.bit(options, B::HiCut) ? 1 : 0;
-    record.NB = image.bit(options, B::Nb) ? 1 : 0;
-    record.Add_Sub_5K = image.bit(options, B::AddSub5K) ? 1 : 0;
-    record.AM_FM = image.bit(options, B::AmFm) ? 1 : 0;
-    record.Tx_Power = image.bits(options, B::TxPower, B::TxPowerWidth);
-    record.Public = image.bit(options, B::Public) ? 1 : 0;
-    record.RBTone = image.byte(address + S::RBTone);
-    record.DTMF_BOT = image.byte(address + S::DtmfBot);
-    record.DTMF_EOT = image.byte(address + S::DtmfEot);
-    record.DTMF_Call = image.byte(address + S::DtmfCall);
+    ReadFields(image, address, ChannelSlotFields(), record);
 }
 
 void EncodeChannelSlot(RadioImage& image, std::size_t address, const ChannelRecord& record)
 {
-    namespace S = L::Slot;
-    namespace B = L::SlotBits;
-    const int offset = OffsetRange.fit(record.OffSetFre);
-    image.setLe16(address + S::Offset, static_cast<std::uint16_t>(offset));
-    image.setByte(address + S::Flags, 0);
-    image.setByte(address + 9, 0);
-    encodeTone(image, address, S::RxCtcss, S::RxDcs, B::RxKind, record.RDCT);
-    encodeTone(image, address, S::TxCtcss, S::TxDcs, B::TxKind, record.TDCT);
-    const std::size_t flags = address + S::Flags;
-    image.setBits(flags, B::Dup, B::DupWidth, fitByte(record.DUP, TwoBitRange));
-    image.setBit(flags, B::Tsq, record.TSQ == 1);
-    const std::size_t options = address + S::Options;
-    image.setByte(options, 0);
-    image.setBit(options, B::Busy, record.BUSY == 1);
-    image.setBit(options, B::HiCut, record.HI_CUT == 1);
-    image.setBit(options, B::Nb, record.NB == 1);
-    image.setBit(options, B::AddSub5K, record.Add_Sub_5K == 1);
-    image.setBit(options, B::AmFm, record.AM_FM == 1);
-    image.setBits(options, B::TxPower, B::TxPowerWidth, fitByte(record.Tx_Power, TwoBitRange));
-    image.setBit(options, B::Public, record.Public == 1);
-    image.setByte(address + S::RBTone, fitByte(record.RBTone));
-    image.setByte(address + S::DtmfBot, fitByte(record.DTMF_BOT));
-    image.setByte(address + S::DtmfEot, fitByte(record.DTMF_EOT));
-    image.setByte(address + S::DtmfCall, fitByte(record.DTMF_Call));
+    image.setByte(address + L::Slot::Spare, 0);
+    ClearBitBytes(image, address, ChannelSlotFields());
+    WriteFields(image, address, ChannelSlotFields(), record);
 }
 
 bool DecodeImage(Document& doc)

@@ -2,8 +2,9 @@
 
 #include <cstddef>
 
-// Where everything lives in the radio's 7424-byte memory image. The encoder
-// and the decoder use these names only, never a bare number, so the whole
+// Where everything lives in the radio's 7424-byte memory image and in its
+// information area. The field tables (record_fields.cpp), the codec and the
+// virtual radio use these names only, never a bare number, so the whole
 // address map can be reviewed here at a glance.
 namespace ImageLayout {
 
@@ -19,7 +20,7 @@ constexpr std::size_t VfoSlot = 0x1A00;         // channel 401, the VFO: always 
 
 // Settings area 0x1A10..0x1A5F; unlisted addresses are unused and written as 0.
 constexpr std::size_t UseVfo = 0x1A11;
-constexpr std::size_t UseMemChannel = 0x1A12;   // read: bit 0; written: the whole value
+constexpr std::size_t UseMemChannel = 0x1A12;   // read: bit 0 (UseMemBit); written: the whole value
 constexpr std::size_t DtmfUsedBitmap = 0x1A19;  // two bytes, slot s in bit (s-1)
 constexpr std::size_t Value1B = 0x1A1B;         // working channel of the memory group
 constexpr std::size_t MemPresentBits = 0x1A1C;  // channels 402..409
@@ -51,6 +52,13 @@ constexpr std::size_t DtmfDisplay = 0x1A53;
 constexpr std::size_t MaxSwr = 0x1A54;          // tenths
 constexpr std::size_t SwrFlags = 0x1A55;        // bit 0 AllowMemEdit, bit 1 UseMaxSwr
 
+// Bit positions inside the settings bytes.
+namespace SettingBits {
+constexpr unsigned UseMemBit = 0;
+constexpr unsigned AsqFun = 7, AsqValue = 0, AsqValueWidth = 7;
+constexpr unsigned AllowMemEdit = 0, UseMaxSwr = 1;
+}  // namespace SettingBits
+
 // Group tables and keys.
 constexpr std::size_t Keys = 0x1A80;            // 18 key function codes
 constexpr std::size_t KeyCount = 18;
@@ -64,6 +72,15 @@ constexpr std::size_t GroupCount = 10;
 constexpr std::size_t ToneTips = 0x1B00;        // 8 tips of 30 bytes, two per 64-byte row
 constexpr std::size_t ToneTipSize = 30;
 constexpr std::size_t ToneTipRow = 64;
+constexpr std::size_t ToneTipTones = 14;
+// Bytes of a tone tip: the two header values, then the 14 tone frequencies
+// and the 14 tone lengths.
+namespace Tip {
+constexpr std::size_t LoopCount = 0;
+constexpr std::size_t Interval = 1;
+constexpr std::size_t ToneFreqs = 2;
+constexpr std::size_t ToneLengths = ToneFreqs + ToneTipTones;
+}  // namespace Tip
 constexpr std::size_t DtmfCodes = 0x1C00;       // 16 slots of 16 bytes
 constexpr std::size_t DtmfDigitsMax = 16;
 
@@ -73,10 +90,11 @@ constexpr std::size_t FreqLow = 0;     // BCD digit pairs, least significant fir
 constexpr std::size_t FreqMid = 1;
 constexpr std::size_t FreqHigh = 2;
 constexpr std::size_t Offset = 3;      // 16-bit little-endian
-constexpr std::size_t RxCtcss = 5;
+constexpr std::size_t RxCtcss = 5;     // a tone's DCS byte follows its CTCSS byte
 constexpr std::size_t RxDcs = 6;
 constexpr std::size_t TxCtcss = 7;
 constexpr std::size_t TxDcs = 8;
+constexpr std::size_t Spare = 9;       // unused, written as 0
 constexpr std::size_t Flags = 10;      // bits 0-1 DUP, 2 TSQ, 4-5 RDCT kind, 6-7 TDCT kind
 constexpr std::size_t Options = 11;    // BUSY, HI_CUT, NB, Add_Sub_5K, AM_FM, Tx_Power (2), Public
 constexpr std::size_t RBTone = 12;
@@ -129,6 +147,25 @@ constexpr std::size_t dtmfSlotAddress(int slot)
 {
     return DtmfCodes + static_cast<std::size_t>(slot - 1) * SlotSize;
 }
+
+// The radio information area, by offset from its first address.
+namespace Info {
+constexpr std::size_t Band = 0x00;
+constexpr unsigned BandFirstBit = 0, BandWidth = 4;
+constexpr std::size_t Password = 0x1C;        // 4 ASCII characters, 0xFF when unused
+constexpr std::size_t PasswordLength = 4;
+constexpr std::size_t BatchNo = 0x20;
+constexpr std::size_t CustomerCode = 0x28;
+constexpr std::size_t SalesArea = 0x2C;
+constexpr std::size_t SerialNo = 0x30;
+constexpr std::size_t FactoryDate = 0x40;
+constexpr std::size_t RepairDate = 0x50;
+constexpr std::size_t RepairReason = 0x60;    // 96 bytes
+constexpr std::size_t DealerCode = 0xC0;
+constexpr std::size_t StockInTime = 0xD0;
+constexpr std::size_t SalesTime = 0xE0;
+constexpr std::size_t Handler = 0xF0;
+}  // namespace Info
 
 static_assert(channelPlace(409).slot + SlotSize <= VfoSlot);
 static_assert(toneTipAddress(8) + ToneTipSize <= DtmfCodes);

@@ -1,38 +1,14 @@
 #include "model/radio_info.h"
 
 #include "model/fixed_text.h"
+#include "model/image_layout.h"
 
 #include <cstddef>
 #include <ctime>
 
 namespace {
 
-// Where the radio keeps each text of its information area, and how wide the
-// record's field is.
-struct InfoText {
-    std::size_t offset;
-    std::size_t length;
-    std::string RadioInfoRecord::*field;
-    std::size_t width;
-};
-
-constexpr std::size_t BandOffset = 0x00;
-constexpr std::size_t PasswordOffset = 0x1C;
-constexpr std::size_t PasswordLength = 4;
-
-const InfoText InfoTexts[] = {
-    {0x20, 8, &RadioInfoRecord::BatchNo, 8},
-    {0x28, 4, &RadioInfoRecord::CustomerCode, 4},
-    {0x2C, 4, &RadioInfoRecord::SalesArea, 0},  // a plain text, not padded
-    {0x30, 16, &RadioInfoRecord::SerialNo, 16},
-    {0x40, 16, &RadioInfoRecord::FactoryDate, 16},
-    {0x50, 16, &RadioInfoRecord::RepairDate, 16},
-    {0x60, 96, &RadioInfoRecord::RepairReason, 96},
-    {0xC0, 16, &RadioInfoRecord::DealerCode, 16},
-    {0xD0, 16, &RadioInfoRecord::StockInTime, 16},
-    {0xE0, 16, &RadioInfoRecord::SalesTime, 16},
-    {0xF0, 16, &RadioInfoRecord::Handler, 16},
-};
+namespace I = ImageLayout::Info;
 
 // The bytes of an area up to its first 0x00 or 0xFF, trailing blanks removed.
 std::string areaText(const RadioInfoBlock& block, std::size_t offset, std::size_t length)
@@ -77,6 +53,31 @@ std::string twoDigits(int n)
 
 }  // namespace
 
+const std::array<InfoTextField, 11>& RadioInfoTextFields()
+{
+    using R = RadioInfoRecord;
+    static const std::array<InfoTextField, 11> fields{{
+        {&R::BatchNo, I::BatchNo, 8, 8},
+        {&R::CustomerCode, I::CustomerCode, 4, 4},
+        {&R::SalesArea, I::SalesArea, 4, 0},
+        {&R::SerialNo, I::SerialNo, 16, 16},
+        {&R::FactoryDate, I::FactoryDate, 16, 16},
+        {&R::RepairDate, I::RepairDate, 16, 16},
+        {&R::RepairReason, I::RepairReason, 96, 96},
+        {&R::DealerCode, I::DealerCode, 16, 16},
+        {&R::StockInTime, I::StockInTime, 16, 16},
+        {&R::SalesTime, I::SalesTime, 16, 16},
+        {&R::Handler, I::Handler, 16, 16},
+    }};
+    return fields;
+}
+
+void StoreRadioInfoText(RadioInfoBlock& block, const InfoTextField& field, const std::string& text)
+{
+    for (std::size_t i = 0; i < field.length; ++i)
+        block.setByte(field.offset + i, i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0xFF);
+}
+
 void SetRadioInfoDefaults(RadioInfoRecord& info, int band, const std::string& modelName)
 {
     const std::tm today = localToday();
@@ -100,12 +101,12 @@ void SetRadioInfoDefaults(RadioInfoRecord& info, int band, const std::string& mo
 
 void DecodeRadioInfoBlock(const RadioInfoBlock& block, RadioInfoRecord& info)
 {
-    info.InfoBand = block.bits(BandOffset, 0, 4);
-    for (const InfoText& t : InfoTexts)
-        info.*t.field = storedText(areaText(block, t.offset, t.length), t.width);
+    info.InfoBand = block.bits(I::Band, I::BandFirstBit, I::BandWidth);
+    for (const InfoTextField& t : RadioInfoTextFields())
+        info.*t.member = storedText(areaText(block, t.offset, t.length), t.width);
 }
 
 std::string RadioPasswordOf(const RadioInfoBlock& block)
 {
-    return areaText(block, PasswordOffset, PasswordLength);
+    return areaText(block, I::Password, I::PasswordLength);
 }

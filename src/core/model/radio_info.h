@@ -3,6 +3,8 @@
 #include "model/radio_image.h"
 #include "model/records.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 // The radio information record: production, service and dealer data read
@@ -17,6 +19,21 @@ void SetRadioInfoDefaults(RadioInfoRecord& info, int band, const std::string& mo
 // (an erased area gives 15, shown as an unknown band).
 void DecodeRadioInfoBlock(const RadioInfoBlock& block, RadioInfoRecord& info);
 
-// The programming password kept at 0x3E1C..0x3E1F: ASCII up to the first 0x00
+// Where the radio keeps a text of its information area (offset from the
+// area's start, length in bytes) and how wide the record's field is (0: a
+// plain text, not padded).
+struct InfoTextField {
+    std::string RadioInfoRecord::*member;
+    std::size_t offset;
+    std::size_t length;
+    std::size_t width;
+};
+const std::array<InfoTextField, 11>& RadioInfoTextFields();
+
+// Stores a text in its area as the radio keeps it: ASCII cut to the area's
+// length, the rest of the area erased (0xFF).
+void StoreRadioInfoText(RadioInfoBlock& block, const InfoTextField& field, const std::string& text);
+
+// The programming password of the information area: ASCII up to the first 0x00
 // or 0xFF, trailing blanks removed; empty means the radio has none.
 std::string RadioPasswordOf(const RadioInfoBlock& block);

@@ -57,7 +57,7 @@ frmMain::frmMain(Document& doc, QWidget* parent)
     , m_docSignals(new DocumentSignals(doc, this))
     , m_editHistory(new EditHistory(doc, this))
 {
-    // MDIForm_Load.
+    // Build the window, then show the open document's model, band and file.
     m_loading = true;
     setObjectName(QStringLiteral("frmMain"));
     // The toolbar and status bar are shown and hidden through the View menu

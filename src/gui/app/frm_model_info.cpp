@@ -35,7 +35,8 @@ FrmModelInfo::FrmModelInfo(Document& doc, std::function<void()> loadNewDoc, QWid
     grid->addLayout(buttons, 3, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Form_Load.
+    // Fill the lists and select the document's model and band; choices made
+    // while filling are not the user's.
     m_loading = true;
     ChangShowByLanguage();
     m_combo1->addItem(QStringLiteral("BRISKO7"));

@@ -23,7 +23,7 @@
 namespace {
 
 constexpr int LabelGapTwips = 50;
-constexpr int ModeLabelSlot = 15;  // Label1(14): no text number of its own
+constexpr int ModeLabelSlot = 15;  // the band mode's label: its text comes from the model window
 
 QString fieldText(const std::string& field)
 {

@@ -27,7 +27,7 @@ public:
     void ShowByData();
     void ChangShowByLanguage();
 
-    // Text1(i): the text of box i (box 4 is the repair reason).
+    // The text of information box i as shown (box 4 is the repair reason).
     QString text1(int index) const;
     QComboBox* modelCombo() const { return m_model; }
     QComboBox* rangeCombo() const { return m_range; }
@@ -38,13 +38,13 @@ private:
     QLineEdit* lineBox(int index);
 
     Document& m_doc;
-    std::array<QLineEdit*, TextCount> m_text1{};  // index 4 unused: m_reason
+    std::array<QLineEdit*, TextCount> m_text1{};  // the one-line boxes; the repair reason is m_reason
     QPlainTextEdit* m_reason = nullptr;
-    QComboBox* m_model = nullptr;   // Combo1(0)
-    QComboBox* m_range = nullptr;   // Combo1(1)
-    QComboBox* m_mode = nullptr;    // Combo3
+    QComboBox* m_model = nullptr;   // the radio's model
+    QComboBox* m_range = nullptr;   // its frequency range
+    QComboBox* m_mode = nullptr;    // its band mode
     QGroupBox* m_frame1 = nullptr;
-    std::array<QLabel*, 16> m_labels{};  // by text number 21002..21016, then Label1(14)
+    std::array<QLabel*, 16> m_labels{};  // by text number 21002..21016, then the band mode's label
     QPushButton* m_close = nullptr;
     QPushButton* m_help = nullptr;
 };

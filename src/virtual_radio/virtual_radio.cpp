@@ -1,4 +1,6 @@
-#include "link/virtual_radio.h"
+#include "virtual_radio/virtual_radio.h"
+
+#include "link/link_protocol.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,8 +8,8 @@
 
 namespace {
 
-constexpr std::uint8_t Ack = 0x06;
-constexpr std::uint8_t Resend = 0x0A;
+using LinkProtocol::Ack;
+using LinkProtocol::Resend;
 constexpr std::uint8_t IdentifyRequest = 0x02;
 constexpr char Handshake[] = "PROGRAM";
 constexpr std::size_t HandshakeLength = 7;
@@ -141,7 +143,7 @@ VirtualRadio::Parse VirtualRadio::parseRead(std::vector<std::uint8_t>& out)
         return Parse::Consumed;
     }
     if (takeStrike(m_faults.wrongAddress, address)) {
-        const int other = (address + static_cast<int>(BlockLength)) & 0xFFFF;
+        const int other = (address + static_cast<int>(LinkProtocol::BlockLength)) & 0xFFFF;
         reply = readReply(other, length);
     }
     if (takeStrike(m_faults.badChecksum, address))
@@ -161,7 +163,7 @@ VirtualRadio::Parse VirtualRadio::parseWrite(std::vector<std::uint8_t>& out)
         consume(1);
         return Parse::Dropped;
     }
-    const std::size_t frameLength = length + 6;
+    const std::size_t frameLength = length + LinkProtocol::DataFrameOverhead;
     if (m_pending.size() < frameLength)
         return Parse::NeedMore;
     const int address = (m_pending[1] << 8) | m_pending[2];
@@ -210,7 +212,7 @@ VirtualRadio::Parse VirtualRadio::parseEnd(std::vector<std::uint8_t>& out)
 
 std::vector<std::uint8_t> VirtualRadio::identificationRecord() const
 {
-    std::vector<std::uint8_t> record(16, 0);
+    std::vector<std::uint8_t> record(LinkProtocol::IdentReplyLength, 0);
     record[0] = 'I';
     for (std::size_t i = 0; i < 7 && i < m_identity.model.size(); ++i)
         record[1 + i] = static_cast<std::uint8_t>(m_identity.model[i]);
@@ -218,14 +220,14 @@ std::vector<std::uint8_t> VirtualRadio::identificationRecord() const
     for (std::size_t i = 0; i < 4 && i < m_identity.version.size(); ++i)
         record[9 + i] = static_cast<std::uint8_t>(m_identity.version[i]);
     record[13] = m_identity.toneSupported ? 1 : 0;
-    record[15] = Ack;
+    record[LinkProtocol::IdentReplyLength - 1] = Ack;
     return record;
 }
 
 std::vector<std::uint8_t> VirtualRadio::readReply(int address, std::size_t length)
 {
     std::vector<std::uint8_t> frame;
-    frame.reserve(length + 6);
+    frame.reserve(length + LinkProtocol::DataFrameOverhead);
     frame.push_back('W');
     frame.push_back(static_cast<std::uint8_t>((address >> 8) & 0xFF));
     frame.push_back(static_cast<std::uint8_t>(address & 0xFF));
@@ -289,8 +291,9 @@ void VirtualRadio::appendNoise(std::vector<std::uint8_t>& out, std::size_t count
 
 void VirtualRadio::setPassword(RadioInfoBlock& info, const std::string& password)
 {
+    using ImageLayout::Info::PasswordLength;
     for (std::size_t i = 0; i < PasswordLength; ++i) {
         const std::uint8_t b = i < password.size() ? static_cast<std::uint8_t>(password[i]) : 0xFF;
-        info.setByte(PasswordOffset + i, b);
+        info.setByte(ImageLayout::Info::Password + i, b);
     }
 }

@@ -58,11 +58,6 @@ struct VirtualRadioStats {
 // in-process tests drive it alike.
 class VirtualRadio {
 public:
-    static constexpr std::size_t BlockLength = 16;
-    static constexpr std::size_t WriteFrameLength = 22;
-    static constexpr std::size_t PasswordOffset = 0x1C;   // within the information area
-    static constexpr std::size_t PasswordLength = 4;
-
     VirtualRadio(VirtualRadioIdentity identity, const RadioImage& image, const RadioInfoBlock& info,
                  VirtualRadioFaults faults = {});
 
