@@ -3,6 +3,8 @@
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
 #include "interchange/csv_import.h"
+#include "app/document_snapshot.h"
+#include "app/undo_history.h"
 
 namespace {
 
@@ -30,6 +32,20 @@ const char* const OtherProgramFile = "\xEF\xBB\xBF"
     "FM,28.530000,d,3,DTCS,88.5,88.5,114,023,Tone->Tone,,0.000000,5.0W,\r\n"       // 5: DCS both ways, odd power
     "AM,28.540000,e,4,Cross,103.5,88.5,114,754,Tone->DTCS,off,0.000000,Low,\r\n"   // 6: cross, no transmit
     "WFM,28.553000,f,5,Tone,69.3,88.5,023,023,Tone->Tone,,0,High,\r\n";            // 7: off the raster, unknown tone
+
+TEST_F(CsvImport, TheWholeImportIsOneUndoStep)
+{
+    auto doc = newDocument(2);
+    UndoHistory history(*doc);
+    const DocumentSnapshot before = TakeSnapshot(*doc);
+    ASSERT_EQ(ImportCsv(*doc, OtherProgramFile, {"b"}).imported, 6);
+    const DocumentSnapshot imported = TakeSnapshot(*doc);
+    ASSERT_TRUE(history.undo());
+    EXPECT_EQ(TakeSnapshot(*doc), before);
+    EXPECT_FALSE(history.canUndo()) << "six rows, one step";
+    ASSERT_TRUE(history.redo());
+    EXPECT_EQ(TakeSnapshot(*doc), imported);
+}
 
 TEST_F(CsvImport, FileOfAnotherProgramFillsTheChosenGroupFromPositionOne)
 {
