@@ -68,8 +68,8 @@ struct Figures {
             sum += m;
         const double worst = ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end());
         const double n = ms.empty() ? 1 : static_cast<double>(ms.size());
-        std::printf("%-28s %5zu   wall mean %7.3f ms   worst %8.3f ms   cpu mean %7.3f ms\n", what, ms.size(),
-                    sum / n, worst, cpuMs / n);
+        std::printf("%-28s %5zu   wall mean %7.3f ms   worst %8.3f ms   cpu mean %7.3f ms\n", what, ms.size(), sum / n,
+                    worst, cpuMs / n);
     }
 
     template <typename Step>

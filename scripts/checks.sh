@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # The checks CI runs after the normal test suite (scripts/test.sh):
+#  0. the sources formatted as .clang-format says (scripts/format-check.sh);
 #  1. a build of everything under AddressSanitizer and UndefinedBehaviorSanitizer
 #     in its own folder (build-asan), with clang when it is installed;
 #  2. the whole test suite in that build: any finding fails;
@@ -19,6 +20,15 @@ stage_start() { STAGE_NAME="$1"; STAGE_T0=$SECONDS; echo "=== $1"; }
 stage_end() { echo "=== $STAGE_NAME: $((SECONDS - STAGE_T0)) s"; }
 
 bash scripts/install-deps.sh --checks || exit 1
+
+stage_start "format check (clang-format 14)"
+if ! bash scripts/format-check.sh >format-check.log 2>&1; then
+  echo "format check FAILED: $(grep -c 'error:' format-check.log) places differ from .clang-format"
+  head -n 40 format-check.log
+  failed=1
+fi
+rm -f format-check.log
+stage_end
 
 stage_start "sanitizer build ($BUILD)"
 if [ ! -f "$BUILD/build.ninja" ]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, run and test.
 # With --checks also what the extra checks of scripts/checks.sh need (clang
-# with libFuzzer and the sanitizer runtimes, llvm-symbolizer for their reports).
+# with libFuzzer and the sanitizer runtimes, llvm-symbolizer for their reports,
+# clang-format 14 for the format check).
 # Quiet and quick when everything is already there.
 set -euo pipefail
 
@@ -28,7 +29,7 @@ PACKAGES=(
   appstream
 )
 if [ "${1:-}" = "--checks" ]; then
-  PACKAGES+=(clang llvm libclang-rt-dev)
+  PACKAGES+=(clang llvm libclang-rt-dev clang-format-14)
 fi
 
 missing=()

@@ -16,7 +16,10 @@
 
 namespace {
 
-bool interactive() { return ::isatty(STDIN_FILENO) == 1; }
+bool interactive()
+{
+    return ::isatty(STDIN_FILENO) == 1;
+}
 
 // Reads one answer line from the terminal, optionally without echo.
 std::string readAnswer(bool hidden)
@@ -122,21 +125,43 @@ std::string CliHost::failureLine(const char* what) const
 
 // ---------------------------------------------------------------- port and timers
 
-LinkError CliHost::openPort() { return m_port.open(m_device); }
-void CliHost::closePort() { m_port.close(); }
-bool CliHost::portIsOpen() const { return m_port.isOpen(); }
-void CliHost::flushPort() { m_port.flush(); }
-void CliHost::setReceiveThreshold(std::size_t bytes) { m_port.setReceiveThreshold(bytes); }
+LinkError CliHost::openPort()
+{
+    return m_port.open(m_device);
+}
+void CliHost::closePort()
+{
+    m_port.close();
+}
+bool CliHost::portIsOpen() const
+{
+    return m_port.isOpen();
+}
+void CliHost::flushPort()
+{
+    m_port.flush();
+}
+void CliHost::setReceiveThreshold(std::size_t bytes)
+{
+    m_port.setReceiveThreshold(bytes);
+}
 
 void CliHost::sendBytes(const std::vector<std::uint8_t>& bytes)
 {
     const LinkError error = m_port.write(bytes);
     if (error)
-        QMetaObject::invokeMethod(this, [this, error] { m_engine.portFailed(error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, error] { m_engine.portFailed(error); }, Qt::QueuedConnection);
 }
 
-void CliHost::startTimer(LinkTimer timer, int ms) { m_timers[timer]->start(ms); }
-void CliHost::stopTimer(LinkTimer timer) { m_timers[timer]->stop(); }
+void CliHost::startTimer(LinkTimer timer, int ms)
+{
+    m_timers[timer]->start(ms);
+}
+void CliHost::stopTimer(LinkTimer timer)
+{
+    m_timers[timer]->stop();
+}
 
 // ---------------------------------------------------------------- the user
 
@@ -144,7 +169,7 @@ void CliHost::say(const std::string& text)
 {
     const std::string line = OneLine(text);
     if (line.empty())
-        return;   // a text missing from the language file
+        return;  // a text missing from the language file
     m_said.push_back(line);
     if (m_verbose) {
         endProgressLine();
@@ -152,7 +177,10 @@ void CliHost::say(const std::string& text)
     }
 }
 
-void CliHost::showMessage(const std::string& text, NoticeIcon) { say(text); }
+void CliHost::showMessage(const std::string& text, NoticeIcon)
+{
+    say(text);
+}
 
 NoticeAnswer CliHost::ask(LinkQuestion question, const std::string& text, NoticeButtons buttons, NoticeIcon)
 {
@@ -170,7 +198,8 @@ NoticeAnswer CliHost::ask(LinkQuestion question, const std::string& text, Notice
         return declined(buttons);
     }
     const bool retry = buttons == NoticeButtons::RetryCancel;
-    std::fprintf(stderr, "brisko7-cli: %s\n%s", OneLine(text).c_str(), retry ? "[r]etry or [c]ancel? " : "[y]es or [n]o? ");
+    std::fprintf(stderr, "brisko7-cli: %s\n%s", OneLine(text).c_str(),
+                 retry ? "[r]etry or [c]ancel? " : "[y]es or [n]o? ");
     if (!isYes(readAnswer(false)))
         return declined(buttons);
     return retry ? NoticeAnswer::Retry : buttons == NoticeButtons::YesNo ? NoticeAnswer::Yes : NoticeAnswer::Ok;
@@ -215,7 +244,10 @@ void CliHost::transferEnded(const TransferOutcome& outcome)
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
-void CliHost::readCompleted() { QTimer::singleShot(0, qApp, &QCoreApplication::quit); }
+void CliHost::readCompleted()
+{
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
 
 // ---------------------------------------------------------------- events
 
@@ -225,7 +257,10 @@ void CliHost::onThreshold()
     m_engine.bytesReceived(bytes);
 }
 
-void CliHost::onDeviceFailed(const LinkError& error) { m_engine.portFailed(error); }
+void CliHost::onDeviceFailed(const LinkError& error)
+{
+    m_engine.portFailed(error);
+}
 
 void CliHost::onInterrupt()
 {

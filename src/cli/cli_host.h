@@ -86,5 +86,5 @@ private:
     bool m_progressLineOpen = false;
     bool m_unanswered = false;
     std::optional<std::string> m_givenPassword;
-    std::vector<std::string> m_said;   // what the transfer told the user, each as one line
+    std::vector<std::string> m_said;  // what the transfer told the user, each as one line
 };

@@ -14,7 +14,7 @@
 // taken from LinkExit so that both sets can never drift apart.
 struct CliVerb {
     const char* name;
-    const char* usage;    // one line, shown by --help
+    const char* usage;  // one line, shown by --help
     int (*run)(const std::vector<std::string>& args);
 };
 

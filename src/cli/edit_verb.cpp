@@ -39,10 +39,10 @@ namespace {
 constexpr const char* Usage = "usage: edit FILE.dat -o OUT.dat [--strict] EDIT...";
 
 struct ParsedEdit {
-    std::string text;     // the edit as given, for messages
-    std::string group;    // group name as typed
+    std::string text;   // the edit as given, for messages
+    std::string group;  // group name as typed
     std::optional<int> position;
-    std::string name;     // field or setting name
+    std::string name;  // field or setting name
     std::string value;
 };
 
@@ -74,9 +74,8 @@ constexpr const char* KeyPrefix = "Key";
 
 std::optional<int> wholeNumber(std::string_view text)
 {
-    if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), [](char c) {
-            return c >= '0' && c <= '9';
-        }))
+    if (text.empty() || text.size() > 9
+        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     return std::stoi(std::string(text));
 }
@@ -131,9 +130,12 @@ std::optional<int> groupByName(const std::string& name, int band)
 std::optional<GroupSetting> settingByName(const std::string& name)
 {
     static const std::pair<const char*, GroupSetting> settings[] = {
-        {"WorkChannel", GroupSetting::WorkChannel},         {"EmergencyChannel1", GroupSetting::EmergencyChannel1},
-        {"EmergencyChannel2", GroupSetting::EmergencyChannel2}, {"GroupValid", GroupSetting::GroupValid},
-        {"GroupMode1", GroupSetting::GroupMode1},           {"GroupMode2", GroupSetting::GroupMode2},
+        {"WorkChannel", GroupSetting::WorkChannel},
+        {"EmergencyChannel1", GroupSetting::EmergencyChannel1},
+        {"EmergencyChannel2", GroupSetting::EmergencyChannel2},
+        {"GroupValid", GroupSetting::GroupValid},
+        {"GroupMode1", GroupSetting::GroupMode1},
+        {"GroupMode2", GroupSetting::GroupMode2},
     };
     for (const auto& [settingName, setting] : settings) {
         if (SameWordIgnoringCase(settingName, name))
@@ -178,7 +180,7 @@ bool optionValueWellFormed(const OptionField& field, const std::string& value)
 bool isOptionEdit(const ParsedEdit& edit)
 {
     return !edit.position
-           && (SameWordIgnoringCase(edit.group, OptionPrefix) || SameWordIgnoringCase(edit.group, PublicPrefix));
+        && (SameWordIgnoringCase(edit.group, OptionPrefix) || SameWordIgnoringCase(edit.group, PublicPrefix));
 }
 
 // Option:FIELD=VALUE or Public:FIELD=VALUE; nothing when it is malformed.
@@ -408,10 +410,11 @@ int runEdit(const std::vector<std::string>& argv)
 std::vector<CliVerb> editVerbs()
 {
     return {
-        {"edit", "edit FILE.dat -o OUT.dat [--strict] EDIT...  change channels, group settings, options, the "
-                 "public channel, DTMF settings and keys; EDIT is GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, "
-                 "Option:FIELD=VALUE, Public:FIELD=VALUE, Dtmf:FIELD=VALUE (CodeN=DIGITS) or Key:FIELD=VALUE "
-                 "(KeyMode, KeysN)",
+        {"edit",
+         "edit FILE.dat -o OUT.dat [--strict] EDIT...  change channels, group settings, options, the "
+         "public channel, DTMF settings and keys; EDIT is GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, "
+         "Option:FIELD=VALUE, Public:FIELD=VALUE, Dtmf:FIELD=VALUE (CodeN=DIGITS) or Key:FIELD=VALUE "
+         "(KeyMode, KeysN)",
          runEdit},
     };
 }

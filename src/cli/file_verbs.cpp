@@ -105,8 +105,9 @@ int runEncode(const std::vector<std::string>& argv)
     const auto& bytes = doc->Image.bytes();
     const FileSaveResult saved = SaveFileBytes(args->values.at("-o"), {bytes.begin(), bytes.end()});
     if (!saved.ok())
-        return CliFail("encode", args->values.at("-o") + ": cannot be written"
-                                     + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
+        return CliFail("encode",
+                       args->values.at("-o") + ": cannot be written"
+                           + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
                        CliExit::Io);
     return CliExit::Ok;
 }
@@ -129,8 +130,9 @@ int runDecode(const std::vector<std::string>& argv)
     if (!bytes)
         return CliFail("decode", imagePath + ": cannot be read or is longer than an image", CliExit::Refused);
     if (bytes->size() != RadioImageSize)
-        return CliFail("decode", imagePath + ": is " + std::to_string(bytes->size()) + " bytes, an image has "
-                                     + std::to_string(RadioImageSize),
+        return CliFail("decode",
+                       imagePath + ": is " + std::to_string(bytes->size()) + " bytes, an image has "
+                           + std::to_string(RadioImageSize),
                        CliExit::Refused);
     PrepareInstallation();
     auto doc = newDocument(*band);
@@ -170,7 +172,6 @@ std::vector<CliVerb> fileVerbs()
         {"encode", "encode FILE.dat -o IMAGE            the 7424-byte memory image of a data file", runEncode},
         {"decode", "decode IMAGE --band 0|1|2 -o FILE.dat  a data file from a memory image read in that band",
          runDecode},
-        {"diff", "diff A.dat B.dat                    the differences field by field (exit 1 when different)",
-         runDiff},
+        {"diff", "diff A.dat B.dat                    the differences field by field (exit 1 when different)", runDiff},
     };
 }

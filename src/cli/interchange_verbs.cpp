@@ -26,7 +26,8 @@ int writeOutput(const char* verb, const std::string& path, const std::string& te
     const FileSaveResult saved = SaveFileBytes(path, {text.begin(), text.end()});
     if (saved.ok())
         return CliExit::Ok;
-    return CliFail(verb, path + ": cannot be written" + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
+    return CliFail(verb,
+                   path + ": cannot be written" + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
                    CliExit::Io);
 }
 
@@ -124,7 +125,6 @@ std::vector<CliVerb> interchangeVerbs()
         {"export-csv", "export-csv FILE.dat -o OUT.csv     the channels as CSV for spreadsheets and radio programs",
          runExport},
         {"import-csv",
-         "import-csv FILE.dat CHANNELS.csv -o OUT.dat [--group NAME] [--strict]   channels from CSV, saved",
-         runImport},
+         "import-csv FILE.dat CHANNELS.csv -o OUT.dat [--group NAME] [--strict]   channels from CSV, saved", runImport},
     };
 }

@@ -37,8 +37,8 @@ struct RadioArgs {
     std::string input;
     bool passwordGiven = false;
     bool verbose = false;
-    bool noBackup = false;   // read: keep no backup copy of what was read
-    bool strict = false;     // write: refuse a file the check finds something in
+    bool noBackup = false;  // read: keep no backup copy of what was read
+    bool strict = false;    // write: refuse a file the check finds something in
 };
 
 // Parses "--port DEVICE", "--password P", "-o FILE", "--verbose", "--no-backup"
@@ -172,8 +172,9 @@ int runWrite(const std::vector<std::string>& args)
     RecordingNotifier quiet;
     const OpenResult opened = OpenDocument(doc, a.input, quiet);
     if (opened.outcome == OpenOutcome::HandOver)
-        return CliFail("write", a.input + " holds data version " + opened.handOverVersion
-                                    + "; use the program version that handles it",
+        return CliFail("write",
+                       a.input + " holds data version " + opened.handOverVersion
+                           + "; use the program version that handles it",
                        CliExit::Refused);
     if (opened.outcome != OpenOutcome::Opened)
         return CliFail("write", a.input + ": " + quiet.text(), CliExit::Refused);
@@ -238,11 +239,13 @@ int runInfo(const std::vector<std::string>& args)
 std::vector<CliVerb> radioVerbs()
 {
     return {
-        {"read", "read --port DEVICE -o FILE.dat [--password P] [--verbose] [--no-backup]   read the radio and save its "
-                 "data (and a backup copy)",
+        {"read",
+         "read --port DEVICE -o FILE.dat [--password P] [--verbose] [--no-backup]   read the radio and save its "
+         "data (and a backup copy)",
          runRead},
-        {"write", "write FILE.dat --port DEVICE [--password P] [--verbose] [--strict]   check a data file, then write it "
-                  "to the radio",
+        {"write",
+         "write FILE.dat --port DEVICE [--password P] [--verbose] [--strict]   check a data file, then write it "
+         "to the radio",
          runWrite},
         {"info", "info --port DEVICE [--verbose]                              print the radio information record",
          runInfo},

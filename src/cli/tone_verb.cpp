@@ -8,7 +8,6 @@
 #include "sound/tone_stream.h"
 #include "sound/wav_writer.h"
 
-
 // brisko7-cli tone FILE.dat --tip N -o OUT.wav [--rate HZ]
 //
 // Renders a tone tip of a data file into a WAV file exactly as the desktop
@@ -38,8 +37,10 @@ std::string silenceReason(const ToneTip& stored, const ToneTip& tip)
     switch (WhyToneTipSilent(tip)) {
     case ToneTipSilence::TooShort:
         return "its tones last " + std::to_string(ToneTipLength(tip)) + " ms in all (it needs more than 4 ms)";
-    case ToneTipSilence::NoLoop: return "its loop count is 0";
-    case ToneTipSilence::None: break;
+    case ToneTipSilence::NoLoop:
+        return "its loop count is 0";
+    case ToneTipSilence::None:
+        break;
     }
     return {};
 }
@@ -58,8 +59,9 @@ int runTone(const std::vector<std::string>& argv)
     const auto rate = args->has("--rate") ? numberIn(args->values.at("--rate"), LowestSampleRate, HighestSampleRate)
                                           : std::optional<int>(DefaultSampleRate);
     if (!rate)
-        return CliFail(Verb, "--rate must be " + std::to_string(LowestSampleRate) + " .. "
-                                 + std::to_string(HighestSampleRate) + " Hz",
+        return CliFail(Verb,
+                       "--rate must be " + std::to_string(LowestSampleRate) + " .. " + std::to_string(HighestSampleRate)
+                           + " Hz",
                        CliExit::Usage);
     const std::string& input = args->positional[0];
     const std::string& output = args->values.at("-o");
@@ -73,14 +75,15 @@ int runTone(const std::vector<std::string>& argv)
     const ToneTip& stored = doc->Record.Tips[static_cast<std::size_t>(*tipNo - 1)];
     const ToneTip tip = ShownToneTip(stored);
     if (!ToneTipPlays(tip))
-        return CliFail(Verb, input + ": tone tip " + std::to_string(*tipNo) + " would not play: "
-                                 + silenceReason(stored, tip)
-                                 + "; nothing written",
+        return CliFail(Verb,
+                       input + ": tone tip " + std::to_string(*tipNo) + " would not play: " + silenceReason(stored, tip)
+                           + "; nothing written",
                        CliExit::Refused);
     const FileSaveResult saved = SaveFileBytes(output, WavFileBytes(RenderToneTip(tip, *rate), *rate));
     if (!saved.ok())
-        return CliFail(Verb, output + ": cannot be written"
-                                 + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
+        return CliFail(Verb,
+                       output + ": cannot be written"
+                           + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
                        CliExit::Io);
     return CliExit::Ok;
 }
@@ -90,8 +93,9 @@ int runTone(const std::vector<std::string>& argv)
 std::vector<CliVerb> toneVerbs()
 {
     return {
-        {"tone", "tone FILE.dat --tip N -o OUT.wav [--rate HZ]  tone tip N (1..8) as Play sounds it, as a WAV "
-                 "file (16-bit mono, 48000 Hz unless given)",
+        {"tone",
+         "tone FILE.dat --tip N -o OUT.wav [--rate HZ]  tone tip N (1..8) as Play sounds it, as a WAV "
+         "file (16-bit mono, 48000 Hz unless given)",
          runTone},
     };
 }

@@ -51,8 +51,8 @@ int main(int argc, char** argv)
 
     // The one document of this run; every window works on it.
     Document doc;
-    StartUpBeforeSplash(doc, StartUpInput{QApplication::applicationDirPath().toStdString(),
-                                          QLocale::system().name().toStdString()});
+    StartUpBeforeSplash(
+        doc, StartUpInput{QApplication::applicationDirPath().toStdString(), QLocale::system().name().toStdString()});
     ApplyToolkitLanguage(AppState::instance().LanguageId);
 
     std::unique_ptr<frmMain> mainWindow;

@@ -74,9 +74,10 @@ std::string PermissionAdvice(const DeviceAccess& access)
 {
     std::string text;
     if (access.groupGrantsAccess())
-        text = replaced(GetLangText(TextJoinGroup), access.group) + "\r\n    sudo usermod -aG " + access.group + " $USER";
+        text = replaced(GetLangText(TextJoinGroup), access.group) + "\r\n    sudo usermod -aG " + access.group
+            + " $USER";
     else
         text = replaced(GetLangText(TextNoGroup), access.owner);
     return text + "\r\n" + GetLangText(TextOwnership) + " " + access.owner + " " + access.group + " "
-           + access.modeText();
+        + access.modeText();
 }

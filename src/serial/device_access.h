@@ -8,10 +8,10 @@
 // shared with one group ("dialout" on Debian, "uucp" elsewhere); the group
 // that grants access is the one the device names, not a guess.
 struct DeviceAccess {
-    std::string owner;        // user name, or the number when it has none
-    std::string group;        // group name, or the number when it has none
-    unsigned mode = 0;        // permission bits (0660 for rw-rw----)
-    char type = 'c';          // 'c' character device, 'b' block device, '-' anything else
+    std::string owner;  // user name, or the number when it has none
+    std::string group;  // group name, or the number when it has none
+    unsigned mode = 0;  // permission bits (0660 for rw-rw----)
+    char type = 'c';    // 'c' character device, 'b' block device, '-' anything else
     // Members of the group may read and write the device. The root group is
     // never offered: joining it would hand out far more than a serial port.
     bool groupGrantsAccess() const;

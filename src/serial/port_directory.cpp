@@ -12,7 +12,10 @@
 
 namespace {
 
-std::string keyOf(int portNumber) { return "port" + std::to_string(portNumber); }
+std::string keyOf(int portNumber)
+{
+    return "port" + std::to_string(portNumber);
+}
 
 bool contains(const std::vector<std::string>& list, const std::string& item)
 {
@@ -43,7 +46,10 @@ bool uartPresent(const std::filesystem::path& ttyEntry)
 
 }  // namespace
 
-PortDirectory::PortDirectory(std::string setupFilePath) : m_setupFile(std::move(setupFilePath)) { load(); }
+PortDirectory::PortDirectory(std::string setupFilePath) : m_setupFile(std::move(setupFilePath))
+{
+    load();
+}
 
 PortDirectory::PortDirectory() : PortDirectory(AppState::instance().setupFilePath()) {}
 
@@ -79,7 +85,7 @@ void PortDirectory::refresh(const std::vector<std::string>& presentDevices)
             continue;
         const auto free = std::find(m_assigned.begin(), m_assigned.end(), std::string());
         if (free == m_assigned.end())
-            continue;   // beyond 16: not offered
+            continue;  // beyond 16: not offered
         *free = device;
         store(static_cast<int>(free - m_assigned.begin()) + 1);
     }
@@ -87,9 +93,15 @@ void PortDirectory::refresh(const std::vector<std::string>& presentDevices)
         m_present[i] = !m_assigned[i].empty() && contains(presentDevices, m_assigned[i]);
 }
 
-void PortDirectory::refresh() { refresh(scanSystemDevices()); }
+void PortDirectory::refresh()
+{
+    refresh(scanSystemDevices());
+}
 
-std::array<bool, PortDirectory::MaxPorts> PortDirectory::presentFlags() const { return m_present; }
+std::array<bool, PortDirectory::MaxPorts> PortDirectory::presentFlags() const
+{
+    return m_present;
+}
 
 bool PortDirectory::isPresent(int portNumber) const
 {
@@ -109,7 +121,10 @@ int PortDirectory::portNumberOf(const std::string& devicePath) const
     return devicePath.empty() || it == m_assigned.end() ? 0 : static_cast<int>(it - m_assigned.begin()) + 1;
 }
 
-bool PortDirectory::isVirtualRadio(int portNumber) const { return isPseudoTerminal(devicePath(portNumber)); }
+bool PortDirectory::isVirtualRadio(int portNumber) const
+{
+    return isPseudoTerminal(devicePath(portNumber));
+}
 
 std::vector<std::string> PortDirectory::scanSystemDevices()
 {

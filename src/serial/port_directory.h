@@ -50,7 +50,7 @@ private:
     void store(int portNumber);
 
     std::string m_setupFile;
-    std::array<std::string, MaxPorts> m_assigned;   // index 0 = port 1
+    std::array<std::string, MaxPorts> m_assigned;  // index 0 = port 1
     std::array<bool, MaxPorts> m_present{};
-    std::vector<std::string> m_virtual;             // announced pseudo-terminals
+    std::vector<std::string> m_virtual;  // announced pseudo-terminals
 };

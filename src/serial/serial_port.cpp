@@ -17,20 +17,28 @@ constexpr int DrainMs = 100;
 LinkErrorDetail detailOf(QSerialPort::SerialPortError error)
 {
     switch (error) {
-    case QSerialPort::PermissionError: return LinkErrorDetail::PermissionDenied;
-    case QSerialPort::DeviceNotFoundError: return LinkErrorDetail::DeviceNotFound;
-    case QSerialPort::ResourceError: return LinkErrorDetail::DeviceLost;
-    default: return LinkErrorDetail::None;
+    case QSerialPort::PermissionError:
+        return LinkErrorDetail::PermissionDenied;
+    case QSerialPort::DeviceNotFoundError:
+        return LinkErrorDetail::DeviceNotFound;
+    case QSerialPort::ResourceError:
+        return LinkErrorDetail::DeviceLost;
+    default:
+        return LinkErrorDetail::None;
     }
 }
 
 std::string failureText(QSerialPort::SerialPortError error)
 {
     switch (error) {
-    case QSerialPort::ResourceError: return "the device was removed or hung up";
-    case QSerialPort::ReadError: return "reading from the device failed";
-    case QSerialPort::WriteError: return "writing to the device failed";
-    default: return "the device failed";
+    case QSerialPort::ResourceError:
+        return "the device was removed or hung up";
+    case QSerialPort::ReadError:
+        return "reading from the device failed";
+    case QSerialPort::WriteError:
+        return "writing to the device failed";
+    default:
+        return "the device failed";
     }
 }
 
@@ -38,12 +46,15 @@ std::string failureText(QSerialPort::SerialPortError error)
 
 SerialPort::SerialPort(QObject* parent) : QObject(parent)
 {
-    qRegisterMetaType<LinkError>();   // deviceFailed may be queued
+    qRegisterMetaType<LinkError>();  // deviceFailed may be queued
     connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::onReadyRead);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialPort::onErrorOccurred);
 }
 
-SerialPort::~SerialPort() { close(); }
+SerialPort::~SerialPort()
+{
+    close();
+}
 
 LinkError SerialPort::errorOf(QSerialPort::SerialPortError error, const QString& reason, const QString& devicePath)
 {
@@ -97,7 +108,10 @@ void SerialPort::close()
     m_buffer.clear();
 }
 
-bool SerialPort::isOpen() const { return m_port.isOpen(); }
+bool SerialPort::isOpen() const
+{
+    return m_port.isOpen();
+}
 
 void SerialPort::flush()
 {
@@ -115,7 +129,10 @@ void SerialPort::setReceiveThreshold(std::size_t bytes)
         emit thresholdReached();
 }
 
-std::size_t SerialPort::bytesBuffered() const { return m_buffer.size(); }
+std::size_t SerialPort::bytesBuffered() const
+{
+    return m_buffer.size();
+}
 
 std::vector<std::uint8_t> SerialPort::takeAll()
 {
@@ -169,7 +186,7 @@ void SerialPort::onErrorOccurred(QSerialPort::SerialPortError error)
     if (m_threshold > 0 && m_buffer.size() >= m_threshold)
         emit thresholdReached();
     if (!m_port.isOpen())
-        return;   // the receiver ended its work and closed the port
+        return;  // the receiver ended its work and closed the port
     m_port.clearError();
     m_port.close();
     m_buffer.clear();

@@ -38,8 +38,7 @@ public:
     LinkError write(const std::vector<std::uint8_t>& bytes);
 
     // The error of a failed open or write, with the system's reason.
-    static LinkError errorOf(QSerialPort::SerialPortError error, const QString& reason,
-                             const QString& devicePath);
+    static LinkError errorOf(QSerialPort::SerialPortError error, const QString& reason, const QString& devicePath);
 
 signals:
     void thresholdReached();

@@ -18,14 +18,17 @@ namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
 
-void onSignal(int) { g_stop = 1; }
+void onSignal(int)
+{
+    g_stop = 1;
+}
 
 void installSignals()
 {
     struct sigaction sa {};
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
-    sa.sa_flags = 0;   // no restart: a waiting poll returns at once
+    sa.sa_flags = 0;  // no restart: a waiting poll returns at once
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGTERM, &sa, nullptr);
     sigaction(SIGHUP, &sa, nullptr);
@@ -62,8 +65,7 @@ void sleepUntil(double when)
     timespec t{};
     t.tv_sec = static_cast<time_t>(when);
     t.tv_nsec = static_cast<long>((when - static_cast<double>(t.tv_sec)) * 1e9);
-    while (!g_stop && clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
-    }
+    while (!g_stop && clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {}
 }
 
 // At 9600 baud with a start and a stop bit a byte takes 10 bits: 1/960 s.
@@ -145,7 +147,8 @@ int main(int argc, char** argv)
             identity.band = static_cast<std::uint8_t>(*fileBand);
     }
     const std::uint8_t band = identity.band;
-    RadioInfoBlock info = BuildRadioInfo(static_cast<std::uint8_t>(options.infoBand.value_or(band & 0x0F)), options.info);
+    RadioInfoBlock info = BuildRadioInfo(static_cast<std::uint8_t>(options.infoBand.value_or(band & 0x0F)),
+                                         options.info);
     if (!options.infoFile.empty() && !loadBlock(options.infoFile, info, error)) {
         std::fprintf(stderr, "brisko7-sim: %s\n", error.c_str());
         return 2;

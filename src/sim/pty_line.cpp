@@ -52,7 +52,7 @@ std::vector<std::uint8_t> PtyLine::receive(int timeoutMs, bool& failed)
     pollfd p{m_master, POLLIN, 0};
     const int ready = ::poll(&p, 1, timeoutMs);
     if (ready <= 0)
-        return bytes;   // time-out or a signal
+        return bytes;  // time-out or a signal
     std::uint8_t buffer[512];
     for (;;) {
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);

@@ -11,7 +11,7 @@ bool parseInt(const std::string& text, long min, long max, long& value)
     if (text.empty())
         return false;
     char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 0);   // 0x1CF0 and 7408 alike
+    const long v = std::strtol(text.c_str(), &end, 0);  // 0x1CF0 and 7408 alike
     if (*end != '\0' || v < min || v > max)
         return false;
     value = v;
@@ -37,7 +37,10 @@ using Setter = std::function<bool(SimOptions&, const std::string&)>;
 
 Setter text(std::string RadioInfoFields::*field)
 {
-    return [field](SimOptions& o, const std::string& v) { o.info.*field = v; return true; };
+    return [field](SimOptions& o, const std::string& v) {
+        o.info.*field = v;
+        return true;
+    };
 }
 
 Setter blockFault(BlockFault VirtualRadioFaults::*field)
@@ -63,15 +66,40 @@ Setter band(bool info)
 const std::map<std::string, Setter>& valueOptions()
 {
     static const std::map<std::string, Setter> options{
-        {"--image", [](SimOptions& o, const std::string& v) { o.imageFile = v; return true; }},
-        {"--info", [](SimOptions& o, const std::string& v) { o.infoFile = v; return true; }},
-        {"--save", [](SimOptions& o, const std::string& v) { o.saveFile = v; return true; }},
-        {"--model", [](SimOptions& o, const std::string& v) { o.identity.model = v; return v.size() <= 7; }},
-        {"--version", [](SimOptions& o, const std::string& v) { o.identity.version = v; return v.size() <= 4; }},
+        {"--image",
+         [](SimOptions& o, const std::string& v) {
+             o.imageFile = v;
+             return true;
+         }},
+        {"--info",
+         [](SimOptions& o, const std::string& v) {
+             o.infoFile = v;
+             return true;
+         }},
+        {"--save",
+         [](SimOptions& o, const std::string& v) {
+             o.saveFile = v;
+             return true;
+         }},
+        {"--model",
+         [](SimOptions& o, const std::string& v) {
+             o.identity.model = v;
+             return v.size() <= 7;
+         }},
+        {"--version",
+         [](SimOptions& o, const std::string& v) {
+             o.identity.version = v;
+             return v.size() <= 4;
+         }},
         {"--band", band(false)},
         {"--info-band", band(true)},
-        {"--password", [](SimOptions& o, const std::string& v) { o.info.password = v; return v.size() <= 4; }},
-        {"--echo", [](SimOptions& o, const std::string& v) {
+        {"--password",
+         [](SimOptions& o, const std::string& v) {
+             o.info.password = v;
+             return v.size() <= 4;
+         }},
+        {"--echo",
+         [](SimOptions& o, const std::string& v) {
              o.identity.echo = v == "on";
              return v == "on" || v == "off";
          }},
@@ -86,7 +114,8 @@ const std::map<std::string, Setter>& valueOptions()
         {"--stock-in", text(&RadioInfoFields::stockInTime)},
         {"--sales-time", text(&RadioInfoFields::salesTime)},
         {"--handler", text(&RadioInfoFields::handler)},
-        {"--ignore-handshakes", [](SimOptions& o, const std::string& v) {
+        {"--ignore-handshakes",
+         [](SimOptions& o, const std::string& v) {
              long n = 0;
              const bool ok = parseInt(v, 0, 1000000, n);
              o.faults.ignoreHandshakes = static_cast<int>(n);
@@ -98,7 +127,8 @@ const std::map<std::string, Setter>& valueOptions()
         {"--short-frame", blockFault(&VirtualRadioFaults::shortFrame)},
         {"--garbage", blockFault(&VirtualRadioFaults::garbage)},
         {"--resend", blockFault(&VirtualRadioFaults::resend)},
-        {"--dead-after", [](SimOptions& o, const std::string& v) {
+        {"--dead-after",
+         [](SimOptions& o, const std::string& v) {
              long n = 0;
              const bool ok = parseInt(v, 0, 1000000, n);
              o.faults.deadAfterBlocks = static_cast<int>(n);

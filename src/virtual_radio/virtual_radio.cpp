@@ -246,7 +246,7 @@ std::uint8_t VirtualRadio::memoryByte(int address) const
     const int infoIndex = address - RadioInfoBase;
     if (infoIndex >= 0 && infoIndex < static_cast<int>(RadioInfoBlockSize))
         return m_info.byte(static_cast<std::size_t>(infoIndex));
-    return 0xFF;   // unmapped memory reads as erased
+    return 0xFF;  // unmapped memory reads as erased
 }
 
 bool VirtualRadio::storeWrite(int address, const std::uint8_t* data, std::size_t length)

@@ -12,42 +12,42 @@
 // address of one 16-byte block and how many times it strikes; later requests
 // for that block are served normally.
 struct BlockFault {
-    int address = -1;   // radio address of the block; -1 = off
+    int address = -1;  // radio address of the block; -1 = off
     int times = 0;
 
     bool strikes(int blockAddress) const { return address >= 0 && address == blockAddress && times > 0; }
 };
 
 struct VirtualRadioFaults {
-    int ignoreHandshakes = 0;   // first N handshakes get no answer
-    BlockFault ignore;          // read or write requests get no answer at all
-    BlockFault badChecksum;     // read reply with its checksum off by one
-    BlockFault wrongAddress;    // read reply for the next block's address
-    BlockFault shortFrame;      // read reply cut short by two bytes (a write gets no answer)
-    BlockFault garbage;         // reply replaced by noise of the same length
-    BlockFault resend;          // write answered with 0x0A ("send again")
-    int deadAfterBlocks = -1;   // after this many answered block requests the radio falls silent
-    bool noEndAck = false;      // "END" is never acknowledged
+    int ignoreHandshakes = 0;  // first N handshakes get no answer
+    BlockFault ignore;         // read or write requests get no answer at all
+    BlockFault badChecksum;    // read reply with its checksum off by one
+    BlockFault wrongAddress;   // read reply for the next block's address
+    BlockFault shortFrame;     // read reply cut short by two bytes (a write gets no answer)
+    BlockFault garbage;        // reply replaced by noise of the same length
+    BlockFault resend;         // write answered with 0x0A ("send again")
+    int deadAfterBlocks = -1;  // after this many answered block requests the radio falls silent
+    bool noEndAck = false;     // "END" is never acknowledged
 };
 
 // What the radio tells about itself in its identification record and its
 // radio information area.
 struct VirtualRadioIdentity {
-    std::string model = "BRISKO7";   // up to 7 characters
-    std::uint8_t band = 0;           // 0 CB, 1 HF, 2 HAM
-    std::string version = "V100";    // 4 characters
+    std::string model = "BRISKO7";  // up to 7 characters
+    std::uint8_t band = 0;          // 0 CB, 1 HF, 2 HAM
+    std::string version = "V100";   // 4 characters
     bool toneSupported = true;
-    bool echo = true;                // the cable returns every byte the program sends
+    bool echo = true;  // the cable returns every byte the program sends
 };
 
 // Counters of one virtual radio's life.
 struct VirtualRadioStats {
     std::size_t bytesIn = 0;
     std::size_t bytesOut = 0;
-    int sessions = 0;         // "END" received
-    int blocksRead = 0;       // read requests answered
-    int blocksWritten = 0;    // write frames accepted and stored
-    int resendsSent = 0;      // 0x0A answers
+    int sessions = 0;       // "END" received
+    int blocksRead = 0;     // read requests answered
+    int blocksWritten = 0;  // write frames accepted and stored
+    int resendsSent = 0;    // 0x0A answers
 };
 
 // The radio's side of the programming protocol as a plain state machine:
@@ -100,7 +100,7 @@ private:
     std::vector<std::uint8_t> readReply(int address, std::size_t length);
     std::uint8_t memoryByte(int address) const;
     bool storeWrite(int address, const std::uint8_t* data, std::size_t length);
-    bool answerBlock();   // counts an answered block; false when the radio has gone dead
+    bool answerBlock();  // counts an answered block; false when the radio has gone dead
     static bool takeStrike(BlockFault& fault, int blockAddress);
     static void appendNoise(std::vector<std::uint8_t>& out, std::size_t count);
 
@@ -109,7 +109,7 @@ private:
     RadioInfoBlock m_info;
     VirtualRadioFaults m_faults;
     VirtualRadioStats m_stats;
-    std::vector<std::uint8_t> m_pending;   // bytes received but not yet a whole request
+    std::vector<std::uint8_t> m_pending;  // bytes received but not yet a whole request
     bool m_inSession = false;
     bool m_sessionEnded = false;
     bool m_sessionWrote = false;

@@ -33,13 +33,12 @@ constexpr std::array<InfoText, 11> InfoTexts{{
 
 // The 40 CB channels in kHz; the gaps (27.045, 27.095, ...) and the swapped
 // channels 23 to 25 are those of the CB band plan.
-constexpr std::array<int, 40> CbChannelsKhz{
-    26965, 26975, 26985, 27005, 27015, 27025, 27035, 27055, 27065, 27075,
-    27085, 27105, 27115, 27125, 27135, 27155, 27165, 27175, 27185, 27205,
-    27215, 27225, 27255, 27235, 27245, 27265, 27275, 27285, 27295, 27305,
-    27315, 27325, 27335, 27345, 27355, 27365, 27375, 27385, 27395, 27405};
+constexpr std::array<int, 40> CbChannelsKhz{26965, 26975, 26985, 27005, 27015, 27025, 27035, 27055, 27065, 27075,
+                                            27085, 27105, 27115, 27125, 27135, 27155, 27165, 27175, 27185, 27205,
+                                            27215, 27225, 27255, 27235, 27245, 27265, 27275, 27285, 27295, 27305,
+                                            27315, 27325, 27335, 27345, 27355, 27365, 27375, 27385, 27395, 27405};
 
-constexpr int Channels = 400;       // channels 1..400; 401 is the VFO, 402..409 the memory channels
+constexpr int Channels = 400;  // channels 1..400; 401 is the VFO, 402..409 the memory channels
 constexpr int DtmfSlots = 16;
 
 std::uint8_t bcdPair(int twoDigits)
@@ -62,7 +61,10 @@ void eraseSlotFrequency(RadioImage& image, std::size_t slot)
         image.setByte(slot + at, 0xFF);
 }
 
-void setBit(RadioImage& image, const ImagePlace& place) { WritePlace(image, 0, place, 1, FlagRange); }
+void setBit(RadioImage& image, const ImagePlace& place)
+{
+    WritePlace(image, 0, place, 1, FlagRange);
+}
 
 }  // namespace
 
@@ -98,7 +100,7 @@ RadioImage DefaultRadioImage(std::uint8_t band)
         image.setBit(place.scanByte, place.bit, true);
     }
     setSlotFrequency(image, L::VfoSlot, band == 0 ? CbChannelsKhz[0] : 28000);
-    setBit(image, OptFeatGroupFields()[0].at(0));   // group 1 offered
+    setBit(image, OptFeatGroupFields()[0].at(0));  // group 1 offered
     for (int s = 1; s <= DtmfSlots; ++s) {
         for (std::size_t i = 0; i < L::SlotSize; ++i)
             image.setByte(L::dtmfSlotAddress(s) + i, 0xFF);

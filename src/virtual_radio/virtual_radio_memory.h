@@ -20,7 +20,7 @@ struct RadioInfoFields {
     std::string stockInTime;
     std::string salesTime;
     std::string handler;
-    std::string password;   // up to 4 characters; empty = none
+    std::string password;  // up to 4 characters; empty = none
 };
 
 // A radio's information area holding the band code and the given texts.

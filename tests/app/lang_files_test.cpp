@@ -101,7 +101,8 @@ NumberList readNumberList(const fs::path& path)
         }
         const int number = std::stoi(key);
         if (number <= previous)
-            list.problems.push_back("line " + std::to_string(lineNo) + ": " + key + " is not above the number before it");
+            list.problems.push_back("line " + std::to_string(lineNo) + ": " + key
+                                    + " is not above the number before it");
         previous = number;
         list.numbers.insert(number);
     }
@@ -261,12 +262,14 @@ class LanguageFileChecks : public TempDirTest {};
 TEST_F(LanguageFileChecks, ReportMissingMisplacedDuplicateLongAndUnlistedTexts)
 {
     const std::string tooLong(TextLimit + 1, 'x');
-    writeFile("bad.ini", "[Msg]\n9017=OK\n9017=OK again\n12000=Title\n[Main]\n12001=" + tooLong
-                             + "\n12002=\n12999=stale\nnot a key line\n");
+    writeFile("bad.ini",
+              "[Msg]\n9017=OK\n9017=OK again\n12000=Title\n[Main]\n12001=" + tooLong
+                  + "\n12002=\n12999=stale\nnot a key line\n");
     const LanguageFile file = scanLanguageFile(path("bad.ini"));
-    EXPECT_EQ(file.problems, (Problems{"line 3: 9017 is given twice", "line 4: 12000 stands in [Msg], the lookup reads [Main]",
-                                       "line 6: 12001 has 255 characters, more than 254",
-                                       "line 9: not \"<number>=<text>\": not a key line"}));
+    EXPECT_EQ(file.problems,
+              (Problems{"line 3: 9017 is given twice", "line 4: 12000 stands in [Msg], the lookup reads [Main]",
+                        "line 6: 12001 has 255 characters, more than 254",
+                        "line 9: not \"<number>=<text>\": not a key line"}));
 
     // 12000 is misplaced and 12002 empty, so the lookup finds neither.
     const Problems missing = missingTexts(path("bad.ini"), {9017, 12000, 12001, 12002});
@@ -287,11 +290,13 @@ TEST_F(LanguageFileChecks, CountCharactersNotBytesAndRefuseBrokenUtf8)
 
 TEST_F(LanguageFileChecks, ReportMenuEntriesWithoutOrWithClashingAccessKeys)
 {
-    writeFile("menu.ini", "[Menu]\n10000=&File\n10001=&New\n10002=&Open...\n10003=Save\n10004=Save &As && &Close\n"
-                          "10100=&Model\n10101=&Information\n10200=&Fine\n10201=&New\n");
+    writeFile("menu.ini",
+              "[Menu]\n10000=&File\n10001=&New\n10002=&Open...\n10003=Save\n10004=Save &As && &Close\n"
+              "10100=&Model\n10101=&Information\n10200=&Fine\n10201=&New\n");
     const Problems problems = menuAccessKeyProblems(scanLanguageFile(path("menu.ini")));
-    EXPECT_EQ(problems, (Problems{"10003 \"Save\" has 0 access keys", "10004 \"Save &As && &Close\" has 2 access keys",
-                                  "10200 and 10000 share the access key 'f'"}));
+    EXPECT_EQ(problems,
+              (Problems{"10003 \"Save\" has 0 access keys", "10004 \"Save &As && &Close\" has 2 access keys",
+                        "10200 and 10000 share the access key 'f'"}));
 }
 
 TEST_F(LanguageFileChecks, ReportNumberListLinesOutOfOrderOrWithoutUse)
@@ -299,8 +304,8 @@ TEST_F(LanguageFileChecks, ReportNumberListLinesOutOfOrderOrWithoutUse)
     writeFile("list.txt", "# comment\n9001 first\n9003 third\n9002 second\n9004\n\n9005 fifth\n");
     const NumberList list = readNumberList(path("list.txt"));
     EXPECT_EQ(list.numbers, (std::set<int>{9001, 9002, 9003, 9005}));
-    EXPECT_EQ(list.problems, (Problems{"line 4: 9002 is not above the number before it",
-                                       "line 5: not \"<number> <use>\": 9004"}));
+    EXPECT_EQ(list.problems,
+              (Problems{"line 4: 9002 is not above the number before it", "line 5: not \"<number> <use>\": 9004"}));
 }
 
 }  // namespace

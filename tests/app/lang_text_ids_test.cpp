@@ -74,11 +74,10 @@ TEST_F(TextNameGenerator, NamesListedNumbersBasesAndOldStyleLines)
                                         "9021 BadFrequency: typed frequency; not a number [warning\n"
                                         "9026 new document question (no name yet)\n"
                                         "9027 ProgressReading: caption\n");
-    for (const char* expected : {"inline constexpr std::int32_t Progress = 9026;",
-                                 "inline constexpr std::int32_t BadFrequency = 9021;",
-                                 "inline constexpr std::int32_t Text9026 = 9026;",
-                                 "inline constexpr std::int32_t ProgressReading = 9027;",
-                                 "{\"BadFrequency\", 9021},\n    {\"Text9026\", 9026},\n    {\"ProgressReading\", 9027},\n};"})
+    for (const char* expected :
+         {"inline constexpr std::int32_t Progress = 9026;", "inline constexpr std::int32_t BadFrequency = 9021;",
+          "inline constexpr std::int32_t Text9026 = 9026;", "inline constexpr std::int32_t ProgressReading = 9027;",
+          "{\"BadFrequency\", 9021},\n    {\"Text9026\", 9026},\n    {\"ProgressReading\", 9027},\n};"})
         EXPECT_NE(header.find(expected), std::string::npos) << expected << "\nnot in:\n" << header;
     EXPECT_EQ(header.find("{\"Progress\""), std::string::npos) << "a base is no text of its own";
 }

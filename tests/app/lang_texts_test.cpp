@@ -68,7 +68,8 @@ protected:
 
 TEST_F(LangTextsLookup, ReadsTheCurrentLanguageFile)
 {
-    writeFile("V100/language/english.ini", "[OTHER]\n8999=other\n[Msg]\n9000=message\n[ResetMode]\n31999=reset\n[Others]\n32000=last\n");
+    writeFile("V100/language/english.ini",
+              "[OTHER]\n8999=other\n[Msg]\n9000=message\n[ResetMode]\n31999=reset\n[Others]\n32000=last\n");
     writeFile("V100/language/chinese.ini", "[Msg]\n9000=\xE6\xB6\x88\xE6\x81\xAF\n");
     EXPECT_EQ(GetLangText(8999), "other");
     EXPECT_EQ(GetLangText(9000), "message");

@@ -23,9 +23,18 @@ std::set<int> rowsWhere(const ChannelEditForm& form, bool (*test)(const ChannelE
     return rows;
 }
 
-bool isShown(const ChannelEditRowState& s) { return s.shown; }
-bool isDisabled(const ChannelEditRowState& s) { return !s.enabled; }
-bool hasSelection(const ChannelEditRowState& s) { return s.selected >= 0; }
+bool isShown(const ChannelEditRowState& s)
+{
+    return s.shown;
+}
+bool isDisabled(const ChannelEditRowState& s)
+{
+    return !s.enabled;
+}
+bool hasSelection(const ChannelEditRowState& s)
+{
+    return s.selected >= 0;
+}
 
 // The lists show the English texts, as the program does.
 class ChannelEditFormTest : public ChannelFixture {
@@ -37,7 +46,10 @@ protected:
     }
     ChannelEditForm form(int group, int position) const { return ShowChannelEditForm(doc, group, position); }
     ChannelRecord& record(int no) { return doc.ChannelList[static_cast<std::size_t>(FindChannelIndex(doc, no))]; }
-    const ChannelEditRowState& row(const ChannelEditForm& f, int r) const { return f.rows[static_cast<std::size_t>(r)]; }
+    const ChannelEditRowState& row(const ChannelEditForm& f, int r) const
+    {
+        return f.rows[static_cast<std::size_t>(r)];
+    }
 };
 
 }  // namespace
@@ -109,8 +121,8 @@ TEST_F(ChannelEditFormTest, FmOnlyPositionsLockTheModulation)
         bool locked;
     };
     const Case cases[] = {
-        {0, CE, 1, true}, {0, UK, 40, true}, {0, DE, 41, true}, {0, DE, 80, true}, {0, DE, 40, false},
-        {0, EU, 1, false}, {0, CbMem, 1, false}, {1, B, 1, false}, {2, Mem, 1, false},
+        {0, CE, 1, true},  {0, UK, 40, true},    {0, DE, 41, true}, {0, DE, 80, true},  {0, DE, 40, false},
+        {0, EU, 1, false}, {0, CbMem, 1, false}, {1, B, 1, false},  {2, Mem, 1, false},
     };
     for (const Case& c : cases) {
         setUpBand(c.band, {});
@@ -162,22 +174,23 @@ TEST_F(ChannelEditFormTest, UndefinedToneTipsAndDtmfSlotsShowTheFirstItem)
 {
     setUpBand(1, {{1, "27.1"}});
     record(1).Public = 0;
-    doc.Record.Tips[2].LoopCount = 1;       // tip 3 sounds
+    doc.Record.Tips[2].LoopCount = 1;  // tip 3 sounds
     doc.Record.Tips[2].Tones[4].Length = 5;
-    doc.Record.Tips[4].LoopCount = 1;       // tip 5 has no tone with a length
-    doc.Record.Dtmf.Codes[6].Length = 3;    // slot 7 holds a code
+    doc.Record.Tips[4].LoopCount = 1;     // tip 5 has no tone with a length
+    doc.Record.Dtmf.Codes[6].Length = 3;  // slot 7 holds a code
 
     struct Case {
         int row, value;
         std::string selectedText;
     };
     const Case cases[] = {
-        {ToneTipRow, 3, "3"}, {ToneTipRow, 5, ""}, {ToneTipRow, 9, ""}, {ToneTipRow, 0, ""},
+        {ToneTipRow, 3, "3"}, {ToneTipRow, 5, ""}, {ToneTipRow, 9, ""},  {ToneTipRow, 0, ""},
         {DtmfBotRow, 7, "7"}, {DtmfBotRow, 2, ""}, {DtmfCallRow, 0, ""}, {DtmfCallRow, 17, ""},
     };
     for (const Case& c : cases) {
-        record(1).*ChannelFieldMember(ChannelEditRows()[static_cast<std::size_t>(c.row)].field)
-            = static_cast<std::int16_t>(c.value);
+        record(1)
+            .*ChannelFieldMember(ChannelEditRows()[static_cast<std::size_t>(c.row)].field) = static_cast<std::int16_t>(
+            c.value);
         const ChannelEditRowState& r = row(form(A, 1), c.row);
         const int expected = c.selectedText.empty() ? 0 : 1;
         EXPECT_EQ(r.selected, expected) << "row " << c.row << " value " << c.value;
@@ -207,7 +220,9 @@ TEST_F(ChannelEditFormTest, AnEmptyPositionShowsTheEmptyDisabledForm)
         bool freqEnabled, memButton, narrow;
     };
     const Case cases[] = {
-        {1, A, true, false, false}, {2, Mem, true, false, true}, {0, EU, false, false, false},
+        {1, A, true, false, false},
+        {2, Mem, true, false, true},
+        {0, EU, false, false, false},
         {0, CbMem, false, true, true},
     };
     for (const Case& c : cases) {

@@ -159,10 +159,10 @@ TEST_F(ChannelUpdate, GroupSettingsFollowTheChannelsOfTheGroup)
     setUpBand(1, {{3, "27"}, {5, "27"}, {41, "27"}, {401, "28"}, {402, "28"}, {404, "28"}});
     auto& opt = doc.Record.OptFeat;
     opt.GroupValid[A] = 1;
-    opt.WorkChannel[A] = 4;            // position 5
-    opt.EmergencyChannel[A][0] = 0;    // position 1: no channel
-    opt.EmergencyChannel[A][1] = 2;    // position 3
-    opt.Value1B = 2;                   // memory position 3: no channel
+    opt.WorkChannel[A] = 4;          // position 5
+    opt.EmergencyChannel[A][0] = 0;  // position 1: no channel
+    opt.EmergencyChannel[A][1] = 2;  // position 3
+    opt.Value1B = 2;                 // memory position 3: no channel
     RefreshGroupAfterChange(doc, A);
     EXPECT_EQ(opt.WorkChannel[A], 4);
     EXPECT_EQ(opt.EmergencyChannel[A][0], 2) << "the lowest position holding a channel, zero-based";

@@ -18,8 +18,7 @@ protected:
 
 TEST_F(MemFreqChoiceTest, ListsOfferOffTheCountryGroupsAndTheirPositions)
 {
-    EXPECT_EQ(MemFreqGroupItems(),
-              (std::vector<std::string>{"Off", "EU", "CE", "U", "UK", "PL", "I2", "DE", "IN"}));
+    EXPECT_EQ(MemFreqGroupItems(), (std::vector<std::string>{"Off", "EU", "CE", "U", "UK", "PL", "I2", "DE", "IN"}));
     EXPECT_TRUE(MemFreqPositionItems(0).empty());
     EXPECT_EQ(MemFreqPositionItems(1).size(), 40u);
     EXPECT_EQ(MemFreqPositionItems(7).size(), 80u) << "DE";
@@ -34,12 +33,8 @@ TEST_F(MemFreqChoiceTest, OpensOnTheNearestCountryChannelOfTheBoxText)
         MemFreqChoice choice;
     };
     const Case cases[] = {
-        {"", {0, -1}},
-        {"abc", {0, -1}},
-        {"27.60125", {4, 0}},  // UK channel 121
-        {"26.976", {1, 1}},
-        {"28.0", {4, 0}},
-        {"26.965", {1, 0}},  // EU 1 comes before DE 1 in the list
+        {"", {0, -1}},      {"abc", {0, -1}}, {"27.60125", {4, 0}},  // UK channel 121
+        {"26.976", {1, 1}}, {"28.0", {4, 0}}, {"26.965", {1, 0}},    // EU 1 comes before DE 1 in the list
     };
     for (const Case& c : cases)
         EXPECT_EQ(MemFreqInitialChoice(doc, c.text), c.choice) << c.text;

@@ -27,7 +27,10 @@ protected:
         if (band == 0)
             setUpBand(0, {{9, "27.065"}, {10, "27.075"}, {402, "27.065"}});
         else
-            setUpBand(band, {{1, band == 1 ? "27.1" : "28.1"}, {2, band == 1 ? "27.2" : "28.2"}, {402, band == 1 ? "27.3" : "28.3"}});
+            setUpBand(band,
+                      {{1, band == 1 ? "27.1" : "28.1"},
+                       {2, band == 1 ? "27.2" : "28.2"},
+                       {402, band == 1 ? "27.3" : "28.3"}});
         doc.Record.OptFeat.GroupValid[0] = 1;
         markSaved();
         history.clear();
@@ -94,16 +97,15 @@ INSTANTIATE_TEST_SUITE_P(
         ChangeCase{"DeleteWorkingChannel", 1, [](Document& d, Notifier&) { d.Record.OptFeat.WorkChannel[A] = 1; },
                    channelField(A, 2, ChannelField::RxFreq, ""), Part::Channel},
         ChangeCase{"Paste", 2, nothing,
-                   [](Document& d, Notifier&) { PasteChannels(d, J, 1, CopyChannels(d, A, 1, 3)); },
-                   Part::Channels},
+                   [](Document& d, Notifier&) { PasteChannels(d, J, 1, CopyChannels(d, A, 1, 3)); }, Part::Channels},
         ChangeCase{"Insert", 1, nothing, [](Document& d, Notifier&) { InsertChannelAt(d, A, 1); }, Part::Channels},
         ChangeCase{"Move", 2, nothing, [](Document& d, Notifier&) { MoveChannels(d, Mem, 1, 1, 1); }, Part::Channels},
         ChangeCase{"GroupSetting", 2, nothing,
-                   [](Document& d, Notifier&) { SetGroupSetting(d, A, GroupSetting::WorkChannel, 2); },
-                   Part::Options},
-        ChangeCase{"Option", 0, nothing,
-                   [](Document& d, Notifier&) { SetOptionField(d, *OptionFieldByName(OptionRecord::Options, "Beep"), 1); },
-                   Part::Options},
+                   [](Document& d, Notifier&) { SetGroupSetting(d, A, GroupSetting::WorkChannel, 2); }, Part::Options},
+        ChangeCase{
+            "Option", 0, nothing,
+            [](Document& d, Notifier&) { SetOptionField(d, *OptionFieldByName(OptionRecord::Options, "Beep"), 1); },
+            Part::Options},
         ChangeCase{"DtmfReferences", 1, channelField(A, 1, ChannelField::DTMF_BOT, "3"),
                    [](Document& d, Notifier&) { ClearDtmfCodeRefs(d, 3); }, Part::Channel}),
     [](const auto& info) { return std::string(info.param.name); });

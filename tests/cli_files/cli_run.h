@@ -42,8 +42,8 @@ protected:
 
     Run run(const std::string& arguments) const
     {
-        const std::string command = "XDG_DATA_HOME='" + path("userdata") + "' '" + m_cli + "' " + arguments + " >'" + path("stdout.txt") + "' 2>'"
-            + path("stderr.txt") + "'";
+        const std::string command = "XDG_DATA_HOME='" + path("userdata") + "' '" + m_cli + "' " + arguments + " >'"
+            + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
         const int raw = std::system(command.c_str());
         Run r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -29,9 +29,10 @@ protected:
 
 TEST_F(EditVerb, AppliesChannelAndGroupEditsInTheOrderGiven)
 {
-    const Run r = edit("hf.dat", "A:2:RxFreq=27.1 A:2:Public=0 a:2:dup=1 A:2:OffSetFre=1003 A:2:RDCT=142 "
-                                 "A:2:Tx_Power=2 A:2:AM_FM=1 b:1:rxfreq=28.0 A:EmergencyChannel2=2 "
-                                 "MEM:WorkChannel=3 A:GroupMode1=1");
+    const Run r = edit("hf.dat",
+                       "A:2:RxFreq=27.1 A:2:Public=0 a:2:dup=1 A:2:OffSetFre=1003 A:2:RDCT=142 "
+                       "A:2:Tx_Power=2 A:2:AM_FM=1 b:1:rxfreq=28.0 A:EmergencyChannel2=2 "
+                       "MEM:WorkChannel=3 A:GroupMode1=1");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     const auto out = output();
@@ -52,17 +53,30 @@ TEST_F(EditVerb, AppliesChannelAndGroupEditsInTheOrderGiven)
 
 TEST_F(EditVerb, MalformedEditsExitWithTwoAndWriteNothing)
 {
-    for (const char* bad : {"A:1:Public=2", "A:1:DUP=3", "A:1:RDCT=143", "A:1:Tx_Power=3", "A:1:Scan=x",
-                            "Z:1:Scan=1", "A:41:Scan=1", "A:0:Scan=1", "A:1:Colour=1", "A:1", "A:1:2:Scan=1",
-                            "A:WorkChannel=41", "A:GroupValid=2", "A:Volume=1", "A:1:RxFreq=abc",
-                            "A:1:OffSetFre=ten", "EU:1:Scan=1", "Option:Beep=2", "Option:Backlight=0",
-                            "Option:TimeOutTimer=31", "Option:AsqValue=10", "Option:Beep=x", "Option:MaxSwr=16.0",
-                            "Option:UseMemChannel=1", "Option:UseVfo=1", "Option:Volume=1", "Public:RDCT=1",
-                            "Public:DUP=3", "Public:RBTone=9", "Public:DTMF_BOT=17", "Public:OffSetFre=ten",
-                            "Public:1:DUP=1", "Option:Public:DUP=1", "Dtmf:DtmfRate=0", "Dtmf:StarHashTone=2",
-                            "Dtmf:DtmfDisplay=2", "Dtmf:Code0=1", "Dtmf:Code17=1", "Dtmf:Code1=12E",
-                            "Dtmf:Code1=0123456789ABCD*#0", "Dtmf:Colour=1", "Key:KeyMode=4", "Key:Keys18=1",
-                            "Key:Keys0=0", "Key:Keys0=21", "Key:P1=1", "Dtmf:1:Code1=1"}) {
+    for (const char* bad : {"A:1:Public=2",         "A:1:DUP=3",
+                            "A:1:RDCT=143",         "A:1:Tx_Power=3",
+                            "A:1:Scan=x",           "Z:1:Scan=1",
+                            "A:41:Scan=1",          "A:0:Scan=1",
+                            "A:1:Colour=1",         "A:1",
+                            "A:1:2:Scan=1",         "A:WorkChannel=41",
+                            "A:GroupValid=2",       "A:Volume=1",
+                            "A:1:RxFreq=abc",       "A:1:OffSetFre=ten",
+                            "EU:1:Scan=1",          "Option:Beep=2",
+                            "Option:Backlight=0",   "Option:TimeOutTimer=31",
+                            "Option:AsqValue=10",   "Option:Beep=x",
+                            "Option:MaxSwr=16.0",   "Option:UseMemChannel=1",
+                            "Option:UseVfo=1",      "Option:Volume=1",
+                            "Public:RDCT=1",        "Public:DUP=3",
+                            "Public:RBTone=9",      "Public:DTMF_BOT=17",
+                            "Public:OffSetFre=ten", "Public:1:DUP=1",
+                            "Option:Public:DUP=1",  "Dtmf:DtmfRate=0",
+                            "Dtmf:StarHashTone=2",  "Dtmf:DtmfDisplay=2",
+                            "Dtmf:Code0=1",         "Dtmf:Code17=1",
+                            "Dtmf:Code1=12E",       "Dtmf:Code1=0123456789ABCD*#0",
+                            "Dtmf:Colour=1",        "Key:KeyMode=4",
+                            "Key:Keys18=1",         "Key:Keys0=0",
+                            "Key:Keys0=21",         "Key:P1=1",
+                            "Dtmf:1:Code1=1"}) {
         const Run r = edit("hf.dat", std::string("A:1:Scan=0 '") + bad + "'");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(lineCount(r.err), 1) << bad << r.err;
@@ -121,10 +135,11 @@ TEST_F(EditVerb, RefusalsAndWarningsAreReportedAndStrictWritesNothing)
 
 TEST_F(EditVerb, OptionAndPublicEditsStoreWhatTheOptionsWindowStores)
 {
-    const Run r = edit("hf.dat", "Option:Beep=1 option:timeouttimer=30 Option:Backlight=3 Option:SpeakerVolume=56 "
-                                 "Option:GainControl=11 Option:ScanTime=5 Option:AllowMemEdit=1 Option:UseMaxSwr=1 "
-                                 "Option:MaxSwr=5 Public:DUP=2 Public:OffSetFre=17 Public:Tx_Power=2 "
-                                 "Public:AM_FM=1 public:nb=1 Public:RBTone=0");
+    const Run r = edit("hf.dat",
+                       "Option:Beep=1 option:timeouttimer=30 Option:Backlight=3 Option:SpeakerVolume=56 "
+                       "Option:GainControl=11 Option:ScanTime=5 Option:AllowMemEdit=1 Option:UseMaxSwr=1 "
+                       "Option:MaxSwr=5 Public:DUP=2 Public:OffSetFre=17 Public:Tx_Power=2 "
+                       "Public:AM_FM=1 public:nb=1 Public:RBTone=0");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     const auto out = output();
@@ -148,9 +163,10 @@ TEST_F(EditVerb, OptionAndPublicEditsStoreWhatTheOptionsWindowStores)
 
 TEST_F(EditVerb, DtmfAndKeyEditsStoreWhatTheirWindowsStore)
 {
-    const Run r = edit("hf.dat", "Dtmf:DtmfRate=50 dtmf:starhashtone=5 Dtmf:DKeySetting=16 Dtmf:DtmfDisplay=1 "
-                                 "'Dtmf:Code3=a1#' Dtmf:Code5=12 Public:DTMF_BOT=3 Public:DTMF_EOT=5 Dtmf:Code5= "
-                                 "Key:KeyMode=3 Key:Keys11=20 key:keys0=1");
+    const Run r = edit("hf.dat",
+                       "Dtmf:DtmfRate=50 dtmf:starhashtone=5 Dtmf:DKeySetting=16 Dtmf:DtmfDisplay=1 "
+                       "'Dtmf:Code3=a1#' Dtmf:Code5=12 Public:DTMF_BOT=3 Public:DTMF_EOT=5 Dtmf:Code5= "
+                       "Key:KeyMode=3 Key:Keys11=20 key:keys0=1");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     const auto out = output();

@@ -47,10 +47,10 @@ TEST_F(FileVerbs, NewSavesTheNewDocumentOfTheBand)
 
 TEST_F(FileVerbs, UsageErrorsExitWithTwoAndWriteNothing)
 {
-    for (const std::string& args : {"new --band 3 -o '" + path("x.dat") + "'", std::string("new"),
-                                   "new --colour red -o '" + path("x.dat") + "'", std::string("show"),
-                                   "decode '" + path("img") + "' -o '" + path("x.dat") + "'", std::string("diff a"),
-                                   std::string("frobnicate")}) {
+    for (const std::string& args :
+         {"new --band 3 -o '" + path("x.dat") + "'", std::string("new"), "new --colour red -o '" + path("x.dat") + "'",
+          std::string("show"), "decode '" + path("img") + "' -o '" + path("x.dat") + "'", std::string("diff a"),
+          std::string("frobnicate")}) {
         const Run r = run(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(lineCount(r.err), 1) << args << r.err;
@@ -180,9 +180,9 @@ TEST_F(FileVerbs, AnOutputThatCannotBeWrittenExitsWithFourInEveryVerb)
     ASSERT_EQ(run("new -o '" + path("good.dat") + "'").status, 0);
     ASSERT_EQ(run("encode '" + path("good.dat") + "' -o '" + path("good.img") + "'").status, 0);
     const std::string nowhere = path("no-folder/out");
-    for (const std::string& args : {"new -o '" + nowhere + "'",
-                                     "encode '" + path("good.dat") + "' -o '" + nowhere + "'",
-                                     "decode '" + path("good.img") + "' --band 0 -o '" + nowhere + "'"}) {
+    for (const std::string& args :
+         {"new -o '" + nowhere + "'", "encode '" + path("good.dat") + "' -o '" + nowhere + "'",
+          "decode '" + path("good.img") + "' --band 0 -o '" + nowhere + "'"}) {
         const Run r = run(args);
         EXPECT_EQ(r.status, 4) << args;
         EXPECT_EQ(lineCount(r.err), 1) << args << "\n" << r.err;
@@ -199,9 +199,9 @@ TEST_F(FileVerbs, AnOutputThatIsTheInputIsRefusedAndTheInputKept)
     const auto dat = readBytes(path("a.dat"));
     const auto img = readBytes(path("a.img"));
     for (const std::string& args : {"encode '" + path("a.dat") + "' -o '" + path("a.dat") + "'",
-                                     "encode '" + path("a.dat") + "' -o '" + path("link.dat") + "'",
-                                     "decode '" + path("a.img") + "' --band 0 -o '" + path("a.img") + "'",
-                                     "decode '" + path("a.img") + "' --band 0 -o '" + path("second-name.img") + "'"}) {
+                                    "encode '" + path("a.dat") + "' -o '" + path("link.dat") + "'",
+                                    "decode '" + path("a.img") + "' --band 0 -o '" + path("a.img") + "'",
+                                    "decode '" + path("a.img") + "' --band 0 -o '" + path("second-name.img") + "'"}) {
         const Run r = run(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(lineCount(r.err), 1) << args << "\n" << r.err;

@@ -30,10 +30,7 @@ protected:
         EXPECT_TRUE(SaveDocument(doc, quiet));
         return doc.DocFileName;
     }
-    static void writeText(const std::string& p, const std::string& text)
-    {
-        writeBytes(p, {text.begin(), text.end()});
-    }
+    static void writeText(const std::string& p, const std::string& text) { writeBytes(p, {text.begin(), text.end()}); }
 };
 
 TEST_F(InterchangeVerbs, CheckIsQuietAboutNewDocumentsOfEveryBand)
@@ -54,8 +51,9 @@ TEST_F(InterchangeVerbs, CheckPrintsOneLinePerFindingAndExitsOne)
     });
     const Run r = run("check '" + file + "'");
     EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_EQ(r.out, "Public channel: AM with High power.\n"
-                     "No group is switched on, so the radio has no channels to show.\n");
+    EXPECT_EQ(r.out,
+              "Public channel: AM with High power.\n"
+              "No group is switched on, so the radio has no channels to show.\n");
 }
 
 TEST_F(InterchangeVerbs, ExportedChannelsImportIntoAnotherDocumentUnchanged)
@@ -97,12 +95,12 @@ TEST_P(InterchangeRefusals, WriteNoOutput)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, InterchangeRefusals,
-    ::testing::Values(
-        ImportRefusal{"NotCsv", std::string("BRISKO7\0\0", 9), "", 3, "not a CSV file"},
-        ImportRefusal{"NoFrequency", "Location,Name\n1,a\n", "", 3, "no Frequency column"},
-        ImportRefusal{"StrictWithAClampedRow", "Frequency\n31.0\n", "--strict", 3, "--strict"},
-        ImportRefusal{"StrictWithARefusedRow", "Frequency\n28.0\n146.52\n", "--group C --strict", 3, "line 3"},
-        ImportRefusal{"UnknownGroup", "Frequency\n28.0\n", "--group Q", 2, "no group Q"}),
+    ::testing::Values(ImportRefusal{"NotCsv", std::string("BRISKO7\0\0", 9), "", 3, "not a CSV file"},
+                      ImportRefusal{"NoFrequency", "Location,Name\n1,a\n", "", 3, "no Frequency column"},
+                      ImportRefusal{"StrictWithAClampedRow", "Frequency\n31.0\n", "--strict", 3, "--strict"},
+                      ImportRefusal{"StrictWithARefusedRow", "Frequency\n28.0\n146.52\n", "--group C --strict", 3,
+                                    "line 3"},
+                      ImportRefusal{"UnknownGroup", "Frequency\n28.0\n", "--group Q", 2, "no group Q"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InterchangeVerbs, OutputThatIsAnInputIsRefused)

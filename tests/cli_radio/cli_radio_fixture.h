@@ -23,10 +23,7 @@ class CliRadioTest : public ::testing::Test {
 protected:
     static QString program(const char* name) { return QStringLiteral(BRISKO7_STAGE_PROGRAM "/") + name; }
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
 
     QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
 
@@ -55,7 +52,7 @@ protected:
         QElapsedTimer t;
         t.start();
         p.start(program("brisko7-cli"), args);
-        p.closeWriteChannel();   // stdin is no terminal: questions cannot be answered
+        p.closeWriteChannel();  // stdin is no terminal: questions cannot be answered
         Run r;
         if (!p.waitForFinished(timeoutMs)) {
             p.kill();

@@ -166,7 +166,7 @@ TEST_F(CliRadio, InfoFaults)
     EXPECT_TRUE(r.err.contains(QStringLiteral("info failed: time-out"))) << r.err.toStdString();
     EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     EXPECT_LT(r.ms, HangGuardMs);
-    EXPECT_TRUE(simOutput().contains(QStringLiteral("session 1 ended")));   // "END" reached the radio
+    EXPECT_TRUE(simOutput().contains(QStringLiteral("session 1 ended")));  // "END" reached the radio
 
     // An unacknowledged "END" still prints the record and ends at once.
     device = startSim({QStringLiteral("--no-end-ack"), QStringLiteral("--serial"), QStringLiteral("SN-1")});
@@ -217,12 +217,26 @@ TEST_F(CliRadio, ReadFailuresEndWithTheirExitStatusAndNoFile)
     };
     const QList<Case> cases{
         {{QStringLiteral("--dead-after"), QStringLiteral("20")}, {}, LinkExit::TimedOut, QStringLiteral("giving up")},
-        {{QStringLiteral("--password"), QStringLiteral("12")}, {}, LinkExit::RefusedByUser, QStringLiteral("--password")},
-        {{QStringLiteral("--password"), QStringLiteral("12")}, {QStringLiteral("--password"), QStringLiteral("99")},
-         LinkExit::RefusedByRadio, QStringLiteral("PassWord Failure!")},
-        {{QStringLiteral("--model"), QStringLiteral("OTHER")}, {}, LinkExit::RefusedByRadio, QStringLiteral("Radio is OTHER")},
-        {{QStringLiteral("--band"), QStringLiteral("5")}, {}, LinkExit::RefusedByRadio, QStringLiteral("Country Mode Error!")},
-        {{QStringLiteral("--version"), QStringLiteral("V102")}, {}, LinkExit::RefusedByRadio, QStringLiteral("data version V102")},
+        {{QStringLiteral("--password"), QStringLiteral("12")},
+         {},
+         LinkExit::RefusedByUser,
+         QStringLiteral("--password")},
+        {{QStringLiteral("--password"), QStringLiteral("12")},
+         {QStringLiteral("--password"), QStringLiteral("99")},
+         LinkExit::RefusedByRadio,
+         QStringLiteral("PassWord Failure!")},
+        {{QStringLiteral("--model"), QStringLiteral("OTHER")},
+         {},
+         LinkExit::RefusedByRadio,
+         QStringLiteral("Radio is OTHER")},
+        {{QStringLiteral("--band"), QStringLiteral("5")},
+         {},
+         LinkExit::RefusedByRadio,
+         QStringLiteral("Country Mode Error!")},
+        {{QStringLiteral("--version"), QStringLiteral("V102")},
+         {},
+         LinkExit::RefusedByRadio,
+         QStringLiteral("data version V102")},
     };
     for (const Case& c : cases) {
         const QString file = path("fail.dat");
@@ -313,8 +327,8 @@ TEST_F(CliRadio, ARadioThatGoesAwayMidReadEndsTheCommandAtOnce)
 {
     const QString device = startSim({QStringLiteral("--pace")});
     QProcess client;
-    client.start(program("brisko7-cli"), {QStringLiteral("read"), QStringLiteral("--port"), device,
-                                          QStringLiteral("-o"), path("gone.dat")});
+    client.start(program("brisko7-cli"),
+                 {QStringLiteral("read"), QStringLiteral("--port"), device, QStringLiteral("-o"), path("gone.dat")});
     client.closeWriteChannel();
     ASSERT_TRUE(client.waitForStarted());
     QThread::msleep(600);
@@ -386,7 +400,8 @@ TEST_F(CliRadioBackup, EveryReadKeepsACopyOfWhatTheRadioHeld)
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QStringList names = backupNames();
     ASSERT_EQ(names.size(), 1);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d{2}-\d{2}_\d{6}_BRISKO7_CB\.dat$)")).match(names[0]).hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral(R"(^\d{4}-\d{2}-\d{2}_\d{6}_BRISKO7_CB\.dat$)")).match(names[0]).hasMatch())
         << names[0].toStdString();
     EXPECT_TRUE(r.err.contains(backups() + QLatin1Char('/') + names[0])) << r.err.toStdString();
     QFile a(file), b(backups() + QLatin1Char('/') + names[0]);
@@ -425,7 +440,7 @@ TEST_F(CliRadioBackup, OnlyTheNewestHundredAreKept)
 TEST_F(CliRadioBackup, AReadWhoseBackupFailsStillCompletesAndSaysSoOnce)
 {
     QDir().mkpath(path("data/brisko7"));
-    QFile blocker(backups());   // a file where the folder should be
+    QFile blocker(backups());  // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     const QString file = path("read.dat");
     const Run r = readRadio({}, file);

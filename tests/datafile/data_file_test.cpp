@@ -27,8 +27,14 @@ struct Snapshot {
     bool untitled;
 
     explicit Snapshot(const Document& d)
-        : record(d.Record), channels(d.ChannelList), baseRecord(d.Base.Record), baseChannels(d.Base.Channels),
-          modelName(d.ModelName), band(d.BandMode), fileName(d.DocFileName), untitled(d.IsUntitled)
+        : record(d.Record)
+        , channels(d.ChannelList)
+        , baseRecord(d.Base.Record)
+        , baseChannels(d.Base.Channels)
+        , modelName(d.ModelName)
+        , band(d.BandMode)
+        , fileName(d.DocFileName)
+        , untitled(d.IsUntitled)
     {
     }
     void expectSame(const Document& d) const
@@ -167,12 +173,12 @@ TEST_F(DataFiles, SavedFileIsLaidOutFieldByField)
     EXPECT_EQ(le16(b, 1071), 1);      // channel entry 0: ChannelNo
     EXPECT_EQ(le16(b, 1075), 1);      // Scan
     EXPECT_EQ(text(b, 1077, 8), "02718500");
-    EXPECT_EQ(le16(b, 1085), 100);    // OffSetFre
-    EXPECT_EQ(le16(b, 1097), 1);      // NB
-    EXPECT_EQ(le16(b, 1105), 1);      // Public
-    EXPECT_EQ(le16(b, 1115), 1);      // TSQ
-    EXPECT_EQ(le16(b, 1129), -2);     // last reserved integer
-    EXPECT_EQ(le16(b, 1131), 401);    // entry 1
+    EXPECT_EQ(le16(b, 1085), 100);  // OffSetFre
+    EXPECT_EQ(le16(b, 1097), 1);    // NB
+    EXPECT_EQ(le16(b, 1105), 1);    // Public
+    EXPECT_EQ(le16(b, 1115), 1);    // TSQ
+    EXPECT_EQ(le16(b, 1129), -2);   // last reserved integer
+    EXPECT_EQ(le16(b, 1131), 401);  // entry 1
     EXPECT_EQ(le16(b, 1071 + 60 * 9), 409);
 }
 

@@ -33,7 +33,8 @@ protected:
 
     static std::string text(const std::vector<std::uint8_t>& b, std::size_t at, std::size_t n)
     {
-        return std::string(b.begin() + static_cast<std::ptrdiff_t>(at), b.begin() + static_cast<std::ptrdiff_t>(at + n));
+        return std::string(b.begin() + static_cast<std::ptrdiff_t>(at),
+                           b.begin() + static_cast<std::ptrdiff_t>(at + n));
     }
 
     TempFolder m_temp{"df"};

@@ -29,8 +29,8 @@ protected:
         c.IsEmpty = v(i % 2);
         c.Scan = v((i + 1) % 2);
         c.RxFreq = std::to_string(10000000 + i).substr(0, 7);  // seven characters: padded with one blank
-        std::int16_t* slot[] = {&c.OffSetFre, &c.RDCT,  &c.TDCT,       &c.DUP,   &c.HI_CUT,  &c.BUSY,
-                                &c.NB,        &c.Add_Sub_5K, &c.AM_FM, &c.Tx_Power, &c.Public, &c.RBTone,
+        std::int16_t* slot[] = {&c.OffSetFre, &c.RDCT,       &c.TDCT,      &c.DUP,      &c.HI_CUT, &c.BUSY,
+                                &c.NB,        &c.Add_Sub_5K, &c.AM_FM,     &c.Tx_Power, &c.Public, &c.RBTone,
                                 &c.DTMF_BOT,  &c.DTMF_EOT,   &c.DTMF_Call, &c.TSQ};
         for (int k = 0; k < 16; ++k)
             *slot[k] = v(i * 50 + k + 1);
@@ -53,10 +53,10 @@ protected:
             o.EmergencyChannel[g] = {v(130 + g), v(140 + g)};
             o.GroupMode[g] = {static_cast<std::uint8_t>(200 + g), static_cast<std::uint8_t>(220 + g)};
         }
-        std::int16_t* scalars[] = {&o.Beep,        &o.TimeOutTimer, &o.Backlight,   &o.SpeakerVolume, &o.SquelchLevel,
-                                   &o.AsqFun,      &o.AsqValue,     &o.GainControl, &o.ChannelDisplay, &o.ScanType,
-                                   &o.ScanTime,    &o.SqlStepBack,  &o.AsqStepBack, &o.AutoPowerOn,   &o.AllowMemEdit,
-                                   &o.UseMaxSwr,   &o.MaxSwr};
+        std::int16_t* scalars[] = {&o.Beep,      &o.TimeOutTimer, &o.Backlight,   &o.SpeakerVolume,  &o.SquelchLevel,
+                                   &o.AsqFun,    &o.AsqValue,     &o.GainControl, &o.ChannelDisplay, &o.ScanType,
+                                   &o.ScanTime,  &o.SqlStepBack,  &o.AsqStepBack, &o.AutoPowerOn,    &o.AllowMemEdit,
+                                   &o.UseMaxSwr, &o.MaxSwr};
         for (int k = 0; k < 17; ++k)
             *scalars[k] = v(150 + k);
         for (int k = 0; k < 8; ++k)

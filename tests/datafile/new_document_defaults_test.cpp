@@ -66,8 +66,20 @@ protected:
     {
         const std::vector<std::vector<std::pair<int, int>>> pairs{
             {{210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}},
-            {{80, 4}, {0, 4}, {80, 4}, {0, 4}, {80, 4}, {0, 4}, {80, 4}, {0, 4}, {80, 4}, {0, 4}, {80, 4}, {0, 4},
-             {80, 4}, {0, 4}},
+            {{80, 4},
+             {0, 4},
+             {80, 4},
+             {0, 4},
+             {80, 4},
+             {0, 4},
+             {80, 4},
+             {0, 4},
+             {80, 4},
+             {0, 4},
+             {80, 4},
+             {0, 4},
+             {80, 4},
+             {0, 4}},
             {{170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}},
             {{64, 6}, {94, 6}, {134, 6}, {163, 6}, {192, 6}},
             {{150, 20}, {70, 20}, {150, 20}, {70, 20}, {150, 20}, {70, 20}},
@@ -139,10 +151,10 @@ TEST_F(NewDocumentDefaults, EveryBandGetsTheBuiltInDocument)
         // The public channel: offset 5 and every other slot field 0; the rest stays.
         ChannelRecord wantPublic = oldPublic;
         wantPublic.OffSetFre = 5;
-        for (std::int16_t* f : {&wantPublic.RDCT, &wantPublic.TDCT, &wantPublic.DUP, &wantPublic.HI_CUT,
-                                &wantPublic.BUSY, &wantPublic.NB, &wantPublic.Add_Sub_5K, &wantPublic.AM_FM,
-                                &wantPublic.Tx_Power, &wantPublic.Public, &wantPublic.RBTone, &wantPublic.DTMF_BOT,
-                                &wantPublic.DTMF_EOT, &wantPublic.DTMF_Call, &wantPublic.TSQ})
+        for (std::int16_t* f :
+             {&wantPublic.RDCT, &wantPublic.TDCT, &wantPublic.DUP, &wantPublic.HI_CUT, &wantPublic.BUSY, &wantPublic.NB,
+              &wantPublic.Add_Sub_5K, &wantPublic.AM_FM, &wantPublic.Tx_Power, &wantPublic.Public, &wantPublic.RBTone,
+              &wantPublic.DTMF_BOT, &wantPublic.DTMF_EOT, &wantPublic.DTMF_Call, &wantPublic.TSQ})
             *f = 0;
         EXPECT_EQ(doc.Record.PublicChannel, wantPublic);
 

@@ -158,7 +158,8 @@ TEST_F(OpenChecks, ContentThatAnImageCannotHoldIsRefused)
 {
     const std::string fileError = this->fileError("the file is damaged: it holds values that the radio cannot take");
     expectRefused([](auto& b) { putLe16(b, Entry(1) + Field(9), 7); }, fileError, "Tx_Power 7", NoticeIcon::Error);
-    expectRefused([](auto& b) { putLe16(b, Entry(1) + Field(0), -1); }, fileError, "negative offset", NoticeIcon::Error);
+    expectRefused([](auto& b) { putLe16(b, Entry(1) + Field(0), -1); }, fileError, "negative offset",
+                  NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(1), 295); }, fileError, "tone code 295", NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(3), 4); }, fileError, "DUP 4", NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, Entry(0) + Field(11), 256); }, fileError, "RBTone 256", NoticeIcon::Error);
@@ -166,7 +167,12 @@ TEST_F(OpenChecks, ContentThatAnImageCannotHoldIsRefused)
     expectRefused([](auto& b) { b[Entry(0) + 6] = 'x'; }, fileError, "letter in the frequency", NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, 15 + 88 + 2 * 6, 128); }, fileError, "AsqValue 128", NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, 235, -1); }, fileError, "negative key code", NoticeIcon::Error);
-    expectRefused([](auto& b) { putLe16(b, 283, 2); b[285] = 'G'; }, fileError, "DTMF digit G", NoticeIcon::Error);
+    expectRefused(
+        [](auto& b) {
+            putLe16(b, 283, 2);
+            b[285] = 'G';
+        },
+        fileError, "DTMF digit G", NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, 591 + 56, 256); }, fileError, "tone tip loop count 256", NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, 173 + Field(9), 4); }, fileError, "public Tx_Power 4", NoticeIcon::Error);
     expectRefused([](auto& b) { putLe16(b, 7, 3); }, "Country Mode Error!", "band 3");
@@ -201,7 +207,11 @@ TEST_F(OpenChecks, TheHeaderIsCheckedBeforeTheSizeThisVersionReads)
         std::function<void(std::vector<std::uint8_t>&)> edit;
     } layouts[] = {
         {"one byte longer", [](auto& b) { b.push_back(0); }},
-        {"more channels", [](auto& b) { putLe16(b, 13, 500); b.resize(1071 + 60 * 500, 0); }},
+        {"more channels",
+         [](auto& b) {
+             putLe16(b, 13, 500);
+             b.resize(1071 + 60 * 500, 0);
+         }},
         {"shorter", [](auto& b) { b.resize(13 + 2); }},
     };
     for (const auto& layout : layouts) {
@@ -224,9 +234,20 @@ TEST_F(OpenChecks, EverythingARadioCanHandUsOpens)
 {
     expectOpened([](auto& b) { putLe16(b, Entry(0) + Field(1), 294); }, "DCS index 255");
     expectOpened([](auto& b) { putLe16(b, Entry(0) + Field(2), 1001 + 255); }, "CTCSS index 255");
-    expectOpened([](auto& b) { putLe16(b, 235, 0); putLe16(b, 237, 200); }, "key codes 0 and 200");
+    expectOpened(
+        [](auto& b) {
+            putLe16(b, 235, 0);
+            putLe16(b, 237, 200);
+        },
+        "key codes 0 and 200");
     expectOpened([](auto& b) { putLe16(b, 283, 17); }, "DTMF length 17");
-    expectOpened([](auto& b) { putLe16(b, 283, 2); b[285] = 'A'; b[286] = '#'; }, "DTMF A#");
+    expectOpened(
+        [](auto& b) {
+            putLe16(b, 283, 2);
+            b[285] = 'A';
+            b[286] = '#';
+        },
+        "DTMF A#");
     expectOpened([](auto& b) { putLe16(b, Entry(0) + Field(0), 32767); }, "largest offset");
     expectOpened([](auto& b) { b[Entry(0) + 6] = 'F'; }, "hex letters in the frequency");
     expectOpened([](auto& b) { putLe16(b, Entry(0) + 2, 1); }, "an empty channel");

@@ -39,11 +39,11 @@ TEST_F(SaveLeftovers, OnlyTheNamesOfTemporarySaveFilesAreRecognised)
     const std::vector<std::pair<std::string, bool>> names{
         {".radio.dat.brisko7-Ab3dE6gH9jK1.tmp", true},
         {".x.brisko7-000000000000.tmp", true},
-        {"radio.dat.brisko7-Ab3dE6gH9jK1.tmp", false},    // not hidden
-        {".radio.dat.brisko7-Ab3dE6gH9jK.tmp", false},    // eleven random characters
-        {".radio.dat.brisko7-Ab3dE6gH9j-1.tmp", false},   // not letters and digits
+        {"radio.dat.brisko7-Ab3dE6gH9jK1.tmp", false},   // not hidden
+        {".radio.dat.brisko7-Ab3dE6gH9jK.tmp", false},   // eleven random characters
+        {".radio.dat.brisko7-Ab3dE6gH9j-1.tmp", false},  // not letters and digits
         {".radio.dat.brisko7-Ab3dE6gH9jK1.tmpx", false},
-        {".brisko7-Ab3dE6gH9jK1.tmp", false},             // no file name before the mark
+        {".brisko7-Ab3dE6gH9jK1.tmp", false},  // no file name before the mark
         {"radio.dat.tmp1234", false},
         {"radio.dat", false},
     };
@@ -56,7 +56,7 @@ TEST_F(SaveLeftovers, ASaveRemovesOnlyOldRegularLeftoversOfTheUserBesideIt)
     writeBytes(path("victim.dat"), {1, 2, 3});
     struct Entry {
         std::string name;
-        char kind;   // 'f' file, 'l' link to victim.dat, 'd' folder
+        char kind;  // 'f' file, 'l' link to victim.dat, 'd' folder
         long age;
         bool removed;
     };
@@ -66,7 +66,7 @@ TEST_F(SaveLeftovers, ASaveRemovesOnlyOldRegularLeftoversOfTheUserBesideIt)
         {".radio.dat.brisko7-CCCCCCCCCCCC.tmp", 'f', 60 * 60, false},  // a save may still be running
         {".radio.dat.brisko7-DDDDDDDDDDDD.tmp", 'l', 2 * Day, false},  // never through a link
         {".radio.dat.brisko7-EEEEEEEEEEEE.tmp", 'd', 2 * Day, false},
-        {"radio.dat.tmp1234", 'f', 2 * Day, false},                       // not a name of ours
+        {"radio.dat.tmp1234", 'f', 2 * Day, false},  // not a name of ours
     };
     for (const Entry& e : entries) {
         if (e.kind == 'f')
@@ -140,7 +140,7 @@ TEST_F(SaveLeftovers, KillingASaveLeavesTheOldOrTheNewFileWholeAndNoTemporaryFil
     const auto left = leftovers();
     std::cout << Kills << " kills during saves; temporary files left by them: " << left.size() << "\n";
     for (const auto& name : left)
-        ageBy(name, 2 * Day);   // as if the next save came a day later
+        ageBy(name, 2 * Day);  // as if the next save came a day later
     ASSERT_TRUE(WriteFileWhole(target, first));
     EXPECT_TRUE(leftovers().empty());
     EXPECT_EQ(readBytes(target), first);

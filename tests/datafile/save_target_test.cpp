@@ -61,7 +61,7 @@ TEST_F(SaveTarget, SavingThroughALinkWritesTheLinkedFileAndKeepsTheLink)
 TEST_F(SaveTarget, SavingOntoADanglingLinkCreatesTheFileItNamesAndKeepsTheLink)
 {
     fs::create_directories(path("real"));
-    fs::create_symlink("real/radio.dat", path("dangling.dat"));   // relative, to a file not there yet
+    fs::create_symlink("real/radio.dat", path("dangling.dat"));  // relative, to a file not there yet
     doc.DocFileName = path("dangling.dat");
     ASSERT_TRUE(SaveDocument(doc, m_notes));
     EXPECT_TRUE(fs::is_symlink(path("dangling.dat")));

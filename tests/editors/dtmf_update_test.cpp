@@ -56,7 +56,7 @@ TEST_F(DtmfUpdate, ListsOfferTheRadiosTimingSteps)
         std::size_t items;
         int first, last, msPerUnit;
     };
-    const Case cases[] = {{"DtmfRate", 50, 1, 50, 10},       {"FirstDigitTime", 11, 0, 10, 100},
+    const Case cases[] = {{"DtmfRate", 50, 1, 50, 10},         {"FirstDigitTime", 11, 0, 10, 100},
                           {"FirstDigitDelay", 25, 1, 25, 100}, {"StarHashTone", 4, 0, 10, 100},
                           {"DKeySetting", 17, 0, 16, 0},       {"DtmfDisplay", 2, 0, 1, 0}};
     ASSERT_EQ(DtmfSettingTable().size(), std::size(cases));
@@ -74,9 +74,13 @@ TEST_F(DtmfUpdate, ListsOfferTheRadiosTimingSteps)
 TEST_F(DtmfUpdate, ValuesNoListOffersAreRefused)
 {
     const DocumentRecord before = doc.Record;
-    for (const auto& [name, bad] : std::vector<std::pair<const char*, int>>{
-             {"DtmfRate", 0}, {"DtmfRate", 51}, {"FirstDigitTime", -1}, {"FirstDigitDelay", 0},
-             {"StarHashTone", 2}, {"DKeySetting", 17}, {"DtmfDisplay", 2}}) {
+    for (const auto& [name, bad] : std::vector<std::pair<const char*, int>>{{"DtmfRate", 0},
+                                                                            {"DtmfRate", 51},
+                                                                            {"FirstDigitTime", -1},
+                                                                            {"FirstDigitDelay", 0},
+                                                                            {"StarHashTone", 2},
+                                                                            {"DKeySetting", 17},
+                                                                            {"DtmfDisplay", 2}}) {
         EXPECT_EQ(SetDtmfSetting(doc, setting(name), bad), refusedFor(Refusal::OutOfChoices)) << name << "=" << bad;
     }
     EXPECT_EQ(doc.Record, before);
@@ -91,9 +95,9 @@ TEST_F(DtmfUpdate, ShowingStoresOnlyTheValuesTheListsCannotShow)
         int afterShowing;
     };
     const Case cases[] = {
-        {"DtmfRate", 0, 1},       {"DtmfRate", 51, 1},      {"DtmfRate", 50, 50},      {"FirstDigitTime", 11, 0},
+        {"DtmfRate", 0, 1},         {"DtmfRate", 51, 1},       {"DtmfRate", 50, 50},        {"FirstDigitTime", 11, 0},
         {"FirstDigitTime", 10, 10}, {"FirstDigitDelay", 0, 1}, {"FirstDigitDelay", 25, 25}, {"StarHashTone", 2, 0},
-        {"StarHashTone", 10, 10}, {"DKeySetting", 17, 0},   {"DKeySetting", -1, 0},    {"DtmfDisplay", 2, 0},
+        {"StarHashTone", 10, 10},   {"DKeySetting", 17, 0},    {"DKeySetting", -1, 0},      {"DtmfDisplay", 2, 0},
         {"DtmfDisplay", 1, 1},
     };
     const DocumentRecord before = doc.Record;
@@ -122,7 +126,12 @@ TEST_F(DtmfUpdate, ShowingRestoresOnlySlotsWhoseBoxShowsOtherDigits)
         {"a clean code", 3, PadFixed("A1#", 16), false},
         {"sixteen digits", 16, "0123456789ABCD*#", false},
         {"blanks within the length", 5, PadFixed("12", 16), true},
-        {"a NUL within the length", 4, std::string("12\0" "4", 4) + std::string(12, ' '), true},
+        {"a NUL within the length", 4,
+         std::string("12\0"
+                     "4",
+                     4)
+             + std::string(12, ' '),
+         true},
         {"fewer digits than the length", 4, "12", true},
         {"a length no box shows", 17, PadFixed("123", 16), false},
         {"a negative length", -1, PadFixed("123", 16), false},
@@ -161,7 +170,10 @@ TEST_F(DtmfUpdate, TypedCodesAreNormalisedOrRefused)
         {"a1#", "A1#"},
         {"abcd*#09", "ABCD*#09"},
         {"123   ", "123"},
-        {std::string("12\0" "9", 4), "12"},
+        {std::string("12\0"
+                     "9",
+                     4),
+         "12"},
         {"", ""},
         {"0123456789ABCD*#", "0123456789ABCD*#"},
         {"0123456789ABCD*#0", std::nullopt},

@@ -32,7 +32,7 @@ TEST_F(KeyUpdate, EachKeyOfEachModeStoresItsFunctionCodeIntoItsOwnEntry)
         const char* function;
         int entry, code;
     };
-    const Case cases[] = {{1, 1, "RFG", 0, 2},   {1, 6, "DIM", 5, 19}, {2, 1, "5K", 6, 18},
+    const Case cases[] = {{1, 1, "RFG", 0, 2},    {1, 6, "DIM", 5, 19}, {2, 1, "5K", 6, 18},
                           {2, 6, "NULL", 11, 20}, {3, 1, "VOL", 12, 4}, {3, 6, "MOD", 17, 1}};
     const KeySettings before = doc.Record.Keys;
     for (const Case& c : cases) {

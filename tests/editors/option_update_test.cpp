@@ -64,9 +64,13 @@ TEST_F(OptionUpdate, EachSettingChangesExactlyItsOwnField)
 
 TEST_F(OptionUpdate, StoreCodesNameTheWindowsControls)
 {
-    for (const auto& [code, name] : std::vector<std::pair<int, const char*>>{
-             {2, "Beep"}, {16, "AllowMemEdit"}, {101, "DUP"}, {108, "AM_FM"}, {113, "DTMF_Call"},
-             {200, "OffSetFre"}, {300, "UseMaxSwr"}}) {
+    for (const auto& [code, name] : std::vector<std::pair<int, const char*>>{{2, "Beep"},
+                                                                             {16, "AllowMemEdit"},
+                                                                             {101, "DUP"},
+                                                                             {108, "AM_FM"},
+                                                                             {113, "DTMF_Call"},
+                                                                             {200, "OffSetFre"},
+                                                                             {300, "UseMaxSwr"}}) {
         ASSERT_NE(OptionFieldByCode(code), nullptr) << code;
         EXPECT_STREQ(OptionFieldByCode(code)->name, name);
     }
@@ -80,10 +84,19 @@ TEST_F(OptionUpdate, StoreCodesNameTheWindowsControls)
 TEST_F(OptionUpdate, ValuesNoListOffersAreRefusedAndChangeNothing)
 {
     const DocumentRecord before = doc.Record;
-    for (const auto& [name, bad] : std::vector<std::pair<const char*, const char*>>{
-             {"Beep", "2"}, {"Beep", "-1"}, {"Beep", "x"}, {"Backlight", "0"}, {"Backlight", "4"},
-             {"TimeOutTimer", "31"}, {"GainControl", "12"}, {"DUP", "3"}, {"UseMaxSwr", "2"}, {"RBTone", "9"},
-             {"DTMF_BOT", "17"}, {"RBTone", "3"}, {"DTMF_EOT", "2"}}) {
+    for (const auto& [name, bad] : std::vector<std::pair<const char*, const char*>>{{"Beep", "2"},
+                                                                                    {"Beep", "-1"},
+                                                                                    {"Beep", "x"},
+                                                                                    {"Backlight", "0"},
+                                                                                    {"Backlight", "4"},
+                                                                                    {"TimeOutTimer", "31"},
+                                                                                    {"GainControl", "12"},
+                                                                                    {"DUP", "3"},
+                                                                                    {"UseMaxSwr", "2"},
+                                                                                    {"RBTone", "9"},
+                                                                                    {"DTMF_BOT", "17"},
+                                                                                    {"RBTone", "3"},
+                                                                                    {"DTMF_EOT", "2"}}) {
         EXPECT_EQ(set(name, bad), refusedFor(Refusal::OutOfChoices)) << name << "=" << bad;
     }
     EXPECT_EQ(doc.Record, before);
@@ -98,10 +111,9 @@ TEST_F(OptionUpdate, NumbersAndTextsAreConvertedAsTheWindowStoresThem)
         int expected;
     };
     const Case cases[] = {
-        {"OffSetFre", "1", 5},       {"OffSetFre", "17", 15},    {"OffSetFre", "1003", 1000},
-        {"OffSetFre", "", 5},        {"OffSetFre", "abc", 5},    {"MaxSwr", "50", 70},
-        {"MaxSwr", "250", 200},      {"MaxSwr", "x", 200},       {"MaxSwr", "165", 165},
-        {"Backlight", "x", 1},       {"RBTone", "Off", 0},       {"DTMF_Call", "16", 16},
+        {"OffSetFre", "1", 5},       {"OffSetFre", "17", 15},    {"OffSetFre", "1003", 1000}, {"OffSetFre", "", 5},
+        {"OffSetFre", "abc", 5},     {"MaxSwr", "50", 70},       {"MaxSwr", "250", 200},      {"MaxSwr", "x", 200},
+        {"MaxSwr", "165", 165},      {"Backlight", "x", 1},      {"RBTone", "Off", 0},        {"DTMF_Call", "16", 16},
         {"SpeakerVolume", "56", 56}, {"TimeOutTimer", "30", 30},
     };
     for (const Case& c : cases) {
@@ -118,8 +130,8 @@ TEST_F(OptionUpdate, TheMaximumSwrBoxClampsAndRoundsWhatWasTyped)
         int tenths;
     };
     const Case cases[] = {
-        {"5", "7.0", 70},     {"25", "20.0", 200},  {"16.04", "16.0", 160}, {"x", "20.0", 200},
-        {".", "20.0", 200},   {"1.2.3", "20.0", 200}, {"", "20.0", 200},    {"7", "7.0", 70},
+        {"5", "7.0", 70},       {"25", "20.0", 200},    {"16.04", "16.0", 160}, {"x", "20.0", 200},
+        {".", "20.0", 200},     {"1.2.3", "20.0", 200}, {"", "20.0", 200},      {"7", "7.0", 70},
         {"12.36", "12.4", 124}, {"20", "20.0", 200},
     };
     for (const Case& c : cases) {
@@ -163,8 +175,8 @@ TEST_F(OptionUpdate, RowsTheBandHidesAreRefused)
         bool shown;
     };
     const Case cases[] = {
-        {0, "DUP", false},        {0, "OffSetFre", false}, {0, "Tx_Power", false}, {0, "Add_Sub_5K", false},
-        {0, "HI_CUT", true},      {0, "AsqFun", true},     {1, "DUP", true},       {1, "OffSetFre", true},
+        {0, "DUP", false},        {0, "OffSetFre", false}, {0, "Tx_Power", false},   {0, "Add_Sub_5K", false},
+        {0, "HI_CUT", true},      {0, "AsqFun", true},     {1, "DUP", true},         {1, "OffSetFre", true},
         {1, "Add_Sub_5K", false}, {2, "Tx_Power", true},   {2, "Add_Sub_5K", false},
     };
     for (const Case& c : cases) {

@@ -45,18 +45,16 @@ TEST_P(ShownValuesUndo, ShowingIsNoStepButTheNextEditIs)
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, ShownValuesUndo,
-    ::testing::Values(
-        ShowCase{"DTMF settings no list shows",
-                 [](Document& d) {
-                     for (const DtmfSetting& s : DtmfSettingTable())
-                         d.Record.Dtmf.*s.member = -5;
-                 },
-                 [](Document& d) { NormaliseShownDtmf(d); },
-                 [](Document& d) { SetDtmfCode(d, 1, "123"); }},
-        ShowCase{"tone tip loop count 200",
-                 [](Document& d) { d.Record.Tips[0].LoopCount = 200; },
-                 [](Document& d) { StoreShownToneTip(d, 1); },
-                 [](Document& d) { SetToneTipField(d, 1, ToneTipField::Interval, 1, 7); }}),
+    ::testing::Values(ShowCase{"DTMF settings no list shows",
+                               [](Document& d) {
+                                   for (const DtmfSetting& s : DtmfSettingTable())
+                                       d.Record.Dtmf.*s.member = -5;
+                               },
+                               [](Document& d) { NormaliseShownDtmf(d); },
+                               [](Document& d) { SetDtmfCode(d, 1, "123"); }},
+                      ShowCase{"tone tip loop count 200", [](Document& d) { d.Record.Tips[0].LoopCount = 200; },
+                               [](Document& d) { StoreShownToneTip(d, 1); },
+                               [](Document& d) { SetToneTipField(d, 1, ToneTipField::Interval, 1, 7); }}),
     [](const ::testing::TestParamInfo<ShowCase>& info) { return std::to_string(info.index); });
 
 }  // namespace

@@ -14,8 +14,8 @@ TEST(BandRange, EachBandHasItsRangeTextAndLimits)
         double min;
         double max;
     };
-    for (const Case& c : {Case{0, "26.965 - 27.405 MHz", 26.965, 27.405}, Case{1, "25.615 - 30.105 MHz", 25.615, 30.105},
-                          Case{2, "28.000 - 29.700 MHz", 28.0, 29.7}}) {
+    for (const Case& c : {Case{0, "26.965 - 27.405 MHz", 26.965, 27.405},
+                          Case{1, "25.615 - 30.105 MHz", 25.615, 30.105}, Case{2, "28.000 - 29.700 MHz", 28.0, 29.7}}) {
         Document doc;
         ASSERT_TRUE(ApplyBandMode(doc, c.band)) << c.band;
         EXPECT_EQ(doc.BandMode, c.band);

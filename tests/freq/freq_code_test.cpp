@@ -42,9 +42,9 @@ TEST_F(FreqCode, WorkedExamplesOfTheHfBand)
 TEST_F(FreqCode, MemoryChannelOfTheCbBandTakesTheNearestCountryChannel)
 {
     band(0);
-    addChannel(1, "02696500");     // EU 1
-    addChannel(124, "02760120");   // UK: shows as 27.60125
-    addChannel(402, "02800000");   // memory channels are not candidates
+    addChannel(1, "02696500");    // EU 1
+    addChannel(124, "02760120");  // UK: shows as 27.60125
+    addChannel(402, "02800000");  // memory channels are not candidates
     EXPECT_EQ(NormalizeFreqText("27.6", 8, 0, doc, notes), "27.60120");
     const NearestChannel nearest = NearestChannelFreq(27.6, doc);
     EXPECT_TRUE(nearest.Found);

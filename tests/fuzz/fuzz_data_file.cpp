@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(contents.has_value() == (bytes.size() == DataFileFormat::FileSize));
     if (!contents)
         return 0;
-    if (FindStructureProblem(contents->Record, contents->Channels) || FindFieldProblem(contents->Record, contents->Channels))
+    if (FindStructureProblem(contents->Record, contents->Channels)
+        || FindFieldProblem(contents->Record, contents->Channels))
         return 0;
     const std::vector<std::uint8_t> saved = WriteDataFileBytes(contents->Record, contents->Channels);
     FUZZ_CHECK(saved.size() == DataFileFormat::FileSize);

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 1)
         return 0;
-    const std::uint8_t band = data[0] % 4;   // 3: a band no radio may report
+    const std::uint8_t band = data[0] % 4;  // 3: a band no radio may report
     RadioImage image;
     std::copy_n(data + 1, std::min(size - 1, RadioImageSize), image.data());
 

@@ -51,7 +51,10 @@ void setUpProgram()
     (void)done;
 }
 
-NoticeAnswer answerOf(int bit) { return bit ? NoticeAnswer::Ok : NoticeAnswer::Cancel; }
+NoticeAnswer answerOf(int bit)
+{
+    return bit ? NoticeAnswer::Ok : NoticeAnswer::Cancel;
+}
 
 }  // namespace
 

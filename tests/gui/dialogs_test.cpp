@@ -99,7 +99,10 @@ TEST_F(ModelInfoTest, BandSwitchCancelledLeavesTheDocumentAlone)
 TEST_F(ModelInfoTest, ConfirmedBandSwitchBuildsANewDocumentForTheBand)
 {
     frmMain w(doc);
-    FrmModelInfo dialog(doc, [&] { ++newDocs; w.LoadNewDoc(); });
+    FrmModelInfo dialog(doc, [&] {
+        ++newDocs;
+        w.LoadNewDoc();
+    });
     dialog.modeCombo()->setFocus();
     QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
     prompts.answers = {A::Ok};
@@ -223,9 +226,9 @@ TEST_F(RadioInfoTest, LabelsStandBesideTheirOwnBoxAndApartFromTheOtherColumn)
             return found;
         };
         // Each label's right edge lies 50 twips left of its box.
-        const std::pair<const char*, const char*> own[] = {
-            {"Label_21007", "Text1_1"}, {"Label_21003", "Text1_6"}, {"Label_21004", "Text1_7"},
-            {"Label_21002", "Text1_0"}, {"Label_21013", "Text1_8"}, {"Label_21014", "Text1_9"}};
+        const std::pair<const char*, const char*> own[] = {{"Label_21007", "Text1_1"}, {"Label_21003", "Text1_6"},
+                                                           {"Label_21004", "Text1_7"}, {"Label_21002", "Text1_0"},
+                                                           {"Label_21013", "Text1_8"}, {"Label_21014", "Text1_9"}};
         for (auto [labelName, boxName] : own) {
             QWidget* label = widget(labelName);
             QWidget* box = widget(boxName);
@@ -234,15 +237,17 @@ TEST_F(RadioInfoTest, LabelsStandBesideTheirOwnBoxAndApartFromTheOtherColumn)
             EXPECT_NEAR(gap, twipsToPixels(50), 1) << labelName;
         }
         // A right-hand label's text keeps clear of the box to its left.
-        const std::pair<const char*, const char*> neighbours[] = {
-            {"Text1_1", "Label_21003"}, {"Text1_2", "Label_21004"}, {"Text1_3", "Label_21002"},
-            {"Text1_8", "Label_21014"}, {"Text1_10", "Label_21016"}};
+        const std::pair<const char*, const char*> neighbours[] = {{"Text1_1", "Label_21003"},
+                                                                  {"Text1_2", "Label_21004"},
+                                                                  {"Text1_3", "Label_21002"},
+                                                                  {"Text1_8", "Label_21014"},
+                                                                  {"Text1_10", "Label_21016"}};
         for (auto [boxName, labelName] : neighbours) {
             auto* label = qobject_cast<QLabel*>(widget(labelName));
             QWidget* box = widget(boxName);
             ASSERT_TRUE(label && box);
             const int textLeft = label->mapTo(&info, QPoint(label->width(), 0)).x()
-                                 - label->fontMetrics().horizontalAdvance(label->text());
+                - label->fontMetrics().horizontalAdvance(label->text());
             const int boxRight = box->mapTo(&info, QPoint(box->width(), 0)).x();
             EXPECT_GE(textLeft - boxRight, twipsToPixels(200)) << labelName;
         }

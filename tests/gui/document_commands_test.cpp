@@ -303,7 +303,10 @@ TEST_F(DocumentCommandsTest, AskSaveChangesReportsWhetherTheCallerMayGoOn)
     EXPECT_FALSE(IsDataChanged(doc));
     // Pending edits are committed before the question.
     int commits = 0;
-    w.addCommitHook([&] { ++commits; modify(doc); });
+    w.addCommitHook([&] {
+        ++commits;
+        modify(doc);
+    });
     prompts.answers = {A::No};
     EXPECT_TRUE(w.askSaveChanges());
     EXPECT_EQ(commits, 1);

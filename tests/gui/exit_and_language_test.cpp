@@ -83,8 +83,9 @@ TEST_F(ExitTest, ModifiedDocumentAsksAndCancelKeepsTheProgramRunning)
     EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
     // The placement keys already hold the current placement.
     const MainPlacement stored = LoadMainPlacement(placementTitle());
-    EXPECT_EQ(stored, (MainPlacement{pixelsToTwips(w.x()), pixelsToTwips(w.y()), pixelsToTwips(w.width()),
-                                     pixelsToTwips(w.height())}));
+    EXPECT_EQ(stored,
+              (MainPlacement{pixelsToTwips(w.x()), pixelsToTwips(w.y()), pixelsToTwips(w.width()),
+                             pixelsToTwips(w.height())}));
     EXPECT_EQ(stored.width, pixelsToTwips(700));
 
     prompts.answers = {A::No};

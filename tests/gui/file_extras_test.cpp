@@ -62,9 +62,9 @@ TEST_F(FileExtrasTest, RecentFilesKeepTheLastEightNewestFirstAndOpenAgain)
     ASSERT_TRUE(menu);
     emit w.findChild<QMenu*>(QStringLiteral("mnuFile"))->aboutToShow();
     ASSERT_EQ(menu->actions().size(), 8);
-    doc.Record.OptFeat.SquelchLevel = 7;   // unsaved: the entry asks as File > Open does
+    doc.Record.OptFeat.SquelchLevel = 7;  // unsaved: the entry asks as File > Open does
     prompts.answers = {A::No};
-    menu->actions().at(3)->trigger();      // f6.dat
+    menu->actions().at(3)->trigger();  // f6.dat
     EXPECT_EQ(doc.DocFileName, path("f6.dat"));
     EXPECT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(FileExtras::recentFiles().front(), qpath("f6.dat"));
@@ -107,13 +107,15 @@ TEST_F(FileExtrasTest, ExportThenImportShowsOneSummary)
     ASSERT_EQ(csv.rfind("Location,Name,Frequency,Duplex,", 0), 0u) << csv;
 
     // The list changed elsewhere: a tone on the first channel, a row the band cannot hold.
-    writeText(path("changed.csv"), "Frequency,Tone,rToneFreq,Group,Position\n27.185,Tone,103.5,EU,1\n"
-                                   "146.52,,,EU,2\n");
+    writeText(path("changed.csv"),
+              "Frequency,Tone,rToneFreq,Group,Position\n27.185,Tone,103.5,EU,1\n"
+              "146.52,,,EU,2\n");
     prompts.fileNames = {qpath("changed.csv")};
     entry(w, "mnuFileImportCsv")->trigger();
     EXPECT_EQ(ChannelAt(doc, 0, 1)->TDCT, 13);
     ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_TRUE(prompts.asked[0].text.startsWith(QStringLiteral("1 rows imported, 0 of them changed by a rule, 1 refused.")))
+    EXPECT_TRUE(
+        prompts.asked[0].text.startsWith(QStringLiteral("1 rows imported, 0 of them changed by a rule, 1 refused.")))
         << prompts.asked[0].text.toStdString();
     EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
 }
@@ -130,7 +132,7 @@ TEST_F(FileExtrasTest, BackupEntryOpensTheDialogInTheBackupFolder)
 TEST_F(FileExtrasTest, TheCheckBeforeAWriteAsksOnlyWhenItFindsSomething)
 {
     InitDocument(doc, AppState::instance().initFolder());
-    doc.ChannelCount = 1;   // only the built-in first channel: nothing to find
+    doc.ChannelCount = 1;  // only the built-in first channel: nothing to find
     doc.Record.OptFeat.Value1B = 0;
     EXPECT_TRUE(WriteCheckDialog::confirmWrite(doc));
     EXPECT_TRUE(prompts.findingsShown.isEmpty());

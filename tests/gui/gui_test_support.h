@@ -136,10 +136,7 @@ protected:
         VersionList::instance().load(state.versionListPath());
         UiPrompts::install(&prompts);
     }
-    void TearDown() override
-    {
-        UiPrompts::install(nullptr);
-    }
+    void TearDown() override { UiPrompts::install(nullptr); }
 
     std::string path(const std::string& relative) const { return m_temp.path(relative); }
     QString qpath(const std::string& relative) const { return QString::fromStdString(path(relative)); }

@@ -69,7 +69,7 @@ TEST_F(HandOverTest, OpeningAFileOfAnotherVersionHandsOverAndEndsWithoutTheUnsav
     w.show();
     int exitHooks = 0;
     w.addExitHook([&] { ++exitHooks; });
-    doc.Record.OptFeat.Beep = 1;  // unsaved work; the hand-over does not ask about it
+    doc.Record.OptFeat.Beep = 1;                              // unsaved work; the hand-over does not ask about it
     prompts.answers = {NoticeAnswer::No, NoticeAnswer::Yes};  // 9006, then the version question
     prompts.fileNames = {qpath("newer.dat")};
     w.mnuFileOpen_Click();

@@ -97,8 +97,9 @@ TEST_F(MainWindowTest, MenusInOrderWithTextsShortcutsAndHiddenEntries)
         if (!a->isSeparator())
             fileEntries << a->objectName();
     }
-    EXPECT_EQ(fileEntries, QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileImportCsv",
-                                        "mnuFileExportCsv", "mnuFileBackup", "mnuFileRecentAction", "mnuFileExit"}));
+    EXPECT_EQ(fileEntries,
+              QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileImportCsv",
+                           "mnuFileExportCsv", "mnuFileBackup", "mnuFileRecentAction", "mnuFileExit"}));
     EXPECT_EQ(entry(w, "mnuToneTips")->text(), LangText(Txt::MenuEditToneTips));
     EXPECT_EQ(entry(w, "MnuLocalInfo")->text(), LangText(Txt::MenuEditRadioInfo));
 
@@ -125,10 +126,10 @@ TEST_F(MainWindowTest, ToolbarHasTwentyPositionsWithSeparatorsAndTooltips)
     ASSERT_EQ(items.size(), 20);
     for (int position : {4, 6, 10, 14, 19})
         EXPECT_TRUE(items[position - 1]->isSeparator()) << position;
-    const std::pair<const char*, int> keyed[]
-        = {{"NewFile", Txt::TipNew},      {"OpenFile", Txt::TipOpen},  {"SaveFile", Txt::TipSave},
-           {"Print", Txt::TipPrint},      {"ReadRadio", Txt::TipRead}, {"CommSet", Txt::TipPort},
-           {"WriteRadio", Txt::TipWrite}, {"About", Txt::TipAbout},    {"BtnCHMoveDown", Txt::TipChannelMoveDown}};
+    const std::pair<const char*, int> keyed[] = {
+        {"NewFile", Txt::TipNew},      {"OpenFile", Txt::TipOpen},  {"SaveFile", Txt::TipSave},
+        {"Print", Txt::TipPrint},      {"ReadRadio", Txt::TipRead}, {"CommSet", Txt::TipPort},
+        {"WriteRadio", Txt::TipWrite}, {"About", Txt::TipAbout},    {"BtnCHMoveDown", Txt::TipChannelMoveDown}};
     for (auto [key, tip] : keyed) {
         ASSERT_NE(w.toolbarAction(key), nullptr) << key;
         EXPECT_EQ(w.toolbarAction(key)->toolTip(), LangText(tip)) << key;
@@ -198,10 +199,8 @@ TEST_F(MainWindowTest, EnterAndSpaceOpenAPageAndTheFileCommandsHaveTheirKeys)
         Qt::Key key;
         int opened;
     } presses[] = {
-        {"options, Return", optionsPage, Qt::Key_Return, 1},
-        {"options, Enter", optionsPage, Qt::Key_Enter, 2},
-        {"options, Space", optionsPage, Qt::Key_Space, 3},
-        {"options, a letter", optionsPage, Qt::Key_A, 3},
+        {"options, Return", optionsPage, Qt::Key_Return, 1}, {"options, Enter", optionsPage, Qt::Key_Enter, 2},
+        {"options, Space", optionsPage, Qt::Key_Space, 3},   {"options, a letter", optionsPage, Qt::Key_A, 3},
         {"the root, Return", root, Qt::Key_Return, 3},
     };
     for (const auto& p : presses) {
@@ -251,7 +250,8 @@ TEST_F(MainWindowTest, RadioInformationCommandClosesTheOpenWindowFirst)
     Document doc;
     frmMain w(doc);
     bool windowWasOpen = true;
-    w.registerCommand(Command::LocalInfo, [&] { windowWasOpen = FindChildForm(w.mdiArea(), "FrmRadioInfo") != nullptr; });
+    w.registerCommand(Command::LocalInfo,
+                      [&] { windowWasOpen = FindChildForm(w.mdiArea(), "FrmRadioInfo") != nullptr; });
     w.showRadioInfo();
     ASSERT_NE(FindChildForm(w.mdiArea(), "FrmRadioInfo"), nullptr);
     w.runCommand(Command::LocalInfo);
@@ -400,12 +400,12 @@ TEST_F(MainWindowTest, ToolbarKeysStandAtTheirPositions)
     const QList<QAction*> items = w.findChild<QToolBar*>("tbToolBar")->actions();
     ASSERT_EQ(items.size(), 20);
     const std::vector<std::pair<int, const char*>> keys = {
-        {1, "NewFile"},     {2, "OpenFile"},    {3, "SaveFile"},     {5, "Print"},        {7, "ReadRadio"},
-        {8, "CommSet"},     {9, "WriteRadio"},  {11, "BtnCHCut"},    {12, "BtnCHCopy"},   {13, "BtnCHPaste"},
+        {1, "NewFile"},      {2, "OpenFile"},     {3, "SaveFile"},     {5, "Print"},          {7, "ReadRadio"},
+        {8, "CommSet"},      {9, "WriteRadio"},   {11, "BtnCHCut"},    {12, "BtnCHCopy"},     {13, "BtnCHPaste"},
         {15, "BtnCHInsert"}, {16, "BtnCHDelete"}, {17, "BtnCHMoveUp"}, {18, "BtnCHMoveDown"}, {20, "About"},
     };
-    const int tips[] = {11000, 11001, 11002, 11003, 11004, 11005, 11006, 11010, 11011, 11012,
-                        11013, 11014, 11015, 11016, 11007};
+    const int tips[] = {11000, 11001, 11002, 11003, 11004, 11005, 11006, 11010,
+                        11011, 11012, 11013, 11014, 11015, 11016, 11007};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         QAction* item = items[keys[i].first - 1];
         EXPECT_FALSE(item->isSeparator()) << keys[i].first;
@@ -436,9 +436,9 @@ TEST_F(MainWindowTest, TreeHoldsItsPagesInOrderUnderTheRoot)
     QTreeWidgetItem* root = tree->topLevelItem(0);
     EXPECT_TRUE(root->isExpanded());
     EXPECT_EQ(root->data(0, Qt::UserRole).toString(), "N0");
-    const std::vector<std::pair<const char*, int>> pages
-        = {{"N1", Txt::PageChannels},  {"N2", Txt::PageOptions}, {"N4", Txt::PageDtmf},
-           {"N12", Txt::PageToneTips}, {"N8", Txt::PageKeys},    {"N7", Txt::PageRadioInfo}};
+    const std::vector<std::pair<const char*, int>> pages = {{"N1", Txt::PageChannels}, {"N2", Txt::PageOptions},
+                                                            {"N4", Txt::PageDtmf},     {"N12", Txt::PageToneTips},
+                                                            {"N8", Txt::PageKeys},     {"N7", Txt::PageRadioInfo}};
     ASSERT_EQ(root->childCount(), static_cast<int>(pages.size()));
     for (int i = 0; i < root->childCount(); ++i) {
         EXPECT_EQ(root->child(i)->data(0, Qt::UserRole).toString(), pages[i].first) << i;
@@ -451,6 +451,7 @@ TEST_F(MainWindowTest, TreeHoldsItsPagesInOrderUnderTheRoot)
         w.registerCommand(c, [&ran, c] { ran.push_back(c); });
     for (int i = 0; i < root->childCount(); ++i)
         emit tree->itemClicked(root->child(i), 0);
-    EXPECT_EQ(ran, (std::vector<Command>{Command::ChannelInfo, Command::OptFeature, Command::Dtmf, Command::ToneTips,
-                                         Command::Key, Command::LocalInfo}));
+    EXPECT_EQ(ran,
+              (std::vector<Command>{Command::ChannelInfo, Command::OptFeature, Command::Dtmf, Command::ToneTips,
+                                    Command::Key, Command::LocalInfo}));
 }

@@ -86,7 +86,10 @@ TEST_F(WidgetHelpersTest, ChildWindowsOpenOnceAndCloseByName)
     area.resize(600, 400);
     area.show();
     int built = 0;
-    auto make = [&] { ++built; return new QWidget; };
+    auto make = [&] {
+        ++built;
+        return new QWidget;
+    };
     QMdiSubWindow* first = ShowChildForm(&area, "Page", make);
     QMdiSubWindow* again = ShowChildForm(&area, "Page", make);
     EXPECT_EQ(first, again);

@@ -16,7 +16,7 @@ bool inside(const QRect& window, const QRect& area)
 
 TEST(WindowFit, APlacementIsBroughtInsideAndShrunkOnlyWhereItDoesNotFit)
 {
-    const QRect screen1024(0, 0, 1024, 740);   // 1024 x 768 with a panel of 28 pixels
+    const QRect screen1024(0, 0, 1024, 740);  // 1024 x 768 with a panel of 28 pixels
     const struct {
         const char* what;
         QRect stored;

@@ -22,10 +22,8 @@ struct Entry {
 TEST_F(ChannelWindowTest, CellEditorsKeepOnlyDigitsAndTheFrequencyPoint)
 {
     const Entry entries[] = {
-        {TypedKind::Frequency, "27.125", "27.125"},
-        {TypedKind::Frequency, "2a7,1 -5e", "2715"},
-        {TypedKind::Frequency, "..1", "..1"},
-        {TypedKind::Digits, "1.05", "105"},
+        {TypedKind::Frequency, "27.125", "27.125"}, {TypedKind::Frequency, "2a7,1 -5e", "2715"},
+        {TypedKind::Frequency, "..1", "..1"},       {TypedKind::Digits, "1.05", "105"},
         {TypedKind::Digits, "-7x0", "70"},
     };
     for (const Entry& e : entries) {

@@ -195,7 +195,8 @@ TEST_F(ChannelEditTest, TheChannelWindowOpensTheDialogAndFollowsItsGroup)
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     QMdiSubWindow* gridSub = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (gridSub = FindChildForm(main.mdiArea(), QStringLiteral("frmCommChInfo"))) != nullptr; }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return (gridSub = FindChildForm(main.mdiArea(), QStringLiteral("frmCommChInfo"))) != nullptr; }));
     auto* grid = qobject_cast<frmCommChInfo*>(gridSub->widget());
 
     grid->grid()->setCurrentIndex(grid->model()->index(4, FreqColumn));

@@ -98,7 +98,7 @@ TEST_F(ChannelEditTest, FmOnlyPositionsShowAndStoreFm)
         EXPECT_EQ(row(AmFmRow)->currentText(), c.locked ? "FM" : "AM") << c.channelNo;
         EXPECT_EQ(record(c.channelNo)->AM_FM, c.locked ? 0 : 1) << c.channelNo;
         const bool announcedFm = !announced.changes.empty()
-                                 && announced.changes.front() == DocumentChange{DocumentChange::Scope::Channel, c.channelNo};
+            && announced.changes.front() == DocumentChange{DocumentChange::Scope::Channel, c.channelNo};
         EXPECT_EQ(announcedFm, c.locked) << "the stored FM is announced, so the grid and a save see it";
         edit.reset();
     }
@@ -132,8 +132,8 @@ TEST_F(ChannelEditTest, EachRowStoresItsOwnField)
     newDocument(2);
     addChannels(BankA, 2, 2);
     record(2)->Public = 0;
-    doc.Record.Dtmf.Codes[4].Length = 2;    // slot 5 holds a code
-    doc.Record.Tips[1].LoopCount = 1;       // tip 2 sounds
+    doc.Record.Dtmf.Codes[4].Length = 2;  // slot 5 holds a code
+    doc.Record.Tips[1].LoopCount = 1;     // tip 2 sounds
     doc.Record.Tips[1].Tones[0].Length = 3;
     openEdit(BankA, 2);
 
@@ -144,12 +144,18 @@ TEST_F(ChannelEditTest, EachRowStoresItsOwnField)
         int stored;
     };
     const Step steps[] = {
-        {ScanRow, "Del", &ChannelRecord::Scan, 0},      {TsqRow, "On", &ChannelRecord::TSQ, 1},
-        {1, "-", &ChannelRecord::DUP, 2},               {4, "On", &ChannelRecord::HI_CUT, 1},
-        {5, "On", &ChannelRecord::BUSY, 1},             {NbRow, "Off", &ChannelRecord::NB, 0},
-        {ToneTipRow, "2", &ChannelRecord::RBTone, 2},   {DtmfBotRow, "5", &ChannelRecord::DTMF_BOT, 5},
-        {12, "5", &ChannelRecord::DTMF_EOT, 5},         {13, "5", &ChannelRecord::DTMF_Call, 5},
-        {RdctRow, "C_013(103.5Hz)", &ChannelRecord::RDCT, 13}, {TdctRow, "D_001(023N)", &ChannelRecord::TDCT, 39},
+        {ScanRow, "Del", &ChannelRecord::Scan, 0},
+        {TsqRow, "On", &ChannelRecord::TSQ, 1},
+        {1, "-", &ChannelRecord::DUP, 2},
+        {4, "On", &ChannelRecord::HI_CUT, 1},
+        {5, "On", &ChannelRecord::BUSY, 1},
+        {NbRow, "Off", &ChannelRecord::NB, 0},
+        {ToneTipRow, "2", &ChannelRecord::RBTone, 2},
+        {DtmfBotRow, "5", &ChannelRecord::DTMF_BOT, 5},
+        {12, "5", &ChannelRecord::DTMF_EOT, 5},
+        {13, "5", &ChannelRecord::DTMF_Call, 5},
+        {RdctRow, "C_013(103.5Hz)", &ChannelRecord::RDCT, 13},
+        {TdctRow, "D_001(023N)", &ChannelRecord::TDCT, 39},
         {DtmfBotRow, LangText(Txt::DtmfCodeNone), &ChannelRecord::DTMF_BOT, 0},
     };
     for (const Step& s : steps) {
@@ -196,8 +202,8 @@ TEST_F(ChannelEditTest, TheOffsetIsClampedOntoItsStepWhenTheBoxIsLeft)
         int stored;
         QString shown;
     };
-    const Case cases[] = {{"3", 5, "5"}, {"17", 15, "15"}, {"10035", 1000, "1000"}, {"", 1000, "1000"},
-                          {"x25", 25, "25"}, {"455", 455, "455"}};
+    const Case cases[] = {{"3", 5, "5"},      {"17", 15, "15"},  {"10035", 1000, "1000"},
+                          {"", 1000, "1000"}, {"x25", 25, "25"}, {"455", 455, "455"}};
     for (const Case& c : cases) {
         typeAndLeave(edit->offsetBox(), c.typed);
         EXPECT_EQ(record(2)->OffSetFre, c.stored) << c.typed.toStdString();

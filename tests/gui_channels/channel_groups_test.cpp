@@ -30,9 +30,8 @@ bool shows(const QWidget* w)
 TEST_F(ChannelWindowTest, EachGroupShowsOneRowPerPosition)
 {
     const GroupCase cases[] = {
-        {0, "EU", 0, 40}, {0, "CE", 1, 40}, {0, "U", 2, 40},  {0, "UK", 3, 40},   {0, "DE", 6, 80},
-        {0, "MEM", 8, 8}, {1, "A", 0, 40},  {1, "J", 9, 40},  {1, "VFO", 10, 1}, {1, "MEM", 11, 8},
-        {2, "VFO", 10, 1}, {2, "MEM", 11, 8},
+        {0, "EU", 0, 40}, {0, "CE", 1, 40}, {0, "U", 2, 40},   {0, "UK", 3, 40},  {0, "DE", 6, 80},  {0, "MEM", 8, 8},
+        {1, "A", 0, 40},  {1, "J", 9, 40},  {1, "VFO", 10, 1}, {1, "MEM", 11, 8}, {2, "VFO", 10, 1}, {2, "MEM", 11, 8},
     };
     for (const GroupCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "band " << c.band << " " << c.name);
@@ -102,8 +101,8 @@ TEST_F(ChannelWindowTest, SettingsShowWhereTheGroupHasThem)
         bool work, emergency, valid;
     };
     const Case cases[] = {
-        {0, "EU", true, true, false},  {0, "DE", true, true, false}, {0, "MEM", true, false, false},
-        {1, "A", true, true, true},    {1, "VFO", false, false, false}, {1, "MEM", true, false, false},
+        {0, "EU", true, true, false}, {0, "DE", true, true, false},    {0, "MEM", true, false, false},
+        {1, "A", true, true, true},   {1, "VFO", false, false, false}, {1, "MEM", true, false, false},
         {2, "C", true, true, true},
     };
     for (const Case& c : cases) {

@@ -35,7 +35,8 @@ protected:
     // Prints into a PDF file; its text and page count.
     bool printToPdf(QString& text, int& pages)
     {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()
+            || QStandardPaths::findExecutable("pdfinfo").isEmpty())
             return false;
         const QString file = QString::fromStdString(path("print.pdf"));
         QPrinter printer(QPrinter::HighResolution);

@@ -74,8 +74,9 @@ TEST_F(UndoInMainWindowTest, GridEditIsUndoneAndRedoneByKeys)
     typeFrequency(2, "29.5");
     ASSERT_NE(channel(3), nullptr);
     ASSERT_TRUE(undoEntry()->isEnabled());
-    EXPECT_EQ(undoEntry()->text(), LangText(Txt::MenuEditUndo) + QLatin1Char(' ')
-                                       + LangText(Txt::UndoStepChannel).arg("A").arg(3) + QStringLiteral(": RxFreq"));
+    EXPECT_EQ(undoEntry()->text(),
+              LangText(Txt::MenuEditUndo) + QLatin1Char(' ') + LangText(Txt::UndoStepChannel).arg("A").arg(3)
+                  + QStringLiteral(": RxFreq"));
 
     keys(QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(channel(3), nullptr);

@@ -40,9 +40,9 @@ TEST_F(FrmDtmfTest, ValuesTheListsCannotShowAreStoredAsTheFirstItemWhenShown)
         int storedAfter;
     };
     const Case cases[] = {
-        {"DtmfRate", 0, 0, "10", 1},          {"FirstDigitDelay", 0, 2, "100", 1}, {"StarHashTone", 2, 3, "0", 0},
-        {"FirstDigitTime", 11, 1, "0", 0},    {"DKeySetting", 17, 4, "Off", 0},    {"DtmfRate", 50, 0, "500", 50},
-        {"StarHashTone", 10, 3, "1000", 10},  {"DKeySetting", 16, 4, "16s", 16},
+        {"DtmfRate", 0, 0, "10", 1},         {"FirstDigitDelay", 0, 2, "100", 1}, {"StarHashTone", 2, 3, "0", 0},
+        {"FirstDigitTime", 11, 1, "0", 0},   {"DKeySetting", 17, 4, "Off", 0},    {"DtmfRate", 50, 0, "500", 50},
+        {"StarHashTone", 10, 3, "1000", 10}, {"DKeySetting", 16, 4, "16s", 16},
     };
     const DocumentRecord initial = doc.Record;
     for (const Case& c : cases) {
@@ -85,8 +85,8 @@ TEST_F(FrmDtmfTest, EachListAndTheCheckBoxStoreTheirOwnField)
         const char* name;
         int storedValue;
     };
-    const Case cases[] = {{0, 49, "DtmfRate", 50},      {1, 10, "FirstDigitTime", 10}, {2, 24, "FirstDigitDelay", 25},
-                          {3, 2, "StarHashTone", 5},    {4, 15, "DKeySetting", 15},    {0, 0, "DtmfRate", 1}};
+    const Case cases[] = {{0, 49, "DtmfRate", 50},   {1, 10, "FirstDigitTime", 10}, {2, 24, "FirstDigitDelay", 25},
+                          {3, 2, "StarHashTone", 5}, {4, 15, "DKeySetting", 15},    {0, 0, "DtmfRate", 1}};
     const DocumentRecord initial = doc.Record;
     for (const Case& c : cases) {
         doc.Record = initial;
@@ -221,8 +221,10 @@ TEST_F(FrmDtmfTest, TheDecodeTabNeverShowsAndTheLabelsStandBesideTheirControls)
         QString label, control;
         int gapTwips;
     };
-    const Pair pairs[] = {{"Label1_0", "Combo1_0", 100}, {"Label1_4", "Combo1_4", 100},
-                          {"Label4_0", "Text2_0", 20},   {"Label4_15", "Text2_15", 20}};
+    const Pair pairs[] = {{"Label1_0", "Combo1_0", 100},
+                          {"Label1_4", "Combo1_4", 100},
+                          {"Label4_0", "Text2_0", 20},
+                          {"Label4_15", "Text2_15", 20}};
     for (const Pair& p : pairs) {
         const auto* label = control<QLabel>(p.label);
         const auto* box = control<QWidget>(p.control);

@@ -34,8 +34,8 @@ TEST_F(FrmKeyTest, EachKeyListStoresItsFunctionIntoItsOwnEntry)
         const char* function;
         int entry, code;
     };
-    const Case cases[] = {{2, 6, "NULL", 11, 20}, {1, 1, "MOD", 0, 1}, {1, 4, "RFG", 3, 2},
-                          {3, 3, "5K", 14, 18},   {3, 6, "DIM", 17, 19}};
+    const Case cases[] = {
+        {2, 6, "NULL", 11, 20}, {1, 1, "MOD", 0, 1}, {1, 4, "RFG", 3, 2}, {3, 3, "5K", 14, 18}, {3, 6, "DIM", 17, 19}};
     const KeySettings initial = doc.Record.Keys;
     for (const Case& c : cases) {
         doc.Record.Keys = initial;

@@ -81,8 +81,8 @@ TEST_F(OptFeaturesTest, AStoredValueOutsideItsListShowsTheFirstItemAndStaysStore
 {
     doc.Record.OptFeat.Backlight = 0;
     doc.Record.OptFeat.TimeOutTimer = 31;
-    doc.Record.PublicChannel.RBTone = 3;     // tip 3 is not defined
-    doc.Record.PublicChannel.DTMF_BOT = 2;   // slot 2 holds no code
+    doc.Record.PublicChannel.RBTone = 3;    // tip 3 is not defined
+    doc.Record.PublicChannel.DTMF_BOT = 2;  // slot 2 holds no code
     const DocumentRecord before = doc.Record;
     open();
     EXPECT_EQ(doc.Record, before) << "loading stores nothing";
@@ -182,8 +182,8 @@ TEST_F(OptFeaturesTest, HalfTypedBoxesAreNormalisedOnEveryPath)
         const char* shown;
         int tenths;
     };
-    const Case cases[] = {{"5", "7.0", 70}, {"25", "20.0", 200}, {"16.04", "16.0", 160}, {".", "20.0", 200},
-                          {"1.2.3", "20.0", 200}, {"", "20.0", 200}};
+    const Case cases[] = {{"5", "7.0", 70},   {"25", "20.0", 200},    {"16.04", "16.0", 160},
+                          {".", "20.0", 200}, {"1.2.3", "20.0", 200}, {"", "20.0", 200}};
     for (const Path& p : paths) {
         for (const Case& c : cases) {
             openShown();

@@ -39,8 +39,7 @@ public:
     ~ScriptedPrompts() override { UiPrompts::install(nullptr); }
 
     void message(const QString& text, NoticeIcon icon, const QString& title = {}) override;
-    NoticeAnswer ask(const QString& text, NoticeButtons buttons, NoticeIcon icon,
-                     const QString& title = {}) override;
+    NoticeAnswer ask(const QString& text, NoticeButtons buttons, NoticeIcon icon, const QString& title = {}) override;
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&) override { return {}; }
 

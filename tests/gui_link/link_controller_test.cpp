@@ -87,7 +87,7 @@ TEST_F(LinkControllerTest, ReadReplacesTheDocumentWithTheRadiosDataAndMakesItUnt
     EXPECT_FALSE(m_link->portOpen());
     EXPECT_EQ(m_link->lastProgressShown(), 100);
     EXPECT_EQ(m_link->progressWindow(), nullptr);
-    EXPECT_EQ(m_radio->radio().stats().blocksRead, 464 + 1);   // the image and the password block
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 464 + 1);  // the image and the password block
 }
 
 TEST_F(LinkControllerTest, CancelAtTheStartQuestionSendsNothingAndKeepsTheDocument)
@@ -188,7 +188,7 @@ TEST_F(LinkControllerTest, AWrongPasswordEndsTheReadWithTheDocumentUntouched)
     EXPECT_TRUE(m_prompts.messages.contains("PassWord Failure!")) << m_prompts.messages.join('|').toStdString();
     EXPECT_FALSE(m_prompts.messages.contains(text(Txt::ReadCompleted)));
     EXPECT_EQ(m_doc.Record.OptFeat.TimeOutTimer, before);
-    EXPECT_EQ(m_radio->radio().stats().blocksRead, 1);   // the password block only
+    EXPECT_EQ(m_radio->radio().stats().blocksRead, 1);  // the password block only
     EXPECT_FALSE(m_link->portOpen());
 
     // Cancelling the dialog ends it the same way, without a message.

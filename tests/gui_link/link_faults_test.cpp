@@ -124,7 +124,7 @@ TEST_F(LinkFaultsTest, ARadioOfAnUnknownBandIsRefusedBeforeAnyBlock)
     EXPECT_TRUE(m_prompts.messages[0].contains("Country Mode Error!")) << shown();
     EXPECT_TRUE(m_prompts.messages[0].contains(text(Txt::RadioBandModeUnknown))) << shown();
     EXPECT_EQ(m_radio->radio().stats().blocksRead, 0);
-    EXPECT_GE(m_radio->radio().stats().sessions, 1);   // "END" went out
+    EXPECT_GE(m_radio->radio().stats().sessions, 1);  // "END" went out
     expectDocumentKept();
     expectLinkIdle();
 }
@@ -168,7 +168,7 @@ TEST_F(LinkFaultsTest, ClosingTheProgramDuringAnInformationReadEndsItAndClosesTh
     m_main->runCommand(Command::LocalInfo);
     ASSERT_TRUE(waitUntil([this] { return m_radio->radio().stats().blocksRead >= 8; }, 3000));
     ASSERT_TRUE(m_link->portOpen());
-    m_prompts.answers = {NoticeAnswer::No};   // the unsaved changes are not kept
+    m_prompts.answers = {NoticeAnswer::No};  // the unsaved changes are not kept
     m_main->close();
     EXPECT_FALSE(m_main->isVisible());
     EXPECT_FALSE(m_link->portOpen());
@@ -182,7 +182,7 @@ TEST_F(LinkFaultsTest, ClosingTheProgramDuringAnInformationReadEndsItAndClosesTh
 TEST_F(LinkFaultsTest, RetryAfterSilenceInAnInformationReadShowsTheWholeAreaAfterAll)
 {
     VirtualRadioFaults faults;
-    faults.ignore = {0x3E80, 4};   // the request and its three retries
+    faults.ignore = {0x3E80, 4};  // the request and its three retries
     RadioInfoFields fields;
     fields.serialNo = "RETRY-77";
     fields.dealerCode = "D-9";

@@ -33,7 +33,7 @@ private:
 
     std::unique_ptr<VirtualRadio> m_radio;
     int m_master = -1;
-    int m_slaveHold = -1;   // keeps the line up while the program has not opened it
+    int m_slaveHold = -1;  // keeps the line up while the program has not opened it
     std::string m_device;
     std::string m_announcement;
     QSocketNotifier* m_notifier = nullptr;

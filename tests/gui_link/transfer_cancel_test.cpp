@@ -46,11 +46,13 @@ protected:
     // Presses Cancel (or Escape) once the radio has served the blocks before the stall.
     void cancelAtTheStall(const VirtualRadio& radio, bool escape)
     {
-        ASSERT_TRUE(waitUntil([&] {
-            const VirtualRadioStats& s = radio.stats();
-            // The password block counts among the blocks read, in a write too.
-            return s.blocksRead + s.blocksWritten >= BlocksBeforeStall + 1;
-        }, 20000));
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                const VirtualRadioStats& s = radio.stats();
+                // The password block counts among the blocks read, in a write too.
+                return s.blocksRead + s.blocksWritten >= BlocksBeforeStall + 1;
+            },
+            20000));
         FrmProgress* progress = m_link->progressWindow();
         ASSERT_NE(progress, nullptr);
         EXPECT_EQ(progress->cancelButton()->text(), text(Txt::CancelButton));
@@ -100,7 +102,7 @@ void TransferCancelTest::cancelRead(bool escape)
     EXPECT_TRUE(m_prompts.messages.isEmpty()) << shown();
     EXPECT_LT(radio.stats().blocksRead, 464);
     expectEndedAndClosed(radio);
-    QTest::qWait(600);   // no decoding follows later either
+    QTest::qWait(600);  // no decoding follows later either
     expectDocumentKept();
 }
 

@@ -78,10 +78,16 @@ const LookupCase LookupCases[] = {
     {"the installation's file stands when the user has none", {{"BRISKO7_1_NEW.dat", 0, 3}}, 1, 3, 4},
     {"a user's broken file does not hide the installation's", {{"BRISKO7_1_NEW.dat", -1, 3}}, 1, 3, 4},
     {"file by file: the installation's band file beats the user's fall-back file",
-     {{"BRISKO7_1_NEW.dat", 0, 3}, {"BRISKO7_0.dat", 9, 0}}, 1, 3, 4},
+     {{"BRISKO7_1_NEW.dat", 0, 3}, {"BRISKO7_0.dat", 9, 0}},
+     1,
+     3,
+     4},
     {"the user's fall-back file serves a band without a file", {{"BRISKO7_0.dat", 9, 5}}, 2, 9, 0},
     {"a band file broken everywhere leaves the built-in defaults, not the fall-back",
-     {{"BRISKO7_1_NEW.dat", -1, -1}, {"BRISKO7_0.dat", 9, 9}}, 1, 0, 10},
+     {{"BRISKO7_1_NEW.dat", -1, -1}, {"BRISKO7_0.dat", 9, 9}},
+     1,
+     0,
+     10},
 };
 
 TEST_F(UserInitFolder, EachDefaultFileIsLookedForInTheUsersFolderFirst)

@@ -63,7 +63,7 @@ TEST(ToneColumnsFromOtherPrograms, OnlyTheColumnsTheToneNamesCount)
 
     CsvTones unknownTone = simplex;
     unknownTone.Tone = "Tone";
-    unknownTone.rToneFreq = "69.3";   // a CTCSS tone this radio does not have
+    unknownTone.rToneFreq = "69.3";  // a CTCSS tone this radio does not have
     EXPECT_EQ(TonesFromCsv(unknownTone).TDCT, 0);
     EXPECT_TRUE(TonesFromCsv(unknownTone).unavailable);
 

@@ -24,14 +24,15 @@ protected:
 
 // A file of another program: the common columns only, in another order,
 // with a header, CRLF line ends and a byte-order mark.
-const char* const OtherProgramFile = "\xEF\xBB\xBF"
+const char* const OtherProgramFile =
+    "\xEF\xBB\xBF"
     "Mode,Frequency,Name,Location,Tone,rToneFreq,cToneFreq,DtcsCode,RxDtcsCode,CrossMode,Duplex,Offset,Power,Skip\r\n"
-    "NFM,28.500000,a,0,,88.5,88.5,023,023,Tone->Tone,,0.000000,High,\r\n"          // line 2: no tone at all
-    "FM,28.510000,b,1,Tone,103.5,88.5,023,023,Tone->Tone,-,0.100000,low,S\r\n"      // 3: CTCSS on transmit
-    "FM,28.520000,c,2,TSQL,88.5,103.5,023,023,Tone->Tone,+,0.600000,MEDIUM,\r\n"   // 4: CTCSS both ways
-    "FM,28.530000,d,3,DTCS,88.5,88.5,114,023,Tone->Tone,,0.000000,5.0W,\r\n"       // 5: DCS both ways, odd power
-    "AM,28.540000,e,4,Cross,103.5,88.5,114,754,Tone->DTCS,off,0.000000,Low,\r\n"   // 6: cross, no transmit
-    "WFM,28.553000,f,5,Tone,69.3,88.5,023,023,Tone->Tone,,0,High,\r\n";            // 7: off the raster, unknown tone
+    "NFM,28.500000,a,0,,88.5,88.5,023,023,Tone->Tone,,0.000000,High,\r\n"         // line 2: no tone at all
+    "FM,28.510000,b,1,Tone,103.5,88.5,023,023,Tone->Tone,-,0.100000,low,S\r\n"    // 3: CTCSS on transmit
+    "FM,28.520000,c,2,TSQL,88.5,103.5,023,023,Tone->Tone,+,0.600000,MEDIUM,\r\n"  // 4: CTCSS both ways
+    "FM,28.530000,d,3,DTCS,88.5,88.5,114,023,Tone->Tone,,0.000000,5.0W,\r\n"      // 5: DCS both ways, odd power
+    "AM,28.540000,e,4,Cross,103.5,88.5,114,754,Tone->DTCS,off,0.000000,Low,\r\n"  // 6: cross, no transmit
+    "WFM,28.553000,f,5,Tone,69.3,88.5,023,023,Tone->Tone,,0,High,\r\n";           // 7: off the raster, unknown tone
 
 TEST_F(CsvImport, TheWholeImportIsOneUndoStep)
 {
@@ -53,7 +54,7 @@ TEST_F(CsvImport, FileOfAnotherProgramFillsTheChosenGroupFromPositionOne)
     const CsvImportSummary s = ImportCsv(*doc, OtherProgramFile, {"b"});
     ASSERT_TRUE(s.accepted());
     EXPECT_EQ(s.imported, 6);
-    EXPECT_EQ(s.changedByRule, 3);   // lines 5, 6, 7
+    EXPECT_EQ(s.changedByRule, 3);  // lines 5, 6, 7
     EXPECT_TRUE(s.refusedLines.empty());
     const std::vector<CsvNote> expectedNotes{{5, CsvNoteKind::UnknownPower, "5.0W"},
                                              {6, CsvNoteKind::DuplexOff, ""},
@@ -63,7 +64,7 @@ TEST_F(CsvImport, FileOfAnotherProgramFillsTheChosenGroupFromPositionOne)
 
     struct Expected {
         const char* freq;
-        int rdct, tdct, dup, offset, am, power, scan;   // -1: not checked
+        int rdct, tdct, dup, offset, am, power, scan;  // -1: not checked
     };
     const Expected expected[] = {
         {"28.50000", 0, 0, 0, -1, 0, 2, 1},    {"28.51000", 0, 13, 2, 100, 0, 0, 0},
@@ -83,8 +84,8 @@ TEST_F(CsvImport, FileOfAnotherProgramFillsTheChosenGroupFromPositionOne)
         }
         EXPECT_EQ(c.AM_FM, e.am);
         EXPECT_EQ(c.Scan, e.scan);
-        EXPECT_EQ(c.Public, 0);   // its own settings count, not the public channel's
-        if (e.power >= 0) {   // an unknown power keeps what the position held
+        EXPECT_EQ(c.Public, 0);  // its own settings count, not the public channel's
+        if (e.power >= 0) {      // an unknown power keeps what the position held
             EXPECT_EQ(c.Tx_Power, e.power);
         }
     }
@@ -93,8 +94,9 @@ TEST_F(CsvImport, FileOfAnotherProgramFillsTheChosenGroupFromPositionOne)
 TEST_F(CsvImport, OlderFilesWithoutTheNewerColumnsImport)
 {
     auto doc = newDocument(1);
-    const CsvImportSummary s = ImportCsv(*doc, "Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,Mode\n"
-                                               "1,27.185,DTCS,88.5,88.5,025,FM\n",
+    const CsvImportSummary s = ImportCsv(*doc,
+                                         "Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,Mode\n"
+                                         "1,27.185,DTCS,88.5,88.5,025,FM\n",
                                          {"MEM"});
     ASSERT_TRUE(s.accepted());
     EXPECT_EQ(s.imported, 1);
@@ -107,13 +109,14 @@ TEST_F(CsvImport, OlderFilesWithoutTheNewerColumnsImport)
 TEST_F(CsvImport, RowsThatTheBandCannotHoldAreRefusedByLine)
 {
     auto doc = newDocument(1);
-    const CsvImportSummary s = ImportCsv(*doc, "Frequency,Group,Position\n"
-                                               "146.520000,A,1\n"   // line 2: two metres
-                                               "28.100000,A,1\n"    // 3
-                                               "28.100000,Q,1\n"    // 4: no such group
-                                               "28.100000,A,41\n"   // 5: no such position
-                                               "abc,A,2\n"          // 6
-                                               "30.500000,,\n");    // 7: outside what the radio tunes
+    const CsvImportSummary s = ImportCsv(*doc,
+                                         "Frequency,Group,Position\n"
+                                         "146.520000,A,1\n"  // line 2: two metres
+                                         "28.100000,A,1\n"   // 3
+                                         "28.100000,Q,1\n"   // 4: no such group
+                                         "28.100000,A,41\n"  // 5: no such position
+                                         "abc,A,2\n"         // 6
+                                         "30.500000,,\n");   // 7: outside what the radio tunes
     ASSERT_TRUE(s.accepted());
     EXPECT_EQ(s.imported, 1);
     EXPECT_EQ(s.refusedLines, (std::vector<int>{2, 4, 5, 6, 7}));
@@ -133,9 +136,10 @@ TEST_F(CsvImport, CountryGroupsTakeOnlySettingsOntoTheChannelOfTheFrequency)
 {
     auto doc = newDocument(0);
     const auto before = channels(*doc);
-    const CsvImportSummary s = ImportCsv(*doc, "Frequency,Tone,rToneFreq,Skip\n"
-                                               "26.965000,Tone,103.5,S\n"     // EU 1
-                                               "26.970000,Tone,103.5,\n",     // 2: no EU channel there
+    const CsvImportSummary s = ImportCsv(*doc,
+                                         "Frequency,Tone,rToneFreq,Skip\n"
+                                         "26.965000,Tone,103.5,S\n"  // EU 1
+                                         "26.970000,Tone,103.5,\n",  // 2: no EU channel there
                                          {"EU"});
     EXPECT_EQ(s.imported, 1);
     EXPECT_EQ(s.refusedLines, std::vector<int>{3});

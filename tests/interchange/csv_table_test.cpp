@@ -16,7 +16,11 @@ struct ParseCase {
 
 const std::vector<ParseCase> ParseCases{
     {"plain", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
-    {"byte order mark and CRLF", "\xEF\xBB\xBF" "a,b\r\n1,2\r\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
+    {"byte order mark and CRLF",
+     "\xEF\xBB\xBF"
+     "a,b\r\n1,2\r\n",
+     {{"a", "b"}, {"1", "2"}},
+     {1, 2}},
     {"no line end at the end", "a\n1", {{"a"}, {"1"}}, {1, 2}},
     {"quoted comma and quote", "a,b\n\"x,y\",\"say \"\"hi\"\"\"\n", {{"a", "b"}, {"x,y", "say \"hi\""}}, {1, 2}},
     {"line break inside quotes", "a,b\n\"one\ntwo\",3\nz,4\n", {{"a", "b"}, {"one\ntwo", "3"}, {"z", "4"}}, {1, 2, 4}},
@@ -41,13 +45,12 @@ TEST_P(CsvParse, GivesTheRowsAndTheirLines)
     EXPECT_EQ(lines, GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, CsvParse, ::testing::ValuesIn(ParseCases),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             for (char& c : n)
-                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Texts, CsvParse, ::testing::ValuesIn(ParseCases), [](const auto& info) {
+    std::string n = info.param.name;
+    for (char& c : n)
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return n;
+});
 
 TEST(CsvParse, RefusesBinaryDataAndAnOpenQuote)
 {

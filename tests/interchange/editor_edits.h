@@ -103,11 +103,12 @@ private:
             return;
         const std::vector<int> positions = ChannelPositionsInGroup(m_doc, group);
         const bool isPosition = setting == GroupSetting::WorkChannel || setting == GroupSetting::EmergencyChannel1
-                                || setting == GroupSetting::EmergencyChannel2;
+            || setting == GroupSetting::EmergencyChannel2;
         if (isPosition && positions.empty())
             return;
-        const int value = isPosition ? positions[static_cast<std::size_t>(pick(0, static_cast<int>(positions.size()) - 1))]
-                                     : pick(0, 1);
+        const int value = isPosition
+            ? positions[static_cast<std::size_t>(pick(0, static_cast<int>(positions.size()) - 1))]
+            : pick(0, 1);
         SetGroupSetting(m_doc, group, setting, value);
     }
 

@@ -39,7 +39,7 @@ protected:
 TEST_F(ReadBackup, SavesTheReadDataUnderItsTimeWithoutTouchingTheDocument)
 {
     auto doc = newDocument(1);
-    doc->ChannelList[0].TSQ = 1;   // as read: differs from the saved state
+    doc->ChannelList[0].TSQ = 1;  // as read: differs from the saved state
     const std::string name = doc->DocFileName;
     const BackupResult b = SaveReadBackup(*doc, folder(), when());
     ASSERT_TRUE(b.ok()) << b.reason;

@@ -61,41 +61,61 @@ int emptyPositionOfA(Document& doc)
 }
 
 const std::vector<Broken> BrokenDocuments{
-    {"OutsideBand", 1, [](Document& d) { channelAt(d, 0, 1).RxFreq = "03100000"; },
+    {"OutsideBand",
+     1,
+     [](Document& d) { channelAt(d, 0, 1).RxFreq = "03100000"; },
      {CheckKind::OutsideBand, "A 1", "31.00000", 0}},
-    {"OffRaster", 2, [](Document& d) { channelAt(d, 1, 2).RxFreq = "02850250"; },
+    {"OffRaster",
+     2,
+     [](Document& d) { channelAt(d, 1, 2).RxFreq = "02850250"; },
      {CheckKind::OffRaster, "B 2", "28.50250", 0}},
-    {"MemoryOffRaster", 1, [](Document& d) { channelAt(d, Groups::BankMem, 3).RxFreq = "02700010"; },
+    {"MemoryOffRaster",
+     1,
+     [](Document& d) { channelAt(d, Groups::BankMem, 3).RxFreq = "02700010"; },
      {CheckKind::OffRaster, "MEM 3", "27.00010", 0}},
-    {"NoFrequency", 1, [](Document& d) { channelAt(d, 0, 1).RxFreq = "12AB5678"; }, {CheckKind::NoFrequency, "A 1", "", 0}},
-    {"NoCountryChannel", 0, [](Document& d) { channelAt(d, Groups::CbMem, 2).RxFreq = "02699900"; },
+    {"NoFrequency",
+     1,
+     [](Document& d) { channelAt(d, 0, 1).RxFreq = "12AB5678"; },
+     {CheckKind::NoFrequency, "A 1", "", 0}},
+    {"NoCountryChannel",
+     0,
+     [](Document& d) { channelAt(d, Groups::CbMem, 2).RxFreq = "02699900"; },
      {CheckKind::NoCountryChannel, "MEM 2", "26.99900", 0}},
     {"NoValidGroup", 1, [](Document& d) { d.Record.OptFeat.GroupValid.fill(0); }, {CheckKind::NoValidGroup, "", "", 0}},
-    {"WorkOnEmpty", 1, [](Document& d) { d.Record.OptFeat.WorkChannel[0] = emptyPositionOfA(d) - 1; },
+    {"WorkOnEmpty",
+     1,
+     [](Document& d) { d.Record.OptFeat.WorkChannel[0] = emptyPositionOfA(d) - 1; },
      {CheckKind::WorkOnEmpty, "A", "40", 0}},
-    {"EmergencyOnEmpty", 1,
+    {"EmergencyOnEmpty",
+     1,
      [](Document& d) { d.Record.OptFeat.EmergencyChannel[0][1] = emptyPositionOfA(d) - 1; },
      {CheckKind::EmergencyOnEmpty, "A", "40", 2}},
-    {"UndefinedToneTip", 1,
+    {"UndefinedToneTip",
+     1,
      [](Document& d) {
          d.Record.Tips[7].LoopCount = 0;
          channelAt(d, 0, 1).RBTone = 8;
      },
      {CheckKind::UndefinedToneTip, "A 1", "8", 0}},
-    {"EmptyDtmfSlot", 2,
+    {"EmptyDtmfSlot",
+     2,
      [](Document& d) {
          d.Record.Dtmf.Codes[15].Length = 0;
          d.Record.PublicChannel.DTMF_EOT = 16;
      },
      {CheckKind::EmptyDtmfSlot, "", "16", 0}},
-    {"AmHighPower", 1,
+    {"AmHighPower",
+     1,
      [](Document& d) {
          ChannelRecord& c = channelAt(d, 0, 1);
          c.AM_FM = 1;
          c.Tx_Power = 2;
      },
      {CheckKind::AmHighPower, "A 1", "", 0}},
-    {"AmOnFixedFm", 0, [](Document& d) { channelAt(d, Groups::UK, 5).AM_FM = 1; }, {CheckKind::AmOnFixedFm, "UK 5", "", 0}},
+    {"AmOnFixedFm",
+     0,
+     [](Document& d) { channelAt(d, Groups::UK, 5).AM_FM = 1; },
+     {CheckKind::AmOnFixedFm, "UK 5", "", 0}},
 };
 
 class WriteCheckBroken : public DocumentFixture, public ::testing::WithParamInterface<Broken> {};

@@ -29,24 +29,24 @@ public:
     };
 
     TransferEngine* engine = nullptr;
-    VirtualRadio* radio = nullptr;   // nullptr: nothing on the line
+    VirtualRadio* radio = nullptr;  // nullptr: nothing on the line
     LinkError openError;
     bool portOpen = false;
     int opens = 0;
     long nowMs = 0;
-    std::map<LinkTimer, long> timers;      // running timers and their deadlines
-    std::deque<Bytes> inbox;               // bytes on their way to the engine
+    std::map<LinkTimer, long> timers;  // running timers and their deadlines
+    std::deque<Bytes> inbox;           // bytes on their way to the engine
     std::vector<Bytes> sent;
     std::vector<long> sentAtMs;
-    std::vector<std::size_t> sentThresholds;   // the receive threshold each request was sent with
+    std::vector<std::size_t> sentThresholds;  // the receive threshold each request was sent with
     std::vector<std::string> messages;
     std::vector<NoticeIcon> messageIcons;
     std::vector<Question> questions;
-    std::deque<NoticeAnswer> answers;      // empty: Cancel
+    std::deque<NoticeAnswer> answers;  // empty: Cancel
     std::deque<std::optional<std::string>> passwords;
     int passwordDialogs = 0;
     std::vector<int> progress;
-    std::vector<std::size_t> progressAfterRequests;   // requests sent when each value was shown
+    std::vector<std::size_t> progressAfterRequests;  // requests sent when each value was shown
     bool progressShown = false;
     std::vector<TransferOutcome> ended;
     int readsCompleted = 0;

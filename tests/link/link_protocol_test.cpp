@@ -29,7 +29,7 @@ TEST(LinkProtocol, WriteFrameOfTheLastBlockCarriesTheKnownChecksum)
     EXPECT_EQ(frame[1], 0x1C);
     EXPECT_EQ(frame[2], 0xF0);
     EXPECT_EQ(frame[3], 0x10);
-    EXPECT_EQ(frame[20], 0x1C);   // 0x1C + 0xF0 + 0x10 = 0x11C
+    EXPECT_EQ(frame[20], 0x1C);  // 0x1C + 0xF0 + 0x10 = 0x11C
     EXPECT_EQ(frame[21], 0x06);
     EXPECT_EQ(readRequest(0x0010, 16), (Bytes{'R', 0x00, 0x10, 0x10}));
     EXPECT_EQ(readRequest(0x3E10, 16), (Bytes{'R', 0x3E, 0x10, 0x10}));
@@ -53,7 +53,7 @@ TEST(LinkProtocol, ClassifiersDecideInTheirOrder)
     const Bytes block = dataFrame(0x0010, 7);
     EXPECT_EQ(classifyReply(block.data(), block.size(), ctx), ReplyKind::Data);
     const Bytes info = dataFrame(0x3E10, 0xFF);
-    EXPECT_EQ(classifyReply(info.data(), info.size(), ctx), ReplyKind::None);   // not awaited
+    EXPECT_EQ(classifyReply(info.data(), info.size(), ctx), ReplyKind::None);  // not awaited
     ctx.passwordPhase = true;
     EXPECT_EQ(classifyReply(info.data(), info.size(), ctx), ReplyKind::Info);
 }
@@ -91,7 +91,7 @@ TEST(LinkProtocol, IdentificationRecordFieldsEndAtNulAndLoseTrailingBlanks)
     ParseIdentReply(ident.data(), radio);
     EXPECT_EQ(radio.RadioModel, "BRISK");
     EXPECT_EQ(radio.RadioVersion, "V1");
-    EXPECT_FALSE(radio.ToneSupported);   // only bit 0 counts
+    EXPECT_FALSE(radio.ToneSupported);  // only bit 0 counts
 }
 
 TEST(LinkProtocol, PasswordOfTheInformationBlock)
@@ -103,7 +103,7 @@ TEST(LinkProtocol, PasswordOfTheInformationBlock)
     data[15] = 0xFF;
     Bytes frame = writeFrame(0x3E10, data.data());
     EXPECT_TRUE(CheckPassword(frame.data(), ""));
-    EXPECT_TRUE(CheckPassword(frame.data(), "anything"));   // no password at all
+    EXPECT_TRUE(CheckPassword(frame.data(), "anything"));  // no password at all
     data[12] = 0x00;
     frame = writeFrame(0x3E10, data.data());
     EXPECT_TRUE(CheckPassword(frame.data(), "x"));
@@ -126,9 +126,9 @@ protected:
 TEST_F(LinkErrorTest, EveryKindHasItsOwnExitStatus)
 {
     EXPECT_EQ(LinkExitStatus(LinkError::none()), 0);
-    const LinkErrorKind kinds[] = {LinkErrorKind::CallerError, LinkErrorKind::SystemError, LinkErrorKind::TimedOut,
-                                   LinkErrorKind::ProtocolViolation, LinkErrorKind::RefusedByRadio,
-                                   LinkErrorKind::RefusedByUser};
+    const LinkErrorKind kinds[] = {LinkErrorKind::CallerError,    LinkErrorKind::SystemError,
+                                   LinkErrorKind::TimedOut,       LinkErrorKind::ProtocolViolation,
+                                   LinkErrorKind::RefusedByRadio, LinkErrorKind::RefusedByUser};
     std::vector<int> seen;
     for (LinkErrorKind k : kinds) {
         const int status = LinkExitStatus(LinkError::make(k));

@@ -13,13 +13,13 @@ TEST_F(EngineTest, FullReadWithEchoDecodesOnlyWhenTheReadOkTimerExpires)
     ASSERT_EQ(host.ended.size(), 1u);
     EXPECT_TRUE(host.ended[0].ok());
     EXPECT_EQ(host.countSent("PROGRAM"), 1);
-    EXPECT_EQ(host.countSent("R"), 1 + 464);   // password block, then the image
+    EXPECT_EQ(host.countSent("R"), 1 + 464);  // password block, then the image
     EXPECT_EQ(host.countSent("END"), 1);
     EXPECT_EQ(doc.Image, radioImage);
     EXPECT_FALSE(host.portOpen);
     EXPECT_FALSE(host.progressShown);
     EXPECT_TRUE(messageShown(Txt::ReadCompleted));
-    EXPECT_EQ(snapshot(), before);   // nothing decoded yet
+    EXPECT_EQ(snapshot(), before);  // nothing decoded yet
     ASSERT_TRUE(host.timers.count(LinkTimer::ReadOK));
     EXPECT_EQ(host.timers[LinkTimer::ReadOK] - host.nowMs, 500);
 
@@ -59,7 +59,7 @@ TEST_F(EngineTest, RadioThatNeverEchoesIsFoundOnTheSecondHandshakeAndRemembered)
     host.sent.clear();
     ASSERT_TRUE(engine.startRead());
     host.run();
-    EXPECT_EQ(host.countSent("PROGRAM"), 1);   // the next transfer starts without echo
+    EXPECT_EQ(host.countSent("PROGRAM"), 1);  // the next transfer starts without echo
     EXPECT_EQ(host.ended.back().error, LinkError::none());
 }
 
@@ -111,7 +111,7 @@ TEST_F(EngineTest, AFourthSilenceBringsTheRestartQuestionAndTheBlockKeepsNoRetri
     host.run();
     ASSERT_EQ(host.countQuestions(LinkQuestion::Restart), 1);
     EXPECT_EQ(retriesSeen, 0);
-    EXPECT_EQ(host.countSent("PROGRAM"), 2);   // started over from the handshake
+    EXPECT_EQ(host.countSent("PROGRAM"), 2);  // started over from the handshake
     EXPECT_EQ(host.countSent(std::string{'R', 0x00, 0x00}), 2);
     ASSERT_EQ(host.ended.size(), 1u);
     EXPECT_TRUE(host.ended[0].ok());
@@ -206,7 +206,7 @@ TEST_F(EngineTest, OtherModelIsRefusedWithBothNames)
     EXPECT_TRUE(messageShown(Txt::ModelMismatch));
     EXPECT_TRUE(messageContains("PC is BRISKO7"));
     EXPECT_TRUE(messageContains("Radio is OTHER"));
-    EXPECT_EQ(host.countSent("R"), 1);   // the password block only
+    EXPECT_EQ(host.countSent("R"), 1);  // the password block only
     EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongModel);
     EXPECT_EQ(host.sent.back(), (Bytes{'E', 'N', 'D'}));
     EXPECT_EQ(snapshot(), before);
@@ -241,14 +241,14 @@ TEST_F(EngineTest, OtherVersionOffersTheHandOverOnlyAfterTheUnsavedChangesQuesti
     EXPECT_EQ(host.countQuestions(LinkQuestion::UnsavedChanges), 0);
     EXPECT_EQ(host.ended.back().error.detail, LinkErrorDetail::WrongVersion);
 
-    host.answers = {NoticeAnswer::Yes, NoticeAnswer::Cancel};   // Cancel keeps the program
+    host.answers = {NoticeAnswer::Yes, NoticeAnswer::Cancel};  // Cancel keeps the program
     ASSERT_TRUE(engine.startRead());
     host.run();
     EXPECT_EQ(host.countQuestions(LinkQuestion::UnsavedChanges), 1);
     EXPECT_TRUE(host.startedVersions.empty());
     EXPECT_FALSE(host.ended.back().handedOver);
 
-    host.answers = {NoticeAnswer::Yes, NoticeAnswer::No};   // no version handles V102
+    host.answers = {NoticeAnswer::Yes, NoticeAnswer::No};  // no version handles V102
     ASSERT_TRUE(engine.startRead());
     host.run();
     EXPECT_TRUE(messageShown(Txt::NoVersionForData));
@@ -269,7 +269,7 @@ TEST_F(EngineTest, OtherVersionOffersTheHandOverOnlyAfterTheUnsavedChangesQuesti
     host.run();
     EXPECT_EQ(host.startedVersions.back(), "V102");
     EXPECT_TRUE(host.ended.back().handedOver);
-    EXPECT_EQ(host.countSent("R"), 5);   // only the password blocks of the five attempts
+    EXPECT_EQ(host.countSent("R"), 5);  // only the password blocks of the five attempts
 }
 
 TEST_F(EngineTest, FailedReadLeavesTheDocumentAlone)
@@ -331,7 +331,7 @@ TEST_F(EngineTest, DeviceLostWhileTheRestartQuestionIsOpenSendsNothingMore)
     };
     ASSERT_TRUE(engine.startRead());
     host.run();
-    EXPECT_EQ(host.countSent("PROGRAM"), 4);   // no fifth handshake after the OK
+    EXPECT_EQ(host.countSent("PROGRAM"), 4);  // no fifth handshake after the OK
     EXPECT_EQ(host.ended.size(), 1u);
     EXPECT_FALSE(engine.busy());
 }
@@ -346,8 +346,8 @@ TEST_F(EngineTest, StartingIsRefusedWhileBusyOrWhenThePortWillNotOpen)
 
     host.messages.clear();
     host.sent.clear();
-    host.openError = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::PermissionDenied,
-                                     "Permission denied", "/dev/ttyUSB0");
+    host.openError = LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::PermissionDenied, "Permission denied",
+                                     "/dev/ttyUSB0");
     EXPECT_FALSE(engine.startRead());
     EXPECT_TRUE(messageShown(Txt::PortOpenFailed));
     EXPECT_TRUE(messageShown(Txt::SerialDeviceNoAccess));
@@ -362,7 +362,7 @@ TEST_F(EngineTest, StartQuestionCancelledSendsNothing)
     engine.setConfirmStart(true);
     ASSERT_FALSE(engine.startRead());
     EXPECT_EQ(host.countQuestions(LinkQuestion::ConfirmRead), 1);
-    EXPECT_EQ(host.opens, 1);   // the port was tested, then closed again
+    EXPECT_EQ(host.opens, 1);  // the port was tested, then closed again
     EXPECT_FALSE(host.portOpen);
     EXPECT_TRUE(host.sent.empty());
     EXPECT_FALSE(engine.busy());

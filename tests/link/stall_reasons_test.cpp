@@ -21,16 +21,31 @@ struct StallCase {
 const std::vector<StallCase>& stallCases()
 {
     static const std::vector<StallCase> cases{
-        {"silence", [](VirtualRadioFaults& f, int a) { f.ignore = {a, 1000}; }, 9008, LinkErrorKind::TimedOut,
-         LinkErrorDetail::None},
-        {"bad checksums", [](VirtualRadioFaults& f, int a) { f.badChecksum = {a, 1000}; }, 9541,
-         LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies},
-        {"noise", [](VirtualRadioFaults& f, int a) { f.garbage = {a, 1000}; }, 9541,
-         LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies},
-        {"frames cut short", [](VirtualRadioFaults& f, int a) { f.shortFrame = {a, 1000}; }, 9541,
-         LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies},
-        {"wrong addresses", [](VirtualRadioFaults& f, int a) { f.wrongAddress = {a, 1000}; }, 9541,
-         LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies},
+        {"silence",
+         [](VirtualRadioFaults& f, int a) {
+             f.ignore = {a, 1000};
+         },
+         9008, LinkErrorKind::TimedOut, LinkErrorDetail::None},
+        {"bad checksums",
+         [](VirtualRadioFaults& f, int a) {
+             f.badChecksum = {a, 1000};
+         },
+         9541, LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies},
+        {"noise",
+         [](VirtualRadioFaults& f, int a) {
+             f.garbage = {a, 1000};
+         },
+         9541, LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies},
+        {"frames cut short",
+         [](VirtualRadioFaults& f, int a) {
+             f.shortFrame = {a, 1000};
+         },
+         9541, LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies},
+        {"wrong addresses",
+         [](VirtualRadioFaults& f, int a) {
+             f.wrongAddress = {a, 1000};
+         },
+         9541, LinkErrorKind::ProtocolViolation, LinkErrorDetail::BadReplies},
     };
     return cases;
 }
@@ -109,10 +124,22 @@ TEST_F(StallReasons, TheFinalWordsOfEachReasonComeFromTheLanguageFile)
 TEST_F(EngineTest, AnInformationBlockIsRetriedLikeAnImageBlockBeforeTheQuestion)
 {
     const std::vector<std::pair<const char*, FaultSetter>> faults{
-        {"silent three times", [](VirtualRadioFaults& f, int a) { f.ignore = {a, 3}; }},
-        {"bad checksum", [](VirtualRadioFaults& f, int a) { f.badChecksum = {a, 1}; }},
-        {"noise twice", [](VirtualRadioFaults& f, int a) { f.garbage = {a, 2}; }},
-        {"cut short", [](VirtualRadioFaults& f, int a) { f.shortFrame = {a, 3}; }},
+        {"silent three times",
+         [](VirtualRadioFaults& f, int a) {
+             f.ignore = {a, 3};
+         }},
+        {"bad checksum",
+         [](VirtualRadioFaults& f, int a) {
+             f.badChecksum = {a, 1};
+         }},
+        {"noise twice",
+         [](VirtualRadioFaults& f, int a) {
+             f.garbage = {a, 2};
+         }},
+        {"cut short",
+         [](VirtualRadioFaults& f, int a) {
+             f.shortFrame = {a, 3};
+         }},
     };
     for (const auto& [name, set] : faults) {
         VirtualRadioFaults f;

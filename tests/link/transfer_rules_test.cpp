@@ -5,7 +5,7 @@
 
 namespace {
 
-using Rule = std::pair<std::string, std::size_t>;   // request prefix, expected threshold
+using Rule = std::pair<std::string, std::size_t>;  // request prefix, expected threshold
 
 // Every request that starts with the prefix was sent with that threshold.
 void expectThresholds(const FakeHost& host, const std::vector<Rule>& rules)
@@ -23,7 +23,10 @@ void expectThresholds(const FakeHost& host, const std::vector<Rule>& rules)
     }
 }
 
-int addressOf(const Bytes& request) { return (request[1] << 8) | request[2]; }
+int addressOf(const Bytes& request)
+{
+    return (request[1] << 8) | request[2];
+}
 
 TEST_F(EngineTest, ReceiveThresholdsAreTheEchoPlusTheReplyLength)
 {
@@ -66,7 +69,8 @@ TEST_F(EngineTest, ReadProgressIsTheBlockAddressInPercentRoundedToNearest)
     ASSERT_EQ(host.progress, expected);
     // 1 % is reached with the block at 0x0030 (48 * 100 / 7423 = 0.65),
     // 50 % with the block at 0x0E60 (3680 * 100 / 7423 = 49.58) and 100 %
-    // with the block at 0x1CE0 (7392 * 100 / 7423 = 99.58): rounded, not cut off. The progress follows the stored block, before the next request.
+    // with the block at 0x1CE0 (7392 * 100 / 7423 = 99.58): rounded, not cut off. The progress follows the stored
+    // block, before the next request.
     auto lastRequestWhenShown = [&](int percent) {
         const std::size_t count = host.progressAfterRequests[static_cast<std::size_t>(percent)];
         return addressOf(host.sent[count - 1]);
@@ -97,7 +101,7 @@ TEST_F(EngineTest, SilentPasswordBlockIsAskedThreeTimesThenTheCountersStartAfres
     for (std::size_t i = 0; i < host.sent.size(); ++i)
         if (host.sent[i].size() == 4 && std::equal(passwordBlock.begin(), passwordBlock.end(), host.sent[i].begin()))
             at.push_back(host.sentAtMs[i]);
-    ASSERT_EQ(at.size(), 4u);   // three, then one more after the restart
+    ASSERT_EQ(at.size(), 4u);  // three, then one more after the restart
     EXPECT_EQ(at[1] - at[0], LinkProtocol::ReplyTimeMs);
     EXPECT_EQ(at[2] - at[1], LinkProtocol::ReplyTimeMs);
     EXPECT_EQ(host.questions[0].atMs - at[2], LinkProtocol::ReplyTimeMs);
@@ -115,7 +119,7 @@ TEST_F(EngineTest, RestartQuestionAfterFourHandshakesFindsTheHandshakeCountClear
     int beyondLastBlock = -1;
     host.duringQuestion = [&] {
         handshakeTries = engine.handshakeTries();
-        lastBlockRetries = engine.blockRetries(464);   // round(7423 / 16) = 464
+        lastBlockRetries = engine.blockRetries(464);  // round(7423 / 16) = 464
         beyondLastBlock = engine.blockRetries(465);
     };
     ASSERT_TRUE(engine.startRead());
@@ -123,7 +127,7 @@ TEST_F(EngineTest, RestartQuestionAfterFourHandshakesFindsTheHandshakeCountClear
     ASSERT_EQ(host.countQuestions(LinkQuestion::Restart), 1);
     EXPECT_EQ(handshakeTries, 0);
     EXPECT_EQ(lastBlockRetries, 3);
-    EXPECT_EQ(beyondLastBlock, 0);   // no such entry
+    EXPECT_EQ(beyondLastBlock, 0);  // no such entry
     // Three silences inverted the echo setting three times.
     EXPECT_FALSE(engine.echoExpected());
 }
@@ -134,7 +138,7 @@ TEST_F(EngineTest, InformationReadSizesItsRetriesByTheInformationArea)
     int lastEntry = -1;
     int beyond = -1;
     host.duringQuestion = [&] {
-        lastEntry = engine.blockRetries(1008);   // round(16127 / 16) = 1008
+        lastEntry = engine.blockRetries(1008);  // round(16127 / 16) = 1008
         beyond = engine.blockRetries(1009);
     };
     ASSERT_TRUE(engine.startInfoRead());
@@ -452,7 +456,7 @@ TEST_F(EngineTest, CancelledPasswordDialogKeepsThePasswordSendsEndAndSaysNothing
     ASSERT_TRUE(engine.startWrite());
     host.run();
     EXPECT_EQ(host.passwordDialogs, 2);
-    EXPECT_EQ(host.countSent(std::string{'R', 0x3E, 0x10}), 2);   // one per transfer: checked again, not asked again
+    EXPECT_EQ(host.countSent(std::string{'R', 0x3E, 0x10}), 2);  // one per transfer: checked again, not asked again
     EXPECT_TRUE(host.ended.back().ok());
     EXPECT_EQ(host.countWriteFrames(), 464);
 }

@@ -34,8 +34,8 @@ TEST_F(WriteTest, EveryBlockGoesOutOnceThenEnd)
     const Snapshot before = snapshot();
     ASSERT_TRUE(engine.startWrite());
     EXPECT_TRUE(engine.busy());
-    EXPECT_FALSE(engine.startRead());   // one transfer at a time
-    EXPECT_TRUE(host.sent.empty());   // the write starts when WaitSaveData expires
+    EXPECT_FALSE(engine.startRead());  // one transfer at a time
+    EXPECT_TRUE(host.sent.empty());    // the write starts when WaitSaveData expires
     ASSERT_TRUE(host.timers.count(LinkTimer::WaitSaveData));
     EXPECT_EQ(host.timers[LinkTimer::WaitSaveData], 100);
     host.run();
@@ -55,7 +55,7 @@ TEST_F(WriteTest, EveryBlockGoesOutOnceThenEnd)
     EXPECT_EQ(radio().image(), m_expected);
     EXPECT_NE(radio().image(), radioImage);
     EXPECT_TRUE(messageShown(Txt::WriteCompleted));
-    EXPECT_EQ(snapshot(), before);   // a write never changes the records
+    EXPECT_EQ(snapshot(), before);  // a write never changes the records
     EXPECT_FALSE(host.portOpen);
     EXPECT_EQ(host.readsCompleted, 0);
 }
@@ -64,7 +64,7 @@ TEST_F(WriteTest, AResendCostsNoRetry)
 {
     VirtualRadioFaults f;
     f.resend = {0x0040, 1};
-    f.ignore = {0x0040, 3};   // three silences use up exactly the block's three retries
+    f.ignore = {0x0040, 3};  // three silences use up exactly the block's three retries
     makeRadio({}, f);
     ASSERT_TRUE(engine.startWrite());
     host.run();
@@ -215,7 +215,7 @@ TEST_F(EngineTest, InformationReadFetchesSixteenBlocksAndDecodesTheRecord)
 TEST_F(EngineTest, InformationRetryStartsOverFromTheFirstBlock)
 {
     VirtualRadioFaults f;
-    f.ignore = {0x3E50, 4};   // the request and its three retries
+    f.ignore = {0x3E50, 4};  // the request and its three retries
     makeRadio({}, f);
     host.answers = {NoticeAnswer::Retry};
     int tries = -1;

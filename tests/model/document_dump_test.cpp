@@ -25,8 +25,8 @@ TEST_F(Dump, JsonNamesRecordsAndFieldsAndEscapesTexts)
 {
     record.Model.Model = std::string("A\"B\\\x01\xE9", 6);
     const std::string json = DocumentToJson(record, channels);
-    EXPECT_EQ(json.rfind("{\"ModelRecord\":{\"Model\":\"A\\\"B\\\\\\u0001\xC3\xA9\",\"Band\":1,\"Version\":\"V100\"}", 0),
-              0u)
+    EXPECT_EQ(
+        json.rfind("{\"ModelRecord\":{\"Model\":\"A\\\"B\\\\\\u0001\xC3\xA9\",\"Band\":1,\"Version\":\"V100\"}", 0), 0u)
         << json.substr(0, 120);
     EXPECT_NE(json.find("\"ChannelCount\":2,\"ChannelList\":[{\"ChannelNo\":1,"), std::string::npos);
     EXPECT_NE(json.find("{\"ChannelNo\":409,"), std::string::npos);
@@ -39,10 +39,11 @@ TEST_F(Dump, JsonNamesRecordsAndFieldsAndEscapesTexts)
 TEST_F(Dump, TextListsOneFieldALineWithPositionsInLists)
 {
     const std::string text = DocumentToText(record, channels);
-    EXPECT_EQ(text.rfind("ModelRecord\n  Model: BRISKO7\n  Band: 1\n  Version: V100\nChannelCount: 2\nChannelList\n  [0]\n"
-                         "    ChannelNo: 1\n",
-                         0),
-              0u)
+    EXPECT_EQ(
+        text.rfind("ModelRecord\n  Model: BRISKO7\n  Band: 1\n  Version: V100\nChannelCount: 2\nChannelList\n  [0]\n"
+                   "    ChannelNo: 1\n",
+                   0),
+        0u)
         << text.substr(0, 200);
     EXPECT_NE(text.find("  [1]\n    ChannelNo: 409\n"), std::string::npos);
     EXPECT_NE(text.find("ToneTips\n  [0]\n    LoopCount: 0\n"), std::string::npos);

@@ -38,7 +38,7 @@ TEST_F(Decode, PresentBitsDecideWhichChannelsExist)
     set(0x1940, 0x01);
     slot(0x0010, 0x27, 0x00, 0x00);  // channel 2: slot filled, present bit 0
     slot(0x1980 + 7 * 16, 0x28, 0x00, 0x50);
-    set(0x1A1C, 0x80);               // channel 409
+    set(0x1A1C, 0x80);  // channel 409
     ASSERT_TRUE(decode(1));
     ASSERT_EQ(doc.ChannelCount, 3);  // 1, 401 (always in HF), 409
     EXPECT_EQ(doc.ChannelList[0].ChannelNo, 1);

@@ -52,11 +52,11 @@ TEST_F(Encode, PresentAndScanBitsSitWhereTheLayoutSays)
     EXPECT_EQ(at(0x1900), 0x80);  // channel 8: bit 7
     EXPECT_EQ(at(0x1901), 0x03);  // channels 9 and 10: bits 0 and 1
     EXPECT_EQ(at(0x1940), 0x80);
-    EXPECT_EQ(at(0x1941), 0x01);  // channel 10 has no scan bit
+    EXPECT_EQ(at(0x1941), 0x01);       // channel 10 has no scan bit
     EXPECT_EQ(at(0x1900 + 49), 0x80);  // channel 400
-    EXPECT_EQ(at(0x1A1C), 0x81);  // channels 402 (bit 0) and 409 (bit 7)
+    EXPECT_EQ(at(0x1A1C), 0x81);       // channels 402 (bit 0) and 409 (bit 7)
     EXPECT_EQ(at(0x1A1D), 0x81);
-    EXPECT_EQ(range(0x1980, 3), (std::vector<std::uint8_t>{0x50, 0x01, 0x28}));  // 402 slot
+    EXPECT_EQ(range(0x1980, 3), (std::vector<std::uint8_t>{0x50, 0x01, 0x28}));           // 402 slot
     EXPECT_EQ(range(0x1980 + 7 * 16, 3), (std::vector<std::uint8_t>{0x50, 0x00, 0x28}));  // 409 slot
 }
 
@@ -64,8 +64,8 @@ TEST_F(Encode, ChannelSlotBytesThreeToFifteen)
 {
     ChannelRecord c = channel(3, "02696500");
     c.OffSetFre = 0x1234;
-    c.RDCT = 12;   // CTCSS index 11
-    c.TDCT = 39;   // DCS index 0
+    c.RDCT = 12;  // CTCSS index 11
+    c.TDCT = 39;  // DCS index 0
     c.DUP = 2;
     c.TSQ = 1;
     c.BUSY = 1;
@@ -78,9 +78,9 @@ TEST_F(Encode, ChannelSlotBytesThreeToFifteen)
     c.DTMF_Call = 2;
     add(c);
     EncodeImage(doc);
-    EXPECT_EQ(range(0x20, 16), (std::vector<std::uint8_t>{0x50, 0x96, 0x26, 0x34, 0x12, 11, 0, 0, 0, 0,
-                                                           0x02 | 0x04 | 0x10 | 0x80, 0x01 | 0x08 | 0x60 | 0x80, 8,
-                                                           16, 1, 2}));
+    EXPECT_EQ(range(0x20, 16),
+              (std::vector<std::uint8_t>{0x50, 0x96, 0x26, 0x34, 0x12, 11, 0, 0, 0, 0, 0x02 | 0x04 | 0x10 | 0x80,
+                                         0x01 | 0x08 | 0x60 | 0x80, 8, 16, 1, 2}));
 }
 
 TEST_F(Encode, ToneCodesSplitIntoKindAndIndexBytes)
@@ -90,8 +90,8 @@ TEST_F(Encode, ToneCodesSplitIntoKindAndIndexBytes)
     c.TDCT = 142;  // last DCS
     add(c);
     c = channel(2, "02700000");
-    c.RDCT = 294;  // an odd radio's DCS index 255, written back unchanged
-    c.TDCT = 1041; // an odd radio's CTCSS index 40
+    c.RDCT = 294;   // an odd radio's DCS index 255, written back unchanged
+    c.TDCT = 1041;  // an odd radio's CTCSS index 40
     add(c);
     EncodeImage(doc);
     EXPECT_EQ(at(5), 37);
@@ -238,9 +238,9 @@ TEST_F(Encode, ToneTipsLieTwoToA64ByteRow)
 TEST_F(Encode, ValuesBeyondTheirBitsNeverSpillIntoNeighbours)
 {
     ChannelRecord c = channel(1, "02700000");
-    c.Tx_Power = 7;     // would reach the public bit
-    c.DUP = 5;          // would reach the tone squelch bit
-    c.OffSetFre = -1;   // would write 0xFF 0xFF
+    c.Tx_Power = 7;    // would reach the public bit
+    c.DUP = 5;         // would reach the tone squelch bit
+    c.OffSetFre = -1;  // would write 0xFF 0xFF
     c.RBTone = 300;
     add(c);
     doc.Record.OptFeat.AsqValue = 200;  // would reach the AsqFun bit
@@ -269,7 +269,7 @@ TEST(EncodeSlot, WritesBytesThreeToFifteenWhateverTheyHeldAndNothingElse)
     c.Tx_Power = 1;
     EncodeChannelSlot(image, 0x1A30, c);
     const std::uint8_t expected[] = {0xFF, 0xFF, 0xFF, 0x2C, 0x01, 0, 0, 37, 0, 0, 0x01 | 0x40, 0x04 | 0x10 | 0x20,
-                                     0, 0, 0, 0};
+                                     0,    0,    0,    0};
     for (std::size_t i = 0; i < 16; ++i)
         EXPECT_EQ(image.byte(0x1A30 + i), expected[i]) << i;
     EXPECT_EQ(image.byte(0x1A2F), 0xFF);

@@ -13,9 +13,9 @@ struct PlaceCase {
     const char* what;
     ImagePlace place;
     FieldRange range;
-    std::uint8_t before;   // the byte at the place before the write
+    std::uint8_t before;  // the byte at the place before the write
     int value;
-    std::vector<std::uint8_t> bytes;   // the bytes at the place afterwards
+    std::vector<std::uint8_t> bytes;  // the bytes at the place afterwards
     int readBack;
 };
 
@@ -55,7 +55,7 @@ TEST(ImagePlace, ATonePlacesBothIndexesAndItsKindInTheSlotsFlagByte)
 {
     for (const int code : {0, 1, 38, 39, 142}) {
         RadioImage image;
-        image.setByte(Base + 10, 0x0F);   // the flag byte's other bits
+        image.setByte(Base + 10, 0x0F);  // the flag byte's other bits
         const ImagePlace place = toneAt(7, 6);
         WritePlace(image, Base, place, code, AnyRange);
         const ToneImage tone = ToneCodeToImage(code);

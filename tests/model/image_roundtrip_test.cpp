@@ -23,15 +23,16 @@ protected:
         // Channel 1: 26.965 MHz, offset 0x1234, CTCSS index 11 received, DCS
         // index 103 sent, DUP "-", TSQ, BUSY, 5 kHz shift, power 3, public,
         // tone tip 8, DTMF slots 16, 1 and 2.
-        put(0x0000, {0x50, 0x96, 0x26, 0x34, 0x12, 11, 0, 0, 103, 0, 0x02 | 0x04 | 0x10 | 0x80,
-                     0x01 | 0x08 | 0x60 | 0x80, 8, 16, 1, 2});
+        put(0x0000,
+            {0x50, 0x96, 0x26, 0x34, 0x12, 11, 0, 0, 103, 0, 0x02 | 0x04 | 0x10 | 0x80, 0x01 | 0x08 | 0x60 | 0x80, 8,
+             16, 1, 2});
         // Channel 9: 27.60120 MHz stored as 276012, AM, HI_CUT, NB, no tones.
         put(0x0080, {0x12, 0x60, 0x27, 0, 0, 0, 0, 0, 0, 0, 0x01, 0x02 | 0x04 | 0x10, 0, 0, 0, 0});
         // Channel 400: a DCS tone both ways.
         put(0x18F0, {0x00, 0x50, 0x28, 0xFF, 0x7F, 0, 40, 0, 0, 0, 0x20 | 0x80, 0x20, 0, 0, 0, 0});
-        put(0x1900, {0x01, 0x01});  // present: 1, 9
+        put(0x1900, {0x01, 0x01});         // present: 1, 9
         image.setByte(0x1900 + 49, 0x80);  // present: 400
-        put(0x1940, {0x01});        // scan: 1
+        put(0x1940, {0x01});               // scan: 1
         image.setByte(0x1940 + 49, 0x80);
         // Channel 401 (the VFO) and the memory channels 402 and 409.
         put(0x1A00, {0x00, 0x86, 0x27, 100, 0, 0, 0, 0, 0, 0, 0, 0x04 | 0x80, 0, 0, 0, 0});

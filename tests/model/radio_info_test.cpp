@@ -44,8 +44,8 @@ TEST(RadioInfo, BlockTextsEndAtZeroOrErasedBytes)
 {
     RadioInfoBlock block;
     block.fill(0xFF);
-    block.setByte(0x00, 0xF1);           // band in bits 0-3
-    put(block, 0x1C, "12");              // password, then erased
+    block.setByte(0x00, 0xF1);  // band in bits 0-3
+    put(block, 0x1C, "12");     // password, then erased
     put(block, 0x20, "09-1-E-1");
     put(block, 0x28, "001A");
     put(block, 0x2C, "EU  ");

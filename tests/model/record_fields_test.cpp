@@ -21,11 +21,16 @@ public:
     void claim(const std::string& field, const ImagePlace& place)
     {
         switch (place.kind) {
-        case ImagePlace::Kind::None: return;
+        case ImagePlace::Kind::None:
+            return;
         case ImagePlace::Kind::Byte:
-        case ImagePlace::Kind::LowBit: claimBits(field, place.address, 0, 8); return;
+        case ImagePlace::Kind::LowBit:
+            claimBits(field, place.address, 0, 8);
+            return;
         case ImagePlace::Kind::Bits:
-        case ImagePlace::Kind::Flag: claimBits(field, place.address, place.firstBit, place.bitCount); return;
+        case ImagePlace::Kind::Flag:
+            claimBits(field, place.address, place.firstBit, place.bitCount);
+            return;
         case ImagePlace::Kind::Le16:
             claimBits(field, place.address, 0, 8);
             claimBits(field, place.address + 1, 0, 8);

@@ -87,7 +87,7 @@ TEST_F(PtyTest, BytesBothWaysAndTheReceiveThreshold)
     ASSERT_EQ(::write(m_master, "ZK", 2), 2);
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     reached.wait(100);
-    EXPECT_EQ(reached.count(), 0);   // two bytes are not enough
+    EXPECT_EQ(reached.count(), 0);  // two bytes are not enough
     ASSERT_EQ(::write(m_master, "\x06", 1), 1);
     EXPECT_TRUE(reached.count() > 0 || reached.wait(1000));
     EXPECT_EQ(port.takeAll(), (std::vector<std::uint8_t>{'Z', 'K', 0x06}));
@@ -131,8 +131,8 @@ TEST(SerialPortErrors, OpenFailuresCarryTheSystemReason)
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.open(QString()).kind, LinkErrorKind::CallerError);
 
-    const LinkError denied =
-        SerialPort::errorOf(QSerialPort::PermissionError, QStringLiteral("Permission denied"), QStringLiteral("/dev/ttyS0"));
+    const LinkError denied = SerialPort::errorOf(QSerialPort::PermissionError, QStringLiteral("Permission denied"),
+                                                 QStringLiteral("/dev/ttyS0"));
     EXPECT_EQ(denied.detail, LinkErrorDetail::PermissionDenied);
     EXPECT_NE(DescribeLinkError(denied).find("dialout"), std::string::npos);
 }

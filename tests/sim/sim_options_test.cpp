@@ -56,17 +56,17 @@ TEST(SimOptions, FaultsTakeAnAddressAndAnOptionalCount)
 TEST(SimOptions, MistakesAreRefusedWithAReason)
 {
     const std::vector<std::vector<std::string>> bad{
-        {"--band"},                       // value missing
-        {"--band", "300"},                // beyond a byte
-        {"--info-band", "16"},            // four bits only
-        {"--ignore-block", "0x10000"},    // beyond the address space
-        {"--resend", "0x40:0"},           // a fault that never strikes
+        {"--band"},                     // value missing
+        {"--band", "300"},              // beyond a byte
+        {"--info-band", "16"},          // four bits only
+        {"--ignore-block", "0x10000"},  // beyond the address space
+        {"--resend", "0x40:0"},         // a fault that never strikes
         {"--resend", "0x40:x"},
-        {"--model", "TOOLONGNAME"},       // 7 characters at most
-        {"--password", "12345"},          // 4 characters at most
+        {"--model", "TOOLONGNAME"},  // 7 characters at most
+        {"--password", "12345"},     // 4 characters at most
         {"--echo", "maybe"},
         {"--frobnicate"},
-        {"--pace=yes"},                   // a flag takes no value
+        {"--pace=yes"},  // a flag takes no value
     };
     for (const auto& args : bad) {
         std::string error;

@@ -11,7 +11,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
+Bytes text(const std::string& s)
+{
+    return Bytes(s.begin(), s.end());
+}
 
 Bytes cat(Bytes a, const Bytes& b)
 {
@@ -19,7 +22,10 @@ Bytes cat(Bytes a, const Bytes& b)
     return a;
 }
 
-Bytes readRequest(int address) { return {'R', static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF), 0x10}; }
+Bytes readRequest(int address)
+{
+    return {'R', static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF), 0x10};
+}
 
 // A write frame built the way the program builds it: "W", address, 0x10,
 // 16 data bytes, the sum of address, length and data bytes, 0x06.
@@ -72,7 +78,7 @@ TEST_F(VirtualRadioTest, HandshakeAndIdentificationWithAndWithoutEcho)
     VirtualRadio echoing = make({}, true);
     EXPECT_EQ(echoing.receive(text("PROGRAM")), cat(text("PROGRAM"), ZK));
     const Bytes ident = echoing.receive(Bytes{0x02});
-    ASSERT_EQ(ident.size(), 17u);   // echo + record
+    ASSERT_EQ(ident.size(), 17u);  // echo + record
     EXPECT_EQ(ident[0], 0x02);
     const Bytes expected = cat(cat(text("IBRISKO7"), Bytes{0}), cat(text("V100"), Bytes{1, 0, 0x06}));
     EXPECT_EQ(Bytes(ident.begin() + 1, ident.end()), expected);
@@ -85,7 +91,7 @@ TEST_F(VirtualRadioTest, IgnoresEverythingButTheHandshakeOutsideASession)
     EXPECT_TRUE(radio.receive(readRequest(0)).empty());
     EXPECT_TRUE(radio.receive(text("END")).empty());
     EXPECT_EQ(radio.receive(text("xxPROGR")), Bytes{});
-    EXPECT_EQ(radio.receive(text("AM")), ZK);   // handshake split over two reads
+    EXPECT_EQ(radio.receive(text("AM")), ZK);  // handshake split over two reads
 }
 
 TEST_F(VirtualRadioTest, ReadReplyCarriesMemoryAndChecksum)
@@ -112,7 +118,7 @@ TEST_F(VirtualRadioTest, LastBlockOfZerosHasTheKnownChecksum)
     VirtualRadio radio(VirtualRadioIdentity{}, RadioImage{}, RadioInfoBlock{});
     radio.receive(text("PROGRAM"));
     const Bytes reply = radio.receive(readRequest(0x1CF0));
-    ASSERT_EQ(reply.size(), 4u + 22u);   // echo of the 4-byte request first
+    ASSERT_EQ(reply.size(), 4u + 22u);  // echo of the 4-byte request first
     EXPECT_EQ(reply[4 + 20], 0x1C);
 }
 
@@ -140,9 +146,9 @@ TEST_F(VirtualRadioTest, WriteFramesAreStoredOrRefused)
     EXPECT_EQ(radio.image().byte(0x002F), 0xAB);
     EXPECT_EQ(radio.image().byte(0x0030), static_cast<std::uint8_t>(0x30 * 7));
 
-    EXPECT_EQ(radio.receive(writeFrame(0x0040, 0xCD, 1)), Bytes{0x0A});   // bad checksum
+    EXPECT_EQ(radio.receive(writeFrame(0x0040, 0xCD, 1)), Bytes{0x0A});  // bad checksum
     EXPECT_NE(radio.image().byte(0x0040), 0xCD);
-    EXPECT_TRUE(radio.receive(writeFrame(0x3E10, 0x00)).empty());       // information area is read-only
+    EXPECT_TRUE(radio.receive(writeFrame(0x3E10, 0x00)).empty());  // information area is read-only
     EXPECT_EQ(radio.info().byte(0x10), 0xFF);
 
     // A frame arriving in pieces is answered once it is whole.
@@ -266,7 +272,7 @@ TEST_F(VirtualRadioTest, GoesDeadAfterKBlocksAndStaysSilent)
     EXPECT_FALSE(radio.dead());
     EXPECT_TRUE(radio.receive(readRequest(0x20)).empty());
     EXPECT_TRUE(radio.dead());
-    EXPECT_TRUE(radio.receive(text("PROGRAM")).empty());   // not even the echo
+    EXPECT_TRUE(radio.receive(text("PROGRAM")).empty());  // not even the echo
     EXPECT_TRUE(radio.receive(text("END")).empty());
 }
 
@@ -285,7 +291,7 @@ TEST_F(VirtualRadioTest, IgnoredHandshakesAreSilentThenAnswered)
     VirtualRadioFaults f;
     f.ignoreHandshakes = 2;
     VirtualRadio radio = make(f, true);
-    EXPECT_EQ(radio.receive(text("PROGRAM")), text("PROGRAM"));   // echo only
+    EXPECT_EQ(radio.receive(text("PROGRAM")), text("PROGRAM"));  // echo only
     EXPECT_EQ(radio.receive(text("PROGRAM")), text("PROGRAM"));
     EXPECT_EQ(radio.receive(text("PROGRAM")), cat(text("PROGRAM"), ZK));
 }
@@ -293,23 +299,23 @@ TEST_F(VirtualRadioTest, IgnoredHandshakesAreSilentThenAnswered)
 TEST(VirtualRadioMemory, DefaultImageHoldsFortyChannelsOfTheBand)
 {
     const RadioImage cb = DefaultRadioImage(0);
-    EXPECT_EQ(cb.byte(0), 0x50);   // 26.965 MHz
+    EXPECT_EQ(cb.byte(0), 0x50);  // 26.965 MHz
     EXPECT_EQ(cb.byte(1), 0x96);
     EXPECT_EQ(cb.byte(2), 0x26);
-    EXPECT_EQ(cb.byte(39 * 16), 0x50);   // channel 40: 27.405 MHz
+    EXPECT_EQ(cb.byte(39 * 16), 0x50);  // channel 40: 27.405 MHz
     EXPECT_EQ(cb.byte(39 * 16 + 1), 0x40);
     EXPECT_EQ(cb.byte(39 * 16 + 2), 0x27);
-    EXPECT_EQ(cb.byte(0x1904), 0xFF);      // channels 33..40 present
+    EXPECT_EQ(cb.byte(0x1904), 0xFF);  // channels 33..40 present
     EXPECT_EQ(cb.byte(0x1905), 0x00);
-    EXPECT_EQ(cb.byte(40 * 16), 0xFF);     // channel 41 erased
-    EXPECT_EQ(cb.byte(0x1980), 0xFF);      // channel 402 erased
-    EXPECT_EQ(cb.byte(0x1C00), 0xFF);      // no DTMF codes
+    EXPECT_EQ(cb.byte(40 * 16), 0xFF);  // channel 41 erased
+    EXPECT_EQ(cb.byte(0x1980), 0xFF);   // channel 402 erased
+    EXPECT_EQ(cb.byte(0x1C00), 0xFF);   // no DTMF codes
 
     const RadioImage ham = DefaultRadioImage(2);
-    EXPECT_EQ(ham.byte(0), 0x00);          // 28.000 MHz: digits 280000
+    EXPECT_EQ(ham.byte(0), 0x00);  // 28.000 MHz: digits 280000
     EXPECT_EQ(ham.byte(1), 0x00);
     EXPECT_EQ(ham.byte(2), 0x28);
-    EXPECT_EQ(ham.byte(39 * 16), 0x00);    // channel 40: 28.390 MHz
+    EXPECT_EQ(ham.byte(39 * 16), 0x00);  // channel 40: 28.390 MHz
     EXPECT_EQ(ham.byte(39 * 16 + 1), 0x39);
     EXPECT_EQ(ham.byte(39 * 16 + 2), 0x28);
 }
@@ -323,10 +329,10 @@ TEST(VirtualRadioMemory, InformationFieldsAreCutToTheirWidth)
     EXPECT_EQ(info.byte(0), 2);
     EXPECT_EQ(info.byte(0x28), 'A');
     EXPECT_EQ(info.byte(0x2B), 'D');
-    EXPECT_EQ(info.byte(0x2C), 0xFF);   // sales area empty, not overrun
+    EXPECT_EQ(info.byte(0x2C), 0xFF);  // sales area empty, not overrun
     EXPECT_EQ(info.byte(0xF0), 'J');
     EXPECT_EQ(info.byte(0xF2), 0xFF);
-    EXPECT_EQ(info.byte(0x1C), 0xFF);   // no password
+    EXPECT_EQ(info.byte(0x1C), 0xFF);  // no password
 }
 
 }  // namespace

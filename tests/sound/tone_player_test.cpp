@@ -39,7 +39,10 @@ protected:
         });
     }
 
-    bool start() { return player.start([this]() -> const ToneTip& { return tips[shown]; }); }
+    bool start()
+    {
+        return player.start([this]() -> const ToneTip& { return tips[shown]; });
+    }
 
     // Lets time pass in steps of 1 ms up to untilMs, noting each step as it begins.
     void runUntil(std::int64_t untilMs)
@@ -69,7 +72,7 @@ TEST_F(TonePlayback, PlaysToneRestAndPauseForEachPass)
     note(player.current());
     runUntil(1000);
     const std::vector<Heard> expected{
-        {Tone(400, 100, 1, 1), 0}, {Rest(50, 1, 2), 100}, {Pause(200, 1), 150},
+        {Tone(400, 100, 1, 1), 0},   {Rest(50, 1, 2), 100}, {Pause(200, 1), 150},
         {Tone(400, 100, 2, 1), 350}, {Rest(50, 2, 2), 450}, {Pause(200, 2), 500},
     };
     EXPECT_EQ(heard, expected);
@@ -81,7 +84,7 @@ TEST_F(TonePlayback, PlaysToneRestAndPauseForEachPass)
 TEST_F(TonePlayback, TipsThatWouldNotPlayDoNotStart)
 {
     const ToneTip silent[] = {
-        MakeTip({{40, 10}}, 0, 20),     // no loop
+        MakeTip({{40, 10}}, 0, 20),          // no loop
         MakeTip({{40, 0}, {60, 0}}, 3, 20),  // no tone with a length
         MakeTip({}, 10, 255),
     };
@@ -147,8 +150,7 @@ TEST_F(TonePlayback, AChangeOfTheShownTipTakesEffectAtTheNextTone)
     runUntil(50);
     shown = 1;
     runUntil(1000);
-    const std::vector<Heard> expected{
-        {Tone(400, 100, 1, 1), 0}, {Tone(800, 200, 1, 2), 100}, {Pause(100, 1), 300}};
+    const std::vector<Heard> expected{{Tone(400, 100, 1, 1), 0}, {Tone(800, 200, 1, 2), 100}, {Pause(100, 1), 300}};
     EXPECT_EQ(heard, expected);
 }
 

@@ -23,7 +23,7 @@ inline std::optional<Pcm> ParseWav(const std::vector<std::uint8_t>& bytes)
 {
     auto u32 = [&bytes](std::size_t at) {
         return std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 | std::uint32_t{bytes[at + 2]} << 16
-               | std::uint32_t{bytes[at + 3]} << 24;
+            | std::uint32_t{bytes[at + 3]} << 24;
     };
     auto u16 = [&bytes](std::size_t at) { return static_cast<int>(bytes[at] | bytes[at + 1] << 8); };
     auto tag = [&bytes](std::size_t at, const char* t) {

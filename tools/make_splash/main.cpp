@@ -35,8 +35,8 @@ void drawRadio(QPainter& p, const QRectF& body)
     p.drawRoundedRect(body, 14, 14);
 
     // Display with a channel and frequency readout.
-    const QRectF lcd(body.left() + body.width() * 0.06, body.top() + body.height() * 0.18,
-                     body.width() * 0.55, body.height() * 0.42);
+    const QRectF lcd(body.left() + body.width() * 0.06, body.top() + body.height() * 0.18, body.width() * 0.55,
+                     body.height() * 0.42);
     QLinearGradient glow(lcd.topLeft(), lcd.bottomLeft());
     glow.setColorAt(0, QColor(255, 176, 40));
     glow.setColorAt(1, QColor(220, 120, 20));
@@ -113,9 +113,10 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const QImage english = splash("Programming Software", "CB / 10-metre transceiver", "DejaVu Sans");
-    const QImage chinese = splash(QString::fromUtf8("\xe5\x86\x99\xe9\xa2\x91\xe8\xbd\xaf\xe4\xbb\xb6"),
-                                  QString::fromUtf8("CB / 10 \xe7\xb1\xb3\xe6\xb3\xa2\xe6\xae\xb5\xe7\x94\xb5\xe5\x8f\xb0"),
-                                  "WenQuanYi Micro Hei");
+    const QImage chinese = splash(
+        QString::fromUtf8("\xe5\x86\x99\xe9\xa2\x91\xe8\xbd\xaf\xe4\xbb\xb6"),
+        QString::fromUtf8("CB / 10 \xe7\xb1\xb3\xe6\xb3\xa2\xe6\xae\xb5\xe7\x94\xb5\xe5\x8f\xb0"),
+        "WenQuanYi Micro Hei");
     const bool ok = english.save(folder + "/StartE.jpg", "JPG", 92) && chinese.save(folder + "/StartC.jpg", "JPG", 92);
     if (!ok) {
         std::fprintf(stderr, "make_splash: could not write the pictures into %s\n", qPrintable(folder));

@@ -195,8 +195,8 @@ std::string defaultFileName(const Document& doc)
 }
 
 struct FoundFile {
-    bool exists = false;                      // some folder has a file of that name
-    std::optional<DataFileContents> contents; // the first of them that reads as a good data file
+    bool exists = false;                       // some folder has a file of that name
+    std::optional<DataFileContents> contents;  // the first of them that reads as a good data file
 };
 
 // Looks for a default file in the folders in order, file by file: a user's
@@ -276,8 +276,8 @@ bool SaveDocument(Document& doc, Notifier& notifier)
     const FileSaveResult saved = SaveFileBytes(doc.DocFileName, WriteDataFileBytes(record, doc.ChannelList));
     if (!saved.ok()) {
         // Which file failed and why: the system's words, or the link chain's.
-        const std::string reason =
-            saved.problem == FileSaveProblem::LinkLoop ? SystemReason(ELOOP) : saved.systemMessage;
+        const std::string reason = saved.problem == FileSaveProblem::LinkLoop ? SystemReason(ELOOP)
+                                                                              : saved.systemMessage;
         const int text = saved.problem == FileSaveProblem::ForeignLink ? TextForeignLink : TextFileError;
         notifier.message(FileErrorText(text, doc.DocFileName, reason), NoticeIcon::Error);
         return false;

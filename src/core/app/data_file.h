@@ -24,11 +24,11 @@ inline constexpr std::size_t DataFileSize = 25611;
 bool SaveDocument(Document& doc, Notifier& notifier);
 
 enum class OpenOutcome {
-    Opened,     // the document now holds the file; DocFileName is the path
-    Refused,    // a message was shown; the document is exactly as it was
-    HandOver,   // the user chose to hand the file to the program version that
-                // handles its data version: the caller starts it (StartHandler
-                // with handOverVersion) and ends this program
+    Opened,    // the document now holds the file; DocFileName is the path
+    Refused,   // a message was shown; the document is exactly as it was
+    HandOver,  // the user chose to hand the file to the program version that
+               // handles its data version: the caller starts it (StartHandler
+               // with handOverVersion) and ends this program
 };
 
 struct OpenResult {

@@ -14,7 +14,7 @@ bool sameChannels(const DocumentSnapshot& a, const DocumentSnapshot& b)
 bool sameGroupSettings(const OptFeatRecord& a, const OptFeatRecord& b)
 {
     return a.Value1B == b.Value1B && a.GroupValid == b.GroupValid && a.WorkChannel == b.WorkChannel
-           && a.EmergencyChannel == b.EmergencyChannel && a.GroupMode == b.GroupMode;
+        && a.EmergencyChannel == b.EmergencyChannel && a.GroupMode == b.GroupMode;
 }
 
 // Copies one record of the document from the target when the two snapshots

@@ -47,7 +47,10 @@ std::string temporaryName(const std::string& targetName)
     return "." + targetName.substr(0, MaxBaseLength) + LeftoverMark + randomPart() + LeftoverSuffix;
 }
 
-bool ownedByUserOrRoot(const struct stat& st) { return st.st_uid == ::geteuid() || st.st_uid == 0; }
+bool ownedByUserOrRoot(const struct stat& st)
+{
+    return st.st_uid == ::geteuid() || st.st_uid == 0;
+}
 
 // Creates the temporary file exclusively: an existing file or a planted link
 // under the chosen name makes the open fail, and another name is tried.
@@ -141,7 +144,7 @@ FileSaveProblem ResolveSaveTarget(const std::string& path, std::string& target)
     for (int hop = 0; hop <= MaxLinkHops; ++hop) {
         struct stat st {};
         if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
-            target = current.string();   // a file, something else, or nothing yet
+            target = current.string();  // a file, something else, or nothing yet
             return FileSaveProblem::None;
         }
         if (!ownedByUserOrRoot(st))
@@ -161,8 +164,7 @@ FileSaveResult SaveFileBytes(const std::string& path, const std::vector<std::uin
     if (const FileSaveProblem problem = ResolveSaveTarget(path, resolved); problem != FileSaveProblem::None)
         return failure(problem);
     const fs::path target = resolved;
-    RemoveSaveLeftovers(target.parent_path().empty() ? "." : target.parent_path().string(),
-                        SaveLeftoverMaxAgeSeconds);
+    RemoveSaveLeftovers(target.parent_path().empty() ? "." : target.parent_path().string(), SaveLeftoverMaxAgeSeconds);
     struct stat existing {};
     const bool replacing = ::lstat(target.c_str(), &existing) == 0;
     // Only a regular file is replaced: never a folder, a device or a pipe;

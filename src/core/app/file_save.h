@@ -18,16 +18,16 @@
 
 enum class FileSaveProblem {
     None,
-    NotAFile,      // the target is a folder, a device, a pipe...
-    NoAccess,      // the user may not write the target
-    ForeignLink,   // a link on the way belongs to another user
-    LinkLoop,      // the links lead round in a circle (or too far)
-    WriteFailed,   // creating, writing, flushing or renaming failed
+    NotAFile,     // the target is a folder, a device, a pipe...
+    NoAccess,     // the user may not write the target
+    ForeignLink,  // a link on the way belongs to another user
+    LinkLoop,     // the links lead round in a circle (or too far)
+    WriteFailed,  // creating, writing, flushing or renaming failed
 };
 
 struct FileSaveResult {
     FileSaveProblem problem = FileSaveProblem::None;
-    std::string systemMessage;   // the operating system's reason, when it gave one
+    std::string systemMessage;  // the operating system's reason, when it gave one
 
     bool ok() const { return problem == FileSaveProblem::None; }
 };

@@ -113,8 +113,7 @@ std::string cutToCharacters(const std::string& s, std::size_t limit)
 
 namespace IniFile {
 
-std::string Contents::value(const std::string& section, const std::string& key,
-                           const std::string& defaultValue) const
+std::string Contents::value(const std::string& section, const std::string& key, const std::string& defaultValue) const
 {
     const auto s = sections.find(lowerName(section));
     if (s == sections.end())
@@ -147,8 +146,7 @@ std::string read(const std::string& path, const std::string& section, const std:
     return readAll(path, limit).value(section, key, defaultValue);
 }
 
-bool write(const std::string& path, const std::string& section, const std::string& key,
-           const std::string& value)
+bool write(const std::string& path, const std::string& section, const std::string& key, const std::string& value)
 {
     Lines file = load(path);
     auto& lines = file.lines;

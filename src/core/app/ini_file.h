@@ -11,8 +11,8 @@
 // accepted and kept.
 namespace IniFile {
 
-constexpr std::size_t SetupValueLimit = 511;   // setup file and version list
-constexpr std::size_t TextValueLimit = 254;    // language texts
+constexpr std::size_t SetupValueLimit = 511;  // setup file and version list
+constexpr std::size_t TextValueLimit = 254;   // language texts
 
 // Every value of a file, parsed once. Section and key names are kept in lower
 // case; of a key given twice in a section the first counts, as read() finds it.
@@ -30,7 +30,6 @@ std::string read(const std::string& path, const std::string& section, const std:
 
 // The file is replaced whole (WriteFileWhole). Returns false when it cannot
 // be written.
-bool write(const std::string& path, const std::string& section, const std::string& key,
-           const std::string& value);
+bool write(const std::string& path, const std::string& section, const std::string& key, const std::string& value);
 
 }  // namespace IniFile

@@ -73,10 +73,9 @@ namespace LangTexts {
 std::string sectionOf(std::int32_t number)
 {
     static const char* const sections[] = {
-        "Msg",       "Menu",    "ToolBar", "Main",     "Model",  "ChannelInfo", "ChannelEdit",
-        "Option",    "Radio",   "DTMF",    "TestFre",  "EMG",    "Local",       "Port",
-        "Lang",      "About",   "KeySet",  "ScanSet",  "AlertSet", "CHEdit",    "TONETIPS",
-        "GroupName", "ResetMode",
+        "Msg",    "Menu",    "ToolBar",  "Main",   "Model",    "ChannelInfo", "ChannelEdit", "Option",
+        "Radio",  "DTMF",    "TestFre",  "EMG",    "Local",    "Port",        "Lang",        "About",
+        "KeySet", "ScanSet", "AlertSet", "CHEdit", "TONETIPS", "GroupName",   "ResetMode",
     };
     if (number < 9000)
         return "OTHER";

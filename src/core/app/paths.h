@@ -42,4 +42,7 @@ bool fileExists(const std::string& path);
 }  // namespace Paths
 
 // The name the rest of the program uses for the file-name helper.
-inline std::string FileNameOfPath(const std::string& path) { return Paths::fileNameOfPath(path); }
+inline std::string FileNameOfPath(const std::string& path)
+{
+    return Paths::fileNameOfPath(path);
+}

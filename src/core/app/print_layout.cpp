@@ -78,10 +78,10 @@ std::vector<std::string> channelRow(const Document& doc, int group, const Channe
 
 void addChannelTables(const Document& doc, PrintLayout& layout)
 {
-    const std::vector<std::string> columns = {
-        text(Txt::GridPosition), text(Txt::GridFrequency), text(Txt::PrintMode),   text(Txt::PrintPower),
-        text(Txt::PrintRxTone),  text(Txt::PrintTxTone),   text(Txt::GridScan),    text(Txt::GridPublic),
-        text(Txt::PrintShift),   text(Txt::PrintDtmf),     text(Txt::PrintToneTip)};
+    const std::vector<std::string> columns = {text(Txt::GridPosition), text(Txt::GridFrequency), text(Txt::PrintMode),
+                                              text(Txt::PrintPower),   text(Txt::PrintRxTone),   text(Txt::PrintTxTone),
+                                              text(Txt::GridScan),     text(Txt::GridPublic),    text(Txt::PrintShift),
+                                              text(Txt::PrintDtmf),    text(Txt::PrintToneTip)};
     const int groups = static_cast<int>(GroupComboItems(doc.BandMode).size());
     for (int group = 0; group < groups; ++group) {
         PrintTable table{withArgument(text(Txt::PrintGroup), GetGroupName(group, doc.BandMode)), columns, {}};
@@ -156,8 +156,8 @@ PrintTable toneTipsTable(const Document& doc)
             if (tone.Length > 0)
                 tones += (tones.empty() ? "" : " ") + std::to_string(tone.Freq) + "/" + std::to_string(tone.Length);
         }
-        table.rows.push_back({std::to_string(t + 1), std::to_string(tip.LoopCount), std::to_string(tip.Interval),
-                              tones});
+        table.rows.push_back(
+            {std::to_string(t + 1), std::to_string(tip.LoopCount), std::to_string(tip.Interval), tones});
     }
     return table;
 }

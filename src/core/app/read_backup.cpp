@@ -68,7 +68,8 @@ BackupResult SaveReadBackup(const Document& doc, const std::string& folder, std:
     DocumentRecord record = doc.Record;
     record.Model = {doc.ModelName, doc.BandMode, VersionList::OwnVersion};
     const std::string path = Paths::join(
-        folder, freeName(folder, stampOf(when) + "_" + ModelDisplayName(doc.ModelName) + "_" + BandModeName(doc.BandMode)));
+        folder,
+        freeName(folder, stampOf(when) + "_" + ModelDisplayName(doc.ModelName) + "_" + BandModeName(doc.BandMode)));
     const FileSaveResult saved = SaveFileBytes(path, WriteDataFileBytes(record, doc.ChannelList));
     if (!saved.ok())
         return {{}, saved.systemMessage.empty() ? std::strerror(EIO) : saved.systemMessage};

@@ -17,8 +17,8 @@ inline constexpr int KeptBackups = 100;
 std::string BackupFolder();
 
 struct BackupResult {
-    std::string path;     // the file written; empty when it failed
-    std::string reason;   // the system's reason of a failure
+    std::string path;    // the file written; empty when it failed
+    std::string reason;  // the system's reason of a failure
 
     bool ok() const { return !path.empty(); }
 };
@@ -27,8 +27,7 @@ struct BackupResult {
 // local time, the model and the band) into folder, without touching the
 // document's file name or its saved state, then removes the oldest backups
 // beyond keep.
-BackupResult SaveReadBackup(const Document& doc, const std::string& folder, std::time_t when,
-                            int keep = KeptBackups);
+BackupResult SaveReadBackup(const Document& doc, const std::string& folder, std::time_t when, int keep = KeptBackups);
 
 // The backups in the folder, oldest first (their names sort by time).
 std::vector<std::string> ListBackups(const std::string& folder);

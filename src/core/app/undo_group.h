@@ -10,11 +10,7 @@
 // after what changed.
 class UndoGroup {
 public:
-    UndoGroup(Document& doc, const std::string& description = {})
-        : m_doc(doc)
-    {
-        m_doc.beginUndoGroup(description);
-    }
+    UndoGroup(Document& doc, const std::string& description = {}) : m_doc(doc) { m_doc.beginUndoGroup(description); }
     ~UndoGroup() { m_doc.endUndoGroup(); }
     UndoGroup(const UndoGroup&) = delete;
     UndoGroup& operator=(const UndoGroup&) = delete;
@@ -30,11 +26,7 @@ private:
 // normalised records.
 class NotAStep {
 public:
-    explicit NotAStep(Document& doc)
-        : m_doc(doc)
-    {
-        m_doc.beginNotAStep();
-    }
+    explicit NotAStep(Document& doc) : m_doc(doc) { m_doc.beginNotAStep(); }
     ~NotAStep() { m_doc.endNotAStep(); }
     NotAStep(const NotAStep&) = delete;
     NotAStep& operator=(const NotAStep&) = delete;

@@ -3,9 +3,7 @@
 #include "app/document_snapshot.h"
 
 UndoHistory::UndoHistory(Document& doc, std::size_t limit)
-    : m_doc(doc)
-    , m_limit(limit > 0 ? limit : 1)
-    , m_current(std::make_shared<const DocumentSnapshot>(TakeSnapshot(doc)))
+    : m_doc(doc), m_limit(limit > 0 ? limit : 1), m_current(std::make_shared<const DocumentSnapshot>(TakeSnapshot(doc)))
 {
     m_doc.addObserver(this);
 }

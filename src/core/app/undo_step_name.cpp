@@ -21,8 +21,9 @@ struct PartPrefix {
 
 // The record names the comparison gives each part of the document.
 constexpr PartPrefix PartPrefixes[] = {
-    {"OptFeatRecord.", Part::Options},  {"PublicChannel.", Part::PublicChannel}, {"DtmfSettings.", Part::Dtmf},
-    {"KeySettings.", Part::Keys},       {"ToneTips", Part::ToneTips},
+    {"OptFeatRecord.", Part::Options}, {"PublicChannel.", Part::PublicChannel},
+    {"DtmfSettings.", Part::Dtmf},     {"KeySettings.", Part::Keys},
+    {"ToneTips", Part::ToneTips},
 };
 
 // "ChannelList[ChannelNo 12].Scan" gives 12 and "Scan"; a channel that
@@ -86,8 +87,8 @@ UndoStepName namePart(const std::vector<FieldDifference>& diffs)
 
 UndoStepName NameUndoStep(const DocumentSnapshot& before, const DocumentSnapshot& after, int bandMode)
 {
-    const std::vector<FieldDifference> diffs =
-        ListDifferences(before.Record, before.Channels, after.Record, after.Channels);
+    const std::vector<FieldDifference> diffs = ListDifferences(before.Record, before.Channels, after.Record,
+                                                               after.Channels);
     for (const FieldDifference& d : diffs) {
         if (d.field.rfind(ChannelPrefix, 0) == 0 || d.field == "ChannelCount")
             return nameChannels(diffs, bandMode);

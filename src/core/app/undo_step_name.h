@@ -9,10 +9,10 @@ struct DocumentSnapshot;
 // words of its language around it.
 struct UndoStepName {
     enum class Part {
-        Described,      // named by whoever grouped the changes: text
-        Channel,        // one channel: group, position, field (empty for several fields)
-        Channels,       // count channels
-        Options,        // field (empty for several)
+        Described,  // named by whoever grouped the changes: text
+        Channel,    // one channel: group, position, field (empty for several fields)
+        Channels,   // count channels
+        Options,    // field (empty for several)
         PublicChannel,
         Dtmf,
         Keys,

@@ -161,17 +161,28 @@ private:
 int textNumberOf(CheckKind kind)
 {
     switch (kind) {
-    case CheckKind::NoFrequency: return Txt::CheckNoFrequency;
-    case CheckKind::OutsideBand: return Txt::CheckOutsideBand;
-    case CheckKind::OffRaster: return Txt::CheckOffRaster;
-    case CheckKind::NoCountryChannel: return Txt::CheckNoCountryChannel;
-    case CheckKind::NoValidGroup: return Txt::CheckNoValidGroup;
-    case CheckKind::WorkOnEmpty: return Txt::CheckWorkOnEmpty;
-    case CheckKind::EmergencyOnEmpty: return Txt::CheckEmergencyOnEmpty;
-    case CheckKind::UndefinedToneTip: return Txt::CheckUndefinedToneTip;
-    case CheckKind::EmptyDtmfSlot: return Txt::CheckEmptyDtmfSlot;
-    case CheckKind::AmHighPower: return Txt::CheckAmHighPower;
-    case CheckKind::AmOnFixedFm: return Txt::CheckAmOnFixedFm;
+    case CheckKind::NoFrequency:
+        return Txt::CheckNoFrequency;
+    case CheckKind::OutsideBand:
+        return Txt::CheckOutsideBand;
+    case CheckKind::OffRaster:
+        return Txt::CheckOffRaster;
+    case CheckKind::NoCountryChannel:
+        return Txt::CheckNoCountryChannel;
+    case CheckKind::NoValidGroup:
+        return Txt::CheckNoValidGroup;
+    case CheckKind::WorkOnEmpty:
+        return Txt::CheckWorkOnEmpty;
+    case CheckKind::EmergencyOnEmpty:
+        return Txt::CheckEmergencyOnEmpty;
+    case CheckKind::UndefinedToneTip:
+        return Txt::CheckUndefinedToneTip;
+    case CheckKind::EmptyDtmfSlot:
+        return Txt::CheckEmptyDtmfSlot;
+    case CheckKind::AmHighPower:
+        return Txt::CheckAmHighPower;
+    case CheckKind::AmOnFixedFm:
+        return Txt::CheckAmOnFixedFm;
     }
     return Txt::CheckNoValidGroup;
 }

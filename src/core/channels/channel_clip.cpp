@@ -52,8 +52,8 @@ std::string channelLine(const ChannelRecord& c)
 bool isFreqCodeText(std::string_view text)
 {
     return text.size() <= 8 && std::all_of(text.begin(), text.end(), [](char ch) {
-        return (ch >= '0' && ch <= '9') || ch == 'F' || ch == 'f';
-    });
+               return (ch >= '0' && ch <= '9') || ch == 'F' || ch == 'f';
+           });
 }
 
 std::optional<ChannelRecord> parseChannel(std::string_view line)

@@ -68,17 +68,25 @@ std::string toneTipText(int tip)
 Items rowItems(int row, const Document& doc, const ChannelRecord* channel)
 {
     switch (Rows[static_cast<std::size_t>(row)].field) {
-    case ChannelField::DUP: return {"Off", "+", "-"};
-    case ChannelField::Scan: return {"Del", "Add"};
-    case ChannelField::AM_FM: return {"FM", "AM"};
-    case ChannelField::Tx_Power: return powerItems(channel ? channel->AM_FM : 0);
-    case ChannelField::RBTone: return toneTipItems(doc);
+    case ChannelField::DUP:
+        return {"Off", "+", "-"};
+    case ChannelField::Scan:
+        return {"Del", "Add"};
+    case ChannelField::AM_FM:
+        return {"FM", "AM"};
+    case ChannelField::Tx_Power:
+        return powerItems(channel ? channel->AM_FM : 0);
+    case ChannelField::RBTone:
+        return toneTipItems(doc);
     case ChannelField::DTMF_BOT:
     case ChannelField::DTMF_EOT:
-    case ChannelField::DTMF_Call: return DtmfCodeComboItems(doc.Record.Dtmf);
+    case ChannelField::DTMF_Call:
+        return DtmfCodeComboItems(doc.Record.Dtmf);
     case ChannelField::RDCT:
-    case ChannelField::TDCT: return ToneList();
-    default: return {"Off", "On"};
+    case ChannelField::TDCT:
+        return ToneList();
+    default:
+        return {"Off", "On"};
     }
 }
 
@@ -121,7 +129,8 @@ int ChannelEditRowOf(ChannelField field)
 
 bool IsChannelEditRowInBand(int row, int bandMode)
 {
-    return row >= 0 && row < ChannelEditRowCount && !IsHiddenInBand(Rows[static_cast<std::size_t>(row)].field, bandMode);
+    return row >= 0 && row < ChannelEditRowCount
+        && !IsHiddenInBand(Rows[static_cast<std::size_t>(row)].field, bandMode);
 }
 
 bool IsOffsetInBand(int bandMode)
@@ -148,7 +157,7 @@ ChannelEditForm ShowChannelEditForm(const Document& doc, int group, int position
     for (int row = 0; row < ChannelEditRowCount; ++row) {
         ChannelEditRowState& state = form.rows[static_cast<std::size_t>(row)];
         state.shown = IsChannelEditRowInBand(row, band)
-                      && !(Rows[static_cast<std::size_t>(row)].field == ChannelField::Scan && IsVfoGroup(group, band));
+            && !(Rows[static_cast<std::size_t>(row)].field == ChannelField::Scan && IsVfoGroup(group, band));
         state.items = rowItems(row, doc, channel);
         if (!channel)
             continue;

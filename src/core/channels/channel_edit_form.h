@@ -38,11 +38,11 @@ struct ChannelEditRowState {
 };
 
 struct ChannelEditForm {
-    bool exists = false;           // the position holds a channel
-    std::string freqText;          // the shown frequency, empty for an empty position
-    bool freqEnabled = false;      // typed only in bands "HF" and "HAM"
-    bool memButtonShown = false;   // the ">" of a memory channel of the CB band
-    bool narrowFreq = false;       // the "MEM" group's box leaves room for ">"
+    bool exists = false;          // the position holds a channel
+    std::string freqText;         // the shown frequency, empty for an empty position
+    bool freqEnabled = false;     // typed only in bands "HF" and "HAM"
+    bool memButtonShown = false;  // the ">" of a memory channel of the CB band
+    bool narrowFreq = false;      // the "MEM" group's box leaves room for ">"
     std::string offsetText;
     bool offsetShown = true;
     bool offsetEnabled = false;

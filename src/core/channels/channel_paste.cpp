@@ -38,12 +38,7 @@ bool isCountryGroup(int group, int bandMode)
 
 class Paster {
 public:
-    Paster(Document& doc, int group)
-        : m_doc(doc)
-        , m_group(group)
-        , m_settings(pastedSettings(group, doc.BandMode))
-    {
-    }
+    Paster(Document& doc, int group) : m_doc(doc), m_group(group), m_settings(pastedSettings(group, doc.BandMode)) {}
 
     void pasteRow(int position, const std::optional<ChannelRecord>& row)
     {

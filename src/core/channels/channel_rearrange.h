@@ -26,9 +26,9 @@ DeleteSummary DeleteChannels(Document& doc, int group, int firstPosition, int co
 
 enum class RearrangeOutcome {
     Done,
-    NotHere,        // the group does not allow it (CanRearrangeChannels)
+    NotHere,           // the group does not allow it (CanRearrangeChannels)
     LastPositionFull,  // insert: the channel at the group's last position has nowhere to go
-    AtEdge,         // move: no neighbour on that side
+    AtEdge,            // move: no neighbour on that side
 };
 
 // Opens an empty position at the position: the channels from there to the

@@ -40,15 +40,14 @@ bool IsHiddenInBand(ChannelField field, int bandMode)
     if (field == ChannelField::Add_Sub_5K)
         return true;
     return bandMode == 0
-           && (field == ChannelField::DUP || field == ChannelField::OffSetFre || field == ChannelField::Tx_Power);
+        && (field == ChannelField::DUP || field == ChannelField::OffSetFre || field == ChannelField::Tx_Power);
 }
 
 bool IsFixFM(int position, int group, int bandMode)
 {
     if (bandMode != 0)
         return false;
-    return group == Groups::CE || group == Groups::UK
-           || (group == Groups::DE && position >= FirstFmOnlyDePosition);
+    return group == Groups::CE || group == Groups::UK || (group == Groups::DE && position >= FirstFmOnlyDePosition);
 }
 
 bool IsVfoGroup(int group, int bandMode)

@@ -88,24 +88,42 @@ void changeEveryChannel(Document& doc, Change change)
 const char* RefusalText(Refusal refusal)
 {
     switch (refusal) {
-    case Refusal::None: return "";
-    case Refusal::NoChannel: return "the position holds no channel";
-    case Refusal::KeepChannel401: return "channel 401 cannot be deleted";
-    case Refusal::KeepLastMemoryChannel: return "the last memory channel cannot be deleted";
-    case Refusal::KeepLastChannel: return "the last channel cannot be deleted";
-    case Refusal::FixedFm: return "this channel is FM only";
-    case Refusal::HighPowerOnAm: return "high power is for FM channels only";
-    case Refusal::OutOfChoices: return "the field cannot hold this value";
-    case Refusal::CountryFrequency: return "a country channel's frequency follows its channel plan";
-    case Refusal::VfoScan: return "the VFO channel is not scanned";
-    case Refusal::PublicGoverned: return "the public channel's settings apply while Public is on";
-    case Refusal::HiddenInBand: return "the radio has no such setting in this band";
-    case Refusal::NoSuchGroup: return "no such group or position in this band";
-    case Refusal::NotOffered: return "this group has no such setting";
-    case Refusal::FmLocked: return "this emergency channel is FM only";
-    case Refusal::LastValidGroup: return "the last valid group cannot be disabled";
-    case Refusal::EmptyGroup: return "a group without channels cannot be valid";
-    case Refusal::NoCountryChannel: return "no country channel exists to take the frequency from";
+    case Refusal::None:
+        return "";
+    case Refusal::NoChannel:
+        return "the position holds no channel";
+    case Refusal::KeepChannel401:
+        return "channel 401 cannot be deleted";
+    case Refusal::KeepLastMemoryChannel:
+        return "the last memory channel cannot be deleted";
+    case Refusal::KeepLastChannel:
+        return "the last channel cannot be deleted";
+    case Refusal::FixedFm:
+        return "this channel is FM only";
+    case Refusal::HighPowerOnAm:
+        return "high power is for FM channels only";
+    case Refusal::OutOfChoices:
+        return "the field cannot hold this value";
+    case Refusal::CountryFrequency:
+        return "a country channel's frequency follows its channel plan";
+    case Refusal::VfoScan:
+        return "the VFO channel is not scanned";
+    case Refusal::PublicGoverned:
+        return "the public channel's settings apply while Public is on";
+    case Refusal::HiddenInBand:
+        return "the radio has no such setting in this band";
+    case Refusal::NoSuchGroup:
+        return "no such group or position in this band";
+    case Refusal::NotOffered:
+        return "this group has no such setting";
+    case Refusal::FmLocked:
+        return "this emergency channel is FM only";
+    case Refusal::LastValidGroup:
+        return "the last valid group cannot be disabled";
+    case Refusal::EmptyGroup:
+        return "a group without channels cannot be valid";
+    case Refusal::NoCountryChannel:
+        return "no country channel exists to take the frequency from";
     }
     return "";
 }
@@ -217,8 +235,7 @@ UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField
     return {channelChanged || settingsChanged ? UpdateOutcome::Stored : UpdateOutcome::Unchanged, Refusal::None};
 }
 
-UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField field, int value,
-                            Notifier& notifier)
+UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField field, int value, Notifier& notifier)
 {
     return SetChannelData(doc, group, position, field, std::to_string(value), notifier);
 }
@@ -233,11 +250,10 @@ int CountChannelsInGroup(const Document& doc, int group)
 int CountChannelsOutsideGroup(const Document& doc, int group)
 {
     const int count = usedCount(doc);
-    return static_cast<int>(std::count_if(doc.ChannelList.begin(), doc.ChannelList.begin() + count,
-                                          [&](const ChannelRecord& c) {
-                                              return !liesInGroup(c, group, doc.BandMode)
-                                                     && c.ChannelNo <= LastBankChannel;
-                                          }));
+    return static_cast<int>(
+        std::count_if(doc.ChannelList.begin(), doc.ChannelList.begin() + count, [&](const ChannelRecord& c) {
+            return !liesInGroup(c, group, doc.BandMode) && c.ChannelNo <= LastBankChannel;
+        }));
 }
 
 int CountValidGroupsExcept(const Document& doc, int group)
@@ -327,9 +343,8 @@ int CheckToneTipRef(const Document& doc, int tip)
     if (tip < 1 || tip > ToneTipCount)
         return 0;
     const ToneTip& t = doc.Record.Tips[static_cast<std::size_t>(tip - 1)];
-    const bool sounds = std::any_of(t.Tones.begin(), t.Tones.end(), [](const ToneTipTone& tone) {
-        return tone.Length > 0;
-    });
+    const bool sounds = std::any_of(t.Tones.begin(), t.Tones.end(),
+                                    [](const ToneTipTone& tone) { return tone.Length > 0; });
     return t.LoopCount >= 1 && sounds ? tip : 0;
 }
 

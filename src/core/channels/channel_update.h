@@ -21,23 +21,23 @@ enum class UpdateOutcome {
 
 enum class Refusal {
     None,
-    NoChannel,             // the position holds no channel, so it has no fields to set
-    KeepChannel401,        // channel 401 is never deleted
-    KeepLastMemoryChannel, // the memory group keeps at least one channel
-    KeepLastChannel,       // the last channel numbered up to 400 stays
-    FixedFm,               // the position is FM only
-    HighPowerOnAm,         // "High" power is for FM channels only
-    OutOfChoices,          // a value no list of the field offers
-    CountryFrequency,      // a country channel's frequency follows its plan
-    VfoScan,               // the VFO channel is never scanned
-    PublicGoverned,        // the public channel's settings apply while Public is on
-    HiddenInBand,          // the radio has no such setting in this band
-    NoSuchGroup,           // the group or position lies outside the band's tables
-    NotOffered,            // a group setting the group does not have
-    FmLocked,              // the group modulation of an FM-only emergency channel
-    LastValidGroup,        // the last valid group cannot be disabled
-    EmptyGroup,            // a group without channels cannot be valid
-    NoCountryChannel,      // a memory channel of the CB band needs a country channel to copy
+    NoChannel,              // the position holds no channel, so it has no fields to set
+    KeepChannel401,         // channel 401 is never deleted
+    KeepLastMemoryChannel,  // the memory group keeps at least one channel
+    KeepLastChannel,        // the last channel numbered up to 400 stays
+    FixedFm,                // the position is FM only
+    HighPowerOnAm,          // "High" power is for FM channels only
+    OutOfChoices,           // a value no list of the field offers
+    CountryFrequency,       // a country channel's frequency follows its plan
+    VfoScan,                // the VFO channel is never scanned
+    PublicGoverned,         // the public channel's settings apply while Public is on
+    HiddenInBand,           // the radio has no such setting in this band
+    NoSuchGroup,            // the group or position lies outside the band's tables
+    NotOffered,             // a group setting the group does not have
+    FmLocked,               // the group modulation of an FM-only emergency channel
+    LastValidGroup,         // the last valid group cannot be disabled
+    EmptyGroup,             // a group without channels cannot be valid
+    NoCountryChannel,       // a memory channel of the CB band needs a country channel to copy
 };
 
 struct UpdateResult {
@@ -64,8 +64,7 @@ const char* RefusalText(Refusal refusal);
 UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField field, std::string_view value,
                             Notifier& notifier);
 // The same for a number (a list position or a clamped number).
-UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField field, int value,
-                            Notifier& notifier);
+UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField field, int value, Notifier& notifier);
 
 // The list index of the channel with the number; -1 when the list has none.
 int FindChannelIndex(const Document& doc, int channelNo);

@@ -22,12 +22,15 @@ std::int16_t* storedField(OptFeatRecord& opt, int group, int bandMode, GroupSett
         return &opt.Value1B;
     const auto g = static_cast<std::size_t>(group);
     switch (setting) {
-    case GroupSetting::WorkChannel: return &opt.WorkChannel[g];
+    case GroupSetting::WorkChannel:
+        return &opt.WorkChannel[g];
     case GroupSetting::EmergencyChannel1:
     case GroupSetting::EmergencyChannel2:
         return &opt.EmergencyChannel[g][static_cast<std::size_t>(emergencyColumn(setting))];
-    case GroupSetting::GroupValid: return &opt.GroupValid[g];
-    default: return nullptr;
+    case GroupSetting::GroupValid:
+        return &opt.GroupValid[g];
+    default:
+        return nullptr;
     }
 }
 
@@ -83,8 +86,8 @@ Refusal store(Document& doc, int group, GroupSetting setting, int value)
         const int column = emergencyColumn(setting);
         if (value == 1 && IsGroupModeLocked(doc, group, column))
             return Refusal::FmLocked;
-        opt.GroupMode[static_cast<std::size_t>(group)][static_cast<std::size_t>(column)] =
-            static_cast<std::uint8_t>(value);
+        opt.GroupMode[static_cast<std::size_t>(group)][static_cast<std::size_t>(column)] = static_cast<std::uint8_t>(
+            value);
         return Refusal::None;
     }
     }
@@ -110,7 +113,7 @@ bool IsGroupModeLocked(const Document& doc, int group, int column)
     if (group == Groups::CE || group == Groups::UK)
         return true;
     return group == Groups::DE
-           && doc.Record.OptFeat.EmergencyChannel[Groups::DE][static_cast<std::size_t>(column)] >= FirstFmOnlyDeValue;
+        && doc.Record.OptFeat.EmergencyChannel[Groups::DE][static_cast<std::size_t>(column)] >= FirstFmOnlyDeValue;
 }
 
 int GroupSettingValue(const Document& doc, int group, GroupSetting setting)

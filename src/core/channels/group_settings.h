@@ -12,8 +12,8 @@ enum class GroupSetting {
     WorkChannel,        // one-based position; in the memory group it sets Value1B
     EmergencyChannel1,  // one-based position
     EmergencyChannel2,
-    GroupValid,         // 0 or 1
-    GroupMode1,         // modulation of emergency channel 1: 0 FM, 1 AM
+    GroupValid,  // 0 or 1
+    GroupMode1,  // modulation of emergency channel 1: 0 FM, 1 AM
     GroupMode2,
 };
 

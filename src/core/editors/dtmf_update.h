@@ -18,10 +18,10 @@ class Document;
 // setting to its record field and the stored values its list offers.
 
 struct DtmfSetting {
-    const char* name;                     // the record's name of the field
+    const char* name;  // the record's name of the field
     std::int16_t DtmfSettings::*member;
-    std::vector<int> choices;             // stored values in list order; the first is shown for any other
-    int msPerUnit;                        // a list item shows stored value x this; 0: not a time
+    std::vector<int> choices;  // stored values in list order; the first is shown for any other
+    int msPerUnit;             // a list item shows stored value x this; 0: not a time
 };
 
 // DtmfRate, FirstDigitTime, FirstDigitDelay, StarHashTone, DKeySetting (the

@@ -40,9 +40,8 @@ const std::vector<std::string>& KeyWorkingModeNames()
 
 const std::vector<std::string>& KeyFunctionNames()
 {
-    static const std::vector<std::string> names{"MOD", "RFG", "EMG", "VOL", "SQL", "POW", "DSP",
-                                                "SCA", "MEM", "BND", "DW",  "CAL", "NB",  "RB",
-                                                "HIC", "TSQ", "SPL", "5K",  "DIM", "NULL"};
+    static const std::vector<std::string> names{"MOD", "RFG", "EMG", "VOL", "SQL", "POW", "DSP", "SCA", "MEM", "BND",
+                                                "DW",  "CAL", "NB",  "RB",  "HIC", "TSQ", "SPL", "5K",  "DIM", "NULL"};
     return names;
 }
 

@@ -42,20 +42,21 @@ bool isDefinedReference(const Document& doc, const OptionField& field, int value
 {
     if (value == 0)
         return true;
-    const std::vector<int> defined =
-        field.publicField == ChannelField::RBTone ? DefinedToneTips(doc) : DefinedDtmfSlots(doc);
+    const std::vector<int> defined = field.publicField == ChannelField::RBTone ? DefinedToneTips(doc)
+                                                                               : DefinedDtmfSlots(doc);
     return std::find(defined.begin(), defined.end(), value) != defined.end();
 }
 
 // The stored number of a value handed over, or a refusal.
-std::optional<std::int16_t> convert(const Document& doc, const OptionField& field, std::string_view value,
-                                    Refusal& why)
+std::optional<std::int16_t> convert(const Document& doc, const OptionField& field, std::string_view value, Refusal& why)
 {
     why = Refusal::OutOfChoices;
     const auto number = NumericTextToInteger(value);
     switch (field.conversion) {
-    case Conv::Offset: return ClampToStep(value, 5, 1000, 5, 5);
-    case Conv::MaxSwr: return ClampToStep(value, LowestSwrTenths, HighestSwrTenths, 1, HighestSwrTenths);
+    case Conv::Offset:
+        return ClampToStep(value, 5, 1000, 5, 5);
+    case Conv::MaxSwr:
+        return ClampToStep(value, LowestSwrTenths, HighestSwrTenths, 1, HighestSwrTenths);
     case Conv::ItemNumber:
         if (!number)
             return field.fallback;
@@ -70,8 +71,8 @@ std::optional<std::int16_t> convert(const Document& doc, const OptionField& fiel
     const auto stored = static_cast<std::int16_t>(*number);
     if (isReference(field) && !isDefinedReference(doc, field, stored))
         return std::nullopt;
-    if (field.record == OptionRecord::Public && field.publicField == ChannelField::Tx_Power
-        && stored >= HighPower && doc.Record.PublicChannel.AM_FM == 1) {
+    if (field.record == OptionRecord::Public && field.publicField == ChannelField::Tx_Power && stored >= HighPower
+        && doc.Record.PublicChannel.AM_FM == 1) {
         why = Refusal::HighPowerOnAm;
         return std::nullopt;
     }
@@ -129,7 +130,8 @@ const std::vector<OptionField>& OptionFields()
         publicRow(13, F::DTMF_Call, Conv::ItemNumber, {0, DtmfSlotCount}),
         {OffsetStoreCode, "OffSetFre", OptionRecord::Public, nullptr, F::OffSetFre, Conv::Offset, {5, 1000}, 5},
         option(UseMaxSwrStoreCode, "UseMaxSwr", &R::UseMaxSwr, Conv::ListPosition, OffOn),
-        option(MaxSwrStoreCode, "MaxSwr", &R::MaxSwr, Conv::MaxSwr, {LowestSwrTenths, HighestSwrTenths}, HighestSwrTenths),
+        option(MaxSwrStoreCode, "MaxSwr", &R::MaxSwr, Conv::MaxSwr, {LowestSwrTenths, HighestSwrTenths},
+               HighestSwrTenths),
     };
     return table;
 }
@@ -137,9 +139,8 @@ const std::vector<OptionField>& OptionFields()
 const OptionField* OptionFieldByCode(int storeCode)
 {
     const auto& table = OptionFields();
-    const auto it = std::find_if(table.begin(), table.end(), [storeCode](const OptionField& f) {
-        return f.storeCode == storeCode;
-    });
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [storeCode](const OptionField& f) { return f.storeCode == storeCode; });
     return it == table.end() ? nullptr : &*it;
 }
 

@@ -31,14 +31,14 @@ enum class OptionConversion {
 };
 
 struct OptionField {
-    int storeCode;            // the options window's control: 2..16 left, 100 + row right, 200 offset, 300 check
-    const char* name;         // the record's name of the field, as the data dump prints it
+    int storeCode;     // the options window's control: 2..16 left, 100 + row right, 200 offset, 300 check
+    const char* name;  // the record's name of the field, as the data dump prints it
     OptionRecord record;
     std::int16_t OptFeatRecord::*option;  // with OptionRecord::Options
     ChannelField publicField;             // with OptionRecord::Public
     OptionConversion conversion;
-    ChoiceRange choices;      // the values the window's list can offer (any list of the field)
-    std::int16_t fallback;    // stored for a text that is no number
+    ChoiceRange choices;    // the values the window's list can offer (any list of the field)
+    std::int16_t fallback;  // stored for a text that is no number
 };
 
 // Store codes that no list has.

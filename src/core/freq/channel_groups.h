@@ -28,12 +28,12 @@ std::string GetGroupName(int group, int bandMode);
 
 // Group indices that rules name.
 namespace Groups {
-constexpr int CE = 1;       // CB: FM only
-constexpr int UK = 3;       // CB: FM only
-constexpr int DE = 6;       // CB: FM only from position 41
-constexpr int CbMem = 8;    // CB: the memory group
-constexpr int Vfo = 10;     // HF and HAM: the VFO channel
-constexpr int BankMem = 11; // HF and HAM: the memory group
+constexpr int CE = 1;        // CB: FM only
+constexpr int UK = 3;        // CB: FM only
+constexpr int DE = 6;        // CB: FM only from position 41
+constexpr int CbMem = 8;     // CB: the memory group
+constexpr int Vfo = 10;      // HF and HAM: the VFO channel
+constexpr int BankMem = 11;  // HF and HAM: the memory group
 }  // namespace Groups
 
 // The last bank ("J") or country mode ("IN") of the band: groups 0..this one

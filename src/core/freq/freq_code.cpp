@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::size_t CodeLength = 8;
 constexpr std::size_t WholeMhzDigits = 3;
-constexpr double UnitsPerMhz = 100000.0;  // the code counts 10 Hz units
+constexpr double UnitsPerMhz = 100000.0;   // the code counts 10 Hz units
 constexpr std::int64_t RasterUnits = 500;  // 5 kHz
 constexpr double CbTopMhz = 27.405;        // above it the CB band holds UK channels only
 constexpr int CbBand = 0;
@@ -187,8 +187,7 @@ NearestChannel NearestChannelFreq(double typedMhz, const Document& doc)
     return nearest;
 }
 
-std::string NormalizeFreqText(std::string_view typed, int group, int bandMode, const Document& doc,
-                              Notifier& notifier)
+std::string NormalizeFreqText(std::string_view typed, int group, int bandMode, const Document& doc, Notifier& notifier)
 {
     const auto value = ParseNumericText(typed);
     double mhz = 0.0;

@@ -81,5 +81,4 @@ NearestChannel NearestChannelFreq(double typedMhz, const Document& doc);
 // the "#0.00000" text to store (through FreqTextToCode). Non-numeric text
 // warns and gives the lower limit; memory channels of the CB band take the
 // nearest country channel; everything else is clamped and snapped.
-std::string NormalizeFreqText(std::string_view typed, int group, int bandMode, const Document& doc,
-                              Notifier& notifier);
+std::string NormalizeFreqText(std::string_view typed, int group, int bandMode, const Document& doc, Notifier& notifier);

@@ -76,8 +76,7 @@ std::optional<double> ParseNumericText(std::string_view text)
     if (digits.back() == '.')
         digits.pop_back();
     double value = 0.0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                        std::chars_format::fixed);
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range)
         value = std::numeric_limits<double>::max();
     else if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())

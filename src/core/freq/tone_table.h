@@ -23,8 +23,8 @@
 inline constexpr int ToneCount = 143;
 inline constexpr int CtcssCount = 38;
 inline constexpr int DcsCount = 104;
-inline constexpr int FirstDcsCode = CtcssCount + 1;      // 39
-inline constexpr int ForeignCtcssCodeBase = 1001;        // code of CTCSS index 0 in the foreign range
+inline constexpr int FirstDcsCode = CtcssCount + 1;  // 39
+inline constexpr int ForeignCtcssCodeBase = 1001;    // code of CTCSS index 0 in the foreign range
 
 // The 143 list texts in tone-code order.
 const std::vector<std::string>& ToneList();
@@ -33,7 +33,7 @@ const std::vector<std::string>& ToneList();
 std::string ToneListText(int code);
 
 struct ToneImage {
-    std::uint8_t Type = 0;        // 0 off, 1 CTCSS, 2 DCS (3 is treated as off)
+    std::uint8_t Type = 0;  // 0 off, 1 CTCSS, 2 DCS (3 is treated as off)
     std::uint8_t CtcssIndex = 0;
     std::uint8_t DcsIndex = 0;
 

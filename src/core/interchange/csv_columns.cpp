@@ -22,13 +22,13 @@ std::string listValue(int code)
 std::string ctcssText(int code)
 {
     const std::string value = listValue(code);
-    return value.substr(0, value.size() - 2);   // without "Hz"
+    return value.substr(0, value.size() - 2);  // without "Hz"
 }
 
 std::string dcsText(int code)
 {
     const std::string value = listValue(code);
-    return value.substr(0, value.size() - 1);   // without "N"
+    return value.substr(0, value.size() - 1);  // without "N"
 }
 
 bool isCtcss(int code)
@@ -151,8 +151,7 @@ std::optional<int> OffsetFromMhzText(std::string_view mhz)
 
 std::string PowerName(int level)
 {
-    return level >= 0 && level < static_cast<int>(PowerNames.size()) ? PowerNames[static_cast<std::size_t>(level)]
-                                                                     : "";
+    return level >= 0 && level < static_cast<int>(PowerNames.size()) ? PowerNames[static_cast<std::size_t>(level)] : "";
 }
 
 std::optional<int> PowerByName(std::string_view name)

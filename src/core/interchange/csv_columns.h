@@ -11,12 +11,12 @@
 // The common exchange layout, in its order; then this program's own columns
 // for what that layout has no place for.
 inline constexpr std::array<const char*, 21> CommonCsvColumns{
-    "Location", "Name", "Frequency", "Duplex", "Offset", "Tone", "rToneFreq", "cToneFreq", "DtcsCode",
-    "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power", "Comment", "URCALL",
-    "RPT1CALL", "RPT2CALL", "DVCODE"};
-inline constexpr std::array<const char*, 12> OwnCsvColumns{
-    "Group", "Position", "Public", "TSQ", "HI_CUT", "BUSY", "NB", "Add_Sub_5K", "RBTone", "DTMF_BOT",
-    "DTMF_EOT", "DTMF_Call"};
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
+inline constexpr std::array<const char*, 12> OwnCsvColumns{"Group",  "Position", "Public",   "TSQ",
+                                                           "HI_CUT", "BUSY",     "NB",       "Add_Sub_5K",
+                                                           "RBTone", "DTMF_BOT", "DTMF_EOT", "DTMF_Call"};
 
 // The shift of a channel (OffSetFre) is held in kilohertz: its default 100 is
 // the 100 kHz shift of 10-metre repeaters. Exchanged files give megahertz.
@@ -33,7 +33,7 @@ std::optional<int> PowerByName(std::string_view name);
 // the transmitted CTCSS tone, cToneFreq the received one, DtcsCode the
 // transmitted DCS code and RxDtcsCode the received one.
 struct CsvTones {
-    std::string Tone;            // "", "Tone", "TSQL", "DTCS", "Cross"
+    std::string Tone;  // "", "Tone", "TSQL", "DTCS", "Cross"
     std::string rToneFreq = "88.5";
     std::string cToneFreq = "88.5";
     std::string DtcsCode = "023";
@@ -49,7 +49,7 @@ CsvTones TonesToCsv(int rdct, int tdct);
 struct ToneCodes {
     int RDCT = 0;
     int TDCT = 0;
-    bool unavailable = false;   // a tone the radio cannot use was asked for and left off
+    bool unavailable = false;  // a tone the radio cannot use was asked for and left off
 };
 // The tone codes the columns ask for; only the columns the Tone column names are read.
 ToneCodes TonesFromCsv(const CsvTones& tones);

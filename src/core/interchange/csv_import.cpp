@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int HfBand = 1;   // its range is all the radio tunes in any band
+constexpr int HfBand = 1;  // its range is all the radio tunes in any band
 
 std::string trimmed(std::string_view text)
 {
@@ -170,7 +170,7 @@ private:
             return false;
         }
         if (m_band == 0 && IsRegularGroup(m_group, 0))
-            return true;   // the frequency finds the channel
+            return true;  // the frequency finds the channel
         m_position = ++m_filled;
         if (m_position > GetGroupSize(m_group, m_band)) {
             note(CsvNoteKind::NoRoom);
@@ -214,8 +214,10 @@ private:
         applyTones(row);
         if (const auto skip = row.get("Skip"))
             set(ChannelField::Scan, SameWordIgnoringCase(*skip, "S") ? 0 : 1, "Skip");
-        for (const auto& [column, field] : {std::pair{"TSQ", ChannelField::TSQ}, {"HI_CUT", ChannelField::HI_CUT},
-                                            {"BUSY", ChannelField::BUSY}, {"NB", ChannelField::NB},
+        for (const auto& [column, field] : {std::pair{"TSQ", ChannelField::TSQ},
+                                            {"HI_CUT", ChannelField::HI_CUT},
+                                            {"BUSY", ChannelField::BUSY},
+                                            {"NB", ChannelField::NB},
                                             {"Add_Sub_5K", ChannelField::Add_Sub_5K}})
             applyFlag(row, column, field, {});
         applyReference(row, "RBTone", ChannelField::RBTone);
@@ -338,15 +340,24 @@ private:
 int noteTextNumber(CsvNoteKind kind)
 {
     switch (kind) {
-    case CsvNoteKind::FreqMoved: return Txt::NoteFreqMoved;
-    case CsvNoteKind::ToneUnavailable: return Txt::NoteToneUnavailable;
-    case CsvNoteKind::UnknownPower: return Txt::NoteUnknownPower;
-    case CsvNoteKind::DuplexOff: return Txt::NoteDuplexOff;
-    case CsvNoteKind::ValueRefused: return Txt::NoteValueRefused;
-    case CsvNoteKind::NoPlanChannel: return Txt::NoteNoPlanChannel;
-    case CsvNoteKind::BadFrequency: return Txt::NoteBadFrequency;
-    case CsvNoteKind::NoRoom: return Txt::NoteNoRoom;
-    case CsvNoteKind::NoSuchPlace: return Txt::NoteNoSuchPlace;
+    case CsvNoteKind::FreqMoved:
+        return Txt::NoteFreqMoved;
+    case CsvNoteKind::ToneUnavailable:
+        return Txt::NoteToneUnavailable;
+    case CsvNoteKind::UnknownPower:
+        return Txt::NoteUnknownPower;
+    case CsvNoteKind::DuplexOff:
+        return Txt::NoteDuplexOff;
+    case CsvNoteKind::ValueRefused:
+        return Txt::NoteValueRefused;
+    case CsvNoteKind::NoPlanChannel:
+        return Txt::NoteNoPlanChannel;
+    case CsvNoteKind::BadFrequency:
+        return Txt::NoteBadFrequency;
+    case CsvNoteKind::NoRoom:
+        return Txt::NoteNoRoom;
+    case CsvNoteKind::NoSuchPlace:
+        return Txt::NoteNoSuchPlace;
     }
     return Txt::NoteValueRefused;
 }

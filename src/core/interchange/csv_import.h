@@ -20,22 +20,22 @@ struct CsvImportOptions {
 
 enum class CsvImportRefusal {
     None,
-    NotCsv,              // binary data, or text that ends inside a quoted field
+    NotCsv,  // binary data, or text that ends inside a quoted field
     NoFrequencyColumn,
 };
 
 enum class CsvNoteKind {
     // The row was imported with a change.
-    FreqMoved,           // clamped into the band or moved onto its steps
-    ToneUnavailable,     // a tone the radio cannot use; left off
-    UnknownPower,        // the position keeps its power
-    DuplexOff,           // no transmit cannot be set per channel; no shift
-    ValueRefused,        // a column's value was not taken (the detail names the column)
+    FreqMoved,        // clamped into the band or moved onto its steps
+    ToneUnavailable,  // a tone the radio cannot use; left off
+    UnknownPower,     // the position keeps its power
+    DuplexOff,        // no transmit cannot be set per channel; no shift
+    ValueRefused,     // a column's value was not taken (the detail names the column)
     // The row was refused.
-    NoPlanChannel,       // CB country group: no channel of the plan has the frequency
-    BadFrequency,        // no frequency this radio can use
-    NoRoom,              // the group has no position left
-    NoSuchPlace,         // the group or position does not exist in the band
+    NoPlanChannel,  // CB country group: no channel of the plan has the frequency
+    BadFrequency,   // no frequency this radio can use
+    NoRoom,         // the group has no position left
+    NoSuchPlace,    // the group or position does not exist in the band
 };
 
 struct CsvNote {
@@ -49,8 +49,8 @@ struct CsvNote {
 
 struct CsvImportSummary {
     CsvImportRefusal refusal = CsvImportRefusal::None;
-    int imported = 0;           // rows taken, with or without a change
-    int changedByRule = 0;      // of them, rows that a rule changed
+    int imported = 0;       // rows taken, with or without a change
+    int changedByRule = 0;  // of them, rows that a rule changed
     std::vector<int> refusedLines;
     std::vector<CsvNote> notes;
 

@@ -10,7 +10,7 @@
 // quotes that may hold commas, doubled quotes and line breaks.
 
 struct CsvRow {
-    int line = 0;                     // the file line the row starts on, from 1
+    int line = 0;  // the file line the row starts on, from 1
     std::vector<std::string> fields;
 };
 

@@ -11,12 +11,18 @@ namespace {
 int adviceTextOf(LinkErrorDetail detail)
 {
     switch (detail) {
-    case LinkErrorDetail::PermissionDenied: return Txt::SerialDeviceNoAccess;
-    case LinkErrorDetail::DeviceLost: return Txt::SerialDeviceLost;
-    case LinkErrorDetail::EndlessResend: return Txt::RadioRepeatsBlock;
-    case LinkErrorDetail::BadReplies: return Txt::DamagedRepliesEnd;
-    case LinkErrorDetail::UnknownBand: return Txt::RadioBandModeUnknown;
-    default: return 0;
+    case LinkErrorDetail::PermissionDenied:
+        return Txt::SerialDeviceNoAccess;
+    case LinkErrorDetail::DeviceLost:
+        return Txt::SerialDeviceLost;
+    case LinkErrorDetail::EndlessResend:
+        return Txt::RadioRepeatsBlock;
+    case LinkErrorDetail::BadReplies:
+        return Txt::DamagedRepliesEnd;
+    case LinkErrorDetail::UnknownBand:
+        return Txt::RadioBandModeUnknown;
+    default:
+        return 0;
     }
 }
 
@@ -31,8 +37,7 @@ void appendLine(std::string& text, const std::string& line)
 
 }  // namespace
 
-LinkError LinkError::make(LinkErrorKind kind, LinkErrorDetail detail, std::string systemMessage,
-                          std::string device)
+LinkError LinkError::make(LinkErrorKind kind, LinkErrorDetail detail, std::string systemMessage, std::string device)
 {
     LinkError e;
     e.kind = kind;
@@ -45,13 +50,20 @@ LinkError LinkError::make(LinkErrorKind kind, LinkErrorDetail detail, std::strin
 const char* LinkErrorKindName(LinkErrorKind kind)
 {
     switch (kind) {
-    case LinkErrorKind::None: return "no error";
-    case LinkErrorKind::CallerError: return "caller error";
-    case LinkErrorKind::SystemError: return "system error";
-    case LinkErrorKind::TimedOut: return "time-out";
-    case LinkErrorKind::ProtocolViolation: return "protocol violation";
-    case LinkErrorKind::RefusedByRadio: return "refused by the radio";
-    case LinkErrorKind::RefusedByUser: return "cancelled";
+    case LinkErrorKind::None:
+        return "no error";
+    case LinkErrorKind::CallerError:
+        return "caller error";
+    case LinkErrorKind::SystemError:
+        return "system error";
+    case LinkErrorKind::TimedOut:
+        return "time-out";
+    case LinkErrorKind::ProtocolViolation:
+        return "protocol violation";
+    case LinkErrorKind::RefusedByRadio:
+        return "refused by the radio";
+    case LinkErrorKind::RefusedByUser:
+        return "cancelled";
     }
     return "unknown error";
 }
@@ -86,13 +98,20 @@ std::string DescribeLinkError(const LinkError& error)
 int LinkExitStatus(const LinkError& error)
 {
     switch (error.kind) {
-    case LinkErrorKind::None: return LinkExit::Ok;
-    case LinkErrorKind::CallerError: return LinkExit::CallerError;
-    case LinkErrorKind::SystemError: return LinkExit::SystemError;
-    case LinkErrorKind::TimedOut: return LinkExit::TimedOut;
-    case LinkErrorKind::ProtocolViolation: return LinkExit::ProtocolViolation;
-    case LinkErrorKind::RefusedByRadio: return LinkExit::RefusedByRadio;
-    case LinkErrorKind::RefusedByUser: return LinkExit::RefusedByUser;
+    case LinkErrorKind::None:
+        return LinkExit::Ok;
+    case LinkErrorKind::CallerError:
+        return LinkExit::CallerError;
+    case LinkErrorKind::SystemError:
+        return LinkExit::SystemError;
+    case LinkErrorKind::TimedOut:
+        return LinkExit::TimedOut;
+    case LinkErrorKind::ProtocolViolation:
+        return LinkExit::ProtocolViolation;
+    case LinkErrorKind::RefusedByRadio:
+        return LinkExit::RefusedByRadio;
+    case LinkErrorKind::RefusedByUser:
+        return LinkExit::RefusedByUser;
     }
     return LinkExit::SystemError;
 }

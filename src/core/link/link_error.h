@@ -19,30 +19,30 @@ enum class LinkErrorKind {
 // Finer reasons that change what the user is told to do.
 enum class LinkErrorDetail {
     None,
-    PermissionDenied,   // no access to the serial device (group membership)
-    DeviceNotFound,     // no such device
-    DeviceBusy,         // another program holds the device
-    DeviceLost,         // the device disappeared while open (unplugged adapter)
-    EndlessResend,      // the radio asked for the same block again and again
-    BadReplies,         // the radio answered, but its replies were damaged (checksum, noise)
-    UnknownBand,        // the radio reports a band mode other than CB, HF, HAM
+    PermissionDenied,  // no access to the serial device (group membership)
+    DeviceNotFound,    // no such device
+    DeviceBusy,        // another program holds the device
+    DeviceLost,        // the device disappeared while open (unplugged adapter)
+    EndlessResend,     // the radio asked for the same block again and again
+    BadReplies,        // the radio answered, but its replies were damaged (checksum, noise)
+    UnknownBand,       // the radio reports a band mode other than CB, HF, HAM
     WrongModel,
     WrongBand,
     WrongVersion,
     WrongPassword,
-    HandedOver,         // the radio was handed to the program version that handles it
+    HandedOver,  // the radio was handed to the program version that handles it
 };
 
 struct LinkError {
     LinkErrorKind kind = LinkErrorKind::None;
     LinkErrorDetail detail = LinkErrorDetail::None;
-    std::string systemMessage;   // the operating system's own reason, when there is one
-    std::string device;          // the port the error concerns, such as "COM2 (/dev/ttyUSB0)"
-    std::string advice;          // what the user can do, worked out from the system; replaces
-                                 // the general advice of the detail when there is one
+    std::string systemMessage;  // the operating system's own reason, when there is one
+    std::string device;         // the port the error concerns, such as "COM2 (/dev/ttyUSB0)"
+    std::string advice;         // what the user can do, worked out from the system; replaces
+                                // the general advice of the detail when there is one
 
     bool ok() const { return kind == LinkErrorKind::None; }
-    explicit operator bool() const { return !ok(); }   // true when there is an error
+    explicit operator bool() const { return !ok(); }  // true when there is an error
 
     static LinkError none() { return {}; }
     static LinkError make(LinkErrorKind kind, LinkErrorDetail detail = LinkErrorDetail::None,

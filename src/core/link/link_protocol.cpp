@@ -6,7 +6,10 @@ namespace LinkProtocol {
 
 namespace {
 
-Bytes textBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
+Bytes textBytes(std::string_view text)
+{
+    return Bytes(text.begin(), text.end());
+}
 
 // ASCII of a fixed field: up to the first terminator, trailing blanks removed.
 std::string fieldText(const std::uint8_t* from, std::size_t length, bool ffEnds)
@@ -36,9 +39,18 @@ bool isSoundDataFrame(const std::uint8_t* reply, std::size_t size)
 
 }  // namespace
 
-Bytes handshakeRequest() { return textBytes("PROGRAM"); }
-Bytes identifyRequest() { return {0x02}; }
-Bytes endRequest() { return textBytes("END"); }
+Bytes handshakeRequest()
+{
+    return textBytes("PROGRAM");
+}
+Bytes identifyRequest()
+{
+    return {0x02};
+}
+Bytes endRequest()
+{
+    return textBytes("END");
+}
 
 Bytes readRequest(int address, std::size_t length)
 {
@@ -69,7 +81,10 @@ std::uint8_t CheckSum(const std::uint8_t* frame, std::size_t dataLength)
     return static_cast<std::uint8_t>(sum & 0xFF);
 }
 
-int frameAddress(const std::uint8_t* reply) { return (reply[1] << 8) | reply[2]; }
+int frameAddress(const std::uint8_t* reply)
+{
+    return (reply[1] << 8) | reply[2];
+}
 
 bool IsDataFrameValid(const std::uint8_t* reply, std::size_t size)
 {

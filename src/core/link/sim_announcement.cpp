@@ -50,8 +50,7 @@ bool ownRegularFile(const std::string& path)
 bool isPseudoTerminal(const std::string& device)
 {
     constexpr std::string_view PtsFolder = "/dev/pts/";
-    if (device.compare(0, PtsFolder.size(), PtsFolder) != 0
-        || device.find("..") != std::string::npos)
+    if (device.compare(0, PtsFolder.size(), PtsFolder) != 0 || device.find("..") != std::string::npos)
         return false;
     struct stat st {};
     return ::stat(device.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
@@ -115,7 +114,7 @@ std::vector<Entry> list(const std::string& where)
         if (pid == 0 || !ownRegularFile(item.path().string()))
             continue;
         if (!processAlive(pid)) {
-            std::filesystem::remove(item.path(), ec);   // left behind by a killed virtual radio
+            std::filesystem::remove(item.path(), ec);  // left behind by a killed virtual radio
             continue;
         }
         std::ifstream in(item.path());
@@ -128,6 +127,9 @@ std::vector<Entry> list(const std::string& where)
     return entries;
 }
 
-std::vector<Entry> list() { return list(folder()); }
+std::vector<Entry> list()
+{
+    return list(folder());
+}
 
 }  // namespace SimAnnouncement

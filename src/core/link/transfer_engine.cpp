@@ -11,7 +11,10 @@ namespace {
 
 constexpr int BlockLength = static_cast<int>(LinkProtocol::BlockLength);
 
-int roundedHalfEven(double value) { return static_cast<int>(RoundHalfEven(value)); }
+int roundedHalfEven(double value)
+{
+    return static_cast<int>(RoundHalfEven(value));
+}
 
 }  // namespace
 
@@ -64,7 +67,7 @@ void TransferEngine::writeStartTick()
         return;
     }
     if (!beginTransfer(TransferKind::WriteImage)) {
-        m_host.transferEnded(m_lastOutcome);   // the port would not open
+        m_host.transferEnded(m_lastOutcome);  // the port would not open
         return;
     }
     m_host.closePort();
@@ -207,9 +210,15 @@ void TransferEngine::send(const Bytes& request, std::size_t replyLength)
     m_host.sendBytes(request);
 }
 
-void TransferEngine::SendHandshake() { send(LinkProtocol::handshakeRequest(), LinkProtocol::HandshakeReplyLength); }
+void TransferEngine::SendHandshake()
+{
+    send(LinkProtocol::handshakeRequest(), LinkProtocol::HandshakeReplyLength);
+}
 
-void TransferEngine::SendIdentify() { send(LinkProtocol::identifyRequest(), LinkProtocol::IdentReplyLength); }
+void TransferEngine::SendIdentify()
+{
+    send(LinkProtocol::identifyRequest(), LinkProtocol::IdentReplyLength);
+}
 
 void TransferEngine::SendReadRequest()
 {
@@ -230,7 +239,10 @@ void TransferEngine::SendWriteBlock()
     send(LinkProtocol::writeFrame(m_blockAddress, m_doc.Image.data() + m_blockAddress), 1);
 }
 
-void TransferEngine::SendEnd() { send(LinkProtocol::endRequest(), 1); }
+void TransferEngine::SendEnd()
+{
+    send(LinkProtocol::endRequest(), 1);
+}
 
 void TransferEngine::sendEndWithoutWaiting()
 {

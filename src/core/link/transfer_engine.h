@@ -22,11 +22,11 @@ struct TransferTimings {
 // phase's direction; the information read skips the password phase.
 enum class TransferPhase {
     Idle,
-    Handshake,   // "PROGRAM" sent, awaiting "ZK"
-    Identify,    // 0x02 sent, awaiting the identification record
-    Password,    // the password block requested
-    Blocks,      // reading or writing the blocks one by one
-    Ending,      // "END" sent, awaiting its acknowledgement
+    Handshake,  // "PROGRAM" sent, awaiting "ZK"
+    Identify,   // 0x02 sent, awaiting the identification record
+    Password,   // the password block requested
+    Blocks,     // reading or writing the blocks one by one
+    Ending,     // "END" sent, awaiting its acknowledgement
 };
 
 // The radio transfers as a state machine without UI: read the image, write
@@ -57,8 +57,8 @@ public:
     // lastOutcome() tells why and transferEnded is not called. The write
     // starts when WaitSaveData expires: if it cannot start then (port, start
     // question), transferEnded reports it.
-    bool startRead();       // after the editors committed their pending edits
-    bool startWrite();      // the same; the write begins when WaitSaveData expires
+    bool startRead();   // after the editors committed their pending edits
+    bool startWrite();  // the same; the write begins when WaitSaveData expires
     bool startInfoRead();
     // The user abandons the running transfer (progress window closed, Ctrl-C):
     // "END" is sent and the transfer ends as cancelled.
@@ -153,24 +153,24 @@ private:
     TransferKind m_kind = TransferKind::Idle;
     TransferPhase m_phase = TransferPhase::Idle;
     int m_blockAddress = 0;
-    int m_endAddress = 0;        // set for each transfer
+    int m_endAddress = 0;  // set for each transfer
     int m_handshakeTries = 0;
     int m_infoRetries = LinkProtocol::BlockRetries;
     std::vector<int> m_blockRetries;
-    int m_resends = 0;           // 0x0A answers to the current write block
+    int m_resends = 0;  // 0x0A answers to the current write block
     int m_progressShown = 0;
     bool m_progressVisible = false;
     bool m_echoExpected = true;  // kept across transfers
     bool m_awaitingReply = false;
-    bool m_questionOpen = false; // a question or the password dialog is showing
+    bool m_questionOpen = false;  // a question or the password dialog is showing
     bool m_readOkPending = false;
-    bool m_writePending = false; // WaitSaveData is running
-    int m_blocksSent = 0;        // write frames that went out, repeats included
-    bool m_heardBadReply = false; // bytes came since the last accepted reply, but no acceptable reply
-    int m_generation = 0;        // changes whenever a transfer ends
+    bool m_writePending = false;   // WaitSaveData is running
+    int m_blocksSent = 0;          // write frames that went out, repeats included
+    bool m_heardBadReply = false;  // bytes came since the last accepted reply, but no acceptable reply
+    int m_generation = 0;          // changes whenever a transfer ends
 
-    Bytes m_received;            // bytes of the current reply so far (echo included)
-    std::size_t m_threshold = 0; // echo + expected reply length
+    Bytes m_received;             // bytes of the current reply so far (echo included)
+    std::size_t m_threshold = 0;  // echo + expected reply length
     std::size_t m_echoLength = 0;
 
     TransferOutcome m_lastOutcome;

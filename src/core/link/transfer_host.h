@@ -14,9 +14,9 @@ enum class TransferKind { Idle = 0, ReadImage = 1, WriteImage = 2, ReadInfo = 3 
 
 // The one-shot timers the host keeps for the engine.
 enum class LinkTimer {
-    Reply,          // a reply time after every request: no acceptable reply came
-    ReadOK,         // a moment after a good read: decode the image
-    WaitSaveData,   // a moment after the write command: start the write
+    Reply,         // a reply time after every request: no acceptable reply came
+    ReadOK,        // a moment after a good read: decode the image
+    WaitSaveData,  // a moment after the write command: start the write
 };
 
 // The questions a transfer may put to the user.
@@ -33,12 +33,12 @@ enum class LinkQuestion {
 // How a transfer ended.
 struct TransferOutcome {
     TransferKind kind = TransferKind::Idle;
-    LinkError error;             // LinkErrorKind::None: success
-    int blocksSent = 0;          // write frames that went out, repeats included (a
-                                 // failed write with blocksSent > 0 left the radio
-                                 // partly written)
+    LinkError error;     // LinkErrorKind::None: success
+    int blocksSent = 0;  // write frames that went out, repeats included (a
+                         // failed write with blocksSent > 0 left the radio
+                         // partly written)
     bool partlyWritten = false;
-    bool handedOver = false;     // the other program version was started: end the program
+    bool handedOver = false;  // the other program version was started: end the program
 
     bool ok() const { return error.ok(); }
 };

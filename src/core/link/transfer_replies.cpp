@@ -48,14 +48,19 @@ void TransferEngine::handleFrame(const std::uint8_t* reply, std::size_t size)
     const ReplyKind kind = LinkProtocol::classifyReply(reply, size, context);
     if (kind == ReplyKind::None) {
         m_heardBadReply = true;
-        return;   // dropped: the reply timer decides
+        return;  // dropped: the reply timer decides
     }
     m_heardBadReply = false;
     switch (m_kind) {
     case TransferKind::ReadImage:
-    case TransferKind::WriteImage: advanceImage(kind, reply); break;
-    case TransferKind::ReadInfo: advanceInfo(kind, reply); break;
-    case TransferKind::Idle: break;
+    case TransferKind::WriteImage:
+        advanceImage(kind, reply);
+        break;
+    case TransferKind::ReadInfo:
+        advanceInfo(kind, reply);
+        break;
+    case TransferKind::Idle:
+        break;
     }
 }
 
@@ -188,7 +193,7 @@ void TransferEngine::passwordPhase(const std::uint8_t* reply)
     if (m_kind == TransferKind::WriteImage) {
         WarnToneSupport();
         if (generation != m_generation)
-            return;   // the device went away while the warning showed
+            return;  // the device went away while the warning showed
     }
     nextBlock();
 }
@@ -227,8 +232,8 @@ void TransferEngine::offerHandOver(LinkError& refusal)
     refusal = LinkError::make(LinkErrorKind::RefusedByRadio, LinkErrorDetail::WrongVersion);
     m_questionOpen = true;
     const NoticeAnswer handOver = m_host.ask(LinkQuestion::HandOver,
-                                             VersionMessage(VersionList::OwnVersion, version, 0),
-                                             NoticeButtons::YesNo, NoticeIcon::None);
+                                             VersionMessage(VersionList::OwnVersion, version, 0), NoticeButtons::YesNo,
+                                             NoticeIcon::None);
     if (handOver != NoticeAnswer::Yes) {
         m_questionOpen = false;
         return;

@@ -90,9 +90,12 @@ LinkError TransferEngine::silenceReason() const
 int TransferEngine::stallQuestionText(const LinkError& reason)
 {
     switch (reason.detail) {
-    case LinkErrorDetail::BadReplies: return Txt::DamagedRepliesQuestion;
-    case LinkErrorDetail::EndlessResend: return Txt::EndlessResendQuestion;
-    default: return Txt::RadioNoAnswer;
+    case LinkErrorDetail::BadReplies:
+        return Txt::DamagedRepliesQuestion;
+    case LinkErrorDetail::EndlessResend:
+        return Txt::EndlessResendQuestion;
+    default:
+        return Txt::RadioNoAnswer;
     }
 }
 
@@ -150,7 +153,7 @@ void TransferEngine::AskRestart(const LinkError& reason)
                                            NoticeButtons::OkCancel, NoticeIcon::Question);
     m_questionOpen = false;
     if (generation != m_generation)
-        return;   // the transfer ended meanwhile (the device went away)
+        return;  // the transfer ended meanwhile (the device went away)
     if (answer == NoticeAnswer::Ok) {
         // Start over from the handshake; the blocks' retries keep their counts.
         m_blockAddress = beforeFirstBlock();
@@ -190,4 +193,3 @@ void TransferEngine::AskRetry(const LinkError& reason)
     sendEndWithoutWaiting();
     EndTransfer(false, reason);
 }
-

@@ -20,15 +20,15 @@ constexpr std::size_t ChannelSize = 60;
 constexpr std::size_t FileSize = RecordSize + ChannelSize * MaxChannels;  // 25611
 
 // Offsets of the parts of the document record.
-constexpr std::size_t ModelAt = 0;         // fixed 7
+constexpr std::size_t ModelAt = 0;  // fixed 7
 constexpr std::size_t BandAt = 7;
-constexpr std::size_t VersionAt = 9;       // fixed 4
+constexpr std::size_t VersionAt = 9;  // fixed 4
 constexpr std::size_t ChannelCountAt = 13;
-constexpr std::size_t OptFeatAt = 15;      // 158 bytes
-constexpr std::size_t PublicAt = 173;      // a channel record
-constexpr std::size_t KeysAt = 233;        // 38 bytes
-constexpr std::size_t DtmfAt = 271;        // 320 bytes
-constexpr std::size_t TipsAt = 591;        // 480 bytes
+constexpr std::size_t OptFeatAt = 15;  // 158 bytes
+constexpr std::size_t PublicAt = 173;  // a channel record
+constexpr std::size_t KeysAt = 233;    // 38 bytes
+constexpr std::size_t DtmfAt = 271;    // 320 bytes
+constexpr std::size_t TipsAt = 591;    // 480 bytes
 
 constexpr std::size_t ModelWidth = 7;
 constexpr std::size_t VersionWidth = 4;

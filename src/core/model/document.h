@@ -20,7 +20,7 @@ struct DocumentChange {
         Dtmf,
         Keys,
         ToneTips,
-        Everything,     // the contents were replaced as a whole
+        Everything,  // the contents were replaced as a whole
     };
     Scope scope = Scope::Everything;
     int channelNo = 0;  // with Scope::Channel
@@ -44,9 +44,9 @@ struct DocumentChange {
 // stepMarked tells where the changes a user takes back in one go begin and
 // end (see UndoGroup and NotAStep); only the undo history listens to it.
 enum class StepMark {
-    GroupBegun,     // the changes until GroupEnded are one step
+    GroupBegun,  // the changes until GroupEnded are one step
     GroupEnded,
-    QuietBegun,     // the changes until QuietEnded are no step at all
+    QuietBegun,  // the changes until QuietEnded are no step at all
     QuietEnded,
 };
 
@@ -83,13 +83,13 @@ struct Baseline {
 class Document {
 public:
     // Records.
-    DocumentRecord Record;                               // model, count, options, public, keys, DTMF, tips
+    DocumentRecord Record;                                 // model, count, options, public, keys, DTMF, tips
     std::array<ChannelRecord, MaxChannels> ChannelList{};  // entries 0..ChannelCount-1 are used
     std::int16_t& ChannelCount = Record.ChannelCount;
 
     // Band state: the band of the loaded data and its limits in MHz.
-    std::string ModelName = "BRISKO7";                  // the current model name
-    std::int16_t BandMode = 0;                          // 0 CB, 1 HF, 2 HAM
+    std::string ModelName = "BRISKO7";  // the current model name
+    std::int16_t BandMode = 0;          // 0 CB, 1 HF, 2 HAM
     std::string BandRangeText = "26.965 - 27.405 MHz";
     double FreqMin = 26.965;
     double FreqMax = 27.405;

@@ -51,7 +51,7 @@ void dumpOptFeat(const OptFeatRecord& o, RecordSink& sink)
 {
     sink.beginRecord("OptFeatRecord");
     dumpFields(OptFeatScalarFields(), o, sink);
-    for (std::size_t k = 0; k < 2; ++k)   // GroupValid, WorkChannel
+    for (std::size_t k = 0; k < 2; ++k)  // GroupValid, WorkChannel
         sink.numbers(OptFeatGroupFields()[k].name, elements(OptFeatGroupFields()[k], o));
     sink.beginList("EmergencyChannel");
     for (const auto& row : o.EmergencyChannel)
@@ -117,7 +117,11 @@ std::string jsonString(const std::string& utf8)
 
 class JsonSink : public RecordSink {
 public:
-    JsonSink() { m_first.push_back(true); m_out = "{"; }
+    JsonSink()
+    {
+        m_first.push_back(true);
+        m_out = "{";
+    }
 
     void beginRecord(const std::string& name) override { open(name, '{'); }
     void endRecord() override { close('}'); }
@@ -206,7 +210,10 @@ private:
         ++m_depth;
     }
     void leave() { --m_depth; }
-    void line(const std::string& text) { m_out += std::string(2 * static_cast<std::size_t>(m_depth), ' ') + text + "\n"; }
+    void line(const std::string& text)
+    {
+        m_out += std::string(2 * static_cast<std::size_t>(m_depth), ' ') + text + "\n";
+    }
 
     std::string m_out;
     int m_depth = 0;

@@ -22,7 +22,7 @@ inline constexpr FieldRange ChannelCountRange{0, MaxChannels};
 inline constexpr FieldRange BandRange{0, 2};
 inline constexpr FieldRange GridGroupRange{0, 11};
 inline constexpr FieldRange DtmfLengthRange{0, 32767};
-inline constexpr FieldRange OffsetRange{0, 32767};   // 16 bits, but the field is signed
-inline constexpr FieldRange TwoBitRange{0, 3};       // DUP and Tx_Power
-inline constexpr FieldRange AsqValueRange{0, 127};   // bits 0-6 beside the AsqFun bit
-inline constexpr FieldRange AnyRange{-32768, 32767}; // tone codes: checked on their own
+inline constexpr FieldRange OffsetRange{0, 32767};    // 16 bits, but the field is signed
+inline constexpr FieldRange TwoBitRange{0, 3};        // DUP and Tx_Power
+inline constexpr FieldRange AsqValueRange{0, 127};    // bits 0-6 beside the AsqFun bit
+inline constexpr FieldRange AnyRange{-32768, 32767};  // tone codes: checked on their own

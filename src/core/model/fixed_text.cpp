@@ -25,7 +25,10 @@ std::size_t sequenceLength(unsigned char lead)
     return 0;
 }
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -49,8 +52,8 @@ std::string Utf8ToLatin1(std::string_view utf8)
             out.push_back(static_cast<char>(lead));
         else if (length == 2)
             // Only two-byte sequences can name U+0080..U+00FF.
-            out.push_back(lead <= 0xC3 ? static_cast<char>(((lead & 0x03) << 6) |
-                                                           (static_cast<unsigned char>(utf8[i + 1]) & 0x3F))
+            out.push_back(lead <= 0xC3 ? static_cast<char>(((lead & 0x03) << 6)
+                                                           | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F))
                                        : '?');
         else
             out.push_back('?');

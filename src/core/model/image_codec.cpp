@@ -54,8 +54,8 @@ ChannelRecord decodeChannel(const RadioImage& image, int channelNo)
     channel.ChannelNo = static_cast<std::int16_t>(channelNo);
     channel.Scan = place.hasBits && image.bit(place.scanByte, place.bit) ? 1 : 0;
     channel.RxFreq = "0" + ByteToHex(image.byte(place.slot + L::Slot::FreqHigh), 2)
-        + ByteToHex(image.byte(place.slot + L::Slot::FreqMid), 2) + ByteToHex(image.byte(place.slot + L::Slot::FreqLow), 2)
-        + "0";
+        + ByteToHex(image.byte(place.slot + L::Slot::FreqMid), 2)
+        + ByteToHex(image.byte(place.slot + L::Slot::FreqLow), 2) + "0";
     DecodeChannelSlot(image, place.slot, channel);
     return channel;
 }

@@ -33,7 +33,7 @@ constexpr std::size_t TimeOutTimer = 0x1A41;
 constexpr std::size_t Backlight = 0x1A42;
 constexpr std::size_t SpeakerVolume = 0x1A43;
 constexpr std::size_t SquelchLevel = 0x1A44;
-constexpr std::size_t Asq = 0x1A45;             // bit 7 AsqFun, bits 0-6 AsqValue
+constexpr std::size_t Asq = 0x1A45;  // bit 7 AsqFun, bits 0-6 AsqValue
 constexpr std::size_t GainControl = 0x1A46;
 constexpr std::size_t ChannelDisplay = 0x1A47;
 constexpr std::size_t KeyMode = 0x1A48;
@@ -49,8 +49,8 @@ constexpr std::size_t DtmfFirstDigitTime = 0x1A50;
 constexpr std::size_t DtmfStarHashTone = 0x1A51;
 constexpr std::size_t DtmfDKeySetting = 0x1A52;
 constexpr std::size_t DtmfDisplay = 0x1A53;
-constexpr std::size_t MaxSwr = 0x1A54;          // tenths
-constexpr std::size_t SwrFlags = 0x1A55;        // bit 0 AllowMemEdit, bit 1 UseMaxSwr
+constexpr std::size_t MaxSwr = 0x1A54;    // tenths
+constexpr std::size_t SwrFlags = 0x1A55;  // bit 0 AllowMemEdit, bit 1 UseMaxSwr
 
 // Bit positions inside the settings bytes.
 namespace SettingBits {
@@ -60,7 +60,7 @@ constexpr unsigned AllowMemEdit = 0, UseMaxSwr = 1;
 }  // namespace SettingBits
 
 // Group tables and keys.
-constexpr std::size_t Keys = 0x1A80;            // 18 key function codes
+constexpr std::size_t Keys = 0x1A80;  // 18 key function codes
 constexpr std::size_t KeyCount = 18;
 constexpr std::size_t EmergencyChannel1 = 0x1AA0;  // per group, channel number minus 1
 constexpr std::size_t EmergencyChannel2 = 0x1AB0;
@@ -69,7 +69,7 @@ constexpr std::size_t GroupMode2 = 0x1AD0;
 constexpr std::size_t GroupCount = 10;
 
 // Tone tips and DTMF codes.
-constexpr std::size_t ToneTips = 0x1B00;        // 8 tips of 30 bytes, two per 64-byte row
+constexpr std::size_t ToneTips = 0x1B00;  // 8 tips of 30 bytes, two per 64-byte row
 constexpr std::size_t ToneTipSize = 30;
 constexpr std::size_t ToneTipRow = 64;
 constexpr std::size_t ToneTipTones = 14;
@@ -81,22 +81,22 @@ constexpr std::size_t Interval = 1;
 constexpr std::size_t ToneFreqs = 2;
 constexpr std::size_t ToneLengths = ToneFreqs + ToneTipTones;
 }  // namespace Tip
-constexpr std::size_t DtmfCodes = 0x1C00;       // 16 slots of 16 bytes
+constexpr std::size_t DtmfCodes = 0x1C00;  // 16 slots of 16 bytes
 constexpr std::size_t DtmfDigitsMax = 16;
 
 // Bytes of a channel slot.
 namespace Slot {
-constexpr std::size_t FreqLow = 0;     // BCD digit pairs, least significant first
+constexpr std::size_t FreqLow = 0;  // BCD digit pairs, least significant first
 constexpr std::size_t FreqMid = 1;
 constexpr std::size_t FreqHigh = 2;
-constexpr std::size_t Offset = 3;      // 16-bit little-endian
-constexpr std::size_t RxCtcss = 5;     // a tone's DCS byte follows its CTCSS byte
+constexpr std::size_t Offset = 3;   // 16-bit little-endian
+constexpr std::size_t RxCtcss = 5;  // a tone's DCS byte follows its CTCSS byte
 constexpr std::size_t RxDcs = 6;
 constexpr std::size_t TxCtcss = 7;
 constexpr std::size_t TxDcs = 8;
-constexpr std::size_t Spare = 9;       // unused, written as 0
-constexpr std::size_t Flags = 10;      // bits 0-1 DUP, 2 TSQ, 4-5 RDCT kind, 6-7 TDCT kind
-constexpr std::size_t Options = 11;    // BUSY, HI_CUT, NB, Add_Sub_5K, AM_FM, Tx_Power (2), Public
+constexpr std::size_t Spare = 9;     // unused, written as 0
+constexpr std::size_t Flags = 10;    // bits 0-1 DUP, 2 TSQ, 4-5 RDCT kind, 6-7 TDCT kind
+constexpr std::size_t Options = 11;  // BUSY, HI_CUT, NB, Add_Sub_5K, AM_FM, Tx_Power (2), Public
 constexpr std::size_t RBTone = 12;
 constexpr std::size_t DtmfBot = 13;
 constexpr std::size_t DtmfEot = 14;
@@ -152,7 +152,7 @@ constexpr std::size_t dtmfSlotAddress(int slot)
 namespace Info {
 constexpr std::size_t Band = 0x00;
 constexpr unsigned BandFirstBit = 0, BandWidth = 4;
-constexpr std::size_t Password = 0x1C;        // 4 ASCII characters, 0xFF when unused
+constexpr std::size_t Password = 0x1C;  // 4 ASCII characters, 0xFF when unused
 constexpr std::size_t PasswordLength = 4;
 constexpr std::size_t BatchNo = 0x20;
 constexpr std::size_t CustomerCode = 0x28;
@@ -160,7 +160,7 @@ constexpr std::size_t SalesArea = 0x2C;
 constexpr std::size_t SerialNo = 0x30;
 constexpr std::size_t FactoryDate = 0x40;
 constexpr std::size_t RepairDate = 0x50;
-constexpr std::size_t RepairReason = 0x60;    // 96 bytes
+constexpr std::size_t RepairReason = 0x60;  // 96 bytes
 constexpr std::size_t DealerCode = 0xC0;
 constexpr std::size_t StockInTime = 0xD0;
 constexpr std::size_t SalesTime = 0xE0;

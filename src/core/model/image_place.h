@@ -39,19 +39,34 @@ struct ImagePlace {
     }
 };
 
-constexpr ImagePlace notInImage() { return {}; }
-constexpr ImagePlace byteAt(std::size_t address) { return {ImagePlace::Kind::Byte, address, 0, 8}; }
+constexpr ImagePlace notInImage()
+{
+    return {};
+}
+constexpr ImagePlace byteAt(std::size_t address)
+{
+    return {ImagePlace::Kind::Byte, address, 0, 8};
+}
 constexpr ImagePlace bitsAt(std::size_t address, unsigned first, unsigned count = 1)
 {
     return {ImagePlace::Kind::Bits, address, first, count};
 }
-constexpr ImagePlace flagAt(std::size_t address, unsigned bit) { return {ImagePlace::Kind::Flag, address, bit, 1}; }
-constexpr ImagePlace le16At(std::size_t address) { return {ImagePlace::Kind::Le16, address, 0, 16}; }
+constexpr ImagePlace flagAt(std::size_t address, unsigned bit)
+{
+    return {ImagePlace::Kind::Flag, address, bit, 1};
+}
+constexpr ImagePlace le16At(std::size_t address)
+{
+    return {ImagePlace::Kind::Le16, address, 0, 16};
+}
 constexpr ImagePlace toneAt(std::size_t ctcssAddress, unsigned kindBit)
 {
     return {ImagePlace::Kind::Tone, ctcssAddress, kindBit, 2};
 }
-constexpr ImagePlace lowBitOf(std::size_t address) { return {ImagePlace::Kind::LowBit, address, 0, 8}; }
+constexpr ImagePlace lowBitOf(std::size_t address)
+{
+    return {ImagePlace::Kind::LowBit, address, 0, 8};
+}
 
 // The value kept at base + place.address, moved into the range.
 int ReadPlace(const RadioImage& image, std::size_t base, const ImagePlace& place, FieldRange range);

@@ -10,7 +10,10 @@ namespace S = L::Slot;
 namespace B = L::SlotBits;
 namespace O = L::SettingBits;
 
-std::int16_t i16(int value) { return static_cast<std::int16_t>(value); }
+std::int16_t i16(int value)
+{
+    return static_cast<std::int16_t>(value);
+}
 
 }  // namespace
 
@@ -77,11 +80,11 @@ const std::array<ArrayField<OptFeatRecord>, 6>& OptFeatGroupFields()
         {"WorkChannel", Groups, [](const R& r, std::size_t g) -> int { return r.WorkChannel[g]; },
          [](R& r, std::size_t g, int v) { r.WorkChannel[g] = i16(v); }, ByteRange, byteAt(L::WorkChannel), 1},
         {"EmergencyChannel1", Groups, [](const R& r, std::size_t g) -> int { return r.EmergencyChannel[g][0]; },
-         [](R& r, std::size_t g, int v) { r.EmergencyChannel[g][0] = i16(v); }, ByteRange,
-         byteAt(L::EmergencyChannel1), 1},
+         [](R& r, std::size_t g, int v) { r.EmergencyChannel[g][0] = i16(v); }, ByteRange, byteAt(L::EmergencyChannel1),
+         1},
         {"EmergencyChannel2", Groups, [](const R& r, std::size_t g) -> int { return r.EmergencyChannel[g][1]; },
-         [](R& r, std::size_t g, int v) { r.EmergencyChannel[g][1] = i16(v); }, ByteRange,
-         byteAt(L::EmergencyChannel2), 1},
+         [](R& r, std::size_t g, int v) { r.EmergencyChannel[g][1] = i16(v); }, ByteRange, byteAt(L::EmergencyChannel2),
+         1},
         {"GroupMode1", Groups, [](const R& r, std::size_t g) -> int { return r.GroupMode[g][0]; },
          [](R& r, std::size_t g, int v) { r.GroupMode[g][0] = static_cast<std::uint8_t>(v); }, ByteRange,
          byteAt(L::GroupMode1), 1},
@@ -140,8 +143,7 @@ const std::array<ArrayField<ToneTip>, 2>& ToneTipToneFields()
         {"Freq", L::ToneTipTones, [](const T& t, std::size_t j) -> int { return t.Tones[j].Freq; },
          [](T& t, std::size_t j, int v) { t.Tones[j].Freq = i16(v); }, ByteRange, byteAt(L::Tip::ToneFreqs), 1},
         {"Length", L::ToneTipTones, [](const T& t, std::size_t j) -> int { return t.Tones[j].Length; },
-         [](T& t, std::size_t j, int v) { t.Tones[j].Length = i16(v); }, ByteRange, byteAt(L::Tip::ToneLengths),
-         1},
+         [](T& t, std::size_t j, int v) { t.Tones[j].Length = i16(v); }, ByteRange, byteAt(L::Tip::ToneLengths), 1},
     }};
     return fields;
 }

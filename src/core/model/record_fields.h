@@ -32,8 +32,8 @@ struct ArrayField {
     int (*get)(const Record&, std::size_t);
     void (*set)(Record&, std::size_t, int);
     FieldRange range;
-    ImagePlace place;    // of element 0
-    std::size_t step;    // bytes between elements; 0: consecutive bits
+    ImagePlace place;  // of element 0
+    std::size_t step;  // bytes between elements; 0: consecutive bits
 
     ImagePlace at(std::size_t i) const { return place.element(i, step); }
 };

@@ -12,23 +12,23 @@
 constexpr int MaxChannels = 409;
 
 struct ChannelRecord {
-    std::int16_t ChannelNo = 0;   // 1..409
+    std::int16_t ChannelNo = 0;  // 1..409
     std::int16_t IsEmpty = 0;
-    std::int16_t Scan = 0;        // 0 Del, 1 Add
-    std::string RxFreq;           // fixed 8: frequency code, units of 10 Hz ("02696500")
-    std::int16_t OffSetFre = 0;   // 0..32767
-    std::int16_t RDCT = 0;        // tone code 0..142
+    std::int16_t Scan = 0;       // 0 Del, 1 Add
+    std::string RxFreq;          // fixed 8: frequency code, units of 10 Hz ("02696500")
+    std::int16_t OffSetFre = 0;  // 0..32767
+    std::int16_t RDCT = 0;       // tone code 0..142
     std::int16_t TDCT = 0;
-    std::int16_t DUP = 0;         // 0 off, 1 "+", 2 "-"
+    std::int16_t DUP = 0;  // 0 off, 1 "+", 2 "-"
     std::int16_t HI_CUT = 0;
     std::int16_t BUSY = 0;
     std::int16_t NB = 0;
     std::int16_t Add_Sub_5K = 0;
-    std::int16_t AM_FM = 0;       // 0 FM, 1 AM
-    std::int16_t Tx_Power = 0;    // 0..3
+    std::int16_t AM_FM = 0;     // 0 FM, 1 AM
+    std::int16_t Tx_Power = 0;  // 0..3
     std::int16_t Public = 0;
-    std::int16_t RBTone = 0;      // 0 off, 1..8 tone tip
-    std::int16_t DTMF_BOT = 0;    // 0 off, 1..16 DTMF code slot
+    std::int16_t RBTone = 0;    // 0 off, 1..8 tone tip
+    std::int16_t DTMF_BOT = 0;  // 0 off, 1..16 DTMF code slot
     std::int16_t DTMF_EOT = 0;
     std::int16_t DTMF_Call = 0;
     std::int16_t TSQ = 0;
@@ -38,7 +38,7 @@ struct ChannelRecord {
 };
 
 struct OptFeatRecord {
-    std::int16_t GridGroup = 0;   // group shown in the channel window; never in the image
+    std::int16_t GridGroup = 0;  // group shown in the channel window; never in the image
     std::int16_t UseMemChannel = 0;
     std::int16_t UseVfo = 0;
     std::int16_t Value1B = 0;
@@ -61,7 +61,7 @@ struct OptFeatRecord {
     std::int16_t AutoPowerOn = 0;
     std::int16_t AllowMemEdit = 0;
     std::int16_t UseMaxSwr = 0;
-    std::int16_t MaxSwr = 0;      // tenths (160 = 16.0)
+    std::int16_t MaxSwr = 0;                                  // tenths (160 = 16.0)
     std::array<std::array<std::uint8_t, 2>, 10> GroupMode{};  // [group][column], 0 FM, 1 AM
     std::array<std::int16_t, 8> Reserved{};
 
@@ -113,9 +113,9 @@ struct ToneTip {
 using ToneTips = std::array<ToneTip, 8>;
 
 struct ModelRecord {
-    std::string Model;        // fixed 7
-    std::int16_t Band = 0;    // 0 CB, 1 HF, 2 HAM
-    std::string Version;      // fixed 4, "V100"
+    std::string Model;      // fixed 7
+    std::int16_t Band = 0;  // 0 CB, 1 HF, 2 HAM
+    std::string Version;    // fixed 4, "V100"
 
     bool operator==(const ModelRecord&) const = default;
 };
@@ -124,29 +124,29 @@ struct ModelRecord {
 // Not part of data files.
 struct RadioInfoRecord {
     std::int16_t InfoBand = 0;
-    std::string InfoReserved;   // fixed 16
-    std::string SerialNo;       // fixed 16
-    std::string FactoryDate;    // fixed 16
-    std::string RepairDate;     // fixed 16
-    std::string RepairReason;   // fixed 96
+    std::string InfoReserved;  // fixed 16
+    std::string SerialNo;      // fixed 16
+    std::string FactoryDate;   // fixed 16
+    std::string RepairDate;    // fixed 16
+    std::string RepairReason;  // fixed 96
     std::string VersionText;
     std::string InfoModel;
     std::string SalesArea;
-    std::string BatchNo;        // fixed 8
-    std::string CustomerCode;   // fixed 4
-    std::string DealerCode;     // fixed 16
-    std::string StockInTime;    // fixed 16
-    std::string SalesTime;      // fixed 16
-    std::string Handler;        // fixed 16
+    std::string BatchNo;       // fixed 8
+    std::string CustomerCode;  // fixed 4
+    std::string DealerCode;    // fixed 16
+    std::string StockInTime;   // fixed 16
+    std::string SalesTime;     // fixed 16
+    std::string Handler;       // fixed 16
 
     bool operator==(const RadioInfoRecord&) const = default;
 };
 
 // The identification of the last radio that answered.
 struct RadioIdentity {
-    std::string RadioModel;     // up to 7 characters
+    std::string RadioModel;  // up to 7 characters
     std::uint8_t RadioBand = 0;
-    std::string RadioVersion;   // 4 characters
+    std::string RadioVersion;  // 4 characters
     bool ToneSupported = false;
 
     bool operator==(const RadioIdentity&) const = default;

@@ -1,9 +1,6 @@
 #include "sound/tone_player.h"
 
-TonePlayer::TonePlayer(const ToneClock& clock)
-    : m_clock(clock)
-{
-}
+TonePlayer::TonePlayer(const ToneClock& clock) : m_clock(clock) {}
 
 bool TonePlayer::start(TipSource source)
 {

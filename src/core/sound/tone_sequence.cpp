@@ -5,10 +5,10 @@
 namespace {
 
 constexpr int ToneCount = 14;
-constexpr int UnitMs = 10;             // lengths and the pause are kept in 10 ms
-constexpr int UnitHz = 10;             // frequencies in 10 Hz
-constexpr int ShortestToneMs = 4;      // a tone this short or shorter is left out
-constexpr int HighestSilentHz = 48;    // a frequency this low or lower is a rest
+constexpr int UnitMs = 10;           // lengths and the pause are kept in 10 ms
+constexpr int UnitHz = 10;           // frequencies in 10 Hz
+constexpr int ShortestToneMs = 4;    // a tone this short or shorter is left out
+constexpr int HighestSilentHz = 48;  // a frequency this low or lower is a rest
 
 }  // namespace
 
@@ -30,8 +30,7 @@ ToneTipSilence WhyToneTipSilent(const ToneTip& tip)
 }
 
 ToneSequence::ToneSequence(const ToneTip& atStart)
-    : m_passes(std::clamp<int>(atStart.LoopCount, 0, MaxTonePasses))
-    , m_pauseMs(std::max(0, atStart.Interval * UnitMs))
+    : m_passes(std::clamp<int>(atStart.LoopCount, 0, MaxTonePasses)), m_pauseMs(std::max(0, atStart.Interval * UnitMs))
 {
 }
 

@@ -18,8 +18,8 @@ struct ToneStep {
     Kind kind = Kind::Pause;
     int frequencyHz = 0;  // with Kind::Tone
     int durationMs = 0;
-    int pass = 0;         // 1..passes
-    int tone = 0;         // 1..14; 0 for the pause after a pass
+    int pass = 0;  // 1..passes
+    int tone = 0;  // 1..14; 0 for the pause after a pass
 
     bool operator==(const ToneStep&) const = default;
 };
@@ -30,7 +30,10 @@ int ToneTipLength(const ToneTip& tip);
 // Why a tip would not play: nothing when it plays.
 enum class ToneTipSilence { None, TooShort, NoLoop };
 ToneTipSilence WhyToneTipSilent(const ToneTip& tip);
-inline bool ToneTipPlays(const ToneTip& tip) { return WhyToneTipSilent(tip) == ToneTipSilence::None; }
+inline bool ToneTipPlays(const ToneTip& tip)
+{
+    return WhyToneTipSilent(tip) == ToneTipSilence::None;
+}
 
 // The steps of one playback. The loop count (at most MaxTonePasses) and the
 // pause are taken when the playback starts; each tone is read from the tip

@@ -4,11 +4,7 @@
 
 #include <algorithm>
 
-ToneStream::ToneStream(int rate)
-    : m_rate(rate)
-    , m_player(*this)
-{
-}
+ToneStream::ToneStream(int rate) : m_rate(rate), m_player(*this) {}
 
 std::int64_t ToneStream::nowMicros() const
 {

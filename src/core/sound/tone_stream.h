@@ -40,11 +40,11 @@ private:
 
     int m_rate;
     TonePlayer m_player;
-    std::int64_t m_samples = 0;           // samples handed out so far
-    std::vector<std::int16_t> m_buffer;   // the samples of the current step
-    std::size_t m_pos = 0;                // next sample of the buffer
-    std::int64_t m_bufferStart = -1;      // the step the buffer holds, by its start on the clock
-    bool m_faded = false;                 // the stopped step's end has been faded out
+    std::int64_t m_samples = 0;          // samples handed out so far
+    std::vector<std::int16_t> m_buffer;  // the samples of the current step
+    std::size_t m_pos = 0;               // next sample of the buffer
+    std::int64_t m_bufferStart = -1;     // the step the buffer holds, by its start on the clock
+    bool m_faded = false;                // the stopped step's end has been faded out
 };
 
 // The whole playback of a tip, as Play sounds it, for a tip that does not change.

@@ -27,13 +27,13 @@ std::vector<std::uint8_t> WavFileBytes(const std::vector<std::int16_t>& samples,
     put(out, HeaderBytes - 8 + dataBytes, 4);
     putTag(out, "WAVE");
     putTag(out, "fmt ");
-    put(out, 16, 4);                                          // size of the format block
-    put(out, 1, 2);                                           // PCM
-    put(out, 1, 2);                                           // one channel
+    put(out, 16, 4);  // size of the format block
+    put(out, 1, 2);   // PCM
+    put(out, 1, 2);   // one channel
     put(out, static_cast<std::uint32_t>(rate), 4);
     put(out, static_cast<std::uint32_t>(rate) * BytesPerSample, 4);  // bytes per second
-    put(out, BytesPerSample, 2);                              // bytes per frame
-    put(out, 16, 2);                                          // bits per sample
+    put(out, BytesPerSample, 2);                                     // bytes per frame
+    put(out, 16, 2);                                                 // bits per sample
     putTag(out, "data");
     put(out, dataBytes, 4);
     for (const std::int16_t s : samples)

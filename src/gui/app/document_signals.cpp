@@ -1,8 +1,6 @@
 #include "app/document_signals.h"
 
-DocumentSignals::DocumentSignals(Document& doc, QObject* parent)
-    : QObject(parent)
-    , m_doc(doc)
+DocumentSignals::DocumentSignals(Document& doc, QObject* parent) : QObject(parent), m_doc(doc)
 {
     m_doc.addObserver(this);
 }

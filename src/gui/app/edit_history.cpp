@@ -5,9 +5,7 @@
 
 #include <QMetaObject>
 
-EditHistory::EditHistory(Document& doc, QObject* parent)
-    : QObject(parent)
-    , m_history(doc)
+EditHistory::EditHistory(Document& doc, QObject* parent) : QObject(parent), m_history(doc)
 {
     m_history.setListener([this] { emit changed(); });
     m_history.setStepCloser([this] {
@@ -31,12 +29,18 @@ int partText(UndoStepName::Part part)
 {
     using Part = UndoStepName::Part;
     switch (part) {
-    case Part::Options: return Txt::UndoStepOptions;
-    case Part::PublicChannel: return Txt::UndoStepPublic;
-    case Part::Dtmf: return Txt::UndoStepDtmf;
-    case Part::Keys: return Txt::UndoStepKeys;
-    case Part::ToneTips: return Txt::UndoStepToneTips;
-    default: return 0;
+    case Part::Options:
+        return Txt::UndoStepOptions;
+    case Part::PublicChannel:
+        return Txt::UndoStepPublic;
+    case Part::Dtmf:
+        return Txt::UndoStepDtmf;
+    case Part::Keys:
+        return Txt::UndoStepKeys;
+    case Part::ToneTips:
+        return Txt::UndoStepToneTips;
+    default:
+        return 0;
     }
 }
 

@@ -197,29 +197,59 @@ struct IconSpec {
 const QHash<QString, IconSpec>& specs()
 {
     static const QHash<QString, IconSpec> table = {
-        {QStringLiteral("NewFile"), {"document-new", [](QPainter& p) { page(p); badge(p, Green, {17, 17}, true); }}},
+        {QStringLiteral("NewFile"),
+         {"document-new",
+          [](QPainter& p) {
+              page(p);
+              badge(p, Green, {17, 17}, true);
+          }}},
         {QStringLiteral("OpenFile"), {"document-open", openFolder}},
         {QStringLiteral("SaveFile"), {"document-save", floppy}},
         {QStringLiteral("Print"), {"document-print", printer}},
         // Reading and writing the radio have no theme icon that says "radio".
-        {QStringLiteral("ReadRadio"), {"", [](QPainter& p) { radio(p, 11); arrow(p, Green, 12, 1.5, 9.5, true); }}},
+        {QStringLiteral("ReadRadio"),
+         {"",
+          [](QPainter& p) {
+              radio(p, 11);
+              arrow(p, Green, 12, 1.5, 9.5, true);
+          }}},
         {QStringLiteral("CommSet"), {"", plug}},
-        {QStringLiteral("WriteRadio"), {"", [](QPainter& p) { radio(p, 11); arrow(p, Red, 12, 1.5, 9.5, false); }}},
+        {QStringLiteral("WriteRadio"),
+         {"",
+          [](QPainter& p) {
+              radio(p, 11);
+              arrow(p, Red, 12, 1.5, 9.5, false);
+          }}},
         {QStringLiteral("BtnCHCut"), {"edit-cut", scissors}},
         {QStringLiteral("BtnCHCopy"), {"edit-copy", twoPages}},
         {QStringLiteral("BtnCHPaste"), {"edit-paste", clipboard}},
-        {QStringLiteral("BtnCHInsert"), {"list-add", [](QPainter& p) { badge(p, Green, {12, 12}, true); }}},
-        {QStringLiteral("BtnCHDelete"), {"list-remove", [](QPainter& p) { badge(p, Red, {12, 12}, false); }}},
+        {QStringLiteral("BtnCHInsert"),
+         {"list-add",
+          [](QPainter& p) {
+              badge(p, Green, {12, 12}, true);
+          }}},
+        {QStringLiteral("BtnCHDelete"),
+         {"list-remove",
+          [](QPainter& p) {
+              badge(p, Red, {12, 12}, false);
+          }}},
         {QStringLiteral("BtnCHMoveUp"), {"go-up", [](QPainter& p) { arrow(p, Blue, 12, 4, 20, false); }}},
         {QStringLiteral("BtnCHMoveDown"), {"go-down", [](QPainter& p) { arrow(p, Blue, 12, 4, 20, true); }}},
         {QStringLiteral("About"), {"help-about", infoCircle}},
         {QStringLiteral("TB_CLOSE"), {"window-close", cross}},
-        {QStringLiteral("TreeRoot"), {"", [](QPainter& p) {
-             p.setPen(pen(Ink, 1.5));
-             p.drawLine(QPointF(18, 2.5), QPointF(18, 9));
-             radio(p, 9);
-         }}},
-        {QStringLiteral("TreePage"), {"", [](QPainter& p) { page(p); pageLines(p); }}},
+        {QStringLiteral("TreeRoot"),
+         {"",
+          [](QPainter& p) {
+              p.setPen(pen(Ink, 1.5));
+              p.drawLine(QPointF(18, 2.5), QPointF(18, 9));
+              radio(p, 9);
+          }}},
+        {QStringLiteral("TreePage"),
+         {"",
+          [](QPainter& p) {
+              page(p);
+              pageLines(p);
+          }}},
     };
     return table;
 }

@@ -121,7 +121,8 @@ void FileExtras::exportCsv()
 
 void FileExtras::importCsv()
 {
-    const QString path = UiPrompts::current().openFileName(csvFilter(), FileDialogFolder::startFolder(m_main.document()));
+    const QString path = UiPrompts::current().openFileName(csvFilter(),
+                                                           FileDialogFolder::startFolder(m_main.document()));
     if (path.isEmpty())
         return;
     FileDialogFolder::remember(path);

@@ -22,8 +22,7 @@ QLabel* addLabel(QWidget* parent, QVBoxLayout* layout, const char* name, int tex
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent)
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(LangText(Txt::AboutCaption));

@@ -195,12 +195,24 @@ void frmMain::serveCommand(Command command)
     if (!isCommandEnabled(command))
         return;
     switch (command) {
-    case Command::FileNew: mnuFileNew_Click(); break;
-    case Command::ToolbarNew: toolbarNew_Click(); break;
-    case Command::FileOpen: mnuFileOpen_Click(); break;
-    case Command::FileSave: mnuFileSave_Click(); break;
-    case Command::FileSaveAs: mnuFileSaveAs_Click(); break;
-    case Command::FileExit: close(); break;
+    case Command::FileNew:
+        mnuFileNew_Click();
+        break;
+    case Command::ToolbarNew:
+        toolbarNew_Click();
+        break;
+    case Command::FileOpen:
+        mnuFileOpen_Click();
+        break;
+    case Command::FileSave:
+        mnuFileSave_Click();
+        break;
+    case Command::FileSaveAs:
+        mnuFileSaveAs_Click();
+        break;
+    case Command::FileExit:
+        close();
+        break;
     case Command::Undo:
         commitPendingEdits();
         m_editHistory->history().undo();
@@ -210,7 +222,8 @@ void frmMain::serveCommand(Command command)
         m_editHistory->history().redo();
         break;
     case Command::ModelInfo: {
-        FrmModelInfo dialog(m_doc, [this] { LoadNewDoc(); }, this);
+        FrmModelInfo dialog(
+            m_doc, [this] { LoadNewDoc(); }, this);
         dialog.exec();
         break;
     }
@@ -227,7 +240,9 @@ void frmMain::serveCommand(Command command)
         MDIForm_Activate();
         break;
     }
-    case Command::InitSettings: MnuInit_Click(); break;
+    case Command::InitSettings:
+        MnuInit_Click();
+        break;
     case Command::TreeView:
         m_treePane->setVisible(m_entries.value(QStringLiteral("mnuTreeView"))->isChecked());
         break;
@@ -237,8 +252,12 @@ void frmMain::serveCommand(Command command)
     case Command::ViewStatusBar:
         statusBar()->setVisible(m_entries.value(QStringLiteral("mnuViewStatusBar"))->isChecked());
         break;
-    case Command::WindowCascade: m_mdiArea->cascadeSubWindows(); break;
-    case Command::CloseAll: CloseCurAllWindows(); break;
+    case Command::WindowCascade:
+        m_mdiArea->cascadeSubWindows();
+        break;
+    case Command::CloseAll:
+        CloseCurAllWindows();
+        break;
     case Command::About: {
         frmAbout dialog(this);
         dialog.exec();
@@ -358,8 +377,9 @@ void frmMain::restorePlacement()
 
 void frmMain::storePlacement()
 {
-    StoreMainPlacement(placementTitle(), MainPlacement{pixelsToTwips(x()), pixelsToTwips(y()),
-                                                       pixelsToTwips(width()), pixelsToTwips(height())});
+    StoreMainPlacement(
+        placementTitle(),
+        MainPlacement{pixelsToTwips(x()), pixelsToTwips(y()), pixelsToTwips(width()), pixelsToTwips(height())});
 }
 
 bool frmMain::handOverAndQuit(const std::string& dataVersion)

@@ -197,9 +197,9 @@ private:
     QMenu* m_mnuWindow = nullptr;
     QMenu* m_mnuCHEdit = nullptr;
     QAction* m_windowListSeparator = nullptr;
-    QHash<QString, QMenu*> m_menus;          // by object name
-    QHash<QString, QAction*> m_entries;      // menu entries by object name
-    QHash<QString, QAction*> m_toolbarKeys;  // toolbar buttons by key
+    QHash<QString, QMenu*> m_menus;           // by object name
+    QHash<QString, QAction*> m_entries;       // menu entries by object name
+    QHash<QString, QAction*> m_toolbarKeys;   // toolbar buttons by key
     std::vector<QAction*> m_chEditToolItems;  // toolbar positions 11 to 19
     std::vector<QAction*> m_chEditEntries;    // entries 10801..10808
     std::map<Command, CommandSlot> m_commands;

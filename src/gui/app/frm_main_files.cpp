@@ -36,7 +36,7 @@ QString withDataSuffix(const QString& path)
 
 void frmMain::addFileExtras(QMenu* file)
 {
-    new FileExtras(*this, file);   // owned by the main window
+    new FileExtras(*this, file);  // owned by the main window
 }
 
 bool frmMain::saveToCurrentFile()

@@ -265,7 +265,8 @@ void frmMain::buildToolbar()
     for (const ToolbarPosition& p : ToolbarPositions) {
         ++position;
         const QString key = QString::fromLatin1(p.key);
-        QAction* item = key.isEmpty() ? m_tbToolBar->addSeparator() : m_tbToolBar->addAction(toolbarIcon(key), QString());
+        QAction* item = key.isEmpty() ? m_tbToolBar->addSeparator()
+                                      : m_tbToolBar->addAction(toolbarIcon(key), QString());
         if (!key.isEmpty()) {
             item->setObjectName(QStringLiteral("tb") + key);
             item->setData(key);
@@ -357,11 +358,11 @@ void frmMain::setMenuTexts()
 void frmMain::setUndoTexts()
 {
     const UndoHistory& history = m_editHistory->history();
-    for (auto [name, number, step] :
-         {std::tuple{"mnuEditUndo", Txt::MenuEditUndo, history.undoName()},
-          std::tuple{"mnuEditRedo", Txt::MenuEditRedo, history.redoName()}}) {
+    for (auto [name, number, step] : {std::tuple{"mnuEditUndo", Txt::MenuEditUndo, history.undoName()},
+                                      std::tuple{"mnuEditRedo", Txt::MenuEditRedo, history.redoName()}}) {
         const QString what = UndoStepText(step);
-        m_entries.value(QString::fromLatin1(name))->setText(LangText(number) + (what.isEmpty() ? QString() : QLatin1Char(' ') + what));
+        m_entries.value(QString::fromLatin1(name))
+            ->setText(LangText(number) + (what.isEmpty() ? QString() : QLatin1Char(' ') + what));
     }
 }
 

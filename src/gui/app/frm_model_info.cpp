@@ -15,9 +15,7 @@
 #include <QPushButton>
 
 FrmModelInfo::FrmModelInfo(Document& doc, std::function<void()> loadNewDoc, QWidget* parent)
-    : QDialog(parent)
-    , m_doc(doc)
-    , m_loadNewDoc(std::move(loadNewDoc))
+    : QDialog(parent), m_doc(doc), m_loadNewDoc(std::move(loadNewDoc))
 {
     setObjectName(QStringLiteral("FrmModelInfo"));
     auto* grid = new QGridLayout(this);
@@ -75,9 +73,9 @@ void FrmModelInfo::CommandOK_Click()
 {
     const int band = m_combo2->currentIndex();
     if (band >= 0 && band != m_doc.BandMode) {
-        const NoticeAnswer answer
-            = UiPrompts::current().ask(LangText(Txt::BandModeChangeQuestion), NoticeButtons::OkCancel,
-                                       NoticeIcon::Warning, LangText(Txt::BandModeChangeTitle));
+        const NoticeAnswer answer = UiPrompts::current().ask(LangText(Txt::BandModeChangeQuestion),
+                                                             NoticeButtons::OkCancel, NoticeIcon::Warning,
+                                                             LangText(Txt::BandModeChangeTitle));
         if (answer == NoticeAnswer::Ok && ApplyBandMode(m_doc, band)) {
             m_doc.Record.Model.Band = m_doc.BandMode;
             m_doc.RadioInfo.InfoBand = m_doc.BandMode;

@@ -33,8 +33,7 @@ public:
 
 }  // namespace
 
-FrmPassWord::FrmPassWord(QWidget* parent)
-    : QDialog(parent)
+FrmPassWord::FrmPassWord(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmPassWord"));
     AppState& state = AppState::instance();

@@ -48,9 +48,7 @@ void selectBand(QComboBox* combo, int band)
 
 }  // namespace
 
-FrmRadioInfo::FrmRadioInfo(Document& doc, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(doc)
+FrmRadioInfo::FrmRadioInfo(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     setObjectName(QStringLiteral("FrmRadioInfo"));
     buildLayout();

@@ -40,9 +40,9 @@ private:
     Document& m_doc;
     std::array<QLineEdit*, TextCount> m_text1{};  // the one-line boxes; the repair reason is m_reason
     QPlainTextEdit* m_reason = nullptr;
-    QComboBox* m_model = nullptr;   // the radio's model
-    QComboBox* m_range = nullptr;   // its frequency range
-    QComboBox* m_mode = nullptr;    // its band mode
+    QComboBox* m_model = nullptr;  // the radio's model
+    QComboBox* m_range = nullptr;  // its frequency range
+    QComboBox* m_mode = nullptr;   // its band mode
     QGroupBox* m_frame1 = nullptr;
     std::array<QLabel*, 16> m_labels{};  // by text number 21002..21016, then the band mode's label
     QPushButton* m_close = nullptr;

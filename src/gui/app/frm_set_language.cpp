@@ -11,8 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-FrmSetLanguage::FrmSetLanguage(QWidget* parent)
-    : QDialog(parent)
+FrmSetLanguage::FrmSetLanguage(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSetLanguage"));
     m_label1 = new QLabel(this);

@@ -12,8 +12,7 @@
 #include <QVBoxLayout>
 
 frmSplash::frmSplash(const QString& picturePath, std::function<void()> loadMain, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , m_loadMain(std::move(loadMain))
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_loadMain(std::move(loadMain))
 {
     setObjectName(QStringLiteral("frmSplash"));
     m_picLogo = new QLabel(this);

@@ -42,7 +42,7 @@ QString PrintLayoutHtml(const PrintLayout& layout)
     QString html = QStringLiteral("<html><body><h2>") + escaped(layout.title) + QStringLiteral("</h2><p>");
     for (const auto& [label, value] : layout.header)
         html += QStringLiteral("<b>") + escaped(label) + QStringLiteral(":</b> ") + escaped(value)
-                + QStringLiteral("&nbsp;&nbsp;&nbsp; ");
+            + QStringLiteral("&nbsp;&nbsp;&nbsp; ");
     html += QStringLiteral("</p>");
     for (const PrintTable& table : layout.tables)
         html += tableHtml(table);

@@ -19,7 +19,8 @@ bool StartHandler(const std::string& dataVersion)
         return false;
     }
     const QString program = QString::fromStdString(path);
-    if (!QFileInfo(program).isExecutable() || !QProcess::startDetached(program, {}, QFileInfo(program).absolutePath())) {
+    if (!QFileInfo(program).isExecutable()
+        || !QProcess::startDetached(program, {}, QFileInfo(program).absolutePath())) {
         UiPrompts::current().message(LangText(Txt::OtherVersionNotStarted), NoticeIcon::Warning);
         return false;
     }

@@ -21,8 +21,7 @@ constexpr int HandleWidthPixels = 5;
 
 }  // namespace
 
-TreePane::TreePane(QWidget* parent)
-    : QWidget(parent)
+TreePane::TreePane(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TreePane"));
     m_picture1 = new QWidget(this);

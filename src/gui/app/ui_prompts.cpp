@@ -113,8 +113,7 @@ void DialogPrompts::message(const QString& text, NoticeIcon icon, const QString&
     box.exec();
 }
 
-NoticeAnswer DialogPrompts::ask(const QString& text, NoticeButtons buttons, NoticeIcon icon,
-                                const QString& title)
+NoticeAnswer DialogPrompts::ask(const QString& text, NoticeButtons buttons, NoticeIcon icon, const QString& title)
 {
     QMessageBox box(boxIcon(icon), boxTitle(title), text, boxButtons(buttons), QApplication::activeWindow());
     applyButtonTexts(box);

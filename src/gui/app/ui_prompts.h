@@ -35,8 +35,7 @@ public:
 class DialogPrompts : public UiPrompts {
 public:
     void message(const QString& text, NoticeIcon icon, const QString& title = {}) override;
-    NoticeAnswer ask(const QString& text, NoticeButtons buttons, NoticeIcon icon,
-                     const QString& title = {}) override;
+    NoticeAnswer ask(const QString& text, NoticeButtons buttons, NoticeIcon icon, const QString& title = {}) override;
     QString openFileName(const QString& filter, const QString& preset) override;
     QString saveFileName(const QString& filter, const QString& preset) override;
     bool writeDespiteFindings(const QStringList& findings) override;

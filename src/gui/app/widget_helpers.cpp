@@ -104,7 +104,8 @@ protected:
         if (!widget || !widget->window())
             return false;
         QWidget* next = widget->nextInFocusChain();
-        while (next && next != widget && !(next->isEnabled() && next->isVisible() && next->focusPolicy() & Qt::TabFocus))
+        while (next && next != widget
+               && !(next->isEnabled() && next->isVisible() && next->focusPolicy() & Qt::TabFocus))
             next = next->nextInFocusChain();
         if (next && next != widget)
             next->setFocus(Qt::TabFocusReason);

@@ -17,9 +17,7 @@ QString allowedPattern(TypedKind kind)
 
 }  // namespace
 
-CellLineEdit::CellLineEdit(TypedKind kind, QWidget* parent)
-    : QLineEdit(parent)
-    , m_kind(kind)
+CellLineEdit::CellLineEdit(TypedKind kind, QWidget* parent) : QLineEdit(parent), m_kind(kind)
 {
     setValidator(new QRegularExpressionValidator(QRegularExpression(allowedPattern(kind)), this));
     setAlignment(Qt::AlignCenter);

@@ -11,16 +11,14 @@
 #include <QKeyEvent>
 
 ChannelCellDelegate::ChannelCellDelegate(ChannelTableModel& model, QObject* parent)
-    : QStyledItemDelegate(parent)
-    , m_model(model)
+    : QStyledItemDelegate(parent), m_model(model)
 {
     // A closed editor (also one closed without a commit, by Escape) is no
     // longer open, though it lives until the event loop deletes it.
     connect(this, &QAbstractItemDelegate::closeEditor, this, [this](QWidget* editor) { m_cells.remove(editor); });
 }
 
-QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                           const QModelIndex& index) const
+QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
 {
     const int column = index.column();
     QWidget* editor = nullptr;

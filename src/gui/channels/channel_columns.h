@@ -22,8 +22,8 @@ enum ChannelColumn {
 };
 
 struct ChannelColumnInfo {
-    int headerText;     // language text number
-    int widthTwips;     // 0: hidden (the radio's shift and offset are edited in the edit dialog)
+    int headerText;  // language text number
+    int widthTwips;  // 0: hidden (the radio's shift and offset are edited in the edit dialog)
 };
 
 const ChannelColumnInfo& ChannelColumnOf(int column);

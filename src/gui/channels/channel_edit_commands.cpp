@@ -47,23 +47,28 @@ std::string stepName(int toolTipText, int channels)
 QKeySequence ChannelCommandKey(Id id)
 {
     switch (id) {
-    case Id::Cut: return QKeySequence(QKeySequence::Cut);
-    case Id::Copy: return QKeySequence(QKeySequence::Copy);
-    case Id::Paste: return QKeySequence(QKeySequence::Paste);
-    case Id::Insert: return QKeySequence(Qt::Key_Insert);
-    case Id::Delete: return QKeySequence(Qt::Key_Delete);
-    case Id::MoveUp: return QKeySequence(Qt::CTRL | Qt::Key_Up);
-    case Id::MoveDown: return QKeySequence(Qt::CTRL | Qt::Key_Down);
-    case Id::EditChannel: break;
+    case Id::Cut:
+        return QKeySequence(QKeySequence::Cut);
+    case Id::Copy:
+        return QKeySequence(QKeySequence::Copy);
+    case Id::Paste:
+        return QKeySequence(QKeySequence::Paste);
+    case Id::Insert:
+        return QKeySequence(Qt::Key_Insert);
+    case Id::Delete:
+        return QKeySequence(Qt::Key_Delete);
+    case Id::MoveUp:
+        return QKeySequence(Qt::CTRL | Qt::Key_Up);
+    case Id::MoveDown:
+        return QKeySequence(Qt::CTRL | Qt::Key_Down);
+    case Id::EditChannel:
+        break;
     }
     return {};
 }
 
 ChannelEditCommands::ChannelEditCommands(frmCommChInfo& window, Document& doc, Notifier& notifier)
-    : QObject(&window)
-    , m_window(window)
-    , m_doc(doc)
-    , m_notifier(notifier)
+    : QObject(&window), m_window(window), m_doc(doc), m_notifier(notifier)
 {
     setObjectName(QStringLiteral("channelEditCommands"));
     // A run of rows is what the commands work on.
@@ -101,13 +106,27 @@ void ChannelEditCommands::run(Id id)
         copy();
         remove();
         break;
-    case Id::Copy: copy(); break;
-    case Id::Paste: paste(); break;
-    case Id::Insert: insert(); break;
-    case Id::Delete: remove(); break;
-    case Id::MoveUp: move(-1); break;
-    case Id::MoveDown: move(1); break;
-    case Id::EditChannel: m_window.editButton()->click(); break;
+    case Id::Copy:
+        copy();
+        break;
+    case Id::Paste:
+        paste();
+        break;
+    case Id::Insert:
+        insert();
+        break;
+    case Id::Delete:
+        remove();
+        break;
+    case Id::MoveUp:
+        move(-1);
+        break;
+    case Id::MoveDown:
+        move(1);
+        break;
+    case Id::EditChannel:
+        m_window.editButton()->click();
+        break;
     }
 }
 
@@ -116,9 +135,8 @@ ChannelEditCommands::Rows ChannelEditCommands::selectedRows() const
     const QModelIndexList selected = m_window.grid()->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return {std::max(m_window.grid()->currentIndex().row(), 0) + 1, 1};
-    const auto [low, high] = std::minmax_element(selected.begin(), selected.end(), [](const auto& a, const auto& b) {
-        return a.row() < b.row();
-    });
+    const auto [low, high] = std::minmax_element(selected.begin(), selected.end(),
+                                                 [](const auto& a, const auto& b) { return a.row() < b.row(); });
     return {low->row() + 1, high->row() - low->row() + 1};
 }
 
@@ -157,10 +175,10 @@ void ChannelEditCommands::paste()
         summary = PasteChannels(m_doc, m_window.shownGroup(), selectedRows().first, *clip);
     }
     QStringList lines;
-    for (auto [count, text] : {std::pair{summary.didNotFit, Txt::SummaryDidNotFit},
-                               std::pair{summary.changedByRule, Txt::SummaryChangedByRule},
-                               std::pair{summary.noChannel, Txt::SummaryNoChannel},
-                               std::pair{summary.kept, Txt::SummaryKept}}) {
+    for (auto [count, text] :
+         {std::pair{summary.didNotFit, Txt::SummaryDidNotFit},
+          std::pair{summary.changedByRule, Txt::SummaryChangedByRule},
+          std::pair{summary.noChannel, Txt::SummaryNoChannel}, std::pair{summary.kept, Txt::SummaryKept}}) {
         if (count > 0)
             lines << LangText(text).arg(count);
     }

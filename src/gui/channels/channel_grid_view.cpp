@@ -19,9 +19,7 @@ constexpr int RowHeightTwips = 330;
 }  // namespace
 
 ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent)
-    : QTableView(parent)
-    , m_model(model)
-    , m_delegate(new ChannelCellDelegate(model, this))
+    : QTableView(parent), m_model(model), m_delegate(new ChannelCellDelegate(model, this))
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
     setModel(&m_model);

@@ -25,9 +25,7 @@ const QColor EditMarkBackground(220, 220, 220);
 }  // namespace
 
 ChannelTableModel::ChannelTableModel(Document& doc, Notifier& notifier, QObject* parent)
-    : QAbstractTableModel(parent)
-    , m_doc(doc)
-    , m_notifier(notifier)
+    : QAbstractTableModel(parent), m_doc(doc), m_notifier(notifier)
 {
     rebuildRows();
     reShowHeaders();

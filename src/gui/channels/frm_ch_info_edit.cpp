@@ -27,10 +27,7 @@ constexpr int DtmfRows[] = {11, 12, 13};
 }  // namespace
 
 FrmCHInfoEdit::FrmCHInfoEdit(Document& doc, DocumentSignals& docSignals, Notifier& notifier, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(doc)
-    , m_notifier(notifier)
-    , m_docSignals(&docSignals)
+    : QWidget(parent), m_doc(doc), m_notifier(notifier), m_docSignals(&docSignals)
 {
     setObjectName(QString::fromLatin1(FormName));
     buildControls();
@@ -172,8 +169,8 @@ void FrmCHInfoEdit::commitFrequency()
     // Cleared first: a warning box takes the focus, and the box must not
     // store the same text a second time on losing it.
     m_freqPending = false;
-    const UpdateResult result =
-        SetChannelData(m_doc, m_group, m_position, ChannelField::RxFreq, m_freq->text().toStdString(), m_notifier);
+    const UpdateResult result = SetChannelData(m_doc, m_group, m_position, ChannelField::RxFreq,
+                                               m_freq->text().toStdString(), m_notifier);
     if (result.refusal == Refusal::NoCountryChannel)
         m_notifier.message(GetLangText(Txt::NoCountryChannel), NoticeIcon::Warning);
     if (!result.stored())

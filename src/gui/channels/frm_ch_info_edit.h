@@ -98,20 +98,20 @@ private:
     QPointer<DocumentSignals> m_docSignals;  // the main window's, which may go first
     int m_group = 0;
     int m_position = 1;
-    int m_bandMode = -1;            // the band the layout was made for
-    bool m_updating = false;        // the window fills its controls
-    bool m_freqPending = false;     // Text1 was typed in since it showed the record
-    bool m_offsetPending = false;   // Text2 likewise
+    int m_bandMode = -1;           // the band the layout was made for
+    bool m_updating = false;       // the window fills its controls
+    bool m_freqPending = false;    // Text1 was typed in since it showed the record
+    bool m_offsetPending = false;  // Text2 likewise
 
     GroupChooser* m_chooser = nullptr;
     QLabel* m_positionLabel = nullptr;  // Label1
     QComboBox* m_positions = nullptr;   // Combo1
     QGroupBox* m_frame = nullptr;
-    QLabel* m_freqLabel = nullptr;      // Label2(0)
-    QLineEdit* m_freq = nullptr;        // Text1
-    QPushButton* m_memButton = nullptr; // Command1
-    QLabel* m_offsetLabel = nullptr;    // Label2(1)
-    QLineEdit* m_offset = nullptr;      // Text2
+    QLabel* m_freqLabel = nullptr;       // Label2(0)
+    QLineEdit* m_freq = nullptr;         // Text1
+    QPushButton* m_memButton = nullptr;  // Command1
+    QLabel* m_offsetLabel = nullptr;     // Label2(1)
+    QLineEdit* m_offset = nullptr;       // Text2
     std::array<QComboBox*, ChannelEditRowCount> m_rows{};
     std::array<QLabel*, ChannelEditRowCount> m_rowLabels{};
     QPushButton* m_close = nullptr;

@@ -22,20 +22,20 @@ namespace {
 // Design sizes in twips.
 constexpr int ClientWidth = 5040;
 constexpr int Margin = 120;
-constexpr int ControlLeft = 2520;      // the lists above the frame, in the window
-constexpr int FrameControlLeft = 2400; // the controls inside the frame
+constexpr int ControlLeft = 2520;       // the lists above the frame, in the window
+constexpr int FrameControlLeft = 2400;  // the controls inside the frame
 constexpr int ControlWidth = 1815;
-constexpr int MemFreqWidth = 1560;     // the "MEM" group's frequency box leaves room for ">"
+constexpr int MemFreqWidth = 1560;  // the "MEM" group's frequency box leaves room for ">"
 constexpr int ControlHeight = 315;
 constexpr int GroupTop = 120;
 constexpr int PositionTop = 540;
 constexpr int FrameTop = 960;
 constexpr int FirstRowTop = 300;
 constexpr int RowPitch = 360;
-constexpr int LabelGap = 100;          // a label's right edge stands this far left of its control
+constexpr int LabelGap = 100;  // a label's right edge stands this far left of its control
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 375;
-constexpr int NonClientHeight = 410;   // title bar and borders of the window heights below
+constexpr int NonClientHeight = 410;  // title bar and borders of the window heights below
 
 // The window's height, the frame's and the buttons' top by band: "CB" has
 // four rows fewer (shift, offset, power and the never shown 5 kHz shift).
@@ -146,8 +146,8 @@ void FrmCHInfoEdit::applyBandLayout()
     if (parentWidget())
         parentWidget()->adjustSize();
     m_frame->setGeometry(twipsRect(Margin, FrameTop, ClientWidth - 2 * Margin, layout.frameHeight));
-    m_close->setGeometry(twipsRect(ClientWidth - 2 * ButtonWidth - 2 * Margin, layout.buttonTop, ButtonWidth,
-                                   ButtonHeight));
+    m_close->setGeometry(
+        twipsRect(ClientWidth - 2 * ButtonWidth - 2 * Margin, layout.buttonTop, ButtonWidth, ButtonHeight));
     m_help->setGeometry(twipsRect(ClientWidth - ButtonWidth - Margin, layout.buttonTop, ButtonWidth, ButtonHeight));
     placeFrameControls();
 }
@@ -157,13 +157,14 @@ void FrmCHInfoEdit::placeFrameControls()
     // Rows the band lacks take no place; the VFO's hidden Scan row keeps its own.
     int slot = 0;
     for (const int item : FrameOrder) {
-        const bool inBand = item == FreqSlot || (item == OffsetSlot ? IsOffsetInBand(m_bandMode)
-                                                                    : IsChannelEditRowInBand(item, m_bandMode));
+        const bool inBand = item == FreqSlot
+            || (item == OffsetSlot ? IsOffsetInBand(m_bandMode) : IsChannelEditRowInBand(item, m_bandMode));
         QWidget* control = item == FreqSlot ? static_cast<QWidget*>(m_freq)
-                           : item == OffsetSlot ? static_cast<QWidget*>(m_offset)
-                                                : m_rows[static_cast<std::size_t>(item)];
-        QLabel* label = item == FreqSlot ? m_freqLabel : item == OffsetSlot ? m_offsetLabel
-                                                                           : m_rowLabels[static_cast<std::size_t>(item)];
+            : item == OffsetSlot            ? static_cast<QWidget*>(m_offset)
+                                            : m_rows[static_cast<std::size_t>(item)];
+        QLabel* label = item == FreqSlot ? m_freqLabel
+            : item == OffsetSlot         ? m_offsetLabel
+                                         : m_rowLabels[static_cast<std::size_t>(item)];
         control->setVisible(inBand);
         label->setVisible(inBand);
         if (!inBand)

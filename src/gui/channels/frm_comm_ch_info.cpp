@@ -46,9 +46,7 @@ frmCommChInfo::~frmCommChInfo()
 }
 
 frmCommChInfo::frmCommChInfo(Document& doc, DocumentSignals& docSignals, Notifier& notifier, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(doc)
-    , m_model(new ChannelTableModel(doc, notifier, this))
+    : QWidget(parent), m_doc(doc), m_model(new ChannelTableModel(doc, notifier, this))
 {
     setObjectName(QStringLiteral("frmCommChInfo"));
     buildLayout();

@@ -83,9 +83,9 @@ private:
     ChannelGridView* m_grid = nullptr;
     GroupChooser* m_chooser = nullptr;
     GroupSettingsPanel* m_settings = nullptr;
-    QPushButton* m_editButton = nullptr;  // CommandCHInfoEdit
-    QPushButton* m_helpButton = nullptr;  // CommandHelp
-    QPushButton* m_closeButton = nullptr; // CommandClose
-    QString m_captionText;  // text 14012 of the current language
+    QPushButton* m_editButton = nullptr;   // CommandCHInfoEdit
+    QPushButton* m_helpButton = nullptr;   // CommandHelp
+    QPushButton* m_closeButton = nullptr;  // CommandClose
+    QString m_captionText;                 // text 14012 of the current language
     int m_gridRow = 1;
 };

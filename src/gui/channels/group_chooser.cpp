@@ -48,8 +48,7 @@ GroupChooser::GroupChooser(QWidget* parent)
 
     connect(m_groupBox, &QComboBox::activated, this, &GroupChooser::groupChosen);
     connect(m_countryBox, &QComboBox::activated, this, &GroupChooser::onCountryChosen);
-    connect(m_subCountryBox, &QComboBox::activated, this,
-            [this] { chooseByName(m_subCountryBox->currentText()); });
+    connect(m_subCountryBox, &QComboBox::activated, this, [this] { chooseByName(m_subCountryBox->currentText()); });
 }
 
 void GroupChooser::fillForBand(int bandMode)

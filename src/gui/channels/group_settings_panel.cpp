@@ -32,7 +32,7 @@ QComboBox* makeBox(QWidget* parent, const QString& name, const QStringList& item
 bool listsPositions(GroupSetting setting)
 {
     return setting == GroupSetting::WorkChannel || setting == GroupSetting::EmergencyChannel1
-           || setting == GroupSetting::EmergencyChannel2;
+        || setting == GroupSetting::EmergencyChannel2;
 }
 
 // The chosen position; 1 when the list shows none.
@@ -45,9 +45,7 @@ int positionOf(const QComboBox* box)
 
 }  // namespace
 
-GroupSettingsPanel::GroupSettingsPanel(Document& doc, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(doc)
+GroupSettingsPanel::GroupSettingsPanel(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     for (std::size_t i = 0; i < m_channelBoxes.size(); ++i) {
         m_labels[i] = new QLabel(this);

@@ -46,8 +46,8 @@ private:
 
     Document& m_doc;
     int m_group = 0;
-    std::array<QLabel*, 4> m_labels{};              // Label3(0..3)
-    std::array<QComboBox*, 4> m_channelBoxes{};     // Combo8(0..3)
-    std::array<QComboBox*, 2> m_modeBoxes{};        // Combo10(0..1)
-    std::vector<int> m_positions;                   // what the position lists offer
+    std::array<QLabel*, 4> m_labels{};           // Label3(0..3)
+    std::array<QComboBox*, 4> m_channelBoxes{};  // Combo8(0..3)
+    std::array<QComboBox*, 2> m_modeBoxes{};     // Combo10(0..1)
+    std::vector<int> m_positions;                // what the position lists offer
 };

@@ -71,9 +71,7 @@ QStringList listItems(const DtmfSetting& setting)
 
 }  // namespace
 
-FrmDTMF::FrmDTMF(Document& doc, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(doc)
+FrmDTMF::FrmDTMF(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     setObjectName(QString::fromLatin1(FormName));
     buildControls();
@@ -125,9 +123,8 @@ void FrmDTMF::buildEncodeTab(QWidget* page)
     m_display->setObjectName(QStringLiteral("Check1"));
     m_display->setGeometry(TwipsRect(CheckLeft, FirstRowTop + ListCount * ListPitch, CheckWidth, ControlHeight));
     EnterMovesFocus(m_display);
-    connect(m_display, &QCheckBox::clicked, this, [this](bool checked) {
-        SetDtmfSetting(m_doc, DtmfSettingTable()[ListCount], checked ? 1 : 0);
-    });
+    connect(m_display, &QCheckBox::clicked, this,
+            [this](bool checked) { SetDtmfSetting(m_doc, DtmfSettingTable()[ListCount], checked ? 1 : 0); });
 }
 
 void FrmDTMF::buildCodeTab(QWidget* page)

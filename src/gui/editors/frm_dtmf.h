@@ -50,7 +50,7 @@ private:
     Document& m_doc;
     DtmfCodeEdits m_edits;
     QTabWidget* m_tabs = nullptr;
-    std::vector<QComboBox*> m_lists;   // Combo1(i), in the order of DtmfSettingTable
+    std::vector<QComboBox*> m_lists;    // Combo1(i), in the order of DtmfSettingTable
     std::vector<QLabel*> m_listLabels;  // Label1(i)
     QCheckBox* m_display = nullptr;     // Check1
     std::vector<QLineEdit*> m_codes;    // Text2(slot - 1)

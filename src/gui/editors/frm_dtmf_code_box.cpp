@@ -20,8 +20,7 @@ QValidator::State DtmfCodeValidator::validate(QString& input, int&) const
     return Acceptable;
 }
 
-DtmfCodeKeyFilter::DtmfCodeKeyFilter(QLineEdit* box)
-    : QObject(box)
+DtmfCodeKeyFilter::DtmfCodeKeyFilter(QLineEdit* box) : QObject(box)
 {
     box->installEventFilter(this);
 }

@@ -49,9 +49,7 @@ QStringList itemsOf(const std::vector<std::string>& names)
 
 }  // namespace
 
-FrmKey::FrmKey(Document& doc, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(doc)
+FrmKey::FrmKey(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     setObjectName(QString::fromLatin1(FormName));
     buildControls();

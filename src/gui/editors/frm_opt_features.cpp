@@ -83,9 +83,7 @@ int labelText(int storeCode)
 
 }  // namespace
 
-FrmOptFeatures::FrmOptFeatures(Document& doc, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(doc)
+FrmOptFeatures::FrmOptFeatures(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     setObjectName(QString::fromLatin1(FormName));
     buildControls();
@@ -163,8 +161,7 @@ void FrmOptFeatures::buildControls()
     connect(m_maxSwr, &QLineEdit::textEdited, this, [this] { m_maxSwrPending = true; });
     connect(m_maxSwr, &QLineEdit::editingFinished, this, &FrmOptFeatures::normaliseMaxSwr);
 
-    AddCloseHelpButtons(this,
-                        twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
+    AddCloseHelpButtons(this, twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
                         twipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), m_close,
                         m_help);
 }

@@ -47,8 +47,8 @@ constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 375;
 constexpr int StatusLeft = 2760;
 
-constexpr int LoopCountItems = 10;    // "off", then 1 .. 10
-constexpr int ByteValues = 256;       // 0 .. 255, shown in tens
+constexpr int LoopCountItems = 10;  // "off", then 1 .. 10
+constexpr int ByteValues = 256;     // 0 .. 255, shown in tens
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -75,10 +75,7 @@ bool isInside(const QWidget* window, const QWidget* widget)
 
 }  // namespace
 
-FrmToneTips::FrmToneTips(Document& doc, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(doc)
-    , m_sound(new ToneSound(this))
+FrmToneTips::FrmToneTips(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc), m_sound(new ToneSound(this))
 {
     setObjectName(QString::fromLatin1(FormName));
     buildControls();
@@ -128,8 +125,7 @@ void FrmToneTips::buildControls()
         m_freqHeads[column]->move(twipsToPixels(ColumnLeft[column]), twipsToPixels(HeadsTop));
         m_lengthHeads[column] = new QLabel(this);
         m_lengthHeads[column]->setObjectName(QStringLiteral("Label4_%1").arg(column));
-        m_lengthHeads[column]->move(twipsToPixels(ColumnLeft[column] + FreqWidth + LengthGap),
-                                    twipsToPixels(HeadsTop));
+        m_lengthHeads[column]->move(twipsToPixels(ColumnLeft[column] + FreqWidth + LengthGap), twipsToPixels(HeadsTop));
     }
     for (int tone = 1; tone <= ToneTipTones; ++tone)
         buildToneRow(tone);
@@ -149,12 +145,11 @@ void FrmToneTips::buildControls()
     m_soundStatus = new QLabel(this);
     m_soundStatus->setObjectName(QStringLiteral("SoundStatus"));
     m_soundStatus->setWordWrap(true);
-    m_soundStatus->setGeometry(twipsRect(StatusLeft, ButtonTop - 60, ClientWidth - StatusLeft - 2 * ButtonWidth - 360,
-                                         ButtonHeight + 120));
+    m_soundStatus->setGeometry(
+        twipsRect(StatusLeft, ButtonTop - 60, ClientWidth - StatusLeft - 2 * ButtonWidth - 360, ButtonHeight + 120));
     m_soundStatus->hide();
 
-    AddCloseHelpButtons(this,
-                        twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
+    AddCloseHelpButtons(this, twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
                         twipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), m_close,
                         m_help);
 }
@@ -227,8 +222,8 @@ void FrmToneTips::InitCombos()
     const QStringList byteTens = tens(0, ByteValues - 1);
     m_interval->clear();
     m_interval->addItems(byteTens);
-    const QStringList frequencies =
-        QStringList{LangText(Txt::ToneRest)} + tens(LowestToneFrequency, HighestToneFrequency);
+    const QStringList frequencies = QStringList{LangText(Txt::ToneRest)}
+        + tens(LowestToneFrequency, HighestToneFrequency);
     for (std::size_t k = 0; k < m_freq.size(); ++k) {
         m_freq[k]->clear();
         m_freq[k]->addItems(frequencies);

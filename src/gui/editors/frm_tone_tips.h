@@ -60,20 +60,20 @@ private:
 
     Document& m_doc;
     int m_curToneTip = 1;
-    QTabBar* m_tabs = nullptr;                          // TabStrip1
-    QComboBox* m_loopCount = nullptr;                   // Combo1(0)
-    QComboBox* m_interval = nullptr;                    // Combo2(0)
-    QLabel* m_loopLabel = nullptr;                      // Label1(0)
-    QLabel* m_intervalLabel = nullptr;                  // Label2(0)
-    std::array<QComboBox*, ToneTipTones> m_freq{};      // Combo3
-    std::array<QComboBox*, ToneTipTones> m_length{};    // Combo4
-    std::array<QLabel*, ToneTipTones> m_toneLabels{};   // Label5
-    std::array<QLabel*, 2> m_freqHeads{};               // Label3
-    std::array<QLabel*, 2> m_lengthHeads{};             // Label4
-    ToneTipPicture* m_picture = nullptr;                // Picture1(0)
-    QPushButton* m_play = nullptr;                      // Command1(0)
-    QPushButton* m_stop = nullptr;                      // Command2(0)
-    QLabel* m_soundStatus = nullptr;                    // beside Play and Stop
+    QTabBar* m_tabs = nullptr;                         // TabStrip1
+    QComboBox* m_loopCount = nullptr;                  // Combo1(0)
+    QComboBox* m_interval = nullptr;                   // Combo2(0)
+    QLabel* m_loopLabel = nullptr;                     // Label1(0)
+    QLabel* m_intervalLabel = nullptr;                 // Label2(0)
+    std::array<QComboBox*, ToneTipTones> m_freq{};     // Combo3
+    std::array<QComboBox*, ToneTipTones> m_length{};   // Combo4
+    std::array<QLabel*, ToneTipTones> m_toneLabels{};  // Label5
+    std::array<QLabel*, 2> m_freqHeads{};              // Label3
+    std::array<QLabel*, 2> m_lengthHeads{};            // Label4
+    ToneTipPicture* m_picture = nullptr;               // Picture1(0)
+    QPushButton* m_play = nullptr;                     // Command1(0)
+    QPushButton* m_stop = nullptr;                     // Command2(0)
+    QLabel* m_soundStatus = nullptr;                   // beside Play and Stop
     QPushButton* m_close = nullptr;
     QPushButton* m_help = nullptr;
     ToneSound* m_sound = nullptr;

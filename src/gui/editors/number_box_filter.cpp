@@ -4,10 +4,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-NumberBoxFilter::NumberBoxFilter(QLineEdit* box, bool allowPoint)
-    : QObject(box)
-    , m_box(box)
-    , m_allowPoint(allowPoint)
+NumberBoxFilter::NumberBoxFilter(QLineEdit* box, bool allowPoint) : QObject(box), m_box(box), m_allowPoint(allowPoint)
 {
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAcceptDrops(false);

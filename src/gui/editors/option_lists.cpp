@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int OffText = Txt::ListOff; // first item of the squelch and gain lists
+constexpr int OffText = Txt::ListOff;  // first item of the squelch and gain lists
 constexpr int GainMaxText = Txt::GainMaximum;
 constexpr int MinutesText = Txt::UnitMinutes;
 constexpr int SecondsText = Txt::UnitSeconds;
@@ -33,13 +33,20 @@ QStringList optionItems(const OptionField& field)
     if (field.conversion == OptionConversion::ItemNumber)
         return numbers(field.choices.min, field.choices.max);
     switch (field.storeCode) {
-    case 3: return numbers(0, 30, 1, LangText(MinutesText));
-    case 6: return QStringList{LangText(OffText)} + numbers(1, 28);
-    case 9: return QStringList{LangText(OffText)} + numbers(3, 30, 3) + QStringList{LangText(GainMaxText)};
-    case 10: return {LangText(Txt::DisplayChannelNumber), LangText(Txt::DisplayFrequency)};
-    case 11: return {LangText(Txt::ScanTime), LangText(Txt::ScanCarrier)};
-    case 12: return numbers(5, 30, 5, LangText(SecondsText));
-    default: return offOn();
+    case 3:
+        return numbers(0, 30, 1, LangText(MinutesText));
+    case 6:
+        return QStringList{LangText(OffText)} + numbers(1, 28);
+    case 9:
+        return QStringList{LangText(OffText)} + numbers(3, 30, 3) + QStringList{LangText(GainMaxText)};
+    case 10:
+        return {LangText(Txt::DisplayChannelNumber), LangText(Txt::DisplayFrequency)};
+    case 11:
+        return {LangText(Txt::ScanTime), LangText(Txt::ScanCarrier)};
+    case 12:
+        return numbers(5, 30, 5, LangText(SecondsText));
+    default:
+        return offOn();
     }
 }
 
@@ -56,9 +63,12 @@ QStringList powerItems(int modulation)
 QStringList publicItems(const OptionField& field, const Document& doc)
 {
     switch (field.publicField) {
-    case ChannelField::DUP: return {QStringLiteral("Off"), QStringLiteral("+"), QStringLiteral("-")};
-    case ChannelField::AM_FM: return {QStringLiteral("FM"), QStringLiteral("AM")};
-    case ChannelField::Tx_Power: return powerItems(doc.Record.PublicChannel.AM_FM);
+    case ChannelField::DUP:
+        return {QStringLiteral("Off"), QStringLiteral("+"), QStringLiteral("-")};
+    case ChannelField::AM_FM:
+        return {QStringLiteral("FM"), QStringLiteral("AM")};
+    case ChannelField::Tx_Power:
+        return powerItems(doc.Record.PublicChannel.AM_FM);
     case ChannelField::RBTone: {
         QStringList items{LangText(ToneTipOffText)};
         for (const int tip : DefinedToneTips(doc))
@@ -73,7 +83,8 @@ QStringList publicItems(const OptionField& field, const Document& doc)
             items << QString::fromStdString(item);
         return items;
     }
-    default: return offOn();
+    default:
+        return offOn();
     }
 }
 

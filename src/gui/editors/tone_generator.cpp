@@ -10,11 +10,7 @@ constexpr qint64 BytesPerSample = 2;
 
 }  // namespace
 
-ToneGenerator::ToneGenerator(ToneStream& stream, QObject* parent)
-    : QIODevice(parent)
-    , m_stream(stream)
-{
-}
+ToneGenerator::ToneGenerator(ToneStream& stream, QObject* parent) : QIODevice(parent), m_stream(stream) {}
 
 qint64 ToneGenerator::bytesAvailable() const
 {

@@ -19,9 +19,7 @@ constexpr qint64 LongestDrainMs = 1000;
 
 }  // namespace
 
-ToneSound::ToneSound(QObject* parent)
-    : QObject(parent)
-    , m_stream(DefaultSampleRate)
+ToneSound::ToneSound(QObject* parent) : QObject(parent), m_stream(DefaultSampleRate)
 {
     m_pace.setInterval(PaceMs);
     connect(&m_pace, &QTimer::timeout, this, &ToneSound::pace);

@@ -52,7 +52,7 @@ private:
     QTimer m_pace;            // silent playback: drops samples as time passes; both: notices the end
     QElapsedTimer m_elapsed;  // silent playback: time since m_silentFrom samples were played
     qint64 m_silentFrom = 0;
-    QElapsedTimer m_draining; // the stream has ended; the output plays what it holds
+    QElapsedTimer m_draining;  // the stream has ended; the output plays what it holds
     bool m_running = false;
     bool m_silent = false;
 };

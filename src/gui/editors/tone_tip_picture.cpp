@@ -11,8 +11,7 @@ constexpr int MarginTwips = 50;
 
 }  // namespace
 
-ToneTipPicture::ToneTipPicture(QWidget* parent)
-    : QWidget(parent)
+ToneTipPicture::ToneTipPicture(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

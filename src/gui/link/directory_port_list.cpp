@@ -6,10 +6,7 @@
 
 #include <utility>
 
-DirectoryPortList::DirectoryPortList(std::string setupFilePath)
-    : m_setupFile(std::move(setupFilePath))
-{
-}
+DirectoryPortList::DirectoryPortList(std::string setupFilePath) : m_setupFile(std::move(setupFilePath)) {}
 
 PortList::Devices DirectoryPortList::presentPorts()
 {

@@ -16,5 +16,5 @@ public:
     std::string deviceOf(int portNumber);
 
 private:
-    std::string m_setupFile;   // empty: the program's setup file
+    std::string m_setupFile;  // empty: the program's setup file
 };

@@ -30,9 +30,7 @@ void guarded(const char* name, Step step)
 
 }  // namespace
 
-FrmProgress::FrmProgress(int transferKind, QWidget* parent)
-    : QDialog(parent)
-    , m_kind(transferKind)
+FrmProgress::FrmProgress(int transferKind, QWidget* parent) : QDialog(parent), m_kind(transferKind)
 {
     setObjectName(QStringLiteral("FrmProgress"));
     setModal(true);

@@ -36,9 +36,7 @@ QString deviceText(const PortList::Entry& entry)
 
 }  // namespace
 
-FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent)
-    : QDialog(parent)
-    , m_ports(ports)
+FrmSetComm::FrmSetComm(PortList& ports, QWidget* parent) : QDialog(parent), m_ports(ports)
 {
     setObjectName(QStringLiteral("FrmSetComm"));
     m_frame1 = new QGroupBox(this);

@@ -25,10 +25,7 @@
 #include <ctime>
 
 LinkController::LinkController(frmMain& main, Document& doc, QObject* parent)
-    : QObject(parent)
-    , m_main(main)
-    , m_serial(std::make_unique<SerialPort>())
-    , m_engine(doc, *this)
+    : QObject(parent), m_main(main), m_serial(std::make_unique<SerialPort>()), m_engine(doc, *this)
 {
     m_waitTimer = makeTimer(LinkTimer::Reply);
     m_readOkTimer = makeTimer(LinkTimer::ReadOK);
@@ -36,8 +33,7 @@ LinkController::LinkController(frmMain& main, Document& doc, QObject* parent)
     connect(m_serial.get(), &SerialPort::thresholdReached, this, &LinkController::onThresholdReached);
     // A failing device is reported from inside the port's own calls; the
     // engine hears of it once that call has returned.
-    connect(m_serial.get(), &SerialPort::deviceFailed, this, &LinkController::onDeviceFailed,
-            Qt::QueuedConnection);
+    connect(m_serial.get(), &SerialPort::deviceFailed, this, &LinkController::onDeviceFailed, Qt::QueuedConnection);
 }
 
 LinkController::~LinkController()
@@ -152,8 +148,8 @@ LinkError LinkController::openPort()
         m_serial->close();
         // No device stands behind the number: said in the system's own words,
         // as an open of a missing device would be.
-        return LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceNotFound,
-                               std::strerror(ENODEV), m_portLabel);
+        return LinkError::make(LinkErrorKind::SystemError, LinkErrorDetail::DeviceNotFound, std::strerror(ENODEV),
+                               m_portLabel);
     }
     LinkError error = m_serial->open(QString::fromStdString(device));
     if (error)
@@ -193,7 +189,8 @@ void LinkController::sendBytes(const std::vector<std::uint8_t>& bytes)
     if (error) {
         error.device = m_portLabel;
         // Told after this call returns, so the engine finishes its own step first.
-        QMetaObject::invokeMethod(this, [this, error] { onDeviceFailed(error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, error] { onDeviceFailed(error); }, Qt::QueuedConnection);
     }
 }
 
@@ -224,11 +221,11 @@ void LinkController::cancelTransfer()
         return;
     if (kind == TransferKind::WriteImage) {
         holdEvents();
-        const NoticeAnswer answer
-            = UiPrompts::current().ask(LangText(Txt::StopWriteQuestion), NoticeButtons::YesNo, NoticeIcon::Warning);
+        const NoticeAnswer answer = UiPrompts::current().ask(LangText(Txt::StopWriteQuestion), NoticeButtons::YesNo,
+                                                             NoticeIcon::Warning);
         const bool stop = answer == NoticeAnswer::Yes;
         if (!m_holding || m_engine.kind() != kind)
-            return;   // the transfer ended meanwhile
+            return;  // the transfer ended meanwhile
         releaseEvents(!stop);
         if (!stop)
             return;
@@ -276,8 +273,7 @@ void LinkController::showMessage(const std::string& text, NoticeIcon icon)
     UiPrompts::current().message(QString::fromStdString(text), icon);
 }
 
-NoticeAnswer LinkController::ask(LinkQuestion question, const std::string& text, NoticeButtons buttons,
-                                 NoticeIcon icon)
+NoticeAnswer LinkController::ask(LinkQuestion question, const std::string& text, NoticeButtons buttons, NoticeIcon icon)
 {
     if (question == LinkQuestion::UnsavedChanges)
         return m_main.askSaveChanges() ? NoticeAnswer::Ok : NoticeAnswer::Cancel;
@@ -371,9 +367,9 @@ void LinkController::readCompleted()
     // copy that cannot be saved is told once and the read stands.
     const BackupResult backup = SaveReadBackup(m_main.document(), BackupFolder(), std::time(nullptr));
     if (!backup.ok())
-        UiPrompts::current().message(LangText(Txt::BackupFailed).replace(QStringLiteral("%1"),
-                                                                        QString::fromStdString(backup.reason)),
-                                     NoticeIcon::Warning);
+        UiPrompts::current().message(
+            LangText(Txt::BackupFailed).replace(QStringLiteral("%1"), QString::fromStdString(backup.reason)),
+            NoticeIcon::Warning);
     // The main window's texts follow the document's replacement; the
     // channel window opens on the new data.
     if (m_main.isCommandRegistered(Command::ChannelInfo))
@@ -386,13 +382,16 @@ void LinkController::endProgram()
     // version takes the radio over and this program ends without asking again.
     m_serial->close();
     const std::string version = m_handOverVersion;
-    QMetaObject::invokeMethod(&m_main, [this, version] {
-        if (m_main.handOverAndQuit(version))
-            return;
-        // The other version did not start (the main window has said so): this
-        // program stays, and its commands come back for the next transfer.
-        m_handedOver = false;
-        m_handOverVersion.clear();
-        syncTransferLock();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_main,
+        [this, version] {
+            if (m_main.handOverAndQuit(version))
+                return;
+            // The other version did not start (the main window has said so): this
+            // program stays, and its commands come back for the next transfer.
+            m_handedOver = false;
+            m_handOverVersion.clear();
+            syncTransferLock();
+        },
+        Qt::QueuedConnection);
 }

@@ -63,8 +63,7 @@ public:
     void startTimer(LinkTimer timer, int milliseconds) override;
     void stopTimer(LinkTimer timer) override;
     void showMessage(const std::string& text, NoticeIcon icon) override;
-    NoticeAnswer ask(LinkQuestion question, const std::string& text, NoticeButtons buttons,
-                     NoticeIcon icon) override;
+    NoticeAnswer ask(LinkQuestion question, const std::string& text, NoticeButtons buttons, NoticeIcon icon) override;
     std::optional<std::string> askPassword() override;
     bool startOtherVersion(const std::string& dataVersion) override;
     void showProgress(TransferKind kind) override;
