@@ -22,12 +22,13 @@ stage_end() { echo "=== $STAGE_NAME: $((SECONDS - STAGE_T0)) s"; }
 bash scripts/install-deps.sh --checks || exit 1
 
 stage_start "format check (clang-format 14)"
-if ! bash scripts/format-check.sh >format-check.log 2>&1; then
-  echo "format check FAILED: $(grep -c 'error:' format-check.log) places differ from .clang-format"
-  head -n 40 format-check.log
+format_log=$(mktemp)
+if ! bash scripts/format-check.sh >"$format_log" 2>&1; then
+  echo "format check FAILED: $(grep -c 'error:' "$format_log") places differ from .clang-format"
+  head -n 40 "$format_log"
   failed=1
 fi
-rm -f format-check.log
+rm -f "$format_log"
 stage_end
 
 stage_start "sanitizer build ($BUILD)"

@@ -1,5 +1,7 @@
 #include "editors/frm_dtmf_code_box.h"
 
+#include "editors/typed_key.h"
+
 #include "editors/dtmf_update.h"
 
 #include <QKeyEvent>
@@ -27,18 +29,8 @@ DtmfCodeKeyFilter::DtmfCodeKeyFilter(QLineEdit* box) : QObject(box)
 
 bool DtmfCodeKeyFilter::swallows(const QKeyEvent* key)
 {
-    if (key->modifiers() & Qt::ControlModifier)
-        return key->key() == Qt::Key_X || key->key() == Qt::Key_V || key->key() == Qt::Key_C;
-    const QString text = key->text();
-    if (text.isEmpty())
-        return false;
-    const char16_t code = text.at(0).unicode();
-    if (code < 32 || code == 127)
-        return false;  // editing keys
-    if (code > 127)
-        return true;
-    const char c = static_cast<char>(code);
-    return !(IsDtmfDigit(c) || (c >= 'a' && c <= 'd'));
+    const auto accepts = [](char c, const void*) { return IsDtmfDigit(c) || (c >= 'a' && c <= 'd'); };
+    return SwallowsTypedKey(key, accepts, nullptr);
 }
 
 bool DtmfCodeKeyFilter::eventFilter(QObject*, QEvent* event)

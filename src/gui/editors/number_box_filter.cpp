@@ -1,5 +1,7 @@
 #include "editors/number_box_filter.h"
 
+#include "editors/typed_key.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -13,17 +15,10 @@ NumberBoxFilter::NumberBoxFilter(QLineEdit* box, bool allowPoint) : QObject(box)
 
 bool NumberBoxFilter::swallows(const QKeyEvent* key) const
 {
-    if (key->modifiers() & Qt::ControlModifier)
-        return key->key() == Qt::Key_X || key->key() == Qt::Key_V || key->key() == Qt::Key_C;
-    const QString text = key->text();
-    if (text.isEmpty())
-        return false;
-    const char16_t code = text.at(0).unicode();
-    if (code < 32 || code == 127)
-        return false;
-    if (code > 127)
-        return true;
-    return !((code >= '0' && code <= '9') || (m_allowPoint && code == '.'));
+    const auto accepts = [](char c, const void* allowPoint) {
+        return (c >= '0' && c <= '9') || (*static_cast<const bool*>(allowPoint) && c == '.');
+    };
+    return SwallowsTypedKey(key, accepts, &m_allowPoint);
 }
 
 bool NumberBoxFilter::eventFilter(QObject* watched, QEvent* event)
