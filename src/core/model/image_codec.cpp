@@ -16,7 +16,6 @@ namespace {
 constexpr int CbBand = 0;
 constexpr int FirstCbGap = 361;  // channels 361..401 do not exist in the CB band
 constexpr int VfoChannel = 401;
-constexpr std::size_t CodeWidth = 8;
 constexpr std::size_t DtmfSlots = 16;
 constexpr std::uint8_t Erased = 0xFF;
 constexpr std::uint8_t LastDigitValue = 0x0F;
