@@ -25,6 +25,7 @@ PACKAGES=(
   xauth
   fonts-wqy-microhei
   poppler-utils
+  file
   desktop-file-utils
   appstream
 )
