@@ -191,7 +191,8 @@ TEST_F(ChannelEditFormTest, UndefinedToneTipsAndDtmfSlotsShowTheFirstItem)
         record(1)
             .*ChannelFieldMember(ChannelEditRows()[static_cast<std::size_t>(c.row)].field) = static_cast<std::int16_t>(
             c.value);
-        const ChannelEditRowState& r = row(form(A, 1), c.row);
+        const ChannelEditForm shown = form(A, 1);
+        const ChannelEditRowState& r = row(shown, c.row);
         const int expected = c.selectedText.empty() ? 0 : 1;
         EXPECT_EQ(r.selected, expected) << "row " << c.row << " value " << c.value;
         EXPECT_EQ(r.items.size(), 2u) << "row " << c.row;
