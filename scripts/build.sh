@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 BUILD_DIR="${BUILD_DIR:-build}"
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISKO7_WERROR=ON >/dev/null
 fi
 cmake --build "$BUILD_DIR" -j "$(nproc)"
