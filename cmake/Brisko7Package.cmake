@@ -51,6 +51,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The libraries come from dpkg-shlibdeps; the platform plugins that draw the
 # windows are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
+# The Chinese font, and the toolkit's translations of its own dialogs (file
+# dialogs, text box menus) into the program's languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, qt6-translations-l10n")
 set(CPACK_GENERATOR "DEB")
 include(CPack)

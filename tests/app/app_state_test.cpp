@@ -2,6 +2,7 @@
 #include "app/ini_file.h"
 #include "app/paths.h"
 #include "test_support.h"
+#include "../support/shipped_languages.h"
 #include "../support/unprivileged.h"
 
 #include <cstdlib>
@@ -27,14 +28,38 @@ TEST(ConfigRoot, FileNameIsCutAtTheLastSeparator)
     EXPECT_EQ(Paths::join("/opt/x/", "V100"), "/opt/x/V100");
 }
 
-TEST(LocaleLanguage, OnlyChinesePrcStartsInChinese)
+struct LocaleCase {
+    const char* locale;
+    int languageId;
+    const char* file;
+};
+
+class LocaleLanguage : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(LocaleLanguage, PicksTheLanguageOfTheSystemLocale)
 {
-    EXPECT_EQ(AppState::languageIdForLocale("zh_CN"), 2);
-    EXPECT_EQ(AppState::languageIdForLocale("zh_TW"), 1);
-    EXPECT_EQ(AppState::languageIdForLocale("en_US"), 1);
-    EXPECT_EQ(AppState::languageIdForLocale("C"), 1);
-    EXPECT_EQ(AppState::languageFileFor(2), "chinese.ini");
-    EXPECT_EQ(AppState::languageFileFor(1), "english.ini");
+    EXPECT_EQ(AppState::languageIdForLocale(GetParam().locale), GetParam().languageId) << GetParam().locale;
+    EXPECT_EQ(AppState::languageFileFor(GetParam().languageId), GetParam().file);
+}
+
+// Every country of a language starts in it, except Chinese: only the PRC
+// locale starts in (simplified) Chinese.
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LocaleLanguage,
+    ::testing::Values(LocaleCase{"zh_CN", 2, "chinese.ini"}, LocaleCase{"zh_CN.UTF-8", 2, "chinese.ini"},
+                      LocaleCase{"zh-CN", 2, "chinese.ini"}, LocaleCase{"zh_TW", 1, "english.ini"},
+                      LocaleCase{"de_DE", 3, "german.ini"}, LocaleCase{"de_AT.UTF-8", 3, "german.ini"},
+                      LocaleCase{"de-CH", 3, "german.ini"}, LocaleCase{"pl_PL", 4, "polish.ini"},
+                      LocaleCase{"it_IT@euro", 5, "italian.ini"}, LocaleCase{"fr_FR", 6, "french.ini"},
+                      LocaleCase{"fr_BE", 6, "french.ini"}, LocaleCase{"es_ES", 7, "spanish.ini"},
+                      LocaleCase{"es_MX", 7, "spanish.ini"}, LocaleCase{"en_US", 1, "english.ini"},
+                      LocaleCase{"nl_NL", 1, "english.ini"}, LocaleCase{"C", 1, "english.ini"},
+                      LocaleCase{"", 1, "english.ini"}));
+
+TEST(LanguageNumbers, UnknownNumbersReadEnglish)
+{
+    EXPECT_EQ(AppState::languageFileFor(0), "english.ini");
+    EXPECT_EQ(AppState::languageFileFor(8), "english.ini");
 }
 
 class SetupFileTest : public TempDirTest {
@@ -92,6 +117,7 @@ TEST_F(SetupFileTest, SavedEnglishChoiceWinsOverTheLocale)
 
 TEST_F(SetupFileTest, FalseAndTrueWordsAreUnderstood)
 {
+    writeFile("root/V100/language/chinese.ini", "[Main]\n12000=BRISKO7\n");
     writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=False\nCurrentLanguage=2\n");
     auto& app = AppState::instance();
     app.setLanguage(1);
@@ -112,12 +138,36 @@ TEST_F(SetupFileTest, MissingSetupFileIsCreatedWithTheDefaults)
 
 TEST_F(SetupFileTest, UnknownSavedLanguageFallsBackToTheLocale)
 {
-    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\nCurrentLanguage=7\ncomPort=abc\n");
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\nCurrentLanguage=9\ncomPort=abc\n");
     auto& app = AppState::instance();
     app.setLanguage(2);
     app.loadSetupFile();
     EXPECT_EQ(app.LanguageId, 2);
     EXPECT_EQ(app.ComPort, 1);
+    // The installation that stored it still finds its choice.
+    EXPECT_EQ(setupValue("CurrentLanguage"), "9");
+}
+
+TEST_F(SetupFileTest, SavedLanguageWithoutItsFileFallsBackToTheLocale)
+{
+    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\nCurrentLanguage=3\n");
+    auto& app = AppState::instance();
+    app.setLanguage(1);
+    app.loadSetupFile();
+    EXPECT_EQ(app.LanguageId, 1);
+    writeFile("root/V100/language/german.ini", "[Main]\n12000=BRISKO7\n");
+    app.loadSetupFile();
+    EXPECT_EQ(app.LanguageId, 3);
+    EXPECT_EQ(app.LanguageFile, "german.ini");
+    EXPECT_EQ(setupValue("CurrentLanguage"), "3");
+}
+
+TEST_F(SetupFileTest, LocaleWhoseLanguageIsNotInstalledStartsInEnglish)
+{
+    auto& app = AppState::instance();
+    EXPECT_EQ(app.installedLanguageForLocale("pl_PL"), 1);
+    InstallShippedLanguages(path("root/V100"));
+    EXPECT_EQ(app.installedLanguageForLocale("pl_PL"), 4);
 }
 
 TEST_F(SetupFileTest, ReadOnlyInstallationUsesTheUsersOwnCopy)

@@ -1,11 +1,14 @@
 #include "app/lang_texts.h"
+#include "app/languages.h"
 #include "test_support.h"
+#include "../support/shipped_languages.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -13,8 +16,9 @@
 
 // The shipped language files must give every text number the program looks up
 // a value, in the section the lookup reads, short enough to survive the lookup
-// uncut; the checked-in list data/language/text_numbers.txt holds both files
-// against the numbers the code looks up by name (lang_text_ids_test.cpp).
+// uncut, with the placeholders the program fills in; the checked-in list
+// data/language/text_numbers.txt holds every file against the numbers the code
+// looks up by name (lang_text_ids_test.cpp).
 
 namespace {
 
@@ -114,6 +118,7 @@ NumberList readNumberList(const fs::path& path)
 struct LanguageFile {
     bool hasBom = false;
     std::map<int, std::string> values;  // raw values, trimmed, not cut
+    std::vector<std::string> sections;  // in the order of the file
     Problems problems;                  // placement, length and encoding faults
 };
 
@@ -138,6 +143,7 @@ LanguageFile scanLanguageFile(const fs::path& path)
         if (t.front() == '[' && t.find(']') != std::string::npos) {
             section = trim(t.substr(1, t.find(']') - 1));
             inSection = true;
+            file.sections.push_back(section);
             continue;
         }
         const auto eq = t.find('=');
@@ -153,6 +159,10 @@ LanguageFile scanLanguageFile(const fs::path& path)
                                     + LangTexts::sectionOf(number) + "]");
         if (file.values.count(number))
             file.problems.push_back(at + key + " is given twice");
+        // A message box breaks its lines itself; a break in the file ends the value.
+        if (value.find("\\n") != std::string::npos
+            || std::any_of(value.begin(), value.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
+            file.problems.push_back(at + key + " holds a line break or control character");
         const long length = utf8Length(value);
         if (length < 0)
             file.problems.push_back(at + key + " is not valid UTF-8");
@@ -210,6 +220,29 @@ Problems menuAccessKeyProblems(const LanguageFile& file)
     return problems;
 }
 
+// The placeholders "%1".."%9" of a text, sorted, each as often as it occurs.
+std::multiset<std::string> placeholdersOf(const std::string& text)
+{
+    static const std::regex placeholder("%[1-9]");
+    std::multiset<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), placeholder); it != std::sregex_iterator(); ++it)
+        found.insert(it->str());
+    return found;
+}
+
+// Texts whose placeholders differ from those of the same number in the reference.
+Problems placeholderProblems(const LanguageFile& file, const LanguageFile& reference)
+{
+    Problems problems;
+    for (const auto& [n, value] : reference.values) {
+        const auto it = file.values.find(n);
+        if (it != file.values.end() && placeholdersOf(it->second) != placeholdersOf(value))
+            problems.push_back(std::to_string(n) + " \"" + it->second + "\" has other placeholders than \"" + value
+                               + "\"");
+    }
+    return problems;
+}
+
 const std::set<int>& listedNumbers()
 {
     static const NumberList list = readNumberList(LanguageDir / "text_numbers.txt");
@@ -225,7 +258,7 @@ TEST(TextNumberList, IsWellFormedAndAscending)
     EXPECT_FALSE(list.numbers.empty());
 }
 
-class ShippedLanguageFile : public ::testing::TestWithParam<const char*> {
+class ShippedLanguageFile : public ::testing::TestWithParam<std::string> {
 protected:
     fs::path path() const { return LanguageDir / GetParam(); }
 };
@@ -253,7 +286,31 @@ TEST_P(ShippedLanguageFile, GivesEachMenuEntryOneUniqueAccessKey)
     EXPECT_TRUE(problems.empty()) << GetParam() << joined(problems);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguageFile, ::testing::Values("english.ini", "chinese.ini"));
+TEST_P(ShippedLanguageFile, HasTheSectionsAndPlaceholdersOfTheEnglishFile)
+{
+    const LanguageFile english = scanLanguageFile(LanguageDir / "english.ini");
+    const LanguageFile file = scanLanguageFile(path());
+    EXPECT_EQ(file.sections, english.sections) << GetParam();
+    const Problems problems = placeholderProblems(file, english);
+    EXPECT_TRUE(problems.empty()) << GetParam() << joined(problems);
+}
+
+TEST_P(ShippedLanguageFile, IsALanguageOfTheLanguageTable)
+{
+    const auto languages = Languages();
+    EXPECT_TRUE(std::any_of(languages.begin(), languages.end(),
+                            [&](const Language& l) { return GetParam() == l.file; }))
+        << GetParam() << " is installed but no language of the table reads it";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguageFile, ::testing::ValuesIn(ShippedLanguageFiles()),
+                         [](const auto& info) { return LanguageFileTestName(info.param); });
+
+TEST(LanguageTable, EveryLanguageShipsItsFile)
+{
+    for (const Language& language : Languages())
+        EXPECT_TRUE(fs::exists(LanguageDir / language.file)) << language.file;
+}
 
 // --- the checks themselves catch the faults they are there for -----------------
 
@@ -297,6 +354,17 @@ TEST_F(LanguageFileChecks, ReportMenuEntriesWithoutOrWithClashingAccessKeys)
     EXPECT_EQ(problems,
               (Problems{"10003 \"Save\" has 0 access keys", "10004 \"Save &As && &Close\" has 2 access keys",
                         "10200 and 10000 share the access key 'f'"}));
+}
+
+TEST_F(LanguageFileChecks, ReportLineBreaksAndPlaceholdersOtherThanTheReference)
+{
+    writeFile("en.ini", "[Msg]\n9001=Channel %1 of %2\n9002=%1 channels\n9003=Plain\n9004=Two %1 and %1\n");
+    writeFile("xx.ini", "[Msg]\n9001=Kanal %2 von %1\n9002=Kan\u00e4le\n9003=Eine\\nZeile\n9004=Nur %1\n");
+    const LanguageFile file = scanLanguageFile(path("xx.ini"));
+    EXPECT_EQ(file.problems, (Problems{"line 4: 9003 holds a line break or control character"}));
+    EXPECT_EQ(placeholderProblems(file, scanLanguageFile(path("en.ini"))),
+              (Problems{"9002 \"Kan\u00e4le\" has other placeholders than \"%1 channels\"",
+                        "9004 \"Nur %1\" has other placeholders than \"Two %1 and %1\""}));
 }
 
 TEST_F(LanguageFileChecks, ReportNumberListLinesOutOfOrderOrWithoutUse)

@@ -1,6 +1,7 @@
 #include "app/lang_texts.h"
 #include "lang_text_ids.h"
 #include "test_support.h"
+#include "../support/shipped_languages.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,8 +10,8 @@
 #include <sstream>
 #include <string>
 
-// The names the code looks texts up by: every one names a text that both
-// shipped language files hold, and the build writes them from the list of
+// The names the code looks texts up by: every one names a text that every
+// shipped language file holds, and the build writes them from the list of
 // numbers, old-style lines without a name included.
 
 namespace {
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 
 const fs::path LanguageDir = fs::path(BRISKO7_SOURCE_DIR) / "data" / "language";
 
-class NamedTextIn : public ::testing::TestWithParam<const char*> {};
+class NamedTextIn : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(NamedTextIn, EveryNameHasATextInTheSectionOfItsNumber)
 {
@@ -32,7 +33,8 @@ TEST_P(NamedTextIn, EveryNameHasATextInTheSectionOfItsNumber)
     EXPECT_TRUE(missing.empty()) << GetParam() << " has no text for" << missing;
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, NamedTextIn, ::testing::Values("english.ini", "chinese.ini"));
+INSTANTIATE_TEST_SUITE_P(Languages, NamedTextIn, ::testing::ValuesIn(ShippedLanguageFiles()),
+                         [](const auto& info) { return LanguageFileTestName(info.param); });
 
 TEST(TextNames, AreUniqueAndNameDistinctNumbers)
 {

@@ -105,3 +105,17 @@ TEST(ToolkitLanguageTest, TheFileDialogsSpeakChineseWhenChineseIsChosen)
     EXPECT_TRUE(ApplyToolkitLanguage(1));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), english);
 }
+
+class ToolkitTranslation : public ::testing::TestWithParam<int> {};
+
+TEST_P(ToolkitTranslation, TheFileDialogsSpeakTheChosenLanguage)
+{
+    testApplication();
+    ASSERT_TRUE(ApplyToolkitLanguage(1));
+    const QString english = QCoreApplication::translate("QFileDialog", "File &name:");
+    ASSERT_TRUE(ApplyToolkitLanguage(GetParam())) << "the toolkit's translation is not installed";
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), english);
+    EXPECT_TRUE(ApplyToolkitLanguage(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ToolkitTranslation, ::testing::Values(3, 4, 5, 6, 7));

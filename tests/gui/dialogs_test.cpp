@@ -431,6 +431,47 @@ TEST_F(StartUpTest, SavedEnglishChoiceWinsOverTheLocale)
     EXPECT_EQ(state.SettingsRecord, (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
 }
 
+struct FirstStartCase {
+    const char* locale;
+    int languageId;
+    const char* file;
+    const char* splash;
+};
+
+class FirstStartTest : public GuiTest, public ::testing::WithParamInterface<FirstStartCase> {};
+
+// The first start of a fresh installation speaks the system's language, says
+// so in the setup file and shows that language's title and splash picture.
+TEST_P(FirstStartTest, ChoosesTheLanguageOfTheSystemLocale)
+{
+    const FirstStartCase& c = GetParam();
+    IniFile::write(path("language/mysetup.ini"), "language", "IsFirstRun", "1");
+    IniFile::write(path("language/mysetup.ini"), "language", "CurrentLanguage", "1");
+    Document doc;
+    StartUpBeforeSplash(doc, StartUpInput{path("V100"), c.locale});
+    StartUpAfterSplash();
+    AppState& state = AppState::instance();
+    EXPECT_EQ(state.LanguageId, c.languageId);
+    EXPECT_EQ(state.AppliedLanguageId, c.languageId);
+    EXPECT_EQ(IniFile::read(path("language/mysetup.ini"), "language", "CurrentLanguage"),
+              std::to_string(c.languageId));
+    EXPECT_EQ(state.languageFilePath(), path(std::string("V100/language/") + c.file));
+    EXPECT_EQ(state.AppTitle, LangTexts::lookup(path(std::string("V100/language/") + c.file), Txt::AppTitle));
+    EXPECT_FALSE(state.AppTitle.empty());
+    EXPECT_EQ(SplashPicturePath(), path(std::string("V100/") + c.splash));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, FirstStartTest,
+                         ::testing::Values(FirstStartCase{"de_DE", 3, "german.ini", "StartE.jpg"},
+                                           FirstStartCase{"pl_PL", 4, "polish.ini", "StartE.jpg"},
+                                           FirstStartCase{"it_IT", 5, "italian.ini", "StartE.jpg"},
+                                           FirstStartCase{"fr_FR", 6, "french.ini", "StartE.jpg"},
+                                           FirstStartCase{"es_ES", 7, "spanish.ini", "StartE.jpg"},
+                                           FirstStartCase{"zh_CN", 2, "chinese.ini", "StartC.jpg"},
+                                           FirstStartCase{"en_GB", 1, "english.ini", "StartE.jpg"},
+                                           FirstStartCase{"pt_PT", 1, "english.ini", "StartE.jpg"}),
+                         [](const auto& info) { return std::string(info.param.locale); });
+
 using AboutTest = GuiTest;
 
 TEST_F(AboutTest, ShowsItsTextsAndClosesWithOk)

@@ -243,6 +243,27 @@ TEST_F(LanguageTest, CancelAndSameLanguageChangeNothing)
     EXPECT_EQ(AppState::instance().AppliedLanguageId, 1);
 }
 
+TEST_F(LanguageTest, ListsEveryInstalledLanguageInItsOwnName)
+{
+    std::filesystem::remove(path("V100/language/italian.ini"));
+    FrmSetLanguage dialog;
+    auto* combo = dialog.findChild<QComboBox*>("Combo1");
+    QStringList names;
+    for (int i = 0; i < combo->count(); ++i)
+        names << combo->itemText(i);
+    EXPECT_EQ(names, (QStringList{LangText(Txt::LanguageEnglish), LangText(Txt::LanguageChinese), "Deutsch", "Polski",
+                                  QString::fromUtf8("Fran\u00e7ais"), QString::fromUtf8("Espa\u00f1ol")}));
+
+    // The number stored is the language's own, whatever its place in the list.
+    combo->setCurrentIndex(names.indexOf("Deutsch"));
+    dialog.findChild<QPushButton*>("CommandOK")->click();
+    EXPECT_EQ(AppState::instance().LanguageId, 3);
+    EXPECT_EQ(AppState::instance().LanguageFile, "german.ini");
+    EXPECT_EQ(IniFile::read(AppState::instance().setupFilePath(), "language", "CurrentLanguage"), "3");
+    FrmSetLanguage again;
+    EXPECT_EQ(again.findChild<QComboBox*>("Combo1")->currentText(), "Deutsch");
+}
+
 TEST_F(LanguageTest, LanguageMenuEntrySwitchesOnceTheDialogCloses)
 {
     Document doc;

@@ -6,6 +6,7 @@
 #include "app/version_list.h"
 #include "model/document.h"
 
+#include "../support/shipped_languages.h"
 #include "../support/temp_folder.h"
 #include "../support/test_application.h"
 
@@ -119,9 +120,7 @@ protected:
         std::filesystem::create_directories(m_root / "V100" / "language");
         std::filesystem::create_directories(m_root / "V100" / "Init");
         std::filesystem::create_directories(m_root / "language");
-        const std::filesystem::path source = std::filesystem::path(BRISKO7_SOURCE_DIR) / "data";
-        for (const char* f : {"english.ini", "chinese.ini"})
-            std::filesystem::copy_file(source / "language" / f, m_root / "V100" / "language" / f);
+        InstallShippedLanguages(m_root / "V100");
         ::setenv("XDG_CONFIG_HOME", (m_root / "userconfig").c_str(), 1);
         ::setenv("XDG_DATA_HOME", (m_root / "userdata").c_str(), 1);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,

@@ -13,10 +13,18 @@ if(NOT count EQUAL 1)
 endif()
 execute_process(COMMAND dpkg-deb -c ${debs} OUTPUT_VARIABLE contents RESULT_VARIABLE rc)
 execute_process(COMMAND dpkg-deb -f ${debs} Depends OUTPUT_VARIABLE depends)
-foreach(expected
+execute_process(COMMAND dpkg-deb -f ${debs} Recommends OUTPUT_VARIABLE recommends)
+# Every language file of the source tree is installed beside english.ini.
+file(GLOB languages RELATIVE "${SOURCE_DIR}/data/language" "${SOURCE_DIR}/data/language/*.ini")
+set(language_files)
+foreach(language ${languages})
+  list(APPEND language_files "./opt/brisko7/V100/language/${language}")
+endforeach()
+foreach(expected ${language_files}
     "./opt/brisko7/V100/brisko7"
     "./opt/brisko7/V100/brisko7-cli"
     "./opt/brisko7/V100/language/english.ini"
+    "./opt/brisko7/V100/StartE.jpg"
     "./opt/brisko7/V100/Init/BRISKO7_1_NEW.dat"
     "./opt/brisko7/Version.ini"
     "./usr/bin/brisko7"
@@ -35,3 +43,8 @@ foreach(dependency libqt6widgets6 libqt6serialport6 qt6-qpa-plugins)
     message(FATAL_ERROR "the package does not depend on ${dependency}: ${depends}")
   endif()
 endforeach()
+# The toolkit's own dialogs speak the chosen language only with its translations.
+string(FIND "${recommends}" "qt6-translations-l10n" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the package does not recommend qt6-translations-l10n: ${recommends}")
+endif()

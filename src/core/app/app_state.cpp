@@ -2,6 +2,7 @@
 
 #include "app/file_save.h"
 #include "app/ini_file.h"
+#include "app/languages.h"
 #include "app/paths.h"
 
 #include <charconv>
@@ -115,13 +116,25 @@ std::vector<std::string> AppState::initFolders() const
 
 std::string AppState::languageFileFor(int languageId)
 {
-    return languageId == 2 ? "chinese.ini" : "english.ini";
+    const Language* language = FindLanguage(languageId);
+    return language ? language->file : Languages().front().file;
 }
 
 std::int16_t AppState::languageIdForLocale(const std::string& localeName)
 {
-    // The Chinese (PRC) locale is the only one that starts in Chinese.
-    return (localeName == "zh_CN" || localeName.rfind("zh_CN.", 0) == 0 || localeName == "zh-CN") ? 2 : 1;
+    return LanguageIdForLocale(localeName);
+}
+
+bool AppState::languageInstalled(int languageId) const
+{
+    const Language* language = FindLanguage(languageId);
+    return language && Paths::fileExists(Paths::join(Paths::join(ProgramFolder, "language"), language->file));
+}
+
+std::int16_t AppState::installedLanguageForLocale(const std::string& localeName) const
+{
+    const std::int16_t id = languageIdForLocale(localeName);
+    return languageInstalled(id) ? id : Languages().front().id;
 }
 
 void AppState::setLanguage(std::int16_t id)
@@ -138,16 +151,24 @@ void AppState::loadSetupFile()
     int port = 1;
     if (parseInt(IniFile::read(path, SetupSection, "comPort", "1"), port) && port >= 1 && port <= 32767)
         ComPort = static_cast<std::int16_t>(port);
+    // A choice stored by a newer installation sharing this setup file, in a
+    // language this one lacks, is left for that installation to find.
+    bool keepSavedLanguage = false;
     if (firstRun) {
         IniFile::write(path, SetupSection, "IsFirstRun", "0");
     } else {
         int saved = 0;
-        // A saved choice other than 1 or 2 keeps the locale's language.
-        if (parseInt(IniFile::read(path, SetupSection, "CurrentLanguage"), saved) && (saved == 1 || saved == 2))
-            setLanguage(static_cast<std::int16_t>(saved));
+        if (parseInt(IniFile::read(path, SetupSection, "CurrentLanguage"), saved)) {
+            // English is what every installation falls back to.
+            if (saved == Languages().front().id || languageInstalled(saved))
+                setLanguage(static_cast<std::int16_t>(saved));
+            else
+                keepSavedLanguage = saved > 0;
+        }
     }
     IniFile::write(path, SetupSection, "comPort", std::to_string(ComPort));
-    IniFile::write(path, SetupSection, "CurrentLanguage", std::to_string(LanguageId));
+    if (!keepSavedLanguage)
+        IniFile::write(path, SetupSection, "CurrentLanguage", std::to_string(LanguageId));
 }
 
 void AppState::saveLanguageChoice()

@@ -17,7 +17,7 @@ public:
     std::string ProgramFolder;
     std::string ConfigRoot;
 
-    std::int16_t LanguageId = 1;         // 1 English, 2 Chinese
+    std::int16_t LanguageId = 1;         // a number of the language table (languages.h)
     std::int16_t AppliedLanguageId = 1;  // language the main window currently shows
     std::string LanguageFile = "english.ini";
     std::int16_t ComPort = 1;
@@ -45,14 +45,22 @@ public:
     // user's "Init" folder in the user's data folder, then the installation's.
     std::vector<std::string> initFolders() const;
 
+    // The file of a language number; English for a number this program does not know.
     static std::string languageFileFor(int languageId);
-    // Language of a locale name such as "zh_CN": 2 for Chinese (PRC), else 1.
+    // Language of a locale name such as "zh_CN" or "de_DE" (languages.h), else 1.
     static std::int16_t languageIdForLocale(const std::string& localeName);
+    // Whether this installation has the language's file in its program folder.
+    bool languageInstalled(int languageId) const;
+    // The first-run choice: the locale's language when its file is installed,
+    // else English.
+    std::int16_t installedLanguageForLocale(const std::string& localeName) const;
 
     void setLanguage(std::int16_t id);
 
     // Start-up steps 7 to 11: port and language from the setup file, which is
-    // created or completed with the defaults when needed.
+    // created or completed with the defaults when needed. A saved language
+    // this installation does not have keeps the locale's choice and stays in
+    // the setup file for the installation that stored it.
     void loadSetupFile();
     void saveLanguageChoice();
     void saveComPort();

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/lang_text.h"
+#include "app/languages.h"
 #include "app/widget_helpers.h"
 #include "lang_text_ids.h"
 
@@ -10,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 FrmSetLanguage::FrmSetLanguage(QWidget* parent) : QDialog(parent)
 {
@@ -36,17 +39,25 @@ void FrmSetLanguage::ChangShowByLanguage()
 {
     setWindowTitle(LangText(Txt::LanguageCaption));
     m_label1->setText(LangText(Txt::LanguageListLabel));
+    const AppState& state = AppState::instance();
     m_combo1->clear();
-    m_combo1->addItem(LangText(Txt::LanguageEnglish));
-    m_combo1->addItem(LangText(Txt::LanguageChinese));
-    m_combo1->setCurrentIndex(AppState::instance().LanguageId - 1);
+    // Every language whose file this installation has, each item holding its number.
+    for (const Language& language : Languages()) {
+        if (!state.languageInstalled(language.id) && language.id != state.LanguageId)
+            continue;
+        QString name = language.nameText ? LangText(language.nameText) : QString();
+        if (name.isEmpty())
+            name = QString::fromUtf8(language.ownName);
+        m_combo1->addItem(name, int(language.id));
+    }
+    m_combo1->setCurrentIndex(std::max(0, m_combo1->findData(int(state.LanguageId))));
     SetOkCancelCaptions(this);
 }
 
 void FrmSetLanguage::CommandOK_Click()
 {
     AppState& state = AppState::instance();
-    const int chosen = m_combo1->currentIndex() + 1;
+    const int chosen = m_combo1->currentData().toInt();
     if (chosen >= 1 && chosen != state.LanguageId) {
         state.AppliedLanguageId = state.LanguageId;
         state.setLanguage(static_cast<std::int16_t>(chosen));

@@ -6,7 +6,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-// The language dialog: the user picks English or Chinese. The choice is
+// The language dialog: the user picks one of the installed languages. The choice is
 // stored in the setup file at once; the main window re-applies its texts the
 // next time it is activated.
 class FrmSetLanguage : public QDialog {

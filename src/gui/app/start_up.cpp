@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/data_file.h"
 #include "app/lang_texts.h"
+#include "app/languages.h"
 #include "app/paths.h"
 #include "app/version_list.h"
 #include "freq/band_range.h"
@@ -30,7 +31,7 @@ void StartUpBeforeSplash(Document& doc, const StartUpInput& input)
     state.HelpAvailable = false;
     doc.InitRequest = false;
 
-    state.setLanguage(AppState::languageIdForLocale(input.localeName));
+    state.setLanguage(state.installedLanguageForLocale(input.localeName));
     state.AppliedLanguageId = state.LanguageId;
 
     doc.ModelName = "BRISKO7";
@@ -59,5 +60,6 @@ void StartUpAfterSplash()
 std::string SplashPicturePath()
 {
     const AppState& state = AppState::instance();
-    return Paths::join(state.ProgramFolder, state.LanguageId == 2 ? "StartC.jpg" : "StartE.jpg");
+    const Language* language = FindLanguage(state.LanguageId);
+    return Paths::join(state.ProgramFolder, language ? language->splash : Languages().front().splash);
 }

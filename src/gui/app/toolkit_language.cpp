@@ -1,5 +1,7 @@
 #include "app/toolkit_language.h"
 
+#include "app/languages.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -8,9 +10,11 @@ bool ApplyToolkitLanguage(int languageId)
 {
     static QTranslator translator;
     QCoreApplication::removeTranslator(&translator);
-    if (languageId != 2)
+    const Language* language = FindLanguage(languageId);
+    if (!language || *language->toolkitTranslation == '\0')
         return true;
-    if (!translator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!translator.load(QString::fromLatin1(language->toolkitTranslation),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     QCoreApplication::installTranslator(&translator);
     return true;
