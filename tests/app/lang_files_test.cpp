@@ -295,11 +295,21 @@ TEST_P(ShippedLanguageFile, HasTheSectionsAndPlaceholdersOfTheEnglishFile)
     EXPECT_TRUE(problems.empty()) << GetParam() << joined(problems);
 }
 
+// The language dialog shows English and Chinese by these texts: each file
+// names them so that their own names stand in it ("Englisch (English)").
+TEST_P(ShippedLanguageFile, NamesEnglishAndChineseWithTheirOwnNames)
+{
+    LanguageFile file = scanLanguageFile(path());
+    for (const Language* language : {FindLanguage(1), FindLanguage(2)})
+        EXPECT_NE(file.values[language->nameText].find(language->ownName), std::string::npos)
+            << GetParam() << ": " << language->nameText << "=" << file.values[language->nameText];
+}
+
 TEST_P(ShippedLanguageFile, IsALanguageOfTheLanguageTable)
 {
     const auto languages = Languages();
-    EXPECT_TRUE(std::any_of(languages.begin(), languages.end(),
-                            [&](const Language& l) { return GetParam() == l.file; }))
+    EXPECT_TRUE(
+        std::any_of(languages.begin(), languages.end(), [&](const Language& l) { return GetParam() == l.file; }))
         << GetParam() << " is installed but no language of the table reads it";
 }
 

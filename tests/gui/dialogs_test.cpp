@@ -453,8 +453,7 @@ TEST_P(FirstStartTest, ChoosesTheLanguageOfTheSystemLocale)
     AppState& state = AppState::instance();
     EXPECT_EQ(state.LanguageId, c.languageId);
     EXPECT_EQ(state.AppliedLanguageId, c.languageId);
-    EXPECT_EQ(IniFile::read(path("language/mysetup.ini"), "language", "CurrentLanguage"),
-              std::to_string(c.languageId));
+    EXPECT_EQ(IniFile::read(path("language/mysetup.ini"), "language", "CurrentLanguage"), std::to_string(c.languageId));
     EXPECT_EQ(state.languageFilePath(), path(std::string("V100/language/") + c.file));
     EXPECT_EQ(state.AppTitle, LangTexts::lookup(path(std::string("V100/language/") + c.file), Txt::AppTitle));
     EXPECT_FALSE(state.AppTitle.empty());

@@ -251,8 +251,9 @@ TEST_F(LanguageTest, ListsEveryInstalledLanguageInItsOwnName)
     QStringList names;
     for (int i = 0; i < combo->count(); ++i)
         names << combo->itemText(i);
-    EXPECT_EQ(names, (QStringList{LangText(Txt::LanguageEnglish), LangText(Txt::LanguageChinese), "Deutsch", "Polski",
-                                  QString::fromUtf8("Fran\u00e7ais"), QString::fromUtf8("Espa\u00f1ol")}));
+    EXPECT_EQ(names,
+              (QStringList{LangText(Txt::LanguageEnglish), LangText(Txt::LanguageChinese), "Deutsch", "Polski",
+                           QString::fromUtf8("Fran\u00e7ais"), QString::fromUtf8("Espa\u00f1ol")}));
 
     // The number stored is the language's own, whatever its place in the list.
     combo->setCurrentIndex(names.indexOf("Deutsch"));

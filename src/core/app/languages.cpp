@@ -7,17 +7,18 @@
 
 namespace {
 
-// English and Chinese name themselves through their texts, which
-// each language file words as fits the language shown; a language's own name
-// is the same in every language, so the others carry it here.
+// English and Chinese are listed by their texts, which every language file
+// words with the language's own name in it ("Englisch (English)"), as the
+// first two files always have; the others' own names are the same whatever
+// language is shown, so they stand here.
 constexpr std::array<Language, 7> Table{{
     {1, "english.ini", "", "English", Txt::LanguageEnglish, "StartE.jpg", ""},
-    {2, "chinese.ini", "zh_CN", "\xE4\xB8\xAD\xE6\x96\x87", Txt::LanguageChinese, "StartC.jpg", "qtbase_zh_CN"},
+    {2, "chinese.ini", "zh_CN", "中文", Txt::LanguageChinese, "StartC.jpg", "qtbase_zh_CN"},
     {3, "german.ini", "de", "Deutsch", 0, "StartE.jpg", "qtbase_de"},
     {4, "polish.ini", "pl", "Polski", 0, "StartE.jpg", "qtbase_pl"},
     {5, "italian.ini", "it", "Italiano", 0, "StartE.jpg", "qtbase_it"},
-    {6, "french.ini", "fr", "Fran\xC3\xA7" "ais", 0, "StartE.jpg", "qtbase_fr"},
-    {7, "spanish.ini", "es", "Espa\xC3\xB1ol", 0, "StartE.jpg", "qtbase_es"},
+    {6, "french.ini", "fr", "Français", 0, "StartE.jpg", "qtbase_fr"},
+    {7, "spanish.ini", "es", "Español", 0, "StartE.jpg", "qtbase_es"},
 }};
 
 // "de_AT.UTF-8@euro" and "de-AT" both give "de_AT".

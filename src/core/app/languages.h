@@ -11,12 +11,12 @@
 // and one line to the table in languages.cpp.
 struct Language {
     std::int16_t id;
-    const char* file;     // in the program's "language" folder
-    const char* locale;   // system locale that starts in it on the first run:
-                          // a language ("de") or a language and country ("zh_CN"); "" for none
-    const char* ownName;  // the language's name in the language itself (UTF-8)
-    std::int32_t nameText;  // text naming it in the current language, 0 to show ownName
-    const char* splash;     // the splash picture in the program folder
+    const char* file;                // in the program's "language" folder
+    const char* locale;              // system locale that starts in it on the first run:
+                                     // a language ("de") or a language and country ("zh_CN"); "" for none
+    const char* ownName;             // the language's name in the language itself (UTF-8)
+    std::int32_t nameText;           // text naming it in the current language, 0 to show ownName
+    const char* splash;              // the splash picture in the program folder
     const char* toolkitTranslation;  // the toolkit's translation of its own dialogs, "" for none
 };
 
