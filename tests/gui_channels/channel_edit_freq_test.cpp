@@ -8,6 +8,7 @@
 #include "app/frm_main.h"
 #include "app/widget_helpers.h"
 #include "channels/channel_commands.h"
+#include "channels/channel_update.h"
 #include "freq/band_range.h"
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
@@ -15,6 +16,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -240,6 +243,7 @@ TEST_F(ChannelEditTest, FollowsTheGroupTheChannelWindowShows)
     newDocument(0);
     addChannels(De, 1, 80);
     openWindow();
+    chooseGroup("DE");
     openEdit(De, 60);
     // Position 60 is beyond EU's 40: the dialog starts at 1 there.
     const std::tuple<const char*, int, int> steps[] = {{"EU", EU, 1}, {"DE", De, 1}, {"UK", UK, 1}};

@@ -268,8 +268,9 @@ TEST_F(ChannelWindowTest, KeyboardStartsInTheGridAndADigitEditsTheFrequencyCell)
     openWindow();
     EXPECT_EQ(QApplication::focusWidget(), &grid());
     grid().setCurrentIndex(window->model()->index(2, FreqColumn));
-    QTest::keyClicks(&grid(), "29.1");
+    QTest::keyClick(&grid(), Qt::Key_2);
     ASSERT_NE(lineEditor(), nullptr) << "the digit opened the editor of the cell";
+    QTest::keyClicks(lineEditor(), "9.1");
     EXPECT_EQ(lineEditor()->text(), "29.1");
     QTest::keyClick(lineEditor(), Qt::Key_Tab);
     EXPECT_EQ(cellText(2, FreqColumn), "29.10000");

@@ -251,8 +251,12 @@ void frmCommChInfo::EndGridEdit()
 
 void frmCommChInfo::ReShowChInfoByLanguage()
 {
+    // New texts leave the cursor where it was.
+    const QModelIndex current = m_grid->currentIndex();
     ChangShowByLanguage();
     SetGridData(shownGroup());
+    if (current.isValid())
+        m_grid->setCurrentIndex(m_model->index(current.row(), current.column()));
     // Re-applied texts name the group by the selector's label.
     m_captionText = LangText(Txt::GroupLabel);
     showCaption();
