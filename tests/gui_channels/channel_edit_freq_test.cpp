@@ -232,14 +232,9 @@ TEST_F(ChannelEditTest, TheChannelWindowOpensTheDialogAndFollowsItsGroup)
     QCoreApplication::processEvents();
 }
 
-namespace {
-
-constexpr int De = 6;
-
-}  // namespace
-
 TEST_F(ChannelEditTest, FollowsTheGroupTheChannelWindowShows)
 {
+    constexpr int De = 6;
     newDocument(0);
     addChannels(De, 1, 80);
     openWindow();
@@ -259,8 +254,8 @@ TEST_F(ChannelEditTest, FollowsTheGroupTheChannelWindowShows)
 TEST_F(ChannelEditTest, DamagedFrequencyIsReportedOnceAndAnEmptyCbBoxHasTheNormalColour)
 {
     newDocument(0);
+    addChannels(EU, 2, 4);  // position 5 stays empty
     record(GetGroupStart(EU, 0) + 3)->RxFreq = "12AB5678";
-    RemoveChannelAt(doc, FindChannelIndex(doc, GetGroupStart(EU, 0) + 5));
     openEdit(EU, 3);
     edit->SetGridEditData();
     edit->showChannel(EU, 3);
