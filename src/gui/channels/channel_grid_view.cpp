@@ -119,9 +119,12 @@ bool ChannelGridView::typeIntoCell(QKeyEvent* event)
         QToolTip::showText(viewport()->mapToGlobal(visualRect(index).bottomLeft()), hint, this);
         return true;
     }
-    // The editor opens on the cell with its text selected, so that the
-    // typed character replaces it; the editor's own filter decides whether
-    // the character is taken.
+    // A number starts the editor on the cell with its text selected, so
+    // that the typed character replaces it; the editor's own filter decides
+    // how the character is taken.
+    const QChar c = text.front();
+    if (!c.isDigit() && c != QLatin1Char('.') && c != QLatin1Char(','))
+        return false;
     EnterGridEdit(index);
     auto* line = qobject_cast<QLineEdit*>(m_delegate->openEditor());
     if (!line)
