@@ -288,3 +288,26 @@ TEST_F(ChannelCommandsTest, ClipTextRejectsWhatIsNotOurs)
 }
 
 }  // namespace
+
+// ---- The table Copy writes as text, back from a spreadsheet -----------------
+
+TEST_F(ChannelCommandsTest, ClipFromTableReadsWhatCopyWritesAndASpreadsheetReturns)
+{
+    setUpBand(1, {{2, "28.2"}});
+    set(A, 2, ChannelField::NB, 0);
+    const auto clip = ClipFromTable(doc, A, 2,
+                                    "No.\tFrequency (MHz)\tPublic\r\n"
+                                    "1\t27,5\tOff\tOn\tDel\tC_001(67.0Hz)\tOff\r\n"
+                                    "2\r\n"
+                                    "3\t29.1\r\n");
+    ASSERT_TRUE(clip);
+    ASSERT_EQ(clip->rows.size(), 3u);
+    const ChannelRecord& first = *clip->rows[0];
+    EXPECT_EQ(FreqCodeToText(first.RxFreq, doc), FreqCodeToText(FreqTextToCode("27.5", doc), doc));
+    EXPECT_EQ(std::tuple(first.Public, first.TSQ, first.Scan, first.RDCT, first.TDCT), std::tuple(0, 1, 0, 1, 0));
+    EXPECT_EQ(first.NB, 0) << "a field the table lacks keeps the target channel's value";
+    EXPECT_FALSE(clip->rows[1]) << "a row with only its position is an empty position";
+    EXPECT_EQ(clip->rows[2]->NB, 1) << "a new channel's defaults";
+    for (const char* text : {"hello", "1\t28.5.5\n", "1\t-28.1\n", "1\t28.1\tYes\n", "No.\tFreq\n"})
+        EXPECT_FALSE(ClipFromTable(doc, A, 1, text)) << text;
+}

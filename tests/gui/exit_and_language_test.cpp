@@ -135,13 +135,12 @@ TEST_F(ExitTest, PlacementKeysHoldTwipsUnderTheApplicationTitle)
 {
     {
         frmMain w(doc);
-        // Nothing stored yet: the window opens at the default place and size,
-        // brought inside the screen (the test screen is narrower than the default).
-        const QRect placed = WindowFit::fitOntoScreens(
-            QRect(twipsToPixels(1000), twipsToPixels(1000), twipsToPixels(12500), twipsToPixels(9500)),
-            {QGuiApplication::primaryScreen()->availableGeometry()}, true);
-        EXPECT_EQ(w.pos(), placed.topLeft());
-        EXPECT_EQ(w.size(), placed.size());
+        // Nothing stored yet: the window takes most of the screen, centred.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect outer(w.pos(), w.size().grownBy(WindowFit::DefaultFrame));
+        EXPECT_NEAR(outer.width(), screen.width() * WindowFit::FirstStartShare, 1);
+        EXPECT_NEAR(outer.height(), screen.height() * WindowFit::FirstStartShare, 1);
+        EXPECT_NEAR(w.x() - screen.left(), screen.right() - outer.right(), 1);
         w.show();
         w.move(90, 60);
         w.resize(720, 540);
@@ -157,6 +156,18 @@ TEST_F(ExitTest, PlacementKeysHoldTwipsUnderTheApplicationTitle)
     EXPECT_TRUE(settings.contains("MainLeft"));
     EXPECT_TRUE(settings.contains("MainTop"));
     EXPECT_EQ(settings.allKeys().size(), 4);
+}
+
+TEST_F(ExitTest, PlacementIsStoredSoonAfterAMoveWithoutWaitingForExit)
+{
+    // A program ended by the session or a signal skips the exit handling;
+    // its size still comes back.
+    frmMain w(doc);
+    w.show();
+    w.resize(610, 430);
+    QTest::qWait(frmMain::PlacementDelayMs + 200);
+    const MainPlacement stored = LoadMainPlacement(placementTitle());
+    EXPECT_EQ(QSize(stored.width, stored.height), QSize(pixelsToTwips(610), pixelsToTwips(430)));
 }
 
 TEST_F(ExitTest, MinimisedWindowLeavesTheStoredPlacementAlone)

@@ -3,6 +3,7 @@
 
 #include "channel_window_fixture.h"
 
+#include "app/undo_history.h"
 #include "channels/channel_clip.h"
 #include "channels/channel_edit_commands.h"
 #include "channels/channel_update.h"
@@ -12,6 +13,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+
+#include <functional>
 
 namespace {
 
@@ -160,6 +163,55 @@ TEST_F(ChannelEditCommandsTest, DeletingTheLastMemoryChannelsTellsHowManyWereKep
     EXPECT_EQ(left, 1);
     ASSERT_EQ(boxes.asked.size(), 1u);
     EXPECT_EQ(boxes.asked[0].text, LangText(Txt::SummaryKept).arg(1));
+}
+
+TEST_F(ChannelEditCommandsTest, PasteTakesTheCopiedTableBackFromASpreadsheet)
+{
+    open(1, 0, 1, 3);
+    selectRows(0, 1);
+    press(QKeySequence::Copy);
+    // A spreadsheet gives the rows back with its own line ends, and the
+    // user changed the tone squelch of the first.
+    QString table = QGuiApplication::clipboard()->text().replace("\tOn\tOff\tAdd", "\tOn\tOn\tAdd");
+    QGuiApplication::clipboard()->setText(table.replace("\n", "\r\n"));
+    selectRows(10, 10);
+    press(QKeySequence::Paste);
+    EXPECT_EQ(freqAt(10), freqAt(0));
+    EXPECT_EQ(freqAt(11), freqAt(1));
+    EXPECT_EQ(cellText(10, TsqColumn), "On");
+    EXPECT_TRUE(boxes.asked.empty());
+
+    QGuiApplication::clipboard()->setText("nothing to paste");
+    press(QKeySequence::Paste);
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, LangText(Txt::PasteNothing));
+}
+
+TEST_F(ChannelEditCommandsTest, UndoStepsNameTheCommandWithANumberThatAgrees)
+{
+    struct Case {
+        int from, to;
+        std::function<void()> command;
+        QString name;
+    };
+    const QString one = LangText(Txt::UndoStepOneChannel);
+    const QString two = LangText(Txt::UndoStepChannels).arg(2);
+    const Case cases[] = {
+        {0, 0, [this] { press(QKeySequence(Qt::Key_Insert)); }, LangText(Txt::UndoStepInsert)},
+        {0, 1, [this] { press(QKeySequence(Qt::CTRL | Qt::Key_Down)); }, LangText(Txt::UndoStepMove).arg(two)},
+        {0, 1, [this] { press(QKeySequence::Cut); }, LangText(Txt::UndoStepCut).arg(two)},
+        {0, 0, [this] { press(QKeySequence(Qt::Key_Delete)); }, LangText(Txt::UndoStepDelete).arg(one)},
+        {0, 0, [this] { press(QKeySequence::Copy), selectRows(5, 5), press(QKeySequence::Paste); },
+         LangText(Txt::UndoStepPaste).arg(one)},
+    };
+    for (const Case& c : cases) {
+        window.reset();
+        open(1, 0, 1, 3);
+        UndoHistory history(doc);
+        selectRows(c.from, c.to);
+        c.command();
+        EXPECT_EQ(QString::fromStdString(history.undoName().text), c.name);
+    }
 }
 
 }  // namespace

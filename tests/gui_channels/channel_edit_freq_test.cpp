@@ -8,12 +8,16 @@
 #include "app/frm_main.h"
 #include "app/widget_helpers.h"
 #include "channels/channel_commands.h"
+#include "channels/channel_update.h"
 #include "freq/band_range.h"
 #include "freq/channel_groups.h"
+#include "freq/freq_code.h"
 #include "lang_text_ids.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -226,4 +230,51 @@ TEST_F(ChannelEditTest, TheChannelWindowOpensTheDialogAndFollowsItsGroup)
     EXPECT_EQ(grid->model()->index(0, FreqColumn).data().toString(), "28.30000");
     main.CloseCurAllWindows();
     QCoreApplication::processEvents();
+}
+
+TEST_F(ChannelEditTest, FollowsTheGroupTheChannelWindowShows)
+{
+    constexpr int De = 6;
+    newDocument(0);
+    addChannels(De, 1, 80);
+    openWindow();
+    chooseGroup("DE");
+    openEdit(De, 60);
+    // Position 60 is beyond EU's 40: the dialog starts at 1 there.
+    const std::tuple<const char*, int, int> steps[] = {{"EU", EU, 1}, {"DE", De, 1}, {"UK", UK, 1}};
+    for (const auto& [name, group, position] : steps) {
+        chooseGroup(name);
+        EXPECT_EQ(std::pair(edit->group(), edit->position()), std::pair(group, position)) << name;
+    }
+    edit->showChannel(UK, 30);
+    chooseGroup("EU");
+    EXPECT_EQ(edit->position(), 30) << "a position the group has is kept";
+}
+
+TEST_F(ChannelEditTest, DamagedFrequencyIsReportedOnceAndAnEmptyCbBoxHasTheNormalColour)
+{
+    newDocument(0);
+    addChannels(EU, 2, 4);  // position 5 stays empty
+    record(GetGroupStart(EU, 0) + 3)->RxFreq = "12AB5678";
+    openEdit(EU, 3);
+    edit->SetGridEditData();
+    edit->showChannel(EU, 3);
+    EXPECT_EQ(
+        std::count_if(boxes.asked.begin(), boxes.asked.end(), [](const auto& a) { return a.text == NotNumericText; }),
+        1);
+    const QColor normal = edit->palette().color(QPalette::Base);
+    EXPECT_NE(edit->freqBox()->palette().color(QPalette::Base), normal) << "a country channel's own frequency is grey";
+    edit->showChannel(EU, 5);
+    EXPECT_EQ(edit->freqBox()->palette().color(QPalette::Base), normal);
+    EXPECT_FALSE(edit->freqBox()->isEnabled());
+}
+
+TEST_F(ChannelEditTest, MemoryFrequencyDialogTakesTypingThroughTheGridsFilter)
+{
+    newDocument(0);
+    Frm_Mem_Freq dialog(doc, QString());
+    dialog.show();
+    QTest::keyClicks(dialog.freqBox(), "27a.1x5");
+    EXPECT_EQ(dialog.chosenText(), QStringLiteral("27.15"));
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
 }

@@ -6,10 +6,13 @@
 #include "channels/channel_update.h"
 #include "app/data_file.h"
 #include "freq/freq_code.h"
+#include "lang_text_ids.h"
 #include "model/document_compare.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QToolTip>
 
 #include <functional>
 
@@ -257,4 +260,33 @@ TEST_F(ChannelWindowTest, EditColumnAndEditButtonAskForTheEditDialogOnTheirChann
     EXPECT_EQ(asked[1], (QList<QVariant>{0, 4}));
     EXPECT_EQ(asked[2], (QList<QVariant>{0, 9}));
     EXPECT_FALSE(grid().isEditing());
+}
+
+TEST_F(ChannelWindowTest, KeyboardStartsInTheGridAndADigitEditsTheFrequencyCell)
+{
+    newDocument(1);
+    openWindow();
+    EXPECT_EQ(QApplication::focusWidget(), &grid());
+    grid().setCurrentIndex(window->model()->index(2, FreqColumn));
+    QTest::keyClick(&grid(), Qt::Key_2);
+    ASSERT_NE(lineEditor(), nullptr) << "the digit opened the editor of the cell";
+    QTest::keyClicks(lineEditor(), "9.1");
+    EXPECT_EQ(lineEditor()->text(), "29.1");
+    QTest::keyClick(lineEditor(), Qt::Key_Tab);
+    EXPECT_EQ(cellText(2, FreqColumn), "29.10000");
+    EXPECT_EQ(grid().currentIndex(), window->model()->index(2, PublicColumn)) << "Tab moved on to the next cell";
+}
+
+TEST_F(ChannelWindowTest, CbMemoryFrequencyCellSaysHowItIsSet)
+{
+    newDocument(0);
+    openWindow();
+    chooseGroup("MEM");
+    grid().setFocus();
+    grid().setCurrentIndex(window->model()->index(0, FreqColumn));
+    const QString before = cellText(0, FreqColumn);
+    QTest::keyClick(&grid(), Qt::Key_5);
+    EXPECT_EQ(lineEditor(), nullptr);
+    EXPECT_EQ(QToolTip::text(), LangText(Txt::MemFreqCellHint));
+    EXPECT_EQ(cellText(0, FreqColumn), before);
 }

@@ -6,7 +6,10 @@
 #include "channels/channel_update.h"
 #include "channels/group_settings.h"
 #include "lang_text_ids.h"
+#include "app/undo_history.h"
 #include "model/document_compare.h"
+
+#include <functional>
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -196,29 +199,50 @@ TEST_F(ChannelWindowTest, LastValidGroupStaysEnabled)
     EXPECT_TRUE(boxes.asked.empty());
 }
 
-TEST_F(ChannelWindowTest, OpeningTheWindowWritesNothing)
+TEST_F(ChannelWindowTest, EveryWayOfShowingAGroupStoresItAndItsFmLock)
 {
-    newDocument(0);
-    addChannels(6, 1, 80);
-    // A file may hold AM for an emergency channel that the radio keeps at FM.
-    doc.Record.OptFeat.GridGroup = 6;
-    doc.Record.OptFeat.EmergencyChannel[6][0] = 50;
-    doc.Record.OptFeat.GroupMode[6][0] = 1;
-    TakeBaseline(doc);
-    DocumentSignals watcher(doc);
-    QSignalSpy changes(&watcher, &DocumentSignals::changed);
-
+    // A file may hold AM for an emergency channel that the radio keeps at
+    // FM; whichever way its group comes to show, the record says FM, and the
+    // document keeps the group shown. Neither is an undo step.
+    using Way = std::function<void(ChannelWindowTest&)>;
+    const std::pair<const char*, Way> ways[] = {
+        {"opening the window",
+         [](ChannelWindowTest& t) {
+             t.doc.Record.OptFeat.GridGroup = 6;
+             t.openWindow();
+         }},
+        {"the group list", [](ChannelWindowTest& t) { t.chooseGroup("DE"); }},
+        {"the edit dialog's group", [](ChannelWindowTest& t) { t.window->ChangeGroup(6); }},
+        {"Open, New or a read",
+         [](ChannelWindowTest& t) {
+             t.doc.Record.OptFeat.GridGroup = 6;
+             t.doc.notifyReplaced();
+         }},
+    };
+    for (const auto& [name, way] : ways) {
+        SCOPED_TRACE(name);
+        window.reset();
+        newDocument(0);
+        addChannels(6, 1, 80);
+        doc.Record.OptFeat.EmergencyChannel[6][0] = 50;
+        doc.Record.OptFeat.GroupMode[6][0] = 1;
+        TakeBaseline(doc);
+        UndoHistory history(doc);
+        openWindow();
+        way(*this);
+        EXPECT_EQ(window->shownGroup(), 6);
+        EXPECT_EQ(doc.Record.OptFeat.GridGroup, 6);
+        EXPECT_EQ(doc.Record.OptFeat.GroupMode[6][0], 0);
+        EXPECT_EQ(window->settings()->modeBox(0)->currentText(), "FM");
+        EXPECT_FALSE(window->settings()->modeBox(0)->isEnabled());
+        EXPECT_TRUE(IsDataChanged(doc));
+        EXPECT_FALSE(history.canUndo());
+    }
+    // The window opens on the group the document keeps.
+    chooseGroup("IN");
+    window.reset();
     openWindow();
-    EXPECT_EQ(window->shownGroup(), 6);
-    window->ReShowChInfoByLanguage();
-    EXPECT_EQ(changes.count(), 0);
-    EXPECT_FALSE(IsDataChanged(doc));
-
-    // Once the user looks at the group, the record says what the box says.
-    chooseGroup("EU");
-    chooseGroup("DE");
-    EXPECT_EQ(doc.Record.OptFeat.GroupMode[6][0], 0);
-    EXPECT_EQ(window->settings()->modeBox(0)->currentText(), "FM");
+    EXPECT_EQ(window->chooser()->countryBox()->currentText(), "IN");
 }
 
 TEST_F(ChannelWindowTest, CaptionNamesTheGroupAndRowAndTextsFollowTheLanguage)
@@ -231,10 +255,12 @@ TEST_F(ChannelWindowTest, CaptionNamesTheGroupAndRowAndTextsFollowTheLanguage)
 
     AppState::instance().setLanguage(2);
     window->ReShowChInfoByLanguage();
+    EXPECT_EQ(window->windowTitle(), LangText(Txt::GroupLabel) + " C ---  5]");
     EXPECT_EQ(window->shownGroup(), 2);
     EXPECT_EQ(window->model()->headerData(FreqColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
               LangText(Txt::GridFrequency));
     EXPECT_EQ(window->editButton()->text(), LangText(Txt::OpenChannelEditor));
+    grid().setCurrentIndex(window->model()->index(2, ScanColumn));
     EXPECT_TRUE(window->windowTitle().startsWith(LangText(Txt::GridCaptionPrefix)))
         << window->windowTitle().toStdString();
     EXPECT_NE(LangText(Txt::GridFrequency), QString("Frequency (MHz)"));

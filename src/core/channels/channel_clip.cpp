@@ -1,8 +1,12 @@
 #include "channels/channel_clip.h"
 
+#include "app/data_file.h"
 #include "channels/channel_field.h"
 #include "channels/channel_update.h"
 #include "freq/channel_groups.h"
+#include "freq/freq_code.h"
+#include "freq/numeric_text.h"
+#include "freq/tone_table.h"
 #include "model/document.h"
 
 #include <algorithm>
@@ -143,5 +147,90 @@ std::optional<ChannelClip> ClipFromText(std::string_view text)
             return std::nullopt;
         clip.rows.emplace_back(std::move(channel));
     }
+    return clip;
+}
+
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\r' || c == '"'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The list cells of the table after the frequency, in order.
+struct TableListCell {
+    ChannelField field;
+    const std::vector<std::string>* items;
+};
+
+const std::vector<TableListCell>& tableListCells()
+{
+    static const std::vector<std::string> offOn{"Off", "On"};
+    static const std::vector<std::string> scan{"Del", "Add"};
+    static const std::vector<TableListCell> cells{
+        {ChannelField::Public, &offOn},    {ChannelField::TSQ, &offOn},       {ChannelField::Scan, &scan},
+        {ChannelField::RDCT, &ToneList()}, {ChannelField::TDCT, &ToneList()},
+    };
+    return cells;
+}
+
+// One table row onto the channel it is pasted over; false when a cell is
+// not what the table holds there.
+bool readTableRow(const std::vector<std::string_view>& cells, ChannelRecord& channel, const Document& doc)
+{
+    std::string freq(trimmed(cells[1]));
+    std::replace(freq.begin(), freq.end(), ',', '.');
+    // A frequency is a plain decimal number; a sign would be a typo.
+    if (!IsNumericText(freq) || freq.find_first_of("+-") != std::string::npos)
+        return false;
+    channel.RxFreq = FreqTextToCode(freq, doc);
+    for (std::size_t i = 0; i < tableListCells().size() && i + 2 < cells.size(); ++i) {
+        const std::string_view cell = trimmed(cells[i + 2]);
+        const TableListCell& list = tableListCells()[i];
+        const auto found = std::find(list.items->begin(), list.items->end(), cell);
+        if (found == list.items->end())
+            return false;
+        channel.*ChannelFieldMember(list.field) = static_cast<std::int16_t>(found - list.items->begin());
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<ChannelClip> ClipFromTable(const Document& doc, int group, int firstPosition, std::string_view text)
+{
+    std::vector<std::string_view> lines = split(text, '\n');
+    while (!lines.empty() && trimmed(lines.back()).empty())
+        lines.pop_back();
+    // The header row names the columns in the user's language; a row of
+    // channels starts with its position.
+    if (!lines.empty() && !parseNumber(trimmed(split(lines.front(), '\t').front()), 1, MaxChannels))
+        lines.erase(lines.begin());
+    ChannelClip clip;
+    clip.bandMode = doc.BandMode;
+    int position = firstPosition;
+    for (std::string_view line : lines) {
+        const std::vector<std::string_view> cells = split(line, '\t');
+        if (!parseNumber(trimmed(cells.front()), 1, MaxChannels))
+            return std::nullopt;
+        if (cells.size() < 2 || trimmed(cells[1]).empty()) {
+            clip.rows.emplace_back(std::nullopt);
+        } else {
+            const ChannelRecord* target = ChannelAt(doc, group, position);
+            ChannelRecord channel = target ? *target
+                                           : DefaultChannel(GetGroupStart(group, doc.BandMode) + position, {});
+            if (!readTableRow(cells, channel, doc))
+                return std::nullopt;
+            clip.rows.emplace_back(channel);
+        }
+        ++position;
+    }
+    if (clip.rows.empty())
+        return std::nullopt;
     return clip;
 }

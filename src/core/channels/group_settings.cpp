@@ -154,3 +154,14 @@ UpdateResult ApplyGroupModeLock(Document& doc, int group)
     doc.notifyChanged({DocumentChange::Scope::GroupSettings, 0});
     return {UpdateOutcome::Stored, Refusal::None};
 }
+
+UpdateResult SetShownGroup(Document& doc, int group)
+{
+    if (GetGroupSize(group, doc.BandMode) <= 0)
+        return {UpdateOutcome::Refused, Refusal::NoSuchGroup};
+    if (doc.Record.OptFeat.GridGroup == group)
+        return {};
+    doc.Record.OptFeat.GridGroup = static_cast<std::int16_t>(group);
+    doc.notifyChanged({DocumentChange::Scope::ShownGroup, 0});
+    return {UpdateOutcome::Stored, Refusal::None};
+}

@@ -41,3 +41,9 @@ UpdateResult SetGroupSetting(Document& doc, int group, GroupSetting setting, int
 // Stores FM for every emergency channel of the group whose modulation the FM
 // lock holds, so that what the window shows and what the record says agree.
 UpdateResult ApplyGroupModeLock(Document& doc, int group);
+
+// Stores the group the channel window shows (GridGroup), so that a saved
+// file opens on it again; a group the band lacks is not stored. It counts as
+// a change of the document (ShownGroup) but is no undo step of its own: the
+// undo history leaves the shown group out.
+UpdateResult SetShownGroup(Document& doc, int group);

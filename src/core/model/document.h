@@ -20,6 +20,7 @@ struct DocumentChange {
         Dtmf,
         Keys,
         ToneTips,
+        ShownGroup,  // the group the channel window shows (GridGroup), kept with the file
         Everything,  // the contents were replaced as a whole
     };
     Scope scope = Scope::Everything;

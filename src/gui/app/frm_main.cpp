@@ -11,6 +11,7 @@
 #include "app/frm_set_language.h"
 #include "app/lang_text.h"
 #include "app/main_placement.h"
+#include "app/scroll_page.h"
 #include "app/toolkit_language.h"
 #include "app/start_handler.h"
 #include "app/tree_pane.h"
@@ -81,6 +82,13 @@ frmMain::frmMain(Document& doc, QWidget* parent)
     connect(m_newDocTimer, &QTimer::timeout, this, &frmMain::NewDocTimer_Timer);
 
     m_entries.value(QStringLiteral("mnuHelpTopic"))->setVisible(AppState::instance().HelpAvailable);
+    m_placementTimer = new QTimer(this);
+    m_placementTimer->setSingleShot(true);
+    m_placementTimer->setInterval(PlacementDelayMs);
+    connect(m_placementTimer, &QTimer::timeout, this, [this] {
+        if (!isMinimized())
+            storePlacement();
+    });
     restorePlacement();
     for (const char* name : {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowArrangeIcons"})
         m_entries.value(QString::fromLatin1(name))->setVisible(false);
@@ -254,6 +262,7 @@ void frmMain::serveCommand(Command command)
         break;
     case Command::WindowCascade:
         m_mdiArea->cascadeSubWindows();
+        FitChildWindows(m_mdiArea);
         break;
     case Command::CloseAll:
         CloseCurAllWindows();
@@ -361,18 +370,43 @@ void frmMain::restorePlacement()
 {
     // A placement from a larger or removed screen, or a default larger than
     // this screen, would hide part of the window (the status bar first).
-    const QRect wanted = WindowFit::placementInPixels(LoadMainPlacement(placementTitle()), logicalDpi());
+    QRect wanted = WindowFit::placementInPixels(LoadMainPlacement(placementTitle()), logicalDpi());
     QList<QRect> areas;
     if (const QScreen* primary = QGuiApplication::primaryScreen())
         areas << primary->availableGeometry();
     for (const QScreen* screen : QGuiApplication::screens())
         areas << screen->availableGeometry();
+    // The first start has no placement yet: the window takes most of the
+    // screen, where the channel window and an editor fit side by side.
+    if (!HasStoredMainPlacement(placementTitle()) && !areas.isEmpty())
+        wanted = WindowFit::firstStartPlacement(areas.front());
     // Wayland does not let a program place its windows; the size still fits.
     const bool canPlace = !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
     const QRect placed = WindowFit::fitOntoScreens(wanted, areas, canPlace);
     if (canPlace)
         move(placed.topLeft());
     resize(placed.size());
+}
+
+void frmMain::placementChanged()
+{
+    // Stored a moment after the user moved or sized the window, so that the
+    // placement comes back however the program ends (also when it is ended
+    // by the session or a signal, which skips the exit handling).
+    if (!m_loading && !m_exitDone && isVisible() && !isMinimized())
+        m_placementTimer->start();
+}
+
+void frmMain::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    placementChanged();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    placementChanged();
 }
 
 void frmMain::storePlacement()

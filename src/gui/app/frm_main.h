@@ -40,6 +40,8 @@ public:
     static constexpr int DefaultHeight = 9500;
     // How long the child windows get to close before a new document is built.
     static constexpr int NewDocDelayMs = 100;
+    // How long after the last move or resize the placement is stored.
+    static constexpr int PlacementDelayMs = 500;
 
     explicit frmMain(Document& doc, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -149,6 +151,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct CommandSlot {
@@ -181,6 +185,7 @@ private:
     void serveCommand(Command command);
     bool saveToCurrentFile();
     void storePlacement();
+    void placementChanged();
     void restorePlacement();
 
     Document& m_doc;
@@ -194,6 +199,7 @@ private:
     QLabel* m_panel2 = nullptr;
     QLabel* m_panel3 = nullptr;
     QTimer* m_newDocTimer = nullptr;
+    QTimer* m_placementTimer = nullptr;
     QMenu* m_mnuWindow = nullptr;
     QMenu* m_mnuCHEdit = nullptr;
     QAction* m_windowListSeparator = nullptr;

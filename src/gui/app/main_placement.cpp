@@ -47,3 +47,10 @@ void StoreMainPlacement(const QString& appTitle, const MainPlacement& p)
     settings.setValue(QStringLiteral("MainWidth"), QString::number(p.width));
     settings.setValue(QStringLiteral("MainHeight"), QString::number(p.height));
 }
+
+bool HasStoredMainPlacement(const QString& appTitle)
+{
+    QSettings settings(QString::fromLatin1(SettingsOrganisation), QString::fromLatin1(SettingsApplication));
+    settings.beginGroup(groupOf(appTitle));
+    return settings.contains(QStringLiteral("MainWidth")) && settings.contains(QStringLiteral("MainHeight"));
+}

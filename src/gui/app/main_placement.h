@@ -23,5 +23,7 @@ inline constexpr const char* SettingsApplication = "brisko7";
 // default, and a width or height below MinSizeTwips gives the default size.
 MainPlacement LoadMainPlacement(const QString& appTitle);
 void StoreMainPlacement(const QString& appTitle, const MainPlacement& placement);
+// True once a placement was stored (the program ran and closed before).
+bool HasStoredMainPlacement(const QString& appTitle);
 
 inline constexpr int MinSizeTwips = 1500;

@@ -1,16 +1,19 @@
 #include "app/widget_helpers.h"
 
 #include "app/lang_text.h"
+#include "app/scroll_page.h"
 #include "lang_text_ids.h"
 
 #include <QPushButton>
 #include <QHBoxLayout>
 #include <QAbstractButton>
+#include <QAction>
 #include <QKeyEvent>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPalette>
 
 namespace {
@@ -56,8 +59,19 @@ QMdiSubWindow* ShowChildForm(QMdiArea* area, const QString& name, const std::fun
     QMdiSubWindow* sub = area->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(form->windowTitle());
+    // The frame's Close keeps Ctrl+F4 only: Ctrl+W is the main window's
+    // Write to Radio, which must work whichever window is active.
+    if (QMenu* menu = sub->systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+        }
+    }
     sub->show();
     area->cascadeSubWindows();
+    // Cascading gives every window its full size; on a small screen the
+    // lower ones would reach past the area, their buttons out of sight.
+    FitChildWindows(area);
     area->setActiveSubWindow(sub);
     return sub;
 }

@@ -47,6 +47,15 @@ QRect fitIntoArea(const QRect& window, const QRect& area, const QMargins& frame)
     return QRect(QPoint(x, y), size);
 }
 
+QRect firstStartPlacement(const QRect& area, const QMargins& frame)
+{
+    const QSize outer(static_cast<int>(area.width() * FirstStartShare),
+                      static_cast<int>(area.height() * FirstStartShare));
+    const QPoint topLeft(area.left() + (area.width() - outer.width()) / 2,
+                         area.top() + (area.height() - outer.height()) / 2);
+    return QRect(topLeft, outer.shrunkBy(frame));
+}
+
 QRect fitOntoScreens(const QRect& window, const QList<QRect>& areas, bool canPlace, const QMargins& frame)
 {
     if (areas.isEmpty())

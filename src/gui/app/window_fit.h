@@ -27,6 +27,11 @@ QRect placementInPixels(const MainPlacement& placement, double dpi);
 // whole window lies inside it.
 QRect fitIntoArea(const QRect& window, const QRect& area, const QMargins& frame = DefaultFrame);
 
+// The first start's placement: most of the area (FirstStartShare of its
+// width and height, frame included), centred in it.
+inline constexpr double FirstStartShare = 0.9;
+QRect firstStartPlacement(const QRect& area, const QMargins& frame = DefaultFrame);
+
 // The screen a window belongs to: the area holding most of it, else (a
 // screen that was removed) the first area, which is the primary screen's.
 // With canPlace false (Wayland, where a program cannot place its windows)

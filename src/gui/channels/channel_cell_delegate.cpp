@@ -106,12 +106,13 @@ bool ChannelCellDelegate::eventFilter(QObject* object, QEvent* event)
         return QStyledItemDelegate::eventFilter(object, event);
     if (it->committed && event->type() == QEvent::FocusOut)
         return false;
-    // Tab leaves the editor like any other way out; it does not walk on
-    // into the next cell's editor.
+    // Tab leaves the editor like any other way out and moves to the next
+    // cell; it does not walk on into that cell's editor.
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
             commitAndClose(editor);
+            emit tabbedOut(key == Qt::Key_Tab);
             return true;
         }
     }

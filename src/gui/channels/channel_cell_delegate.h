@@ -23,6 +23,11 @@ public:
     // The open editor, if any.
     QWidget* openEditor() const;
 
+signals:
+    // Tab (forward) or Shift+Tab left an editor after committing it; the
+    // grid moves on to the next cell without opening its editor.
+    void tabbedOut(bool forward);
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 

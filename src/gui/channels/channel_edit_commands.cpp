@@ -34,12 +34,13 @@ bool changesThePlan(Id id)
     return id == Id::Cut || id == Id::Insert || id == Id::Delete || id == Id::MoveUp || id == Id::MoveDown;
 }
 
-// "Paste (3 channels)": the name of a command's undo step.
-std::string stepName(int toolTipText, int channels)
+// "Move 2 channels", "Delete 1 channel": the name of a command's undo step,
+// with the number in agreement.
+std::string stepName(int verbText, int channels)
 {
-    return (LangText(toolTipText) + QStringLiteral(" (") + LangText(Txt::UndoStepChannels).arg(channels)
-            + QLatin1Char(')'))
-        .toStdString();
+    const QString count = channels == 1 ? LangText(Txt::UndoStepOneChannel)
+                                        : LangText(Txt::UndoStepChannels).arg(channels);
+    return LangText(verbText).arg(count).toStdString();
 }
 
 }  // namespace
@@ -104,7 +105,7 @@ void ChannelEditCommands::run(Id id)
     switch (id) {
     case Id::Cut:
         copy();
-        remove();
+        remove(Txt::UndoStepCut);
         break;
     case Id::Copy:
         copy();
@@ -116,7 +117,7 @@ void ChannelEditCommands::run(Id id)
         insert();
         break;
     case Id::Delete:
-        remove();
+        remove(Txt::UndoStepDelete);
         break;
     case Id::MoveUp:
         move(-1);
@@ -161,17 +162,32 @@ void ChannelEditCommands::copy()
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 
-void ChannelEditCommands::paste()
+std::optional<ChannelClip> ChannelEditCommands::clipboardChannels() const
 {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-    if (!mime || !mime->hasFormat(QString::fromLatin1(MimeType)))
-        return;
-    const auto clip = ClipFromText(mime->data(QString::fromLatin1(MimeType)).toStdString());
+    if (!mime)
+        return std::nullopt;
+    std::optional<ChannelClip> clip;
+    if (mime->hasFormat(QString::fromLatin1(MimeType)))
+        clip = ClipFromText(mime->data(QString::fromLatin1(MimeType)).toStdString());
+    // The table Copy writes as text, also back from a spreadsheet.
+    else if (mime->hasText())
+        clip = ClipFromTable(m_doc, m_window.shownGroup(), selectedRows().first, mime->text().toStdString());
     if (!clip || clip->rows.empty())
+        return std::nullopt;
+    return clip;
+}
+
+void ChannelEditCommands::paste()
+{
+    const std::optional<ChannelClip> clip = clipboardChannels();
+    if (!clip) {
+        m_notifier.message(LangText(Txt::PasteNothing).toStdString(), NoticeIcon::Information);
         return;
+    }
     PasteSummary summary;
     {
-        UndoGroup step(m_doc, stepName(Txt::TipChannelPaste, static_cast<int>(clip->rows.size())));
+        UndoGroup step(m_doc, stepName(Txt::UndoStepPaste, static_cast<int>(clip->rows.size())));
         summary = PasteChannels(m_doc, m_window.shownGroup(), selectedRows().first, *clip);
     }
     QStringList lines;
@@ -186,12 +202,12 @@ void ChannelEditCommands::paste()
         m_notifier.message(lines.join(QLatin1Char('\n')).toStdString(), NoticeIcon::Information);
 }
 
-void ChannelEditCommands::remove()
+void ChannelEditCommands::remove(int stepText)
 {
     const Rows rows = selectedRows();
     DeleteSummary summary;
     {
-        UndoGroup step(m_doc, stepName(Txt::TipChannelDelete, rows.count));
+        UndoGroup step(m_doc, stepName(stepText, rows.count));
         summary = DeleteChannels(m_doc, m_window.shownGroup(), rows.first, rows.count);
     }
     if (summary.kept > 0)
@@ -201,13 +217,23 @@ void ChannelEditCommands::remove()
 void ChannelEditCommands::insert()
 {
     const Rows rows = selectedRows();
-    if (InsertChannelAt(m_doc, m_window.shownGroup(), rows.first) == RearrangeOutcome::LastPositionFull)
+    RearrangeOutcome outcome;
+    {
+        UndoGroup step(m_doc, LangText(Txt::UndoStepInsert).toStdString());
+        outcome = InsertChannelAt(m_doc, m_window.shownGroup(), rows.first);
+    }
+    if (outcome == RearrangeOutcome::LastPositionFull)
         m_notifier.message(LangText(Txt::InsertLastFull).toStdString(), NoticeIcon::Warning);
 }
 
 void ChannelEditCommands::move(int direction)
 {
     const Rows rows = selectedRows();
-    if (MoveChannels(m_doc, m_window.shownGroup(), rows.first, rows.count, direction) == RearrangeOutcome::Done)
+    RearrangeOutcome outcome;
+    {
+        UndoGroup step(m_doc, stepName(Txt::UndoStepMove, rows.count));
+        outcome = MoveChannels(m_doc, m_window.shownGroup(), rows.first, rows.count, direction);
+    }
+    if (outcome == RearrangeOutcome::Done)
         selectRows({rows.first + direction, rows.count});
 }

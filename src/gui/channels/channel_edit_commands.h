@@ -1,7 +1,11 @@
 #pragma once
 
+#include "channels/channel_clip.h"
+
 #include <QKeySequence>
 #include <QObject>
+
+#include <optional>
 
 class Document;
 class frmCommChInfo;
@@ -42,8 +46,12 @@ private:
     Rows selectedRows() const;
     void selectRows(Rows rows);
     void copy();
+    // The channels the clipboard holds: the program's own copy, or the
+    // table Copy writes as text. Nothing when it holds neither.
+    std::optional<ChannelClip> clipboardChannels() const;
     void paste();
-    void remove();
+    // Deletes the selected rows as one undo step named by the text.
+    void remove(int stepText);
     void insert();
     void move(int direction);
     void installKeys();

@@ -5,8 +5,11 @@
 #include "channels/channel_columns.h"
 #include "channels/channel_table_model.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolTip>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -43,6 +46,12 @@ ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGridView::EndGridEdit);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGridView::EndGridEdit);
     connect(horizontalHeader(), &QHeaderView::sectionPressed, this, &ChannelGridView::EndGridEdit);
+    connect(m_delegate, &ChannelCellDelegate::tabbedOut, this, [this](bool forward) {
+        const QModelIndex next = moveCursor(forward ? MoveNext : MovePrevious, Qt::NoModifier);
+        if (next.isValid())
+            setCurrentIndex(next);
+        setFocus();
+    });
 }
 
 void ChannelGridView::applyColumnWidths()
@@ -89,7 +98,41 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (state() != QAbstractItemView::EditingState && typeIntoCell(event)) {
+        event->accept();
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+bool ChannelGridView::typeIntoCell(QKeyEvent* event)
+{
+    const QModelIndex index = currentIndex();
+    const QString text = event->text();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!index.isValid() || index.column() != FreqColumn || text.size() != 1 || command || !text.front().isPrint())
+        return false;
+    if (!(m_model.flags(index) & Qt::ItemIsEditable)) {
+        const QString hint = m_model.typingHint(index.column());
+        if (hint.isEmpty())
+            return false;
+        QToolTip::showText(viewport()->mapToGlobal(visualRect(index).bottomLeft()), hint, this);
+        return true;
+    }
+    // A number starts the editor on the cell with its text selected, so
+    // that the typed character replaces it; the editor's own filter decides
+    // how the character is taken.
+    const QChar c = text.front();
+    if (!c.isDigit() && c != QLatin1Char('.') && c != QLatin1Char(','))
+        return false;
+    EnterGridEdit(index);
+    auto* line = qobject_cast<QLineEdit*>(m_delegate->openEditor());
+    if (!line)
+        return false;
+    line->selectAll();
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), text);
+    QCoreApplication::sendEvent(line, &copy);
+    return true;
 }
 
 void ChannelGridView::EndGridEdit()

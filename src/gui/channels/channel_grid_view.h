@@ -31,9 +31,16 @@ signals:
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // No type-ahead: a digit typed on the grid is a value, never a search
+    // that moves to another row.
+    void keyboardSearch(const QString&) override {}
 
 private:
     void applyColumnWidths();
+    // A character typed on a cell without an open editor: a frequency cell
+    // starts its editor with it, or says how it is set when it takes no
+    // typing. False when the key is not for the cell.
+    bool typeIntoCell(QKeyEvent* event);
 
     ChannelTableModel& m_model;
     ChannelCellDelegate* m_delegate = nullptr;

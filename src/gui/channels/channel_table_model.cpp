@@ -6,6 +6,7 @@
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
 #include "freq/list_helpers.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 #include <QBrush>
@@ -154,9 +155,20 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         return background(index.column());
     case Qt::ForegroundRole:
         return foreground(index.column());
+    case Qt::ToolTipRole:
+        return typingHint(index.column());
     default:
         return {};
     }
+}
+
+QString ChannelTableModel::typingHint(int column) const
+{
+    // A CB memory channel's frequency is chosen in the edit dialog's
+    // memory-frequency dialog; the cell says how to get there.
+    if (column == FreqColumn && m_doc.BandMode == 0 && IsMemGroup(m_group, m_doc.BandMode))
+        return LangText(Txt::MemFreqCellHint);
+    return {};
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const

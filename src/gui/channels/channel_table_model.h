@@ -44,6 +44,9 @@ public:
     // Tells the user, once per action, that the stored frequency of the row is
     // damaged (the editor shows the lower band limit instead).
     void reportCorruptFrequency(int row) const;
+    // How a cell that takes no typing is set, when the user should be told
+    // (a CB memory channel's frequency); empty otherwise.
+    QString typingHint(int column) const;
 
     // Hands an editor's value to the update path for the channel at (group,
     // position): a typed text for the frequency and the offset, a list

@@ -3,12 +3,14 @@
 #include "app/document_signals.h"
 #include "app/lang_texts.h"
 #include "app/notifier.h"
+#include "app/scroll_page.h"
 #include "app/undo_group.h"
 #include "app/widget_helpers.h"
 #include "channels/channel_update.h"
 #include "channels/frm_mem_freq.h"
 #include "channels/group_chooser.h"
 #include "freq/channel_groups.h"
+#include "freq/freq_code.h"
 #include "freq/numeric_text.h"
 #include "lang_text_ids.h"
 #include "model/document.h"
@@ -31,6 +33,11 @@ FrmCHInfoEdit::FrmCHInfoEdit(Document& doc, DocumentSignals& docSignals, Notifie
 {
     setObjectName(QString::fromLatin1(FormName));
     buildControls();
+    // The controls scroll on a page when the window is smaller than its
+    // design; Close and Help stay in view below it, and Escape closes.
+    m_page = PutOnScrollPage(this, {}, {m_close, m_help});
+    m_page->setFocusPolicy(Qt::ClickFocus);  // a click on the background leaves the boxes
+    CloseOnEscape(this);
     applyBandLayout();
     m_chooser->fillForBand(m_doc.BandMode);
     ChangShowByLanguage();
@@ -76,6 +83,39 @@ void FrmCHInfoEdit::showChannel(int group, int position)
     m_group = group;
     m_position = position;
     SetGridEditData();
+    reportDamagedFrequency();
+}
+
+void FrmCHInfoEdit::reportDamagedFrequency()
+{
+    // A damaged stored code shows as the band's lower limit; the user hears
+    // of it once when the dialog comes to that channel, as the grid tells it
+    // when its cell is edited, not on every refresh.
+    const int channelNo = GetGroupStart(m_group, m_doc.BandMode) + m_position;
+    if (channelNo == m_reportedChannel)
+        return;
+    m_reportedChannel = 0;
+    const int index = FindChannelIndex(m_doc, channelNo);
+    if (index < 0 || !IsCorruptFreqCode(m_doc.ChannelList[static_cast<std::size_t>(index)].RxFreq))
+        return;
+    m_reportedChannel = channelNo;
+    ReportCorruptFreqCode(m_notifier);
+}
+
+void FrmCHInfoEdit::followShownGroup()
+{
+    // The channel window went to another group: this dialog follows it, on
+    // the same position when the group has it, else on the first.
+    const int group = m_doc.Record.OptFeat.GridGroup;
+    if (group == m_group || GetGroupSize(group, m_doc.BandMode) <= 0)
+        return;
+    commitPendingEdits();
+    ChangShowCHs(group);
+    m_group = group;
+    if (m_position > GetGroupSize(group, m_doc.BandMode))
+        m_position = 1;
+    SetGridEditData();
+    reportDamagedFrequency();
 }
 
 void FrmCHInfoEdit::ChangShowCHs(int group)
@@ -133,6 +173,7 @@ void FrmCHInfoEdit::onGroupChosen(int group)
     m_group = group;
     m_position = 1;
     SetGridEditData();
+    reportDamagedFrequency();
     emit groupShown(group);
 }
 
@@ -143,6 +184,7 @@ void FrmCHInfoEdit::onPositionChosen()
     commitPendingEdits();
     m_position = m_positions->currentIndex() + 1;
     SetGridEditData();
+    reportDamagedFrequency();
 }
 
 void FrmCHInfoEdit::onRowChosen(int row)
@@ -230,6 +272,9 @@ void FrmCHInfoEdit::onDocumentChanged(const DocumentChange& change)
     case Scope::Dtmf:
         showDtmfLists(ShowChannelEditForm(m_doc, m_group, m_position));
         break;
+    case Scope::ShownGroup:
+        followShownGroup();
+        break;
     default:
         break;
     }
@@ -241,6 +286,7 @@ void FrmCHInfoEdit::reloadForDocument()
     // the old one.
     m_freqPending = false;
     m_offsetPending = false;
+    m_reportedChannel = 0;
     if (m_doc.BandMode != m_bandMode) {
         applyBandLayout();
         placeLabels();

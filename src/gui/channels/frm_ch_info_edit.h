@@ -91,6 +91,8 @@ private:
     void onMemFreqClicked();
     void onDocumentChanged(const DocumentChange& change);
     void reloadForDocument();
+    void followShownGroup();
+    void reportDamagedFrequency();
     void showDtmfLists(const ChannelEditForm& form);
 
     Document& m_doc;
@@ -102,7 +104,9 @@ private:
     bool m_updating = false;       // the window fills its controls
     bool m_freqPending = false;    // Text1 was typed in since it showed the record
     bool m_offsetPending = false;  // Text2 likewise
+    int m_reportedChannel = 0;     // the channel whose damaged frequency code was reported
 
+    QWidget* m_page = nullptr;  // the controls' page in the window's scroll area
     GroupChooser* m_chooser = nullptr;
     QLabel* m_positionLabel = nullptr;  // Label1
     QComboBox* m_positions = nullptr;   // Combo1

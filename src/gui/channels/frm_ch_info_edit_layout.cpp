@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/lang_text.h"
+#include "app/scroll_page.h"
 #include "app/twips.h"
 #include "app/widget_helpers.h"
 #include "channels/group_chooser.h"
@@ -35,7 +36,6 @@ constexpr int RowPitch = 360;
 constexpr int LabelGap = 100;  // a label's right edge stands this far left of its control
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 375;
-constexpr int NonClientHeight = 410;  // title bar and borders of the window heights below
 
 // The window's height, the frame's and the buttons' top by band: "CB" has
 // four rows fewer (shift, offset, power and the never shown 5 kHz shift).
@@ -132,8 +132,10 @@ void FrmCHInfoEdit::buildControls()
 
     m_close = new QPushButton(this);
     m_close->setObjectName(QStringLiteral("CommandClose"));
+    m_close->setMinimumSize(twipsToPixels(ButtonWidth), twipsToPixels(ButtonHeight));
     m_help = new QPushButton(this);
     m_help->setObjectName(QStringLiteral("CommandHelp"));
+    m_help->setMinimumSize(twipsToPixels(ButtonWidth), twipsToPixels(ButtonHeight));
     m_help->setVisible(AppState::instance().HelpAvailable);
 }
 
@@ -141,14 +143,14 @@ void FrmCHInfoEdit::applyBandLayout()
 {
     m_bandMode = m_doc.BandMode;
     const BandLayout& layout = m_bandMode == 0 ? CbLayout : BankLayout;
-    const int clientHeight = layout.windowHeight - NonClientHeight;
-    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(clientHeight));
-    if (parentWidget())
-        parentWidget()->adjustSize();
+    // The design's window height holds the buttons below the frame; they
+    // stand in their own row under the page now.
+    m_page->setMinimumSize(twipsToPixels(ClientWidth), twipsToPixels(FrameTop + layout.frameHeight + Margin));
     m_frame->setGeometry(twipsRect(Margin, FrameTop, ClientWidth - 2 * Margin, layout.frameHeight));
-    m_close->setGeometry(
-        twipsRect(ClientWidth - 2 * ButtonWidth - 2 * Margin, layout.buttonTop, ButtonWidth, ButtonHeight));
-    m_help->setGeometry(twipsRect(ClientWidth - ButtonWidth - Margin, layout.buttonTop, ButtonWidth, ButtonHeight));
+    if (parentWidget()) {
+        parentWidget()->adjustSize();
+        FitIntoChildArea(parentWidget());
+    }
     placeFrameControls();
 }
 
@@ -204,7 +206,10 @@ void FrmCHInfoEdit::applyForm(const ChannelEditForm& form)
     m_memButton->setVisible(form.memButtonShown);
     // A box still being typed in keeps its text until it is stored.
     const QString freqText = m_freqPending ? m_freq->text() : QString::fromStdString(form.freqText);
-    SetTextBoxState(m_freq, freqText, backgroundOf(form.freqEnabled, this), form.freqEnabled);
+    // An empty position's box has the normal colour in every band (it waits
+    // for a frequency); only a CB channel's own frequency, which follows the
+    // country plan, is grey.
+    SetTextBoxState(m_freq, freqText, backgroundOf(form.freqEnabled || !form.exists, this), form.freqEnabled);
     if (form.offsetShown) {
         const QString offsetText = m_offsetPending ? m_offset->text() : QString::fromStdString(form.offsetText);
         SetTextBoxState(m_offset, offsetText, backgroundOf(form.offsetEnabled, this), form.offsetEnabled);

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/document_signals.h"
 #include "app/lang_text.h"
+#include "app/scroll_page.h"
 #include "app/twips.h"
 #include "app/undo_group.h"
 #include "app/widget_helpers.h"
@@ -73,6 +74,10 @@ frmCommChInfo::frmCommChInfo(Document& doc, DocumentSignals& docSignals, Notifie
 
     ChangShowByLanguage();
     SetGridData(groupToShow(m_doc));
+    // The keyboard starts in the grid: in the group list, Down would switch
+    // the group by accident.
+    setFocusProxy(m_grid);
+    m_grid->setFocus();
 }
 
 void frmCommChInfo::buildLayout()
@@ -94,11 +99,22 @@ void frmCommChInfo::buildLayout()
     buttons->addWidget(m_helpButton);
     buttons->addWidget(m_closeButton);
 
-    auto* column = new QVBoxLayout(this);
+    // The grid and the group settings scroll on a page when the window is
+    // smaller than they need (a narrow child area); the buttons stay in view.
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("page"));
+    auto* column = new QVBoxLayout(page);
     column->addWidget(m_chooser);
     column->addWidget(m_grid, 1);
     column->addWidget(m_settings);
-    column->addLayout(buttons);
+    auto* scroll = new DesignScrollArea(this);
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    buttons->setContentsMargins(column->contentsMargins().left(), 0, column->contentsMargins().right(),
+                                column->contentsMargins().bottom());
+    outer->addWidget(scroll, 1);
+    outer->addLayout(buttons);
 }
 
 QSize frmCommChInfo::sizeHint() const
@@ -118,8 +134,6 @@ void frmCommChInfo::ChangShowByLanguage()
     m_settings->setTexts();
     m_editButton->setText(LangText(Txt::OpenChannelEditor));
     SetCloseHelpCaptions(this);
-    m_captionText = LangText(Txt::GridCaptionPrefix);
-    showCaption();
 }
 
 void frmCommChInfo::SetGridData(int group)
@@ -130,28 +144,31 @@ void frmCommChInfo::SetGridData(int group)
 
 void frmCommChInfo::showGroup(int group)
 {
+    // What the window shows, the records hold too: the group shown comes
+    // back with the file, and an FM-only emergency channel of the group is
+    // stored as FM. Neither is an undo step of its own; the shown group
+    // does mark the document changed.
+    {
+        NotAStep quiet(m_doc);
+        SetShownGroup(m_doc, group);
+        ApplyGroupModeLock(m_doc, group);
+    }
     m_chooser->showGroup(group);
     m_model->setGroup(group);
     m_settings->showGroup(group);
+    m_captionText = LangText(Txt::GridCaptionPrefix);
     showCaption();
 }
 
 void frmCommChInfo::onGroupChosen(int group)
 {
     EndGridEdit();
-    // What the window shows of an FM-only emergency channel, the record
-    // holds too, from the moment the user looks at its group; that is no
-    // undo step of its own.
-    {
-        NotAStep quiet(m_doc);
-        ApplyGroupModeLock(m_doc, group);
-    }
     showGroup(group);
 }
 
 void frmCommChInfo::ChangeGroup(int group)
 {
-    if (GetGroupSize(group, m_doc.BandMode) <= 0)
+    if (GetGroupSize(group, m_doc.BandMode) <= 0 || group == shownGroup())
         return;
     EndGridEdit();
     showGroup(group);
@@ -200,6 +217,7 @@ void frmCommChInfo::onCurrentChanged(const QModelIndex& current)
     if (!current.isValid())
         return;
     m_gridRow = current.row() + 1;
+    m_captionText = LangText(Txt::GridCaptionPrefix);
     showCaption();
 }
 
@@ -233,8 +251,15 @@ void frmCommChInfo::EndGridEdit()
 
 void frmCommChInfo::ReShowChInfoByLanguage()
 {
+    // New texts leave the cursor where it was.
+    const QModelIndex current = m_grid->currentIndex();
     ChangShowByLanguage();
     SetGridData(shownGroup());
+    if (current.isValid())
+        m_grid->setCurrentIndex(m_model->index(current.row(), current.column()));
+    // Re-applied texts name the group by the selector's label.
+    m_captionText = LangText(Txt::GroupLabel);
+    showCaption();
 }
 
 void frmCommChInfo::closeEvent(QCloseEvent* event)

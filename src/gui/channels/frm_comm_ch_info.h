@@ -86,6 +86,6 @@ private:
     QPushButton* m_editButton = nullptr;   // CommandCHInfoEdit
     QPushButton* m_helpButton = nullptr;   // CommandHelp
     QPushButton* m_closeButton = nullptr;  // CommandClose
-    QString m_captionText;                 // text 14012 of the current language
+    QString m_captionText;                 // text 14012, or 14050 after the texts were re-applied
     int m_gridRow = 1;
 };

@@ -1,6 +1,7 @@
 #include "channels/frm_mem_freq.h"
 
 #include "app/widget_helpers.h"
+#include "channels/cell_line_edit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -24,16 +25,20 @@ Frm_Mem_Freq::Frm_Mem_Freq(const Document& doc, const QString& freqText, QWidget
     , m_doc(doc)
     , m_groups(new QComboBox(this))
     , m_positions(new QComboBox(this))
-    , m_freq(new QLineEdit(freqText, this))
+    , m_freq(new CellLineEdit(TypedKind::Frequency, this))
 {
     setObjectName(QStringLiteral("Frm_Mem_Freq"));
     setWindowTitle(QStringLiteral("MEM Frequency"));
     m_groups->setObjectName(QStringLiteral("Combo1_0"));
     m_positions->setObjectName(QStringLiteral("Combo1_1"));
     m_freq->setObjectName(QStringLiteral("Text1"));
-    // The frequency comes from the chosen channel; typing would only be
-    // moved onto the nearest country channel again.
-    m_freq->setReadOnly(true);
+    // A frequency may be typed too, through the grid's key filter; the edit
+    // dialog then moves it onto the nearest country channel, as it does with
+    // a chosen one.
+    m_freq->setFrame(true);
+    m_freq->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_freq->setMaxLength(9);
+    m_freq->setText(freqText);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Band"), m_groups);
@@ -51,6 +56,8 @@ Frm_Mem_Freq::Frm_Mem_Freq(const Document& doc, const QString& freqText, QWidget
 
     connect(m_groups, &QComboBox::activated, this, &Frm_Mem_Freq::onGroupChosen);
     connect(m_positions, &QComboBox::activated, this, &Frm_Mem_Freq::onPositionChosen);
+    // What the user typed is what OK hands back.
+    connect(m_freq, &QLineEdit::textEdited, this, [this] { m_ok->setEnabled(true); });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

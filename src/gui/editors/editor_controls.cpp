@@ -1,5 +1,6 @@
 #include "editors/editor_controls.h"
 
+#include "app/scroll_page.h"
 #include "app/twips.h"
 
 #include <QLabel>
@@ -28,4 +29,15 @@ void AddCloseHelpButtons(QWidget* window, const QRect& closeAt, const QRect& hel
     help = new QPushButton(window);
     help->setObjectName(QStringLiteral("CommandHelp"));
     help->setGeometry(helpAt);
+}
+
+void FitEditorWindow(QWidget* window, const QList<QWidget*>& leftButtons)
+{
+    QList<QWidget*> rightButtons;
+    for (const char* name : {"CommandClose", "CommandHelp"}) {
+        if (auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly))
+            rightButtons << button;
+    }
+    PutOnScrollPage(window, leftButtons, rightButtons);
+    CloseOnEscape(window);
 }

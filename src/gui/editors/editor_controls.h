@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QLabel;
 class QPushButton;
 class QRect;
@@ -16,3 +18,9 @@ void PlaceLabelLeftOf(QLabel* label, const QWidget* control, int gapTwips);
 // in the main window's child area.
 void AddCloseHelpButtons(QWidget* window, const QRect& closeAt, const QRect& helpAt, QPushButton*& close,
                          QPushButton*& help);
+
+// The window's controls on a page that scrolls when the window is smaller
+// than its design, with Close and Help (and the given buttons at the left)
+// in a row below it that stays in view; Escape closes the window as Close
+// does. Called once the window has placed its controls.
+void FitEditorWindow(QWidget* window, const QList<QWidget*>& leftButtons);

@@ -80,6 +80,7 @@ FrmDTMF::FrmDTMF(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
     InitCombos();
     ChangShowByLanguage();
     ShowDTMF();
+    FitEditorWindow(this, {});
 }
 
 FrmDTMF::~FrmDTMF()

@@ -58,6 +58,7 @@ FrmKey::FrmKey(Document& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
     ChangShowByLanguage();
     InitCombos();
     ShowKeys();
+    FitEditorWindow(this, {});
 }
 
 FrmKey::~FrmKey()

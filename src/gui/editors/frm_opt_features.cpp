@@ -100,6 +100,7 @@ FrmOptFeatures::FrmOptFeatures(Document& doc, QWidget* parent) : QWidget(parent)
     }
     ShowOptFeat();
     m_doc.addObserver(this);
+    FitEditorWindow(this, {});
 }
 
 FrmOptFeatures::~FrmOptFeatures()

@@ -85,6 +85,7 @@ FrmToneTips::FrmToneTips(Document& doc, QWidget* parent) : QWidget(parent), m_do
     ChangShowByLanguage();
     InitCombos();
     ShowToneTip();
+    FitEditorWindow(this, {m_play, m_stop, m_soundStatus});
     connect(m_tabs, &QTabBar::currentChanged, this, &FrmToneTips::tabChanged);
     connect(m_sound, &ToneSound::finished, this, &FrmToneTips::playbackEnded);
     connect(qApp, &QApplication::focusChanged, this, &FrmToneTips::focusChanged);
