@@ -35,7 +35,7 @@ TEST_F(ShippedDefaults, ANewCbDocumentHoldsTheCountryPlans)
     EXPECT_EQ(channels.size(), 288u);
     const std::map<int, std::string> anchors = {
         {23, "02725500"},  {24, "02723500"},  {121, "02760120"}, {160, "02799120"}, {161, "02696000"},
-        {281, "02656500"}, {320, "02695500"}, {401, "none"}, {402, "02696500"},
+        {281, "02656500"}, {320, "02695500"}, {401, "none"},     {402, "02696500"},
     };
     for (const auto& [channelNo, code] : anchors)
         EXPECT_EQ(channels.count(channelNo) ? channels.at(channelNo) : "none", code) << channelNo;

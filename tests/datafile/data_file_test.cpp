@@ -157,7 +157,7 @@ TEST_F(DataFiles, SavedFileIsLaidOutFieldByField)
     EXPECT_EQ(text(b, 0, 7), "BRISKO7");
     EXPECT_EQ(le16(b, 7), 0);
     EXPECT_EQ(text(b, 9, 4), "V100");
-    EXPECT_EQ(le16(b, 13), 9);  // the CB band has no VFO channel
+    EXPECT_EQ(le16(b, 13), 9);        // the CB band has no VFO channel
     EXPECT_EQ(le16(b, 21), 1);        // Value1B
     EXPECT_EQ(le16(b, 23), 1);        // GroupValid[0]
     EXPECT_EQ(le16(b, 83 + 4), 77);   // EmergencyChannel column 1, group 2

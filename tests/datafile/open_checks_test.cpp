@@ -159,7 +159,8 @@ TEST_F(OpenChecks, ModelAndVersionAreCheckedBeforeContent)
 TEST_F(OpenChecks, AFileThatIsNoDataFileAtAllSaysSoFirst)
 {
     const auto bytesOf = [](const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); };
-    const std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    const std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
+                                           0,    0,   0,   13,  'I',  'H',  'D',  'R'};
     const struct {
         const char* what;
         std::vector<std::uint8_t> bytes;
@@ -175,7 +176,12 @@ TEST_F(OpenChecks, AFileThatIsNoDataFileAtAllSaysSoFirst)
                       c.what, NoticeIcon::Error);
     }
     // The header of a data file of another model, however short the rest.
-    expectRefused([](auto& b) { b.resize(13); b[0] = 'Y'; }, GetLangText(Txt::ModelMismatch), "other model's header");
+    expectRefused(
+        [](auto& b) {
+            b.resize(13);
+            b[0] = 'Y';
+        },
+        GetLangText(Txt::ModelMismatch), "other model's header");
 }
 
 TEST_F(OpenChecks, ContentThatAnImageCannotHoldIsRefused)

@@ -187,10 +187,8 @@ TEST_F(ToneTipsTest, OnlyAnEditedLoopCountOrLengthReChecksTheReferences)
         int item;
         int expected;
     } cases[] = {
-        {"nothing edited", 0, nullptr, 0, 6},
-        {"another tip's loop count", 0, "Combo1_0", 0, 6},
-        {"tip 6's pause", 5, "Combo2_0", 3, 6},
-        {"tip 6's frequency", 5, "Combo3_0", 4, 6},
+        {"nothing edited", 0, nullptr, 0, 6},    {"another tip's loop count", 0, "Combo1_0", 0, 6},
+        {"tip 6's pause", 5, "Combo2_0", 3, 6},  {"tip 6's frequency", 5, "Combo3_0", 4, 6},
         {"tip 6's length", 5, "Combo4_0", 3, 0},
     };
     for (const auto& c : cases) {

@@ -40,7 +40,7 @@ constexpr std::uintmax_t LargestReadable = 1u << 20;
 
 struct FileBytes {
     std::vector<std::uint8_t> bytes;
-    std::string failure;  // why the file could not be read; empty when it was
+    std::string failure;   // why the file could not be read; empty when it was
     bool notData = false;  // not read because it cannot be a data file
     std::uintmax_t size = 0;
 };
