@@ -78,25 +78,6 @@ std::vector<CheckFinding> vfoFindings(const Document& doc)
     return found;
 }
 
-TEST_F(RadioDocuments, ANewDocumentIsWhatTheRadioKeeps)
-{
-    for (const int band : {0, 1, 2}) {
-        SCOPED_TRACE(band);
-        Document doc;
-        ASSERT_TRUE(ApplyBandMode(doc, band));
-        InitDocument(doc, initFolder());
-        EXPECT_TRUE(vfoFindings(doc).empty());
-        const DocumentRecord record = doc.Record;
-        const auto channels = doc.ChannelList;
-        doc.Radio.RadioBand = static_cast<std::uint8_t>(band);
-        doc.Image.clear();
-        EncodeImage(doc);
-        ASSERT_TRUE(DecodeImage(doc));
-        const auto differences = ListDifferences(record, channels, doc.Record, doc.ChannelList);
-        EXPECT_TRUE(differences.empty()) << (differences.empty() ? "" : differences[0].field);
-    }
-}
-
 TEST_F(RadioDocuments, AnOlderDocumentsVfoChannelIsNamedByTheCheck)
 {
     const struct {
