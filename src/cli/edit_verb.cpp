@@ -148,7 +148,7 @@ std::optional<GroupSetting> settingByName(const std::string& name)
 bool channelValueWellFormed(ChannelField field, const std::string& value)
 {
     if (field == ChannelField::RxFreq)
-        return value.empty() || (IsNumericText(value) && value.find_first_of("+- ") == std::string::npos);
+        return value.empty() || (ParseTypedFreq(value) && value.find(' ') == std::string::npos);
     if (const auto choices = ChannelFieldChoices(field)) {
         const auto number = wholeNumber(value);
         return number && choices->contains(*number);
@@ -350,7 +350,7 @@ int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target)
     if (c.field == ChannelField::RxFreq && channel && notes.said.empty() && IsMemGroup(c.group, doc.BandMode)
         && doc.BandMode == 0) {
         const std::string shown = FreqCodeToShowText(channel->RxFreq, c.group, doc.BandMode, doc);
-        const auto typed = ParseNumericText(edit.value);
+        const auto typed = ParseTypedFreq(edit.value);
         const auto stored = ParseNumericText(shown);
         if (typed && stored && std::abs(*typed - *stored) > 1e-9) {
             report("stored as " + shown + ", the nearest country channel");

@@ -33,8 +33,9 @@ TEST_F(MemFreqChoiceTest, OpensOnTheNearestCountryChannelOfTheBoxText)
         MemFreqChoice choice;
     };
     const Case cases[] = {
-        {"", {0, -1}},      {"abc", {0, -1}}, {"27.60125", {4, 0}},  // UK channel 121
-        {"26.976", {1, 1}}, {"28.0", {4, 0}}, {"26.965", {1, 0}},    // EU 1 comes before DE 1 in the list
+        {"", {0, -1}},      {"abc", {0, -1}},    {"27.60125", {4, 0}},  // UK channel 121
+        {"26.976", {1, 1}}, {"28.0", {4, 0}},    {"26.965", {1, 0}},    // EU 1 comes before DE 1 in the list
+        {"26,976", {1, 1}}, {"26.9.7", {0, -1}}, {"-27", {0, -1}},      // a comma is a point; no number, no channel
     };
     for (const Case& c : cases)
         EXPECT_EQ(MemFreqInitialChoice(doc, c.text), c.choice) << c.text;

@@ -197,4 +197,36 @@ TEST_F(EditVerb, AnUnreadableInputExitsWithThreeAndTheInputIsNeverTheOutput)
     EXPECT_FALSE(exists("out.dat"));
 }
 
+TEST_F(EditVerb, FrequenciesTakeACommaAndTextThatIsNoNumberExitsWithTwo)
+{
+    const Run comma = edit("hf.dat", "A:2:RxFreq=27,125");
+    ASSERT_EQ(comma.status, 0) << comma.err;
+    EXPECT_TRUE(comma.err.empty()) << comma.err;
+    const auto out = output();
+    ASSERT_TRUE(out && find(*out, 2));
+    EXPECT_EQ(find(*out, 2)->RxFreq, "02712500");
+    for (const char* bad : {"28.5.5", ".", "-5", "1e3", "27,5,0"}) {
+        std::filesystem::remove(path("out.dat"));
+        const Run r = edit("hf.dat", std::string("'A:1:RxFreq=") + bad + "'");
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_FALSE(exists("out.dat")) << bad;
+    }
+}
+
+TEST_F(EditVerb, AnEmptyFrequencyOnAnEmptyPositionChangesNoGroupSetting)
+{
+    // Bank A's working channel points at position 7, which holds no channel;
+    // bank D holds no channel but is enabled.
+    auto bytes = readBytes(path("hf.dat"));
+    putLe16(bytes, DataFileFormat::OptFeatAt + 28, 6);
+    putLe16(bytes, DataFileFormat::OptFeatAt + 8 + 2 * 3, 1);
+    writeBytes(path("odd.dat"), bytes);
+    const Run r = edit("odd.dat", "A:7:RxFreq= D:3:RxFreq=");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto out = output();
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->Record.OptFeat.WorkChannel[0], 6);
+    EXPECT_EQ(out->Record.OptFeat.GroupValid[3], 1);
+}
+
 }  // namespace

@@ -32,10 +32,10 @@ TEST_F(ShippedDefaults, ANewCbDocumentHoldsTheCountryPlans)
 {
     ASSERT_EQ(run("new --band 0 -o '" + path("cb.dat") + "'").status, 0);
     const auto channels = shownChannels("cb.dat");
-    EXPECT_EQ(channels.size(), 289u);
+    EXPECT_EQ(channels.size(), 288u);
     const std::map<int, std::string> anchors = {
         {23, "02725500"},  {24, "02723500"},  {121, "02760120"}, {160, "02799120"}, {161, "02696000"},
-        {281, "02656500"}, {320, "02695500"}, {401, "02718500"}, {402, "02696500"},
+        {281, "02656500"}, {320, "02695500"}, {401, "none"},     {402, "02696500"},
     };
     for (const auto& [channelNo, code] : anchors)
         EXPECT_EQ(channels.count(channelNo) ? channels.at(channelNo) : "none", code) << channelNo;
@@ -60,7 +60,7 @@ TEST_F(ShippedDefaults, AFileInTheUsersInitFolderReplacesTheInstalledOne)
     const auto contents = ReadDataFileBytes(readBytes(path("hf.dat")));
     ASSERT_TRUE(contents);
     EXPECT_EQ(contents->Record.Model.Band, 0);
-    EXPECT_EQ(contents->Record.ChannelCount, 289);
+    EXPECT_EQ(contents->Record.ChannelCount, 288);
 }
 
 }  // namespace

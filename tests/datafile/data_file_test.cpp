@@ -62,21 +62,27 @@ TEST_F(DataFiles, NewDocumentHasTheBuiltInDefaultsInEachBand)
         Document doc;
         ASSERT_TRUE(ApplyBandMode(doc, c.band));
         InitDocument(doc, initFolder());
-        ASSERT_EQ(doc.ChannelCount, 10) << c.band;
+        // Channel 1, the VFO channel 401 (not in the CB band, which has no
+        // place for it; unscanned, as the radio keeps it), then 402..409.
+        const bool vfo = c.band != 0;
+        const int count = vfo ? 10 : 9;
+        ASSERT_EQ(doc.ChannelCount, count) << c.band;
         EXPECT_EQ(doc.ChannelList[0].ChannelNo, 1);
         EXPECT_EQ(doc.ChannelList[0].RxFreq, c.middle);
-        EXPECT_EQ(doc.ChannelList[1].ChannelNo, 401);
-        EXPECT_EQ(doc.ChannelList[1].RxFreq, c.middle);
+        if (vfo) {
+            EXPECT_EQ(doc.ChannelList[1].ChannelNo, 401);
+            EXPECT_EQ(doc.ChannelList[1].RxFreq, c.middle);
+        }
         const char* mem[] = {"02801500", "02814500", "02811500", "02808500",
                              "02805500", "02802500", "02807500", "02800500"};
         for (int k = 0; k < 8; ++k) {
-            EXPECT_EQ(doc.ChannelList[2 + k].ChannelNo, 402 + k);
-            EXPECT_EQ(doc.ChannelList[2 + k].RxFreq, mem[k]);
+            EXPECT_EQ(doc.ChannelList[count - 8 + k].ChannelNo, 402 + k);
+            EXPECT_EQ(doc.ChannelList[count - 8 + k].RxFreq, mem[k]);
         }
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < count; ++i) {
             const ChannelRecord& ch = doc.ChannelList[i];
             EXPECT_EQ(ch.IsEmpty, 0);
-            EXPECT_EQ(ch.Scan, 1);
+            EXPECT_EQ(ch.Scan, ch.ChannelNo == 401 ? 0 : 1);
             EXPECT_EQ(ch.OffSetFre, 100);
             EXPECT_EQ(ch.NB, 1);
             EXPECT_EQ(ch.Public, 1);
@@ -151,7 +157,7 @@ TEST_F(DataFiles, SavedFileIsLaidOutFieldByField)
     EXPECT_EQ(text(b, 0, 7), "BRISKO7");
     EXPECT_EQ(le16(b, 7), 0);
     EXPECT_EQ(text(b, 9, 4), "V100");
-    EXPECT_EQ(le16(b, 13), 10);
+    EXPECT_EQ(le16(b, 13), 9);        // the CB band has no VFO channel
     EXPECT_EQ(le16(b, 21), 1);        // Value1B
     EXPECT_EQ(le16(b, 23), 1);        // GroupValid[0]
     EXPECT_EQ(le16(b, 83 + 4), 77);   // EmergencyChannel column 1, group 2
@@ -178,8 +184,8 @@ TEST_F(DataFiles, SavedFileIsLaidOutFieldByField)
     EXPECT_EQ(le16(b, 1105), 1);    // Public
     EXPECT_EQ(le16(b, 1115), 1);    // TSQ
     EXPECT_EQ(le16(b, 1129), -2);   // last reserved integer
-    EXPECT_EQ(le16(b, 1131), 401);  // entry 1
-    EXPECT_EQ(le16(b, 1071 + 60 * 9), 409);
+    EXPECT_EQ(le16(b, 1131), 402);  // entry 1
+    EXPECT_EQ(le16(b, 1071 + 60 * 8), 409);
 }
 
 TEST_F(DataFiles, SaveThenOpenGivesTheSameRecordsUnchanged)
@@ -231,7 +237,7 @@ TEST_F(DataFiles, OpenLoadsOnlyTheCountedChannels)
     Document other;
     ASSERT_EQ(OpenDocument(other, doc.DocFileName, m_notes).outcome, OpenOutcome::Opened);
     EXPECT_EQ(other.ChannelCount, 3);
-    EXPECT_EQ(other.ChannelList[2].ChannelNo, 402);
+    EXPECT_EQ(other.ChannelList[2].ChannelNo, 403);
 }
 
 TEST_F(DataFiles, FailedSaveKeepsTheDocumentModifiedAndWritesNothing)

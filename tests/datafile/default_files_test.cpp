@@ -37,12 +37,12 @@ TEST_F(DefaultFiles, TheBandsNewFileGivesTheWholeDocument)
     Document cb;
     InitDocument(cb, initFolder());
     EXPECT_EQ(cb.Record.OptFeat.Beep, 0);
-    EXPECT_EQ(cb.ChannelCount, 10);
+    EXPECT_EQ(cb.ChannelCount, 9);  // the CB band has no VFO channel
 }
 
 TEST_F(DefaultFiles, InitialSettingsUseTheFileWithoutNewSuffix)
 {
-    saveMarked(initFolder() + "/BRISKO7_0_NEW.dat", 0, 3, 10, m_dir.string());
+    saveMarked(initFolder() + "/BRISKO7_0_NEW.dat", 0, 3, 9, m_dir.string());
     saveMarked(initFolder() + "/BRISKO7_0.dat", 0, 5, 2, m_dir.string());
     Document doc;
     doc.InitRequest = true;
@@ -56,7 +56,7 @@ TEST_F(DefaultFiles, InitialSettingsUseTheFileWithoutNewSuffix)
 
 TEST_F(DefaultFiles, FallbackFileGivesItsSettingsButNoChannels)
 {
-    saveMarked(initFolder() + "/BRISKO7_0.dat", 0, 9, 10, m_dir.string());
+    saveMarked(initFolder() + "/BRISKO7_0.dat", 0, 9, 9, m_dir.string());
     Document doc;
     ASSERT_TRUE(ApplyBandMode(doc, 2));
     InitDocument(doc, initFolder());
@@ -108,13 +108,13 @@ TEST_F(DefaultFiles, ADefaultFileWithAnUnknownBandIsIgnoredAndTheProgramGoesOn)
     InitDocument(doc, initFolder());
     EXPECT_EQ(doc.BandMode, 0);
     EXPECT_EQ(doc.Record.OptFeat.Beep, 0);
-    EXPECT_EQ(doc.ChannelCount, 10);
+    EXPECT_EQ(doc.ChannelCount, 9);
     EXPECT_FALSE(IsDataChanged(doc));
 }
 
 TEST_F(DefaultFiles, ABadFallbackFileIsIgnored)
 {
-    saveMarked(initFolder() + "/BRISKO7_0.dat", 0, 9, 10, m_dir.string());
+    saveMarked(initFolder() + "/BRISKO7_0.dat", 0, 9, 9, m_dir.string());
     auto bytes = readBytes(initFolder() + "/BRISKO7_0.dat");
     putLe16(bytes, 15 + 88 + 2 * 6, 200);  // AsqValue beyond its seven bits
     writeBytes(initFolder() + "/BRISKO7_0.dat", bytes);

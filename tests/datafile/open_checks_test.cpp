@@ -106,8 +106,10 @@ TEST_F(OpenChecks, SizeAndStructureAreRefusedNamingTheFileAndWhy)
     const std::string damaged = "the file is damaged: it holds values that the radio cannot take";
     expectUnreadable([](auto& b) { b.pop_back(); }, "not a data file of this program: 25610 bytes", "one byte short");
     expectUnreadable([](auto& b) { b.push_back(0); }, "not a data file of this program: 25612 bytes", "one byte long");
-    expectUnreadable([](auto& b) { b.resize(12); }, "not a data file of this program: 12 bytes", "no whole header");
-    expectUnreadable([](auto& b) { b.clear(); }, "not a data file of this program: 0 bytes", "empty");
+    const std::string notData = "Not a data file of this program: ";
+    expectRefused([](auto& b) { b.resize(12); }, notData + "12 bytes\r\n" + path("bad.dat"), "no whole header",
+                  NoticeIcon::Error);
+    expectRefused([](auto& b) { b.clear(); }, notData + "0 bytes\r\n" + path("bad.dat"), "empty", NoticeIcon::Error);
     expectUnreadable([](auto& b) { putLe16(b, 13, 410); }, damaged, "count 410");
     expectUnreadable([](auto& b) { putLe16(b, 13, -1); }, damaged, "count -1");
     expectUnreadable([](auto& b) { putLe16(b, Entry(4), 0); }, damaged, "channel number 0");
@@ -152,6 +154,34 @@ TEST_F(OpenChecks, ModelAndVersionAreCheckedBeforeContent)
     expectRefused([](auto& b) { b[9] = 'X'; }, GetLangText(Txt::DataVersionInvalid), "does not begin with V");
     expectRefused([](auto& b) { b[12] = ' '; }, GetLangText(Txt::DataVersionInvalid), "only three characters");
     expectRefused([](auto& b) { b[11] = '.'; }, GetLangText(Txt::DataVersionInvalid), "not a number");
+}
+
+TEST_F(OpenChecks, AFileThatIsNoDataFileAtAllSaysSoFirst)
+{
+    const auto bytesOf = [](const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); };
+    const std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
+                                           0,    0,   0,   13,  'I',  'H',  'D',  'R'};
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"text", bytesOf("Dear Sir, the channels for the club are below.\n")},
+        {"picture", png},
+        {"text starting like a model name", bytesOf("BRISKO8 and friends\n")},
+    };
+    for (const auto& c : cases) {
+        expectRefused([&c](auto& b) { b = c.bytes; },
+                      "Not a data file of this program: " + std::to_string(c.bytes.size()) + " bytes\r\n"
+                          + path("bad.dat"),
+                      c.what, NoticeIcon::Error);
+    }
+    // The header of a data file of another model, however short the rest.
+    expectRefused(
+        [](auto& b) {
+            b.resize(13);
+            b[0] = 'Y';
+        },
+        GetLangText(Txt::ModelMismatch), "other model's header");
 }
 
 TEST_F(OpenChecks, ContentThatAnImageCannotHoldIsRefused)

@@ -1,6 +1,9 @@
 #include "datafile_fixture.h"
 
 #include "app/data_file.h"
+#include "app/write_check.h"
+#include "channels/channel_update.h"
+#include "freq/band_range.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 #include "model/field_ranges.h"
@@ -61,6 +64,40 @@ TEST_F(RadioDocuments, WritingBackAndReadingAgainGivesTheSameRecords)
         ASSERT_TRUE(DecodeImage(doc));
         const auto differences = ListDifferences(record, channels, doc.Record, doc.ChannelList);
         EXPECT_TRUE(differences.empty()) << (differences.empty() ? "" : differences[0].field);
+    }
+}
+
+// What the check says about the VFO channel.
+std::vector<CheckFinding> vfoFindings(const Document& doc)
+{
+    std::vector<CheckFinding> found;
+    for (const CheckFinding& f : CheckDocument(doc)) {
+        if (f.kind == CheckKind::VfoScanned || f.kind == CheckKind::NoVfoInCb)
+            found.push_back(f);
+    }
+    return found;
+}
+
+TEST_F(RadioDocuments, AnOlderDocumentsVfoChannelIsNamedByTheCheck)
+{
+    const struct {
+        int band;
+        CheckFinding expected;
+    } cases[] = {
+        {1, {CheckKind::VfoScanned, "VFO 1", {}, 0}},
+        {2, {CheckKind::VfoScanned, "VFO 1", {}, 0}},
+        {0, {CheckKind::NoVfoInCb, "#401", {}, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.band);
+        Document doc;
+        ASSERT_TRUE(ApplyBandMode(doc, c.band));
+        InitDocument(doc, initFolder());
+        // Channel 401 as older files hold it: scanned, and in every band.
+        if (FindChannelIndex(doc, 401) < 0)
+            AddChannel(doc, 401, "28");
+        doc.ChannelList[static_cast<std::size_t>(FindChannelIndex(doc, 401))].Scan = 1;
+        EXPECT_EQ(vfoFindings(doc), std::vector<CheckFinding>{c.expected});
     }
 }
 

@@ -408,7 +408,7 @@ TEST_F(StartUpTest, ChineseLocaleOnAFreshSetupFileStartsInChinese)
     EXPECT_EQ(SplashPicturePath(), path("V100/StartC.jpg"));
     EXPECT_FALSE(state.IsNt60);
     EXPECT_FALSE(doc.InitRequest);
-    EXPECT_EQ(doc.ChannelCount, 10);
+    EXPECT_EQ(doc.ChannelCount, 9);  // the built-in CB document: no VFO channel
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
     StartUpAfterSplash();
     EXPECT_EQ(state.AppTitle, GetLangText(Txt::AppTitle));

@@ -9,6 +9,7 @@
 #include "model/document_compare.h"
 
 #include <QAction>
+#include <QMdiArea>
 
 namespace {
 
@@ -79,8 +80,7 @@ TEST_F(DocumentCommandsTest, NewOnAModifiedDocumentInEveryAnswerCombination)
         {"yes-titled-cancel", true, {A::Yes, A::Cancel}, {}, true, true, false},
         {"no-ok", true, {A::No, A::Ok}, {}, false, true, true},
         {"no-cancel", true, {A::No, A::Cancel}, {}, false, true, false},
-        {"cancel-ok", true, {A::Cancel, A::Ok}, {}, false, true, true},
-        {"cancel-cancel", true, {A::Cancel, A::Cancel}, {}, false, true, false},
+        {"cancel-stops", true, {A::Cancel}, {}, false, false, false},
         {"yes-untitled-saveas-cancelled", false, {A::Yes}, {""}, false, false, false},
     };
     for (const Case& c : cases) {
@@ -186,6 +186,25 @@ TEST_F(DocumentCommandsTest, CancelledInitialSettingsLeaveNoRequestBehind)
     EXPECT_TRUE(waitUntil([&] { return !doc.InitRequest; }));
 }
 
+TEST_F(DocumentCommandsTest, CancelInTheSaveQuestionStopsNewAndInitialSettings)
+{
+    for (const Command command : {Command::FileNew, Command::InitSettings}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        frmMain w(doc);
+        forgetReplacements();
+        modify(doc);
+        prompts.asked.clear();
+        prompts.answers = {A::Cancel, A::Ok};
+        w.runCommand(command);
+        settle();
+        EXPECT_EQ(prompts.texts(), std::vector<QString>({LangText(Txt::SaveChangesQuestion)}));
+        EXPECT_EQ(replaced.count, replaced.seen);
+        EXPECT_TRUE(IsDataChanged(doc));
+        EXPECT_FALSE(doc.InitRequest);
+        InitDocument(doc, AppState::instance().initFolder());
+    }
+}
+
 TEST_F(DocumentCommandsTest, SaveOnAnUntitledDocumentOpensSaveAs)
 {
     frmMain w(doc);
@@ -259,6 +278,7 @@ TEST_F(DocumentCommandsTest, OpenTakesTheNameOnlyOfAnOpenedFile)
     EXPECT_TRUE(IsDataChanged(doc));
     ASSERT_EQ(prompts.asked.size(), 2u);  // 9006, then the refusal
     EXPECT_FALSE(prompts.asked[1].question);
+    EXPECT_TRUE(prompts.asked[1].text.startsWith(QStringLiteral("Not a data file of this program")));
 
     prompts.answers = {A::Cancel};
     w.mnuFileOpen_Click();
@@ -274,6 +294,18 @@ TEST_F(DocumentCommandsTest, OpenTakesTheNameOnlyOfAnOpenedFile)
     EXPECT_FALSE(IsDataChanged(doc));
     EXPECT_EQ(prompts.asked.size(), 1u);
     EXPECT_TRUE(w.windowTitle().endsWith(":good.dat]"));
+}
+
+TEST_F(DocumentCommandsTest, ARefusedOpenLeavesTheWindowsOfTheDocumentOpen)
+{
+    std::ofstream(path("picture.dat"), std::ios::binary) << "\x89PNG\r\n\x1a\n";
+    frmMain w(doc);
+    w.showRadioInfo();
+    const int open = static_cast<int>(w.mdiArea()->subWindowList().size());
+    ASSERT_GE(open, 1);
+    w.openFile(qpath("picture.dat"));
+    EXPECT_EQ(w.mdiArea()->subWindowList().size(), open);
+    EXPECT_EQ(prompts.asked.size(), 1u);
 }
 
 TEST_F(DocumentCommandsTest, OpenStopsWhenTheYesSaveDoesNotComplete)

@@ -22,9 +22,10 @@ struct Entry {
 TEST_F(ChannelWindowTest, CellEditorsKeepOnlyDigitsAndTheFrequencyPoint)
 {
     const Entry entries[] = {
-        {TypedKind::Frequency, "27.125", "27.125"}, {TypedKind::Frequency, "2a7,1 -5e", "2715"},
+        // A frequency's point may be a comma, as the numeric keypad types it.
+        {TypedKind::Frequency, "27.125", "27.125"}, {TypedKind::Frequency, "2a7,1 -5e", "27,15"},
         {TypedKind::Frequency, "..1", "..1"},       {TypedKind::Digits, "1.05", "105"},
-        {TypedKind::Digits, "-7x0", "70"},
+        {TypedKind::Digits, "1,05", "105"},         {TypedKind::Digits, "-7x0", "70"},
     };
     for (const Entry& e : entries) {
         CellLineEdit box(e.kind);

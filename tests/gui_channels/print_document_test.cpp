@@ -103,4 +103,62 @@ TEST_F(PrintDocumentTest, LayoutHoldsOneTableForEachGroupWithChannels)
     }
 }
 
+// The cell of a printed table: the row whose first cell is the label.
+std::string printedCell(const PrintLayout& layout, int title, const std::string& label, std::size_t column)
+{
+    for (const PrintTable& table : layout.tables) {
+        if (table.title != LangText(title).toStdString())
+            continue;
+        for (const auto& row : table.rows) {
+            if (!row.empty() && row[0] == label && column < row.size())
+                return row[column];
+        }
+    }
+    return "(no row " + label + ")";
+}
+
+// A window's label without its colon, as the printout's first column holds it.
+std::string labelOf(int number)
+{
+    std::string text = LangText(number).toStdString();
+    while (!text.empty() && (text.back() == ':' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+TEST_F(PrintDocumentTest, SettingsPrintAsTheWindowsShowThem)
+{
+    newDocument(1);
+    doc.Record.OptFeat.TimeOutTimer = 4;
+    doc.Record.OptFeat.ScanTime = 1;
+    doc.Record.Dtmf.FirstDigitDelay = 2;
+    doc.Record.Keys.Keys[1] = 9;
+    doc.Record.Tips[0].Interval = 25;
+    const PrintLayout layout = BuildPrintLayout(doc, "2026-01-01");
+    const std::string rest = LangText(Txt::ToneRest).toStdString();
+    const std::string keyMode = LangText(Txt::KeyModeFrame).toStdString() + " 1, ";
+    const struct {
+        int table;
+        std::string label;
+        std::size_t column;
+        std::string shown;
+    } cases[] = {
+        {Txt::UndoStepOptions, labelOf(Txt::OptionTimeOut), 1, "4" + LangText(Txt::UnitMinutes).toStdString()},
+        {Txt::UndoStepOptions, labelOf(Txt::OptionScanTime), 1, "10" + LangText(Txt::UnitSeconds).toStdString()},
+        {Txt::UndoStepOptions, labelOf(Txt::OptionScanType), 1, LangText(Txt::ScanTime).toStdString()},
+        {Txt::PrintDtmfCodes, labelOf(Txt::DtmfRate), 1, "100 ms"},
+        {Txt::PrintDtmfCodes, labelOf(Txt::DtmfFirstDigitDelay), 1, "200 ms"},
+        {Txt::UndoStepKeys, labelOf(Txt::KeyWorkingMode), 1, "1&2&3"},
+        {Txt::UndoStepKeys, keyMode + "P1", 1, "MOD"},
+        {Txt::UndoStepKeys, keyMode + "P2", 1, "MEM"},
+        {Txt::UndoStepToneTips, "1", 2, "250 ms"},
+        {Txt::UndoStepToneTips, "1", 3,
+         "2100 Hz, 100 ms; " + rest + ", 100 ms; 2100 Hz, 100 ms; " + rest + ", 100 ms; 2100 Hz, 100 ms; " + rest
+             + ", 100 ms; 2100 Hz, 100 ms"},
+        {Txt::UndoStepToneTips, "6", 1, LangText(Txt::LoopOff).toStdString()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(printedCell(layout, c.table, c.label, c.column), c.shown) << c.label;
+}
+
 }  // namespace

@@ -176,6 +176,36 @@ TEST_F(ToneTipsTest, ReferencesAreClearedWhenTheEditingIsCommittedNotOnEveryPick
     }
 }
 
+TEST_F(ToneTipsTest, OnlyAnEditedLoopCountOrLengthReChecksTheReferences)
+{
+    // Channel 1 refers to tip 6, which does not sound (no loop count); only
+    // an edit of tip 6's loop count or lengths may take that reference away.
+    const struct {
+        const char* what;
+        int tab;
+        const char* list;
+        int item;
+        int expected;
+    } cases[] = {
+        {"nothing edited", 0, nullptr, 0, 6},    {"another tip's loop count", 0, "Combo1_0", 0, 6},
+        {"tip 6's pause", 5, "Combo2_0", 3, 6},  {"tip 6's frequency", 5, "Combo3_0", 4, 6},
+        {"tip 6's length", 5, "Combo4_0", 3, 0},
+    };
+    for (const auto& c : cases) {
+        for (const bool closing : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (closing ? ", closing" : ", pending-edit hook"));
+            doc.Record.Tips[0] = WorkedTip();
+            doc.ChannelList[0].RBTone = 6;
+            open();
+            child<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(c.tab);
+            if (c.list)
+                pick(combo(QString::fromLatin1(c.list)), c.item);
+            closing ? static_cast<void>(form->close()) : form->commitPendingEdits();
+            EXPECT_EQ(doc.ChannelList[0].RBTone, c.expected);
+        }
+    }
+}
+
 TEST_F(ToneTipsTest, FocusLeavingTheWindowCommitsItsEditing)
 {
     QWidget host;

@@ -1,4 +1,5 @@
 #include "app/data_file.h"
+#include "freq/band_range.h"
 #include "model/document.h"
 #include "model/document_compare.h"
 
@@ -13,6 +14,8 @@ class Compare : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The HF band: channel 1, the VFO channel 401, then 402..409.
+        ASSERT_TRUE(ApplyBandMode(doc, 1));
         InitDocument(doc, "/nonexistent-brisko7-init");
         ASSERT_FALSE(IsDataChanged(doc));
     }
@@ -123,7 +126,7 @@ TEST_F(Compare, DifferencesComeInTheComparisonOrder)
     doc.ChannelList[0].DUP = 1;
     doc.ChannelList[0].Scan = 0;
     doc.ChannelList[0].RxFreq = "02700000";
-    doc.Record.Model.Band = 1;
+    doc.Record.Model.Band = 2;
     doc.Record.Model.Model = "OTHER";
     const std::vector<std::string> order{
         "ModelRecord.Model",

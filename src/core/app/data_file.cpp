@@ -8,6 +8,7 @@
 #include "app/paths.h"
 #include "app/version_list.h"
 #include "freq/band_range.h"
+#include "freq/channel_groups.h"
 #include "freq/freq_code.h"
 #include "lang_text_ids.h"
 #include "model/data_file_format.h"
@@ -91,7 +92,14 @@ void setDefaultChannels(Document& doc)
     const std::string middle = FreqTextToCode(bandMiddleText(doc), doc);
     int count = 0;
     doc.ChannelList[count++] = DefaultChannel(1, middle);
-    doc.ChannelList[count++] = DefaultChannel(401, middle);
+    // The new document holds what the radio keeps: the VFO channel of the
+    // bank bands has no scan flag in the radio, and the CB band has no VFO
+    // channel at all.
+    if (doc.BandMode != 0) {
+        ChannelRecord vfo = DefaultChannel(VfoChannelNo, middle);
+        vfo.Scan = 0;
+        doc.ChannelList[count++] = vfo;
+    }
     for (int k = 0; k < 8; ++k)
         doc.ChannelList[count++] = DefaultChannel(402 + k, FreqTextToCode(memFreqs[k], doc));
     doc.ChannelCount = static_cast<std::int16_t>(count);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,9 +40,15 @@ struct OpenResult {
 // Opens a data file with its checks in this order: the header (model, then
 // data version, which may bring the hand-over question), then the size and
 // structure this data version reads, then the content. Nothing of the
-// document changes until every check passed. A file that cannot be read, or
-// is no data file, is reported with its path and the reason (text 9002).
-OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifier);
+// document changes until every check passed. A file that cannot be read is
+// reported with its path and the reason (text 9002); a file that is no data
+// file at all (too short or too long for one, or without a data file's
+// header) with text 9533 first, then its path. Text 9012 is for the header
+// of a data file of another model. beforeChange runs once every check has
+// passed, just before the document changes (a window closes what showed the
+// old document); a refused file never runs it.
+OpenResult OpenDocument(Document& doc, const std::string& path, Notifier& notifier,
+                        const std::function<void()>& beforeChange = {});
 
 // A new document: built-in defaults, then the default file (model_band_NEW.dat,
 // or model_band.dat when doc.InitRequest is set), or else the settings of the

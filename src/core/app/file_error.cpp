@@ -44,6 +44,14 @@ std::string NotADataFileReason(std::uintmax_t sizeInBytes)
     return text.replace(at, marker.size(), size);
 }
 
+std::string NotADataFileText(const std::string& path, std::uintmax_t sizeInBytes)
+{
+    std::string text = NotADataFileReason(sizeInBytes);
+    if (!text.empty() && std::islower(static_cast<unsigned char>(text[0])))
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return path.empty() ? text : text + "\r\n" + path;
+}
+
 std::string DamagedDataFileReason()
 {
     return GetLangText(TextDamaged);

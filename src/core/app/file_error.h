@@ -18,5 +18,9 @@ std::string SystemReason(int errnoValue);
 // Why a file is no data file of this program: its size in bytes, in the
 // program's language (text 9533).
 std::string NotADataFileReason(std::uintmax_t sizeInBytes);
+// The message for a file that is no data file at all: the reason (text 9533,
+// its first letter raised where the language has capitals) leads, the path
+// follows on a line of its own.
+std::string NotADataFileText(const std::string& path, std::uintmax_t sizeInBytes);
 // A data file whose values no radio can hold (text 9534).
 std::string DamagedDataFileReason();

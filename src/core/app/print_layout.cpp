@@ -5,7 +5,11 @@
 #include "app/paths.h"
 #include "channels/channel_rules.h"
 #include "channels/channel_update.h"
+#include "editors/dtmf_update.h"
+#include "editors/key_update.h"
+#include "editors/option_items.h"
 #include "editors/option_update.h"
+#include "editors/tone_tip_update.h"
 #include "freq/band_range.h"
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
@@ -60,6 +64,12 @@ std::string unlessHidden(int bandMode, ChannelField field, std::string shown)
     return IsHiddenInBand(field, bandMode) ? std::string("-") : shown;
 }
 
+// A DTMF code reference as the edit dialog's lists show it.
+std::string dtmfRefText(int slot)
+{
+    return slot > 0 ? std::to_string(slot) : text(Txt::DtmfCodeNone);
+}
+
 std::vector<std::string> channelRow(const Document& doc, int group, const ChannelRecord& c)
 {
     const int band = doc.BandMode;
@@ -72,8 +82,8 @@ std::vector<std::string> channelRow(const Document& doc, int group, const Channe
             c.Scan ? "Add" : "Del",
             offOn(c.Public),
             unlessHidden(band, ChannelField::DUP, shiftText(c)),
-            std::to_string(c.DTMF_BOT) + "/" + std::to_string(c.DTMF_EOT) + "/" + std::to_string(c.DTMF_Call),
-            c.RBTone > 0 ? std::to_string(c.RBTone) : text(Txt::ToneTipNone)};
+            dtmfRefText(c.DTMF_BOT) + "/" + dtmfRefText(c.DTMF_EOT) + "/" + dtmfRefText(c.DTMF_Call),
+            ToneTipChoiceText(c.RBTone)};
 }
 
 void addChannelTables(const Document& doc, PrintLayout& layout)
@@ -113,7 +123,7 @@ PrintTable settingsTable(const Document& doc, OptionRecord record, int title)
     PrintTable table{text(title), {text(Txt::PrintSetting), text(Txt::PrintValue)}, {}};
     for (const OptionField& field : OptionFields()) {
         if (field.record == record && IsOptionFieldShown(doc, field))
-            table.rows.push_back({optionLabel(field), std::to_string(OptionFieldValue(doc, field))});
+            table.rows.push_back({optionLabel(field), OptionShownText(doc, field)});
     }
     return table;
 }
@@ -122,8 +132,21 @@ PrintTable dtmfTable(const Document& doc)
 {
     const DtmfSettings& dtmf = doc.Record.Dtmf;
     PrintTable table{text(Txt::PrintDtmfCodes), {text(Txt::PrintCode), text(Txt::PrintDigits)}, {}};
-    for (const auto& f : DtmfSettingFields())
-        table.rows.push_back({f.name, std::to_string(dtmf.*f.member)});
+    // The settings as the DTMF window's lists and check box show them.
+    const auto& settings = DtmfSettingTable();
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        const DtmfSetting& s = settings[i];
+        const int shown = s.choices[static_cast<std::size_t>(DtmfSettingPosition(doc, s))];
+        const bool isDisplay = i + 1 == settings.size();
+        std::string value;
+        if (isDisplay)
+            value = offOn(shown);
+        else if (s.msPerUnit > 0)
+            value = std::to_string(shown * s.msPerUnit) + " ms";
+        else
+            value = shown == 0 ? text(Txt::DKeyOff) : std::to_string(shown) + " s";
+        table.rows.push_back({label(isDisplay ? Txt::DtmfDisplay : Txt::DtmfRate + static_cast<int>(i)), value});
+    }
     for (std::size_t slot = 0; slot < dtmf.Codes.size(); ++slot) {
         const DtmfCode& code = dtmf.Codes[slot];
         if (code.Length <= 0)
@@ -136,11 +159,17 @@ PrintTable dtmfTable(const Document& doc)
 
 PrintTable keysTable(const Document& doc)
 {
-    const KeySettings& keys = doc.Record.Keys;
+    // Names as the keys window's lists show them.
     PrintTable table{text(Txt::UndoStepKeys), {text(Txt::PrintKey), text(Txt::PrintValue)}, {}};
-    table.rows.push_back({text(Txt::PrintKeyMode), std::to_string(keys.KeyMode)});
-    for (std::size_t k = 0; k < keys.Keys.size(); ++k)
-        table.rows.push_back({std::to_string(k + 1), std::to_string(keys.Keys[k])});
+    table.rows.push_back(
+        {label(Txt::KeyWorkingMode), KeyWorkingModeNames()[static_cast<std::size_t>(ShownKeyModePosition(doc))]});
+    for (int mode = 1; mode <= KeyModeCount; ++mode) {
+        for (int key = 1; key <= KeysPerMode; ++key) {
+            const int position = ShownKeyFunctionPosition(doc, KeyEntry(mode, key));
+            table.rows.push_back({text(Txt::KeyModeFrame) + " " + std::to_string(mode) + ", P" + std::to_string(key),
+                                  KeyFunctionNames()[static_cast<std::size_t>(position)]});
+        }
+    }
     return table;
 }
 
@@ -149,15 +178,20 @@ PrintTable toneTipsTable(const Document& doc)
     PrintTable table{text(Txt::UndoStepToneTips),
                      {text(Txt::PrintTip), text(Txt::PrintLoops), text(Txt::PrintInterval), text(Txt::PrintTones)},
                      {}};
+    // The values as the tone tips window's lists show them: times in ms,
+    // pitches in Hz, the rest and "off" by their names.
     for (std::size_t t = 0; t < doc.Record.Tips.size(); ++t) {
-        const ToneTip& tip = doc.Record.Tips[t];
+        const ToneTip tip = ShownToneTip(doc.Record.Tips[t]);
         std::string tones;
         for (const ToneTipTone& tone : tip.Tones) {
-            if (tone.Length > 0)
-                tones += (tones.empty() ? "" : " ") + std::to_string(tone.Freq) + "/" + std::to_string(tone.Length);
+            if (tone.Length <= 0)
+                continue;
+            const int item = ToneFrequencyItem(tone.Freq);
+            const std::string pitch = item == 0 ? text(Txt::ToneRest) : std::to_string(tone.Freq * 10) + " Hz";
+            tones += (tones.empty() ? "" : "; ") + pitch + ", " + std::to_string(tone.Length * 10) + " ms";
         }
-        table.rows.push_back(
-            {std::to_string(t + 1), std::to_string(tip.LoopCount), std::to_string(tip.Interval), tones});
+        const std::string loops = tip.LoopCount == 0 ? text(Txt::LoopOff) : std::to_string(tip.LoopCount);
+        table.rows.push_back({std::to_string(t + 1), loops, std::to_string(tip.Interval * 10) + " ms", tones});
     }
     return table;
 }

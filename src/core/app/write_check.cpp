@@ -80,6 +80,14 @@ private:
     {
         const std::string where = placeOf(c.ChannelNo, m_band);
         const ChannelPlace place = PlaceOfChannel(c.ChannelNo, m_band);
+        // Older files hold a VFO channel as the radio does not keep it; a
+        // write and a read-back would show it changed.
+        if (c.ChannelNo == VfoChannelNo && m_band == 0) {
+            add(CheckKind::NoVfoInCb, where);
+            return;
+        }
+        if (c.ChannelNo == VfoChannelNo && c.Scan != 0)
+            add(CheckKind::VfoScanned, where);
         checkFrequency(c, place.group, where);
         if (c.AM_FM == 1 && IsFixFM(place.position, place.group, m_band))
             add(CheckKind::AmOnFixedFm, where);
@@ -183,6 +191,10 @@ int textNumberOf(CheckKind kind)
         return Txt::CheckAmHighPower;
     case CheckKind::AmOnFixedFm:
         return Txt::CheckAmOnFixedFm;
+    case CheckKind::VfoScanned:
+        return Txt::CheckVfoScanned;
+    case CheckKind::NoVfoInCb:
+        return Txt::CheckNoVfoInCb;
     }
     return Txt::CheckNoValidGroup;
 }

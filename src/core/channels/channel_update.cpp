@@ -56,8 +56,10 @@ Refusal valueRefusal(const Document& doc, int group, int position, ChannelField 
         if (field == ChannelField::Tx_Power && *number >= HighPower && channel && channel->AM_FM == 1)
             return Refusal::HighPowerOnAm;
     }
+    if (field == ChannelField::RxFreq && !value.empty() && !ParseTypedFreq(value))
+        return Refusal::NotAFrequency;
     if (field == ChannelField::RxFreq && !value.empty() && doc.BandMode == 0 && IsMemGroup(group, 0)
-        && IsNumericText(value) && !NearestChannelFreq(0.0, doc).Found)
+        && !NearestChannelFreq(0.0, doc).Found)
         return Refusal::NoCountryChannel;
     return Refusal::None;
 }
@@ -104,6 +106,8 @@ const char* RefusalText(Refusal refusal)
         return "high power is for FM channels only";
     case Refusal::OutOfChoices:
         return "the field cannot hold this value";
+    case Refusal::NotAFrequency:
+        return "the frequency is not a number";
     case Refusal::CountryFrequency:
         return "a country channel's frequency follows its channel plan";
     case Refusal::VfoScan:
@@ -155,7 +159,7 @@ void AddChannel(Document& doc, int channelNo, std::string_view freqText)
     channel.ChannelNo = static_cast<std::int16_t>(channelNo);
     channel.RxFreq = FreqTextToCode(freqText, doc);
     channel.IsEmpty = 0;
-    channel.Scan = 1;
+    channel.Scan = channelNo == VfoChannelNo ? 0 : 1;  // the radio keeps no scan flag for the VFO
     channel.OffSetFre = 100;
     channel.Public = 1;
     channel.NB = 1;
@@ -192,8 +196,11 @@ UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField
     const int band = doc.BandMode;
     if (position < 1 || position > GetGroupSize(group, band))
         return refused(Refusal::NoSuchGroup);
-    if (const Refusal why = valueRefusal(doc, group, position, field, value); why != Refusal::None)
+    if (const Refusal why = valueRefusal(doc, group, position, field, value); why != Refusal::None) {
+        if (why == Refusal::NotAFrequency)
+            ReportNotAFrequency(value, notifier);
         return refused(why);
+    }
 
     std::string text(value);
     const bool isFreq = field == ChannelField::RxFreq;
@@ -223,6 +230,12 @@ UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField
         channelChanged = true;
     } else if (!isFreq) {
         return refused(Refusal::NoChannel);
+    } else {
+        // Clearing a position that holds no channel deletes nothing, so the
+        // group settings have nothing to follow: a working channel that
+        // points at an empty position, or an empty group that is enabled,
+        // stays as the user left it.
+        return {};
     }
     if (isFreq)
         RefreshGroupAfterChange(doc, group);

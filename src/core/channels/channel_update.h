@@ -28,6 +28,7 @@ enum class Refusal {
     FixedFm,                // the position is FM only
     HighPowerOnAm,          // "High" power is for FM channels only
     OutOfChoices,           // a value no list of the field offers
+    NotAFrequency,          // a typed frequency that is no number
     CountryFrequency,       // a country channel's frequency follows its plan
     VfoScan,                // the VFO channel is never scanned
     PublicGoverned,         // the public channel's settings apply while Public is on
@@ -59,7 +60,8 @@ const char* RefusalText(Refusal refusal);
 // channel numbered up to 400). The typed frequency is normalised first
 // (clamped into the band and onto its raster, or moved onto the nearest
 // country channel for a memory channel of the CB band), which may warn
-// through the notifier. AM is refused on FM-only positions and "High" power
+// through the notifier. A frequency that is no number (ParseTypedFreq) is
+// refused with a warning and changes nothing. AM is refused on FM-only positions and "High" power
 // on AM channels.
 UpdateResult SetChannelData(Document& doc, int group, int position, ChannelField field, std::string_view value,
                             Notifier& notifier);
@@ -72,7 +74,8 @@ int FindChannelIndex(const Document& doc, int channelNo);
 const ChannelRecord* ChannelAt(const Document& doc, int group, int position);
 
 // Appends a channel with the defaults of a new channel and the frequency of
-// the text. New channels are appended, not inserted in number order.
+// the text (the VFO channel 401 unscanned, as the radio keeps it). New
+// channels are appended, not inserted in number order.
 void AddChannel(Document& doc, int channelNo, std::string_view freqText);
 // Removes one entry of the channel list; the later entries move down.
 void RemoveChannelAt(Document& doc, int listIndex);

@@ -3,7 +3,6 @@
 #include "channels/channel_update.h"
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
-#include "freq/numeric_text.h"
 #include "model/document.h"
 
 namespace {
@@ -44,7 +43,7 @@ std::vector<std::string> MemFreqPositionItems(int groupIndex)
 
 MemFreqChoice MemFreqInitialChoice(const Document& doc, std::string_view freqText)
 {
-    const auto typed = ParseNumericText(freqText);
+    const auto typed = ParseTypedFreq(freqText);
     if (!typed)
         return {};
     const NearestChannel nearest = NearestChannelFreq(*typed, doc);

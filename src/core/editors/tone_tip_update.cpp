@@ -4,6 +4,7 @@
 
 #include "model/document.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -111,4 +112,76 @@ UpdateResult StoreShownToneTip(Document& doc, int tip)
     stored = shown;
     doc.notifyChanged({DocumentChange::Scope::ToneTips, 0});
     return {UpdateOutcome::Stored, Refusal::None};
+}
+
+namespace {
+
+// Whether a tip's loop count or any of its lengths differ: what decides
+// whether it sounds.
+bool soundingFieldsDiffer(const ToneTip& a, const ToneTip& b)
+{
+    if (a.LoopCount != b.LoopCount)
+        return true;
+    for (std::size_t k = 0; k < a.Tones.size(); ++k) {
+        if (a.Tones[k].Length != b.Tones[k].Length)
+            return true;
+    }
+    return false;
+}
+
+bool isTip(int tip)
+{
+    return tip >= 1 && tip <= ToneTipCount;
+}
+
+}  // namespace
+
+UpdateResult ToneTipEdits::edit(Document& doc, int tip, ToneTipField field, int tone, int value)
+{
+    const UpdateResult result = SetToneTipField(doc, tip, field, tone, value);
+    if (result.stored() && (field == ToneTipField::LoopCount || field == ToneTipField::Length))
+        m_edited.insert(tip);
+    return result;
+}
+
+UpdateResult ToneTipEdits::show(Document& doc, int tip)
+{
+    if (!isTip(tip))
+        return StoreShownToneTip(doc, tip);
+    const ToneTip before = doc.Record.Tips[static_cast<std::size_t>(tip - 1)];
+    const UpdateResult result = StoreShownToneTip(doc, tip);
+    if (soundingFieldsDiffer(before, doc.Record.Tips[static_cast<std::size_t>(tip - 1)]))
+        m_edited.insert(tip);
+    return result;
+}
+
+void ToneTipEdits::commit(Document& doc)
+{
+    for (const int tip : m_edited) {
+        if (CheckToneTipRef(doc, tip) == 0)
+            ClearToneTipRefs(doc, tip);
+    }
+    m_edited.clear();
+}
+
+void ClearToneTipRefs(Document& doc, int tip)
+{
+    if (!isTip(tip))
+        return;
+    bool channels = false;
+    const int count = std::clamp<int>(doc.ChannelCount, 0, MaxChannels);
+    for (int i = 0; i < count; ++i) {
+        ChannelRecord& c = doc.ChannelList[static_cast<std::size_t>(i)];
+        if (c.RBTone == tip) {
+            c.RBTone = 0;
+            channels = true;
+        }
+    }
+    const bool publicChannel = doc.Record.PublicChannel.RBTone == tip;
+    if (publicChannel)
+        doc.Record.PublicChannel.RBTone = 0;
+    if (channels)
+        doc.notifyChanged({DocumentChange::Scope::Channels, 0});
+    if (publicChannel)
+        doc.notifyChanged({DocumentChange::Scope::PublicChannel, 0});
 }

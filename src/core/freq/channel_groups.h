@@ -36,6 +36,10 @@ constexpr int Vfo = 10;      // HF and HAM: the VFO channel
 constexpr int BankMem = 11;  // HF and HAM: the memory group
 }  // namespace Groups
 
+// The number of the VFO channel, the one channel of group "VFO" in HF and
+// HAM. The radio keeps no scan flag for it; in the CB band it has no place.
+constexpr int VfoChannelNo = 401;
+
 // The last bank ("J") or country mode ("IN") of the band: groups 0..this one
 // have working and emergency channels and a valid flag.
 int LastRegularGroup(int bandMode);

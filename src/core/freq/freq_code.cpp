@@ -2,8 +2,10 @@
 
 #include "app/lang_texts.h"
 #include "app/notifier.h"
+#include "app/text_fill.h"
 #include "freq/channel_groups.h"
 #include "freq/numeric_text.h"
+#include "lang_text_ids.h"
 #include "model/document.h"
 
 #include <algorithm>
@@ -187,9 +189,23 @@ NearestChannel NearestChannelFreq(double typedMhz, const Document& doc)
     return nearest;
 }
 
+std::optional<double> ParseTypedFreq(std::string_view typed)
+{
+    std::string text(trimBlanks(typed));
+    std::replace(text.begin(), text.end(), ',', '.');
+    if (text.empty() || text.front() == '+' || text.front() == '-')
+        return std::nullopt;
+    return ParseNumericText(text);
+}
+
+void ReportNotAFrequency(std::string_view typed, Notifier& notifier)
+{
+    notifier.message(FillText(GetLangText(Txt::FreqNotANumber), {std::string(typed)}), NoticeIcon::Warning);
+}
+
 std::string NormalizeFreqText(std::string_view typed, int group, int bandMode, const Document& doc, Notifier& notifier)
 {
-    const auto value = ParseNumericText(typed);
+    const auto value = ParseTypedFreq(typed);
     double mhz = 0.0;
     if (!value)
         mhz = BadFreqWarning(doc, notifier);

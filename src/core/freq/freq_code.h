@@ -2,6 +2,7 @@
 
 #include "lang_text_ids.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -76,6 +77,18 @@ struct NearestChannel {
     bool Found = false;
 };
 NearestChannel NearestChannelFreq(double typedMhz, const Document& doc);
+
+// A frequency as the user types it, in MHz: decimal digits with at most one
+// decimal point and at least one digit, blanks around them ignored. The
+// point may be "." or ",": the numeric keypad of many European keyboards
+// types a comma. No sign, no exponent, nothing else ("28.5.5", ".", "-5",
+// "1e3" are no frequencies): a typo must never program one. Nothing when
+// the text is no such number.
+std::optional<double> ParseTypedFreq(std::string_view typed);
+
+// The warning shown when a typed frequency is refused as no number (the
+// typed text in it); the channel keeps what it holds.
+void ReportNotAFrequency(std::string_view typed, Notifier& notifier);
 
 // The one entry point for a typed frequency of a channel in a group: returns
 // the "#0.00000" text to store (through FreqTextToCode). Non-numeric text

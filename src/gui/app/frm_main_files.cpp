@@ -78,9 +78,11 @@ void frmMain::mnuFileNew_Click()
 {
     commitPendingEdits();
     if (IsDataChanged(m_doc)) {
-        // No and Cancel save nothing; the next question still lets the user
-        // keep the document. Yes must end in a completed save.
-        if (askUnsavedChanges() == NoticeAnswer::Yes && !completeSave()) {
+        // No goes on without saving; Cancel stops the command here, and Yes
+        // must end in a completed save.
+        const NoticeAnswer answer = askUnsavedChanges();
+        const bool goOn = answer == NoticeAnswer::No || (answer == NoticeAnswer::Yes && completeSave());
+        if (!goOn) {
             m_doc.InitRequest = false;
             return;
         }
@@ -128,9 +130,10 @@ void frmMain::openFileAsked(const QString& path)
 
 void frmMain::openFile(const QString& path)
 {
-    CloseCurAllWindows();
-    // The document takes the file's name only once the file has been opened.
-    const OpenResult result = OpenDocument(m_doc, QFileInfo(path).absoluteFilePath().toStdString(), m_notifier);
+    // The document takes the file's name only once the file has been opened,
+    // and its windows close only then: a refused file leaves them as they were.
+    const OpenResult result = OpenDocument(m_doc, QFileInfo(path).absoluteFilePath().toStdString(), m_notifier,
+                                           [this] { CloseCurAllWindows(); });
     switch (result.outcome) {
     case OpenOutcome::Opened:
         m_doc.IsUntitled = false;

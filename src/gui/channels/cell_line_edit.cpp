@@ -12,7 +12,9 @@ constexpr char16_t CtrlX = 24;
 
 QString allowedPattern(TypedKind kind)
 {
-    return kind == TypedKind::Frequency ? QStringLiteral("[0-9.]*") : QStringLiteral("[0-9]*");
+    // A frequency takes "," as its decimal point too: the numeric keypad of
+    // many European keyboards types a comma.
+    return kind == TypedKind::Frequency ? QStringLiteral("[0-9.,]*") : QStringLiteral("[0-9]*");
 }
 
 }  // namespace
@@ -36,7 +38,7 @@ bool CellLineEdit::acceptsKey(const QKeyEvent& event) const
         if (code < 32 || code == 127)
             continue;  // other control characters pass as control keys
         const bool digit = code >= u'0' && code <= u'9';
-        const bool point = m_kind == TypedKind::Frequency && code == u'.';
+        const bool point = m_kind == TypedKind::Frequency && (code == u'.' || code == u',');
         if (!digit && !point)
             return false;
     }

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 // The in-place text editor of the frequency and offset cells. Keys other
-// than the value's characters (digits, and "." in a frequency) never reach
+// than the value's characters (digits, and "." or "," in a frequency) never reach
 // the box, nor do Ctrl+C, Ctrl+V and Ctrl+X; a validator holds the same line
 // against everything that does not come as a key press (pasting by
 // Shift+Insert, the middle button or the context menu, an input method).

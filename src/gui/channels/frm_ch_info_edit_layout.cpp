@@ -115,7 +115,7 @@ void FrmCHInfoEdit::buildControls()
     m_freq = new QLineEdit(m_frame);
     m_freq->setObjectName(QStringLiteral("Text1"));
     m_freq->setMaxLength(9);
-    new NumberBoxFilter(m_freq, true);
+    new NumberBoxFilter(m_freq, true, true);
     EnterMovesFocus(m_freq);
     m_memButton = new QPushButton(QStringLiteral(">"), m_frame);
     m_memButton->setObjectName(QStringLiteral("Command1"));

@@ -241,7 +241,7 @@ const ToneTip& FrmToneTips::shownTip() const
 void FrmToneTips::ShowToneTip()
 {
     m_storing = true;
-    StoreShownToneTip(m_doc, m_curToneTip);
+    m_edits.show(m_doc, m_curToneTip);
     m_storing = false;
     const ToneTip& tip = shownTip();
     SelectListIndex(m_loopCount, ToneTipListItem(ToneTipField::LoopCount, tip.LoopCount));
@@ -265,7 +265,7 @@ void FrmToneTips::tabChanged(int index)
 void FrmToneTips::store(ToneTipField field, int tone, int value)
 {
     m_storing = true;
-    SetToneTipField(m_doc, m_curToneTip, field, tone, value);
+    m_edits.edit(m_doc, m_curToneTip, field, tone, value);
     m_storing = false;
     m_picture->update();
 }
@@ -293,7 +293,7 @@ void FrmToneTips::playbackEnded()
 
 void FrmToneTips::commitPendingEdits()
 {
-    RecheckToneTipRefs(m_doc);
+    m_edits.commit(m_doc);
 }
 
 void FrmToneTips::focusChanged(QWidget* old, QWidget* now)

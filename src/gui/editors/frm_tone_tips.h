@@ -18,9 +18,11 @@ class ToneTipPicture;
 // frequency and length of its fourteen tones (two columns of seven), the bar
 // picture, and Play and Stop. A modeless child of the main window without OK
 // or Cancel: every pick is stored at once. Showing a tip stores only what its
-// lists cannot show. The channels' references to tips that no longer sound
-// are cleared when the editing is committed (the window loses the focus or
-// closes, or the main window saves or starts a transfer), not on every pick.
+// lists cannot show. The channels' references to a tip whose loop count or
+// lengths were edited and that no longer sounds are cleared when the editing
+// is committed (the window loses the focus or closes, or the main window
+// saves or starts a transfer), not on every pick; tips nobody edited keep
+// their references.
 //
 // Playback runs on the event loop, reading each tone of the shown tip when it
 // is due; closing the window stops it and releases the sound output.
@@ -32,7 +34,7 @@ public:
     explicit FrmToneTips(Document& doc, QWidget* parent = nullptr);
     ~FrmToneTips() override;
 
-    // Clears the references to tips that no longer sound.
+    // Clears the references to edited tips that no longer sound.
     void commitPendingEdits();
 
     int CurToneTip() const { return m_curToneTip; }
@@ -78,4 +80,5 @@ private:
     QPushButton* m_help = nullptr;
     ToneSound* m_sound = nullptr;
     bool m_storing = false;  // our own store is being announced
+    ToneTipEdits m_edits;
 };

@@ -6,7 +6,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
-NumberBoxFilter::NumberBoxFilter(QLineEdit* box, bool allowPoint) : QObject(box), m_box(box), m_allowPoint(allowPoint)
+NumberBoxFilter::NumberBoxFilter(QLineEdit* box, bool allowPoint, bool allowComma)
+    : QObject(box), m_box(box), m_allowPoint(allowPoint), m_allowComma(allowComma)
 {
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAcceptDrops(false);
@@ -15,10 +16,11 @@ NumberBoxFilter::NumberBoxFilter(QLineEdit* box, bool allowPoint) : QObject(box)
 
 bool NumberBoxFilter::swallows(const QKeyEvent* key) const
 {
-    const auto accepts = [](char c, const void* allowPoint) {
-        return (c >= '0' && c <= '9') || (*static_cast<const bool*>(allowPoint) && c == '.');
+    const auto accepts = [](char c, const void* self) {
+        const auto* filter = static_cast<const NumberBoxFilter*>(self);
+        return (c >= '0' && c <= '9') || (filter->m_allowPoint && c == '.') || (filter->m_allowComma && c == ',');
     };
-    return SwallowsTypedKey(key, accepts, &m_allowPoint);
+    return SwallowsTypedKey(key, accepts, this);
 }
 
 bool NumberBoxFilter::eventFilter(QObject* watched, QEvent* event)

@@ -11,7 +11,8 @@ class QLineEdit;
 // The whole text is selected when the box receives the focus.
 class NumberBoxFilter : public QObject {
 public:
-    NumberBoxFilter(QLineEdit* box, bool allowPoint);
+    // A frequency box also takes "," as its decimal point (allowComma).
+    NumberBoxFilter(QLineEdit* box, bool allowPoint, bool allowComma = false);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -21,4 +22,5 @@ private:
 
     QLineEdit* m_box;
     bool m_allowPoint;
+    bool m_allowComma;
 };

@@ -5,9 +5,8 @@
 class Document;
 struct OptionField;
 
-// The items the options window's lists offer, by the field they edit. Lists
-// of numbers are built from the values the field can take; the others name
-// their items as the radio's display does.
+// The items the options window's lists offer, by the field they edit, as Qt
+// strings (OptionItemTexts and ToneTipChoiceText give them).
 
 // The items of a field's list in the document: the power list follows the
 // public modulation (no "High" with AM), the roger-beep list the defined tone
