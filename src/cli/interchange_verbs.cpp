@@ -108,8 +108,10 @@ int runImport(const std::vector<std::string>& argv)
     if (!summary.accepted())
         return CliFail("import-csv", csvPath + ": " + report, CliExit::Refused);
     std::fprintf(stderr, "%s\n", report.c_str());
-    if (args->flags.count("--strict") && (summary.changedByRule > 0 || !summary.refusedLines.empty()))
+    if (args->flags.count("--strict") && !summary.clean())
         return CliFail("import-csv", "--strict: rows were changed or refused; nothing written", CliExit::Refused);
+    if (summary.tookNothing())
+        return CliFail("import-csv", csvPath + ": no row was imported; nothing written", CliExit::Refused);
     doc->DocFileName = output;
     TerminalNotifier notes("brisko7-cli: " + output);
     return SaveDocument(*doc, notes) ? CliExit::Ok : CliExit::Io;
