@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -331,7 +332,11 @@ int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target)
         return refusedOrNot(k->entry < 0 ? SetKeyMode(doc, value) : SetKeyFunction(doc, k->entry, value - 1));
     }
     const auto& c = std::get<ChannelEdit>(target);
-    if (const Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field); lock != Refusal::None) {
+    Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field);
+    if (const auto value = NumericTextToInteger(edit.value); lock == Refusal::None && value
+        && std::abs(*value) <= std::numeric_limits<int>::max())
+        lock = ChannelReferenceRefusal(doc, c.field, static_cast<int>(*value));
+    if (lock != Refusal::None) {
         report(std::string("refused: ") + RefusalText(lock));
         return 1;
     }
