@@ -334,8 +334,8 @@ int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target, con
     }
     const auto& c = std::get<ChannelEdit>(target);
     Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field);
-    if (const auto value = NumericTextToInteger(edit.value); lock == Refusal::None && value
-        && std::abs(*value) <= std::numeric_limits<int>::max())
+    if (const auto value = NumericTextToInteger(edit.value);
+        lock == Refusal::None && value && std::abs(*value) <= std::numeric_limits<int>::max())
         lock = ChannelReferenceRefusal(doc, c.field, static_cast<int>(*value));
     if (lock != Refusal::None) {
         report(std::string("refused: ") + RefusalText(lock));

@@ -143,9 +143,8 @@ TEST_F(EditVerb, ChannelReferencesToUndefinedTipsAndEmptyCodesAreRefused)
     };
     // The new document defines tone tips 1..5 and no DTMF code.
     const Case cases[] = {
-        {"A:1:RBTone=8", true},     {"A:1:RBTone=6", true},   {"A:1:DTMF_Call=3", true},
-        {"A:1:DTMF_BOT=1", true},   {"A:1:DTMF_EOT=16", true}, {"A:1:RBTone=5", false},
-        {"A:1:DTMF_Call=0", false},
+        {"A:1:RBTone=8", true},    {"A:1:RBTone=6", true},  {"A:1:DTMF_Call=3", true},  {"A:1:DTMF_BOT=1", true},
+        {"A:1:DTMF_EOT=16", true}, {"A:1:RBTone=5", false}, {"A:1:DTMF_Call=0", false},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(path("out.dat"));

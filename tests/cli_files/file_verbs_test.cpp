@@ -201,8 +201,9 @@ TEST_F(FileVerbs, AnOutputThatIsAPipeOrNoNameIsExplainedAlikeInEveryVerb)
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
     const std::string good = "'" + path("good.dat") + "'";
     const std::string saveFailed = "could not be opened, read or written";  // text 9002
-    for (const std::string& verb : std::vector<std::string>{"new", "edit " + good + " MEM:1:Scan=0", "export-csv " + good,
-                                    "tone " + good + " --tip 1", "encode " + good}) {
+    for (const std::string& verb :
+         std::vector<std::string>{"new", "edit " + good + " MEM:1:Scan=0", "export-csv " + good,
+                                  "tone " + good + " --tip 1", "encode " + good}) {
         const Run pipe = run(verb + " -o '" + path("pipe") + "'");
         EXPECT_EQ(pipe.status, 4) << verb;
         EXPECT_NE(pipe.err.find(saveFailed), std::string::npos) << verb << ": " << pipe.err;

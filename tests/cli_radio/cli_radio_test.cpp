@@ -220,7 +220,10 @@ TEST_F(CliRadio, ReadFailuresEndWithTheirExitStatusAndNoFile)
     const QList<Case> cases{
         {{QStringLiteral("--dead-after"), QStringLiteral("20")}, {}, LinkExit::TimedOut, QStringLiteral("giving up")},
         // Silent with and without the cable's echo; replies that all come cut short.
-        {{QStringLiteral("--ignore-handshakes"), QStringLiteral("100")}, {}, LinkExit::TimedOut, QStringLiteral("time-out")},
+        {{QStringLiteral("--ignore-handshakes"), QStringLiteral("100")},
+         {},
+         LinkExit::TimedOut,
+         QStringLiteral("time-out")},
         {{QStringLiteral("--ignore-handshakes"), QStringLiteral("100"), QStringLiteral("--no-echo")},
          {},
          LinkExit::TimedOut,

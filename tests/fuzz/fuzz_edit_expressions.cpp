@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t findingsBefore = CheckDocument(doc).size();
     const DocumentSnapshot before = TakeSnapshot(doc);
 
-    const EditExpressionsResult result =
-        ApplyEditExpressions(doc, expressions, [](const std::string&, const std::string&) {});
+    const EditExpressionsResult result = ApplyEditExpressions(doc, expressions,
+                                                              [](const std::string&, const std::string&) {});
     if (!result.error.empty()) {
         FUZZ_CHECK(TakeSnapshot(doc) == before);
         return 0;

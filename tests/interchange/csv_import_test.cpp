@@ -216,8 +216,8 @@ TEST_F(CsvImport, ValuesNotTakenAsWrittenAreNamed)
     };
     for (const Case& c : cases) {
         auto doc = newDocument(1);
-        const CsvImportSummary s =
-            ImportCsv(*doc, std::string("Frequency,Group,Position,Duplex,Offset,RBTone\n") + c.row + "\n");
+        const CsvImportSummary s = ImportCsv(
+            *doc, std::string("Frequency,Group,Position,Duplex,Offset,RBTone\n") + c.row + "\n");
         EXPECT_EQ(s.notes, (std::vector<CsvNote>{{2, c.kind, c.column}})) << c.row;
         EXPECT_FALSE(s.clean()) << c.row;
     }

@@ -216,13 +216,13 @@ TEST_F(EngineTest, ALateOrSilentRadioIsToldApartWithAndWithoutEcho)
         host.questions.clear();
         host.ended.clear();
         engine.setEchoExpected(true);
-        const bool started = c.kind == TransferKind::ReadInfo    ? engine.startInfoRead()
-                             : c.kind == TransferKind::ReadImage ? engine.startRead()
-                                                                 : engine.startWrite();
+        const bool started = c.kind == TransferKind::ReadInfo ? engine.startInfoRead()
+            : c.kind == TransferKind::ReadImage               ? engine.startRead()
+                                                              : engine.startWrite();
         ASSERT_TRUE(started);
         host.run();
         const std::string name = std::to_string(static_cast<int>(c.kind)) + (c.echo ? " echo " : " no echo ")
-                                 + std::to_string(c.ignored);
+            + std::to_string(c.ignored);
         ASSERT_FALSE(host.ended.empty()) << name;
         EXPECT_EQ(host.ended.back().error.kind, c.result) << name;
         const int asked = c.result == LinkErrorKind::None ? 0 : 1;

@@ -79,8 +79,8 @@ Refusal ChannelReferenceRefusal(const Document& doc, ChannelField field, int val
         return Refusal::None;
     if (field == ChannelField::RBTone)
         return value <= static_cast<int>(doc.Record.Tips.size()) && CheckToneTipRef(doc, value) != value
-                   ? Refusal::UndefinedToneTip
-                   : Refusal::None;
+            ? Refusal::UndefinedToneTip
+            : Refusal::None;
     if (field != ChannelField::DTMF_BOT && field != ChannelField::DTMF_EOT && field != ChannelField::DTMF_Call)
         return Refusal::None;
     const auto& codes = doc.Record.Dtmf.Codes;

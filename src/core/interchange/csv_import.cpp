@@ -487,9 +487,9 @@ std::string CsvImportSummaryText(const CsvImportSummary& summary)
     if (summary.refusal == CsvImportRefusal::NoFrequencyColumn)
         return GetLangText(Txt::ImportNoFrequencyColumn);
     std::string text = summary.tookNothing() ? GetLangText(Txt::ImportTookNothing) + "\n" : std::string();
-    text += FillText(GetLangText(Txt::ImportSummary), {std::to_string(summary.imported),
-                                                      std::to_string(summary.changedByRule),
-                                                      std::to_string(summary.refusedRows())});
+    text += FillText(GetLangText(Txt::ImportSummary),
+                     {std::to_string(summary.imported), std::to_string(summary.changedByRule),
+                      std::to_string(summary.refusedRows())});
     if (!summary.enabledGroups.empty()) {
         std::string names;
         for (const std::string& name : summary.enabledGroups)

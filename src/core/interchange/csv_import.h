@@ -56,12 +56,12 @@ constexpr std::size_t MaxCsvListed = 20;
 
 struct CsvImportSummary {
     CsvImportRefusal refusal = CsvImportRefusal::None;
-    int imported = 0;       // rows taken, with or without a change
-    int changedByRule = 0;  // of them, rows that a rule changed or whose values were not all taken
-    std::vector<int> refusedLines;  // the first MaxCsvListed refused rows
-    int refusedUnlisted = 0;        // refused rows beyond them
-    std::vector<CsvNote> notes;     // the first MaxCsvListed notes
-    int notesUnlisted = 0;          // notes beyond them
+    int imported = 0;                        // rows taken, with or without a change
+    int changedByRule = 0;                   // of them, rows that a rule changed or whose values were not all taken
+    std::vector<int> refusedLines;           // the first MaxCsvListed refused rows
+    int refusedUnlisted = 0;                 // refused rows beyond them
+    std::vector<CsvNote> notes;              // the first MaxCsvListed notes
+    int notesUnlisted = 0;                   // notes beyond them
     std::vector<std::string> enabledGroups;  // empty, disabled groups the import filled and enabled
 
     bool accepted() const { return refusal == CsvImportRefusal::None; }
