@@ -223,16 +223,6 @@ TEST_F(CsvImport, ValuesNotTakenAsWrittenAreNamed)
     }
 }
 
-TEST_F(CsvImport, AFileOfWhichNoRowIsTakenChangesNothing)
-{
-    auto doc = newDocument(1);
-    const DocumentSnapshot before = TakeSnapshot(*doc);
-    const CsvImportSummary s = ImportCsv(*doc, "Frequency,Group,Position\n146.52,A,2\nabc,C,1\n");
-    EXPECT_TRUE(s.tookNothing());
-    EXPECT_EQ(TakeSnapshot(*doc), before);
-    EXPECT_EQ(CsvImportSummaryText(s).rfind(GetLangText(Txt::ImportTookNothing), 0), 0u);
-}
-
 TEST_F(CsvImport, ManyBadRowsGiveABoundedSummary)
 {
     auto doc = newDocument(1);
