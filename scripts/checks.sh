@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 ROOT="$PWD"
 BUILD="${ASAN_BUILD_DIR:-build-asan}"
 FUZZ_SECONDS="${FUZZ_SECONDS:-60}"
-FUZZ_TARGETS=(data_file image_codec ini_reader reply_classifiers transfer_engine)
+FUZZ_TARGETS=(data_file image_codec ini_reader reply_classifiers transfer_engine csv_import edit_expressions)
 failed=0
 
 stage_start() { STAGE_NAME="$1"; STAGE_T0=$SECONDS; echo "=== $1"; }

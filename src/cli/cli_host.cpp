@@ -146,6 +146,11 @@ void CliHost::setReceiveThreshold(std::size_t bytes)
     m_port.setReceiveThreshold(bytes);
 }
 
+std::vector<std::uint8_t> CliHost::takeBufferedBytes()
+{
+    return m_port.takeAll();
+}
+
 void CliHost::sendBytes(const std::vector<std::uint8_t>& bytes)
 {
     const LinkError error = m_port.write(bytes);

@@ -46,6 +46,7 @@ public:
     bool portIsOpen() const override;
     void flushPort() override;
     void setReceiveThreshold(std::size_t bytes) override;
+    std::vector<std::uint8_t> takeBufferedBytes() override;
     void sendBytes(const std::vector<std::uint8_t>& bytes) override;
 
     // Timers.

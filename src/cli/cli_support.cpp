@@ -26,6 +26,10 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, const 
                 return std::nullopt;
             }
             parsed.values[a] = args[++i];
+            if (a == "-o" && parsed.values[a].empty()) {
+                error = "option -o needs a file name";
+                return std::nullopt;
+            }
         } else if (flagOptions.count(a)) {
             parsed.flags.insert(a);
         } else if (a.size() > 1 && a[0] == '-') {
@@ -36,6 +40,14 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, const 
         }
     }
     return parsed;
+}
+
+int CliWriteOutput(const std::string& verb, const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    const FileSaveResult saved = SaveFileBytes(path, bytes);
+    if (saved.ok())
+        return CliExit::Ok;
+    return CliFail(verb, SaveFailureText(path, saved), CliExit::Io);
 }
 
 int CliFail(const std::string& verb, const std::string& message, int status)

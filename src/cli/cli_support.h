@@ -31,6 +31,11 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, const 
 // Prints "brisko7-cli <verb>: <message>" on stderr and returns the exit status.
 int CliFail(const std::string& verb, const std::string& message, int status);
 
+// Writes a verb's output file whole (SaveFileBytes). A failure is told as a
+// failed save of a data file is (the file, why, and for a link of another
+// user that it was refused) and gives exit status 4.
+int CliWriteOutput(const std::string& verb, const std::string& path, const std::vector<std::uint8_t>& bytes);
+
 // A message of several lines as one line: line breaks become one space.
 std::string OneLine(const std::string& text);
 

@@ -1,5 +1,6 @@
 #include "cli_support.h"
 #include "cli_verb.h"
+#include "edit_expressions.h"
 
 #include "app/data_file.h"
 #include "channels/channel_rules.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -67,6 +69,8 @@ struct KeyEdit {
 };
 using ResolvedEdit = std::variant<ChannelEdit, SettingEdit, OptionEdit, DtmfEdit, KeyEdit>;
 
+constexpr const char* NotAnEdit = "not GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, Option:FIELD=VALUE, "
+                                  "Public:FIELD=VALUE, Dtmf:FIELD=VALUE or Key:FIELD=VALUE";
 constexpr const char* OptionPrefix = "Option";
 constexpr const char* PublicPrefix = "Public";
 constexpr const char* DtmfPrefix = "Dtmf";
@@ -303,11 +307,9 @@ public:
 };
 
 // Applies one edit; returns the number of warnings and refusals it printed.
-int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target)
+int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target, const EditReport& say)
 {
-    auto report = [&edit](const std::string& what) {
-        std::fprintf(stderr, "brisko7-cli edit: %s: %s\n", edit.text.c_str(), what.c_str());
-    };
+    auto report = [&edit, &say](const std::string& what) { say(edit.text, what); };
     auto refusedOrNot = [&report](const UpdateResult& result) {
         if (!result.refused())
             return 0;
@@ -331,7 +333,11 @@ int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target)
         return refusedOrNot(k->entry < 0 ? SetKeyMode(doc, value) : SetKeyFunction(doc, k->entry, value - 1));
     }
     const auto& c = std::get<ChannelEdit>(target);
-    if (const Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field); lock != Refusal::None) {
+    Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field);
+    if (const auto value = NumericTextToInteger(edit.value);
+        lock == Refusal::None && value && std::abs(*value) <= std::numeric_limits<int>::max())
+        lock = ChannelReferenceRefusal(doc, c.field, static_cast<int>(*value));
+    if (lock != Refusal::None) {
         report(std::string("refused: ") + RefusalText(lock));
         return 1;
     }
@@ -372,11 +378,7 @@ int runEdit(const std::vector<std::string>& argv)
     for (std::size_t i = 1; i < args->positional.size(); ++i) {
         const auto edit = parseEdit(args->positional[i]);
         if (!edit)
-            return CliFail("edit",
-                           args->positional[i]
-                               + ": not GROUP:POSITION:FIELD=VALUE, GROUP:SETTING=VALUE, Option:FIELD=VALUE, "
-                                 "Public:FIELD=VALUE, Dtmf:FIELD=VALUE or Key:FIELD=VALUE",
-                           CliExit::Usage);
+            return CliFail("edit", args->positional[i] + ": " + NotAnEdit, CliExit::Usage);
         edits.push_back(*edit);
     }
     const std::string& input = args->positional[0];
@@ -387,16 +389,14 @@ int runEdit(const std::vector<std::string>& argv)
     const auto doc = OpenCheckedDataFile(input);
     if (!doc)
         return CliExit::Refused;
-    std::vector<ResolvedEdit> targets;
-    for (const auto& edit : edits) {
-        const auto target = resolve(edit, doc->BandMode, error);
-        if (!target)
-            return CliFail("edit", edit.text + ": " + error, CliExit::Usage);
-        targets.push_back(*target);
-    }
-    int reported = 0;
-    for (std::size_t i = 0; i < edits.size(); ++i)
-        reported += apply(*doc, edits[i], targets[i]);
+    const EditExpressionsResult result = ApplyEditExpressions(
+        *doc, {args->positional.begin() + 1, args->positional.end()},
+        [](const std::string& expression, const std::string& what) {
+            std::fprintf(stderr, "brisko7-cli edit: %s: %s\n", expression.c_str(), what.c_str());
+        });
+    if (!result.error.empty())
+        return CliFail("edit", result.error, CliExit::Usage);
+    const int reported = result.reported;
     if (reported > 0 && args->flags.count("--strict"))
         return CliFail("edit", "not written: " + std::to_string(reported) + " warning(s) or refusal(s) with --strict",
                        CliExit::Refused);
@@ -406,6 +406,32 @@ int runEdit(const std::vector<std::string>& argv)
 }
 
 }  // namespace
+
+EditExpressionsResult ApplyEditExpressions(Document& doc, const std::vector<std::string>& expressions,
+                                           const EditReport& say)
+{
+    EditExpressionsResult result;
+    std::vector<ParsedEdit> edits;
+    std::vector<ResolvedEdit> targets;
+    for (const std::string& text : expressions) {
+        const auto edit = parseEdit(text);
+        if (!edit) {
+            result.error = text + ": " + NotAnEdit;
+            return result;
+        }
+        std::string error;
+        const auto target = resolve(*edit, doc.BandMode, error);
+        if (!target) {
+            result.error = text + ": " + error;
+            return result;
+        }
+        edits.push_back(*edit);
+        targets.push_back(*target);
+    }
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        result.reported += apply(doc, edits[i], targets[i], say);
+    return result;
+}
 
 std::vector<CliVerb> editVerbs()
 {

@@ -103,13 +103,7 @@ int runEncode(const std::vector<std::string>& argv)
     doc->Image.clear();
     EncodeImage(*doc);
     const auto& bytes = doc->Image.bytes();
-    const FileSaveResult saved = SaveFileBytes(args->values.at("-o"), {bytes.begin(), bytes.end()});
-    if (!saved.ok())
-        return CliFail("encode",
-                       args->values.at("-o") + ": cannot be written"
-                           + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
-                       CliExit::Io);
-    return CliExit::Ok;
+    return CliWriteOutput("encode", args->values.at("-o"), {bytes.begin(), bytes.end()});
 }
 
 int runDecode(const std::vector<std::string>& argv)

@@ -21,16 +21,6 @@ namespace {
 constexpr std::size_t MaxCsvSize = 16 * 1024 * 1024;
 constexpr int CheckFoundSomething = 1;
 
-int writeOutput(const char* verb, const std::string& path, const std::string& text)
-{
-    const FileSaveResult saved = SaveFileBytes(path, {text.begin(), text.end()});
-    if (saved.ok())
-        return CliExit::Ok;
-    return CliFail(verb,
-                   path + ": cannot be written" + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
-                   CliExit::Io);
-}
-
 int runCheck(const std::vector<std::string>& argv)
 {
     std::string error;
@@ -64,7 +54,8 @@ int runExport(const std::vector<std::string>& argv)
     const auto doc = OpenCheckedDataFile(args->positional[0]);
     if (!doc)
         return CliExit::Refused;
-    return writeOutput("export-csv", output, ExportCsv(*doc));
+    const std::string text = ExportCsv(*doc);
+    return CliWriteOutput("export-csv", output, {text.begin(), text.end()});
 }
 
 std::optional<std::string> readText(const std::string& path)
@@ -108,8 +99,10 @@ int runImport(const std::vector<std::string>& argv)
     if (!summary.accepted())
         return CliFail("import-csv", csvPath + ": " + report, CliExit::Refused);
     std::fprintf(stderr, "%s\n", report.c_str());
-    if (args->flags.count("--strict") && (summary.changedByRule > 0 || !summary.refusedLines.empty()))
+    if (args->flags.count("--strict") && !summary.clean())
         return CliFail("import-csv", "--strict: rows were changed or refused; nothing written", CliExit::Refused);
+    if (summary.tookNothing())
+        return CliFail("import-csv", csvPath + ": no row was imported; nothing written", CliExit::Refused);
     doc->DocFileName = output;
     TerminalNotifier notes("brisko7-cli: " + output);
     return SaveDocument(*doc, notes) ? CliExit::Ok : CliExit::Io;

@@ -79,13 +79,7 @@ int runTone(const std::vector<std::string>& argv)
                        input + ": tone tip " + std::to_string(*tipNo) + " would not play: " + silenceReason(stored, tip)
                            + "; nothing written",
                        CliExit::Refused);
-    const FileSaveResult saved = SaveFileBytes(output, WavFileBytes(RenderToneTip(tip, *rate), *rate));
-    if (!saved.ok())
-        return CliFail(Verb,
-                       output + ": cannot be written"
-                           + (saved.systemMessage.empty() ? "" : " (" + saved.systemMessage + ")"),
-                       CliExit::Io);
-    return CliExit::Ok;
+    return CliWriteOutput(Verb, output, WavFileBytes(RenderToneTip(tip, *rate), *rate));
 }
 
 }  // namespace

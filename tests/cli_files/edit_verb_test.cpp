@@ -133,6 +133,30 @@ TEST_F(EditVerb, RefusalsAndWarningsAreReportedAndStrictWritesNothing)
     EXPECT_EQ(find(*warned, 1)->RxFreq, "03010500") << "an out-of-band frequency is stored at the band limit";
 }
 
+// A channel names only tone tips that are defined and DTMF codes that hold
+// digits, as the windows offer them; "check" then has nothing to say.
+TEST_F(EditVerb, ChannelReferencesToUndefinedTipsAndEmptyCodesAreRefused)
+{
+    struct Case {
+        const char* edit;
+        bool refused;
+    };
+    // The new document defines tone tips 1..5 and no DTMF code.
+    const Case cases[] = {
+        {"A:1:RBTone=8", true},    {"A:1:RBTone=6", true},  {"A:1:DTMF_Call=3", true},  {"A:1:DTMF_BOT=1", true},
+        {"A:1:DTMF_EOT=16", true}, {"A:1:RBTone=5", false}, {"A:1:DTMF_Call=0", false},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(path("out.dat"));
+        const Run r = edit("hf.dat", std::string("--strict A:1:Public=0 ") + c.edit);
+        EXPECT_EQ(r.status, c.refused ? 3 : 0) << c.edit << r.err;
+        EXPECT_EQ(r.err.find(std::string(c.edit) + ": refused") != std::string::npos, c.refused) << r.err;
+        if (!c.refused) {
+            EXPECT_EQ(run("check '" + path("out.dat") + "'").status, 0) << c.edit;
+        }
+    }
+}
+
 TEST_F(EditVerb, OptionAndPublicEditsStoreWhatTheOptionsWindowStores)
 {
     const Run r = edit("hf.dat",

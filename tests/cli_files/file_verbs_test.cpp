@@ -2,6 +2,8 @@
 
 #include "model/data_file_format.h"
 
+#include <sys/stat.h>
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -192,6 +194,27 @@ TEST_F(FileVerbs, AnOutputThatCannotBeWrittenExitsWithFourInEveryVerb)
         EXPECT_EQ(r.status, 4) << args;
         EXPECT_EQ(lineCount(r.err), 1) << args << "\n" << r.err;
         EXPECT_FALSE(exists("no-folder")) << args;
+    }
+}
+
+// Every verb that writes an output explains a pipe in its place as a failed
+// save of a data file is explained, and takes an empty output name for a
+// usage error.
+TEST_F(FileVerbs, AnOutputThatIsAPipeOrNoNameIsExplainedAlikeInEveryVerb)
+{
+    ASSERT_EQ(run("new -o '" + path("good.dat") + "'").status, 0);
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    const std::string good = "'" + path("good.dat") + "'";
+    const std::string saveFailed = "could not be opened, read or written";  // text 9002
+    for (const std::string& verb :
+         std::vector<std::string>{"new", "edit " + good + " MEM:1:Scan=0", "export-csv " + good,
+                                  "tone " + good + " --tip 1", "encode " + good}) {
+        const Run pipe = run(verb + " -o '" + path("pipe") + "'");
+        EXPECT_EQ(pipe.status, 4) << verb;
+        EXPECT_NE(pipe.err.find(saveFailed), std::string::npos) << verb << ": " << pipe.err;
+        const Run noName = run(verb + " -o ''");
+        EXPECT_EQ(noName.status, 2) << verb;
+        EXPECT_NE(noName.err.find("-o needs a file name"), std::string::npos) << verb << ": " << noName.err;
     }
 }
 

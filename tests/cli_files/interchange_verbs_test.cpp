@@ -59,7 +59,7 @@ TEST_F(InterchangeVerbs, CheckPrintsOneLinePerFindingAndExitsOne)
 TEST_F(InterchangeVerbs, ExportedChannelsImportIntoAnotherDocumentUnchanged)
 {
     const std::string hf = newFile(1, "hf.dat");
-    ASSERT_EQ(run("edit '" + hf + "' -o '" + path("edited.dat") + "' B:7:RxFreq=28.455").status, 0);
+    ASSERT_EQ(run("edit '" + hf + "' -o '" + path("edited.dat") + "' B:7:RxFreq=28.455 B:GroupValid=1").status, 0);
     const Run exported = run("export-csv '" + path("edited.dat") + "' -o '" + path("hf.csv") + "'");
     ASSERT_EQ(exported.status, 0) << exported.err;
     EXPECT_NE(readText(path("hf.csv")).find("\n47,,28.455000,"), std::string::npos) << readText(path("hf.csv"));
@@ -100,7 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ImportRefusal{"StrictWithAClampedRow", "Frequency\n31.0\n", "--strict", 3, "--strict"},
                       ImportRefusal{"StrictWithARefusedRow", "Frequency\n28.0\n146.52\n", "--group C --strict", 3,
                                     "line 3"},
-                      ImportRefusal{"UnknownGroup", "Frequency\n28.0\n", "--group Q", 2, "no group Q"}),
+                      ImportRefusal{"UnknownGroup", "Frequency\n28.0\n", "--group Q", 2, "no group Q"},
+                      ImportRefusal{"StrictWithAnOffsetNotTaken", "Frequency,Duplex,Offset\n28.0,+,-0.5\n", "--strict",
+                                    3, "line 2: the value of Offset"},
+                      ImportRefusal{"StrictWithAPositionNotWhole", "Frequency,Group,Position\n28.0,A,1\n28.1,A,1.5\n",
+                                    "--strict", 3, "line 3"},
+                      ImportRefusal{"EveryRowRefused", "Frequency\n146.52\nabc\n", "", 3, "Nothing was imported"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InterchangeVerbs, OutputThatIsAnInputIsRefused)

@@ -203,6 +203,8 @@ INSTANTIATE_TEST_SUITE_P(LineFaults, RecoverableFault,
                                            std::vector<const char*>{"--garbage", "0x0400:2"},
                                            std::vector<const char*>{"--ignore-block", "0x0500:3"},
                                            std::vector<const char*>{"--ignore-handshakes", "1"},
+                                           std::vector<const char*>{"--ignore-handshakes", "3"},
+                                           std::vector<const char*>{"--ignore-handshakes", "3", "--no-echo"},
                                            std::vector<const char*>{"--no-echo"},
                                            std::vector<const char*>{"--no-end-ack"}));
 
@@ -217,6 +219,19 @@ TEST_F(CliRadio, ReadFailuresEndWithTheirExitStatusAndNoFile)
     };
     const QList<Case> cases{
         {{QStringLiteral("--dead-after"), QStringLiteral("20")}, {}, LinkExit::TimedOut, QStringLiteral("giving up")},
+        // Silent with and without the cable's echo; replies that all come cut short.
+        {{QStringLiteral("--ignore-handshakes"), QStringLiteral("100")},
+         {},
+         LinkExit::TimedOut,
+         QStringLiteral("time-out")},
+        {{QStringLiteral("--ignore-handshakes"), QStringLiteral("100"), QStringLiteral("--no-echo")},
+         {},
+         LinkExit::TimedOut,
+         QStringLiteral("time-out")},
+        {{QStringLiteral("--short-frame"), QStringLiteral("0x0100:1000")},
+         {},
+         LinkExit::ProtocolViolation,
+         QStringLiteral("protocol violation")},
         {{QStringLiteral("--password"), QStringLiteral("12")},
          {},
          LinkExit::RefusedByUser,

@@ -120,6 +120,23 @@ TEST_F(FileExtrasTest, ExportThenImportShowsOneSummary)
     EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
 }
 
+// A file of which no row can be taken says so first and leaves the document
+// as it was, unmarked.
+TEST_F(FileExtrasTest, AnImportThatTakesNothingSaysSoAndChangesNothing)
+{
+    frmMain w(doc);
+    writeText(path("bad.csv"), "Frequency,Group,Position\n146.52,EU,2\nabc,EU,3\n");
+    const auto before = doc.ChannelList;
+    prompts.fileNames = {qpath("bad.csv")};
+    entry(w, "mnuFileImportCsv")->trigger();
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    const QString text = prompts.asked[0].text;
+    EXPECT_TRUE(text.startsWith(LangText(Txt::ImportTookNothing))) << text.toStdString();
+    EXPECT_EQ(prompts.asked[0].icon, NoticeIcon::Warning);
+    EXPECT_EQ(doc.ChannelList, before);
+    EXPECT_FALSE(IsDataChanged(doc));
+}
+
 TEST_F(FileExtrasTest, BackupEntryOpensTheDialogInTheBackupFolder)
 {
     frmMain w(doc);

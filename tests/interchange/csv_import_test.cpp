@@ -5,6 +5,14 @@
 #include "interchange/csv_import.h"
 #include "app/document_snapshot.h"
 #include "app/undo_history.h"
+#include "channels/group_settings.h"
+#include "app/notifier.h"
+#include "app/text_fill.h"
+#include "app/lang_texts.h"
+#include "interchange/csv_table.h"
+#include "lang_text_ids.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -189,6 +197,70 @@ TEST_F(CsvImport, SummaryNamesTheCountsAndTheRefusedLines)
     EXPECT_NE(text.find("4 rows imported, 1 of them changed by a rule, 2 refused."), std::string::npos) << text;
     EXPECT_NE(text.find("3, 9"), std::string::npos) << text;
     EXPECT_NE(text.find("line 3: no position left"), std::string::npos) << text;
+}
+
+// Every value that is not taken exactly as written is named with its line.
+TEST_F(CsvImport, ValuesNotTakenAsWrittenAreNamed)
+{
+    struct Case {
+        const char* row;  // Frequency,Group,Position,Duplex,Offset,RBTone
+        CsvNoteKind kind;
+        const char* column;
+    };
+    const std::vector<Case> cases{
+        {"28.1,A,2,+,abc,0", CsvNoteKind::ValueRefused, "Offset"},
+        {"28.1,A,2,+,-0.5,0", CsvNoteKind::ValueRefused, "Offset"},
+        {"28.1,A,2,+,0.6004,0", CsvNoteKind::ValueRefused, "Offset"},
+        {"28.1,A,2,,,1.5", CsvNoteKind::ValueRefused, "RBTone"},
+        {"28.1,A,1.5,,,0", CsvNoteKind::NoSuchPlace, ""},
+    };
+    for (const Case& c : cases) {
+        auto doc = newDocument(1);
+        const CsvImportSummary s = ImportCsv(
+            *doc, std::string("Frequency,Group,Position,Duplex,Offset,RBTone\n") + c.row + "\n");
+        EXPECT_EQ(s.notes, (std::vector<CsvNote>{{2, c.kind, c.column}})) << c.row;
+        EXPECT_FALSE(s.clean()) << c.row;
+    }
+}
+
+TEST_F(CsvImport, ManyBadRowsGiveABoundedSummary)
+{
+    auto doc = newDocument(1);
+    std::string text = "Frequency\n";
+    for (int i = 0; i < 1000; ++i)
+        text += "x\n";
+    const CsvImportSummary s = ImportCsv(*doc, text);
+    EXPECT_EQ(s.refusedRows(), 1000);
+    EXPECT_EQ(s.notes.size() + static_cast<std::size_t>(s.notesUnlisted), 1000u);
+    EXPECT_EQ(s.notes.size(), MaxCsvListed);
+    const std::string summary = CsvImportSummaryText(s);
+    EXPECT_LT(std::count(summary.begin(), summary.end(), '\n'), 2 * static_cast<int>(MaxCsvListed));
+    EXPECT_NE(summary.find(std::to_string(1000 - MaxCsvListed)), std::string::npos) << summary;
+}
+
+TEST_F(CsvImport, AFileWithARowOfTooManyFieldsIsNoChannelTable)
+{
+    auto doc = newDocument(1);
+    const CsvImportSummary s = ImportCsv(*doc, std::string(MaxCsvFields, ',') + "Frequency\n28.1\n");
+    EXPECT_EQ(s.refusal, CsvImportRefusal::NotCsv);
+}
+
+// A filled empty group is enabled, so that the radio offers its channels; a
+// group that held channels keeps its setting, whatever it was.
+TEST_F(CsvImport, FilledEmptyDisabledGroupsAreEnabledAndNamed)
+{
+    auto doc = newDocument(1);
+    SilentNotifier quiet;
+    ASSERT_TRUE(SetChannelData(*doc, 1, 1, ChannelField::RxFreq, "28.2", quiet).stored());
+    ASSERT_EQ(GroupSettingValue(*doc, 1, GroupSetting::GroupValid), 0);
+    ASSERT_EQ(GroupSettingValue(*doc, 2, GroupSetting::GroupValid), 0);
+    const CsvImportSummary s = ImportCsv(*doc, "Frequency,Group,Position\n28.3,B,2\n28.4,C,1\n28.5,A,3\n");
+    EXPECT_EQ(s.imported, 3);
+    EXPECT_EQ(GroupSettingValue(*doc, 0, GroupSetting::GroupValid), 1);
+    EXPECT_EQ(GroupSettingValue(*doc, 1, GroupSetting::GroupValid), 0);
+    EXPECT_EQ(GroupSettingValue(*doc, 2, GroupSetting::GroupValid), 1);
+    EXPECT_EQ(s.enabledGroups, std::vector<std::string>{"C"});
+    EXPECT_NE(CsvImportSummaryText(s).find(FillText(GetLangText(Txt::ImportGroupsEnabled), {"C"})), std::string::npos);
 }
 
 }  // namespace

@@ -187,3 +187,48 @@ TEST_F(EngineTest, EachRetryOfASilentInformationReadSendsOneHandshake)
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- late and silent radios
+
+// On an echoing cable the echo of an unanswered handshake is the echo, not a
+// damaged reply: a radio that answers the fourth handshake is heard, a radio
+// that never answers is silent. Without echo the same holds.
+TEST_F(EngineTest, ALateOrSilentRadioIsToldApartWithAndWithoutEcho)
+{
+    struct Case {
+        TransferKind kind;
+        bool echo;
+        int ignored;
+        LinkErrorKind result;
+    };
+    std::vector<Case> cases;
+    for (TransferKind kind : {TransferKind::ReadImage, TransferKind::WriteImage, TransferKind::ReadInfo})
+        for (bool echo : {true, false}) {
+            cases.push_back({kind, echo, 3, LinkErrorKind::None});
+            cases.push_back({kind, echo, 100, LinkErrorKind::TimedOut});
+        }
+    for (const Case& c : cases) {
+        VirtualRadioIdentity id;
+        id.echo = c.echo;
+        VirtualRadioFaults faults;
+        faults.ignoreHandshakes = c.ignored;
+        makeRadio(id, faults);
+        host.questions.clear();
+        host.ended.clear();
+        engine.setEchoExpected(true);
+        const bool started = c.kind == TransferKind::ReadInfo ? engine.startInfoRead()
+            : c.kind == TransferKind::ReadImage               ? engine.startRead()
+                                                              : engine.startWrite();
+        ASSERT_TRUE(started);
+        host.run();
+        const std::string name = std::to_string(static_cast<int>(c.kind)) + (c.echo ? " echo " : " no echo ")
+            + std::to_string(c.ignored);
+        ASSERT_FALSE(host.ended.empty()) << name;
+        EXPECT_EQ(host.ended.back().error.kind, c.result) << name;
+        const int asked = c.result == LinkErrorKind::None ? 0 : 1;
+        ASSERT_EQ(static_cast<int>(host.questions.size()), asked) << name;
+        if (asked) {
+            EXPECT_EQ(host.questions[0].text, GetLangText(Txt::RadioNoAnswer)) << name;
+        }
+    }
+}

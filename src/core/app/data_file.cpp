@@ -277,17 +277,21 @@ bool RestoreFromBaseline(Document& doc)
     return true;
 }
 
+std::string SaveFailureText(const std::string& path, const FileSaveResult& saved)
+{
+    // Which file failed and why: the system's words, or the link chain's.
+    const std::string reason = saved.problem == FileSaveProblem::LinkLoop ? SystemReason(ELOOP) : saved.systemMessage;
+    const int text = saved.problem == FileSaveProblem::ForeignLink ? TextForeignLink : TextFileError;
+    return FileErrorText(text, path, reason);
+}
+
 bool SaveDocument(Document& doc, Notifier& notifier)
 {
     DocumentRecord record = doc.Record;
     record.Model = currentModelRecord(doc);
     const FileSaveResult saved = SaveFileBytes(doc.DocFileName, WriteDataFileBytes(record, doc.ChannelList));
     if (!saved.ok()) {
-        // Which file failed and why: the system's words, or the link chain's.
-        const std::string reason = saved.problem == FileSaveProblem::LinkLoop ? SystemReason(ELOOP)
-                                                                              : saved.systemMessage;
-        const int text = saved.problem == FileSaveProblem::ForeignLink ? TextForeignLink : TextFileError;
-        notifier.message(FileErrorText(text, doc.DocFileName, reason), NoticeIcon::Error);
+        notifier.message(SaveFailureText(doc.DocFileName, saved), NoticeIcon::Error);
         return false;
     }
     TakeBaseline(doc);

@@ -24,6 +24,10 @@ inline constexpr std::size_t DataFileSize = 25611;
 // modified) and returns false.
 bool SaveDocument(Document& doc, Notifier& notifier);
 
+// The message of a save of path that failed: text 9002 (9540 for a link
+// that belongs to another user) with the file and the reason.
+std::string SaveFailureText(const std::string& path, const FileSaveResult& saved);
+
 enum class OpenOutcome {
     Opened,    // the document now holds the file; DocFileName is the path
     Refused,   // a message was shown; the document is exactly as it was

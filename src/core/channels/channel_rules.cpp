@@ -1,5 +1,6 @@
 #include "channels/channel_rules.h"
 
+#include "channels/channel_update.h"
 #include "freq/channel_groups.h"
 #include "model/document.h"
 
@@ -70,6 +71,22 @@ Refusal ChannelFieldLock(const Document& doc, int group, int position, ChannelFi
     if (channel && channel->Public == 1 && isGovernedByPublic(field))
         return Refusal::PublicGoverned;
     return Refusal::None;
+}
+
+Refusal ChannelReferenceRefusal(const Document& doc, ChannelField field, int value)
+{
+    if (value <= 0)
+        return Refusal::None;
+    if (field == ChannelField::RBTone)
+        return value <= static_cast<int>(doc.Record.Tips.size()) && CheckToneTipRef(doc, value) != value
+            ? Refusal::UndefinedToneTip
+            : Refusal::None;
+    if (field != ChannelField::DTMF_BOT && field != ChannelField::DTMF_EOT && field != ChannelField::DTMF_Call)
+        return Refusal::None;
+    const auto& codes = doc.Record.Dtmf.Codes;
+    if (value > static_cast<int>(codes.size()))
+        return Refusal::None;
+    return codes[static_cast<std::size_t>(value - 1)].Length > 0 ? Refusal::None : Refusal::EmptyDtmfCode;
 }
 
 std::vector<int> ChannelPositionsInGroup(const Document& doc, int group)

@@ -29,6 +29,13 @@ bool IsVfoGroup(int group, int bandMode);
 // settings in "CB" and no 5 kHz shift at all. Refusal::None when it would.
 Refusal ChannelFieldLock(const Document& doc, int group, int position, ChannelField field);
 
+// Whether a channel may name this tone tip (RBTone) or DTMF code slot
+// (DTMF_BOT, DTMF_EOT, DTMF_Call): the windows offer only the tips that are
+// defined and the slots that hold digits, so a reference to anything else
+// would be a channel the radio cannot serve. 0 (none) is always allowed;
+// other fields and values out of range are left to the update path.
+Refusal ChannelReferenceRefusal(const Document& doc, ChannelField field, int value);
+
 // The one-based positions of the group that hold a channel, ascending, as
 // the group settings lists offer them.
 std::vector<int> ChannelPositionsInGroup(const Document& doc, int group);

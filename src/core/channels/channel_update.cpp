@@ -128,6 +128,10 @@ const char* RefusalText(Refusal refusal)
         return "a group without channels cannot be valid";
     case Refusal::NoCountryChannel:
         return "no country channel exists to take the frequency from";
+    case Refusal::UndefinedToneTip:
+        return "this tone tip is not defined";
+    case Refusal::EmptyDtmfCode:
+        return "this DTMF code is empty";
     }
     return "";
 }

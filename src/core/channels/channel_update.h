@@ -39,6 +39,8 @@ enum class Refusal {
     LastValidGroup,         // the last valid group cannot be disabled
     EmptyGroup,             // a group without channels cannot be valid
     NoCountryChannel,       // a memory channel of the CB band needs a country channel to copy
+    UndefinedToneTip,       // a channel may only name a tone tip that is defined
+    EmptyDtmfCode,          // a channel may only name a DTMF code slot that holds digits
 };
 
 struct UpdateResult {

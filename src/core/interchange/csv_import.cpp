@@ -9,6 +9,7 @@
 #include "app/text_fill.h"
 #include "channels/channel_rules.h"
 #include "channels/channel_update.h"
+#include "channels/group_settings.h"
 #include "freq/band_range.h"
 #include "freq/channel_groups.h"
 #include "freq/freq_code.h"
@@ -21,6 +22,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -33,6 +35,15 @@ std::string trimmed(std::string_view text)
         return {};
     const auto last = text.find_last_not_of(" \t");
     return std::string(text.substr(first, last - first + 1));
+}
+
+// A whole number written as such ("3", "3.0"); nothing for "1.5" or text.
+std::optional<int> exactInteger(std::string_view text, int min, int max)
+{
+    const auto value = ParseNumericText(text);
+    if (!value || *value != std::floor(*value) || *value < min || *value > max)
+        return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 long mhzUnits(double mhz)
@@ -113,16 +124,52 @@ public:
             applySettings(row);
         const bool refused = !m_notes.empty() && m_notes.back().refusesRow();
         if (refused) {
-            m_summary.refusedLines.push_back(m_line);
+            if (m_summary.refusedLines.size() < MaxCsvListed)
+                m_summary.refusedLines.push_back(m_line);
+            else
+                ++m_summary.refusedUnlisted;
         } else {
             ++m_summary.imported;
             m_summary.changedByRule += m_notes.empty() ? 0 : 1;
         }
-        m_summary.notes.insert(m_summary.notes.end(), m_notes.begin(), m_notes.end());
+        for (const CsvNote& n : m_notes) {
+            if (m_summary.notes.size() < MaxCsvListed)
+                m_summary.notes.push_back(n);
+            else
+                ++m_summary.notesUnlisted;
+        }
+    }
+
+    // Bank groups that hold no channel and are disabled: filling one enables it.
+    void rememberEmptyDisabledGroups()
+    {
+        for (int g = 0; g < Groups::BankMem; ++g) {
+            if (IsGroupSettingOffered(m_doc, g, GroupSetting::GroupValid)
+                && GroupSettingValue(m_doc, g, GroupSetting::GroupValid) == 0 && !holdsChannel(g))
+                m_emptyDisabled.push_back(g);
+        }
+    }
+
+    void enableFilledGroups()
+    {
+        for (const int g : m_emptyDisabled) {
+            if (holdsChannel(g) && !SetGroupSetting(m_doc, g, GroupSetting::GroupValid, 1).refused()
+                && GroupSettingValue(m_doc, g, GroupSetting::GroupValid) == 1)
+                m_summary.enabledGroups.push_back(GetGroupName(g, m_band));
+        }
     }
 
 private:
     void note(CsvNoteKind kind, const std::string& detail = {}) { m_notes.push_back({m_line, kind, detail}); }
+
+    bool holdsChannel(int group) const
+    {
+        for (int p = 1; p <= GetGroupSize(group, m_band); ++p) {
+            if (ChannelAt(m_doc, group, p))
+                return true;
+        }
+        return false;
+    }
 
     // Finds the row's position and stores its frequency there (in a CB country
     // group: finds the plan's channel of that frequency). False when the row is refused.
@@ -156,8 +203,8 @@ private:
         const auto position = row.get("Position");
         if (groupName && !groupName->empty()) {
             m_group = GroupByName(m_doc, *groupName);
-            const auto p = position ? NumericTextToInteger(*position) : std::nullopt;
-            m_position = p ? static_cast<int>(std::clamp<std::int64_t>(*p, -1, 1000)) : -1;
+            const auto p = position ? exactInteger(*position, 1, 1000) : std::nullopt;
+            m_position = p.value_or(-1);
             if (m_group < 0 || m_position < 1 || m_position > GetGroupSize(m_group, m_band)) {
                 note(CsvNoteKind::NoSuchPlace);
                 return false;
@@ -266,8 +313,16 @@ private:
         set(ChannelField::DUP, dup, "Duplex");
         // Without a shift the offset is unused; other programs write 0 there.
         const auto offset = row.get("Offset");
-        const auto khz = offset ? OffsetFromMhzText(*offset) : std::nullopt;
-        if (!khz || (*khz == 0 && dup == 0))
+        if (!offset || offset->empty())
+            return;
+        const auto khz = OffsetFromMhzText(*offset);
+        const auto mhz = ParseNumericText(*offset);
+        if (!khz || !mhz || std::abs(*mhz * 1000.0 - *khz) > 1e-6) {
+            // Not a shift the radio can keep as written: the channel keeps its offset.
+            note(CsvNoteKind::ValueRefused, "Offset");
+            return;
+        }
+        if (*khz == 0 && dup == 0)
             return;
         set(ChannelField::OffSetFre, *khz, "Offset");
         const ChannelRecord* c = ChannelAt(m_doc, m_group, m_position);
@@ -300,8 +355,7 @@ private:
         const auto text = row.get(column);
         if (!text)
             return;
-        const auto number = NumericTextToInteger(*text);
-        const int n = number ? static_cast<int>(std::clamp<std::int64_t>(*number, -1, 100)) : -1;
+        const int n = exactInteger(*text, 0, 100).value_or(-1);
         if (n == 0 || (n > 0 && referenceDefined(field, n)))
             set(field, n, column);
         else
@@ -335,6 +389,7 @@ private:
     int m_position = 0;
     int m_line = 0;
     std::vector<CsvNote> m_notes;
+    std::vector<int> m_emptyDisabled;
 };
 
 int noteTextNumber(CsvNoteKind kind)
@@ -374,21 +429,39 @@ int GroupByName(const Document& doc, std::string_view name)
     return -1;
 }
 
+namespace {
+
+// The header row alone; nothing when the text is no CSV at all.
+std::optional<CsvRow> headerOf(std::string_view text)
+{
+    std::optional<CsvRow> header;
+    const bool wellFormed = ForEachCsvRow(text, [&header](CsvRow& row) {
+        if (!header)
+            header = std::move(row);
+        return true;  // read on: a fault later makes the whole text no CSV
+    });
+    return wellFormed ? header : std::nullopt;
+}
+
+}  // namespace
+
 bool CsvRowsNeedGroup(std::string_view text)
 {
-    const auto rows = ParseCsv(text);
-    return rows && !rows->empty() && columnsOf(rows->front()).count("Group") == 0;
+    const auto header = headerOf(text);
+    return header && columnsOf(*header).count("Group") == 0;
 }
 
 CsvImportSummary ImportCsv(Document& doc, std::string_view text, const CsvImportOptions& options)
 {
     CsvImportSummary summary;
-    const auto rows = ParseCsv(text);
-    if (!rows || rows->empty()) {
+    // The rows are read one at a time, twice: first to know that the whole
+    // text is CSV, then to import them. Memory stays near the file's size.
+    const auto header = headerOf(text);
+    if (!header) {
         summary.refusal = CsvImportRefusal::NotCsv;
         return summary;
     }
-    const auto columns = columnsOf(rows->front());
+    const auto columns = columnsOf(*header);
     if (!columns.count("Frequency")) {
         summary.refusal = CsvImportRefusal::NoFrequencyColumn;
         return summary;
@@ -396,8 +469,14 @@ CsvImportSummary ImportCsv(Document& doc, std::string_view text, const CsvImport
     // The whole import is one undo step, however many rows it changed.
     UndoGroup step(doc);
     Importer importer(doc, options, summary);
-    for (std::size_t i = 1; i < rows->size(); ++i)
-        importer.importRow(RowView((*rows)[i], columns));
+    importer.rememberEmptyDisabledGroups();
+    bool first = true;
+    ForEachCsvRow(text, [&](CsvRow& row) {
+        if (!std::exchange(first, false))
+            importer.importRow(RowView(row, columns));
+        return true;
+    });
+    importer.enableFilledGroups();
     return summary;
 }
 
@@ -407,16 +486,27 @@ std::string CsvImportSummaryText(const CsvImportSummary& summary)
         return GetLangText(Txt::ImportNotCsv);
     if (summary.refusal == CsvImportRefusal::NoFrequencyColumn)
         return GetLangText(Txt::ImportNoFrequencyColumn);
-    std::string text = FillText(GetLangText(Txt::ImportSummary),
-                                {std::to_string(summary.imported), std::to_string(summary.changedByRule),
-                                 std::to_string(summary.refusedLines.size())});
+    std::string text = summary.tookNothing() ? GetLangText(Txt::ImportTookNothing) + "\n" : std::string();
+    text += FillText(GetLangText(Txt::ImportSummary),
+                     {std::to_string(summary.imported), std::to_string(summary.changedByRule),
+                      std::to_string(summary.refusedRows())});
+    if (!summary.enabledGroups.empty()) {
+        std::string names;
+        for (const std::string& name : summary.enabledGroups)
+            names += (names.empty() ? "" : ", ") + name;
+        text += "\n" + FillText(GetLangText(Txt::ImportGroupsEnabled), {names});
+    }
     if (!summary.refusedLines.empty()) {
         std::string lines;
         for (const int line : summary.refusedLines)
             lines += (lines.empty() ? "" : ", ") + std::to_string(line);
+        if (summary.refusedUnlisted > 0)
+            lines += ", ...";
         text += "\n" + FillText(GetLangText(Txt::ImportRefusedLines), {lines});
     }
     for (const CsvNote& n : summary.notes)
         text += "\n" + FillText(GetLangText(noteTextNumber(n.kind)), {std::to_string(n.line), n.detail});
+    if (summary.notesUnlisted > 0)
+        text += "\n" + FillText(GetLangText(Txt::ImportMoreNotes), {std::to_string(summary.notesUnlisted)});
     return text;
 }

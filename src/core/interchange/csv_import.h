@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,7 +10,9 @@ class Document;
 // Channels from CSV text: files this program exported and files of other
 // radio programs that hold only the common exchange columns, in any column
 // order. Every value goes through the channel update path, so the band's
-// rules apply as in the editors. The whole import is one change of the
+// rules apply as in the editors; a value that is not taken exactly as written
+// is noted with its line. An empty, disabled bank that the import fills is
+// enabled, so that the radio offers its channels. The whole import is one change of the
 // document; a file that cannot be read as channels changes nothing.
 
 struct CsvImportOptions {
@@ -47,14 +50,26 @@ struct CsvNote {
     bool operator==(const CsvNote&) const = default;
 };
 
+// The lines and notes a summary lists; the rest are counted. A file of
+// millions of bad rows must give a message a person can read.
+constexpr std::size_t MaxCsvListed = 20;
+
 struct CsvImportSummary {
     CsvImportRefusal refusal = CsvImportRefusal::None;
-    int imported = 0;       // rows taken, with or without a change
-    int changedByRule = 0;  // of them, rows that a rule changed
-    std::vector<int> refusedLines;
-    std::vector<CsvNote> notes;
+    int imported = 0;                        // rows taken, with or without a change
+    int changedByRule = 0;                   // of them, rows that a rule changed or whose values were not all taken
+    std::vector<int> refusedLines;           // the first MaxCsvListed refused rows
+    int refusedUnlisted = 0;                 // refused rows beyond them
+    std::vector<CsvNote> notes;              // the first MaxCsvListed notes
+    int notesUnlisted = 0;                   // notes beyond them
+    std::vector<std::string> enabledGroups;  // empty, disabled groups the import filled and enabled
 
     bool accepted() const { return refusal == CsvImportRefusal::None; }
+    int refusedRows() const { return static_cast<int>(refusedLines.size()) + refusedUnlisted; }
+    // Every value was taken as written, and every row.
+    bool clean() const { return accepted() && changedByRule == 0 && refusedRows() == 0; }
+    // The file was read, but not a single row was taken: the document is unchanged.
+    bool tookNothing() const { return accepted() && imported == 0; }
 };
 
 CsvImportSummary ImportCsv(Document& doc, std::string_view text, const CsvImportOptions& options = {});

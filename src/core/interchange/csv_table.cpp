@@ -11,25 +11,28 @@ bool isBlank(const CsvRow& row)
 
 }  // namespace
 
-std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text)
+bool ForEachCsvRow(std::string_view text, const std::function<bool(CsvRow&)>& take)
 {
     if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
         text.remove_prefix(ByteOrderMark.size());
     if (text.find('\0') != std::string_view::npos)
-        return std::nullopt;
-    std::vector<CsvRow> rows;
+        return false;
     CsvRow row{1, {}};
     std::string field;
     int line = 1;
     bool quoted = false;
-    auto endRow = [&] {
+    bool stopped = false;
+    auto endField = [&] {
         row.fields.push_back(std::move(field));
         field.clear();
+        return row.fields.size() <= MaxCsvFields;
+    };
+    auto endRow = [&] {
         if (!isBlank(row))
-            rows.push_back(std::move(row));
+            stopped = !take(row);
         row = CsvRow{line, {}};
     };
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size() && !stopped; ++i) {
         const char c = text[i];
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
@@ -44,20 +47,35 @@ std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text)
         } else if (c == '"') {
             quoted = true;
         } else if (c == ',') {
-            row.fields.push_back(std::move(field));
-            field.clear();
+            if (!endField())
+                return false;
         } else if (c == '\n' || c == '\r') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
             ++line;
+            if (!endField())
+                return false;
             endRow();
         } else {
             field += c;
         }
     }
-    if (quoted)
-        return std::nullopt;
+    if (stopped)
+        return true;
+    if (quoted || !endField())
+        return false;
     endRow();
+    return true;
+}
+
+std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text)
+{
+    std::vector<CsvRow> rows;
+    if (!ForEachCsvRow(text, [&rows](CsvRow& row) {
+            rows.push_back(std::move(row));
+            return true;
+        }))
+        return std::nullopt;
     return rows;
 }
 

@@ -203,6 +203,8 @@ void TransferEngine::send(const Bytes& request, std::size_t replyLength)
 {
     m_host.flushPort();
     m_received.clear();
+    m_request = request;
+    ++m_requestsSent;
     m_echoLength = static_cast<std::size_t>(echoLength(request.size()));
     m_threshold = m_echoLength + replyLength;
     m_host.setReceiveThreshold(m_threshold);

@@ -106,6 +106,7 @@ private:
     void SendEnd();
     void sendEndWithoutWaiting();
 
+    void noticeEcho();
     void handleFrame(const std::uint8_t* reply, std::size_t size);
     void advanceImage(LinkProtocol::ReplyKind kind, const std::uint8_t* reply);
     void advanceBlocks(LinkProtocol::ReplyKind kind, const std::uint8_t* reply);
@@ -126,6 +127,7 @@ private:
     bool retryHandshake();
     void showBlockProgress();
 
+    bool takeLateBytes();
     void replyTimeout();
     void replyTimeoutInfo();
     LinkError silenceReason() const;
@@ -168,7 +170,9 @@ private:
     int m_blocksSent = 0;          // write frames that went out, repeats included
     bool m_heardBadReply = false;  // bytes came since the last accepted reply, but no acceptable reply
     int m_generation = 0;          // changes whenever a transfer ends
+    int m_requestsSent = 0;        // changes with every request
 
+    Bytes m_request;              // the request the current reply answers
     Bytes m_received;             // bytes of the current reply so far (echo included)
     std::size_t m_threshold = 0;  // echo + expected reply length
     std::size_t m_echoLength = 0;

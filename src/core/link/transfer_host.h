@@ -63,6 +63,10 @@ public:
     // bytes are buffered (calling it earlier or more often is harmless).
     virtual void setReceiveThreshold(std::size_t bytes) = 0;
     virtual void sendBytes(const std::vector<std::uint8_t>& bytes) = 0;
+    // The bytes buffered below the threshold, taken from the port. The engine
+    // looks at them when the reply time is over: a reply cut short is a
+    // damaged reply, not silence.
+    virtual std::vector<std::uint8_t> takeBufferedBytes() { return {}; }
 
     // One-shot timers: starting a running timer restarts it.
     virtual void startTimer(LinkTimer timer, int milliseconds) = 0;

@@ -31,6 +31,7 @@ void TransferEngine::bytesReceived(const std::uint8_t* data, std::size_t size)
     if (!m_awaitingReply || m_questionOpen || m_kind == TransferKind::Idle || size == 0)
         return;
     m_received.insert(m_received.end(), data, data + size);
+    noticeEcho();
     if (m_received.size() < m_threshold)
         return;
     // Exactly the expected number of bytes make the frame; whatever else was
@@ -38,6 +39,26 @@ void TransferEngine::bytesReceived(const std::uint8_t* data, std::size_t size)
     const Bytes frame(m_received.begin(), m_received.begin() + static_cast<std::ptrdiff_t>(m_threshold));
     m_received.clear();
     handleFrame(frame.data() + m_echoLength, frame.size() - m_echoLength);
+}
+
+// A cable may echo what the program sends although no echo is expected: the
+// echo setting is a guess that the handshake retries keep changing. No reply
+// of the radio starts with the first byte of the request it answers ("ZK"
+// after "PROGRAM", "I" after 0x02, "W" after "R", 0x06 or 0x0A after "W" or
+// "END"), so bytes that repeat the request are its echo. Taking them for a
+// damaged reply would blame the cable for a radio that is merely silent, and
+// would make the radio's late answer unreadable.
+void TransferEngine::noticeEcho()
+{
+    if (m_echoLength != 0 || m_request.empty() || m_received.empty() || m_received[0] != m_request[0])
+        return;
+    const std::size_t seen = std::min(m_received.size(), m_request.size());
+    if (!std::equal(m_received.begin(), m_received.begin() + static_cast<std::ptrdiff_t>(seen), m_request.begin()))
+        return;
+    m_echoExpected = true;
+    m_echoLength = m_request.size();
+    m_threshold += m_echoLength;
+    m_host.setReceiveThreshold(m_threshold);
 }
 
 void TransferEngine::handleFrame(const std::uint8_t* reply, std::size_t size)

@@ -20,6 +20,8 @@ void TransferEngine::timerExpired(LinkTimer timer)
         m_host.stopTimer(LinkTimer::Reply);
         if (m_kind == TransferKind::Idle || m_questionOpen)
             return;
+        if (takeLateBytes())
+            return;  // they completed a reply, which decided the step
         // More than the echo of the request came: part of a reply, cut
         // short, or noise. (The echo comes from the cable, not the radio.)
         if (m_received.size() > m_echoLength)
@@ -30,6 +32,20 @@ void TransferEngine::timerExpired(LinkTimer timer)
             replyTimeout();
         return;
     }
+}
+
+// The port hands over bytes only once a whole reply's worth has come; the
+// part of a reply that came is fetched before the silence is judged. True when
+// those bytes made a frame and the engine moved on.
+bool TransferEngine::takeLateBytes()
+{
+    const std::vector<std::uint8_t> late = m_host.takeBufferedBytes();
+    if (late.empty())
+        return false;
+    const int generation = m_generation;
+    const int requests = m_requestsSent;
+    bytesReceived(late);
+    return generation != m_generation || requests != m_requestsSent || m_kind == TransferKind::Idle;
 }
 
 int TransferEngine::blockIndex() const

@@ -142,7 +142,9 @@ void FileExtras::importCsv()
     }
     m_main.commitPendingEdits();
     const CsvImportSummary summary = ImportCsv(m_main.document(), text, options);
-    const bool clean = summary.accepted() && summary.refusedLines.empty() && summary.changedByRule == 0;
+    // A file of which not a row was taken changed nothing: the summary says
+    // so first, and the document stays as it was.
+    const bool clean = summary.clean();
     UiPrompts::current().message(QString::fromStdString(CsvImportSummaryText(summary)),
                                  clean ? NoticeIcon::Information : NoticeIcon::Warning, LangText(Txt::ImportTitle));
 }

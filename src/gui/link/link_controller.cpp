@@ -183,6 +183,11 @@ void LinkController::setReceiveThreshold(std::size_t bytes)
     m_serial->setReceiveThreshold(bytes);
 }
 
+std::vector<std::uint8_t> LinkController::takeBufferedBytes()
+{
+    return m_serial->takeAll();
+}
+
 void LinkController::sendBytes(const std::vector<std::uint8_t>& bytes)
 {
     LinkError error = m_serial->write(bytes);

@@ -59,6 +59,7 @@ public:
     bool portIsOpen() const override;
     void flushPort() override;
     void setReceiveThreshold(std::size_t bytes) override;
+    std::vector<std::uint8_t> takeBufferedBytes() override;
     void sendBytes(const std::vector<std::uint8_t>& bytes) override;
     void startTimer(LinkTimer timer, int milliseconds) override;
     void stopTimer(LinkTimer timer) override;
