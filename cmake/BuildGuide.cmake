@@ -2,6 +2,7 @@
 # become one HTML page OUTPUT_DIR/index.html with a table of contents, and
 # the pictures of SOURCE_DIR/images are copied beside it.
 #   cmake -DMARKDOWN=<markdown_py> -DSOURCE_DIR=... -DOUTPUT_DIR=... -DRELEASE=... -P BuildGuide.cmake
+cmake_minimum_required(VERSION 3.25)
 file(GLOB _chapters "${SOURCE_DIR}/*.md")
 list(SORT _chapters)
 set(_text "[TOC]\n\n")
