@@ -483,7 +483,8 @@ TEST_F(MainWindowTest, UserGuideOpensInTheBrowserOrIsReportedMissing)
         const QUrl expected = present ? QUrl::fromLocalFile(QString::fromStdString(buildGuide.string())) : QUrl();
         EXPECT_EQ(browser.source(), expected);
         ASSERT_EQ(prompts.asked.size(), present ? 0u : 1u);
-        if (!present)
+        if (!present) {
             EXPECT_EQ(prompts.asked.front().text, LangText(Txt::UserGuideNotOpened));
+        }
     }
 }
