@@ -141,7 +141,9 @@ echo "ok: manual pages, completion and user guide are installed"
 stage_done "tried as a user"
 
 # The data file type, by content: the file under a name that says nothing.
-in_root apt-get install -y -qq --no-install-recommends xdg-utils libfile-mimeinfo-perl >/dev/null
+# What a desktop has: xdg-mime (with the shared-mime-info reader it uses
+# outside a desktop session) and the desktop entries' MIME cache.
+in_root apt-get install -y -qq --no-install-recommends xdg-utils libfile-mimeinfo-perl desktop-file-utils >/dev/null
 as_user 'cp radio.dat "radio backup"'
 expect "MIME type of a data file named 'radio backup'" \
   "$(as_user 'xdg-mime query filetype "radio backup"')" "application/x-brisko7-data"
