@@ -82,6 +82,7 @@ if [ ! -f "$ROOT_TAR" ]; then
 fi
 root=$(mktemp -d "$BUILD_DIR/debian-root/run.XXXXXX")
 tar -C "$root" -xf "$ROOT_TAR"
+chmod 755 "$root"  # mktemp made it private; the ordinary user needs to walk from /
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev"
 mount --make-rslave "$root/dev"
