@@ -4,7 +4,8 @@
 # <root>/language/mysetup.ini, <root>/V100/...), under /opt/brisko7 unless
 # another prefix is given. The desktop entry, the MIME type of the data
 # files, the icons, the AppStream metadata and the `brisko7` and
-# `brisko7-cli` commands go under BRISKO7_DESKTOP_PREFIX (/usr), where the
+# `brisko7-cli` commands, the manual pages, the bash completion and the
+# user guide (docs/CMakeLists.txt) go under BRISKO7_DESKTOP_PREFIX (/usr), where the
 # desktop finds them.
 #
 #   cmake --build build && (cd build && cpack -G DEB)
@@ -13,7 +14,6 @@ set(BRISKO7_PACKAGE_ROOT "/opt/brisko7")
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   set(CMAKE_INSTALL_PREFIX "${BRISKO7_PACKAGE_ROOT}" CACHE PATH "Folder of the installed program" FORCE)
 endif()
-set(BRISKO7_DESKTOP_PREFIX "/usr" CACHE PATH "Where the desktop entry, icons, MIME type and commands go")
 
 set(BRISKO7_APP_ID "org.brisko7.Brisko7")
 set(_desktop "${PROJECT_SOURCE_DIR}/data/desktop")
@@ -31,7 +31,11 @@ endforeach()
 
 # The commands start the programs in the package's program folder, where they
 # find their files.
-foreach(_name brisko7 brisko7-cli)
+set(_commands brisko7-cli brisko7-sim)
+if(BRISKO7_BUILD_GUI)
+  list(APPEND _commands brisko7)
+endif()
+foreach(_name IN LISTS _commands)
   set(NAME "${_name}")
   set(PROGRAM_DIR "${BRISKO7_PACKAGE_ROOT}/${BRISKO7_PROGRAM_VERSION}")
   configure_file("${_desktop}/brisko7.in" "${CMAKE_BINARY_DIR}/commands/${_name}" @ONLY)
@@ -51,8 +55,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The libraries come from dpkg-shlibdeps; the platform plugins that draw the
 # windows are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The Chinese font, and the toolkit's translations of its own dialogs (file
-# dialogs, text box menus) into the program's languages.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, qt6-translations-l10n")
+# The Chinese font and the toolkit's translations of its own dialogs (file
+# dialogs, text box menus) into the program's languages; shared-mime-info
+# matches the data files by content, bash-completion loads the completion,
+# xdg-utils opens the user guide in the browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, qt6-translations-l10n, shared-mime-info, bash-completion, xdg-utils")
 set(CPACK_GENERATOR "DEB")
 include(CPack)

@@ -2,7 +2,8 @@
 # Installs every Debian package the project needs to build, run and test.
 # With --checks also what the extra checks of scripts/checks.sh need (clang
 # with libFuzzer and the sanitizer runtimes, llvm-symbolizer for their reports,
-# clang-format 14 for the format check).
+# clang-format 14 for the format check). With --package also what
+# scripts/package-test.sh needs to make a fresh Debian root (debootstrap).
 # Quiet and quick when everything is already there.
 set -euo pipefail
 
@@ -28,9 +29,14 @@ PACKAGES=(
   file
   desktop-file-utils
   appstream
+  python3-markdown
+  groff-base
 )
 if [ "${1:-}" = "--checks" ]; then
   PACKAGES+=(clang llvm libclang-rt-dev clang-format-14)
+fi
+if [ "${1:-}" = "--package" ]; then
+  PACKAGES+=(debootstrap)
 fi
 
 missing=()

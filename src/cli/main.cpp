@@ -1,5 +1,7 @@
 #include "cli_verb.h"
 
+#include "app/version_line.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -9,7 +11,8 @@ namespace {
 
 void printHelp(const std::vector<CliVerb>& verbs)
 {
-    std::puts("usage: brisko7-cli <verb> [options]\n\nverbs:");
+    std::puts("usage: brisko7-cli <verb> [options]\n"
+              "       brisko7-cli --help | --version\n\nverbs:");
     for (const auto& v : verbs)
         std::printf("  %s\n", v.usage);
 }
@@ -32,6 +35,10 @@ int main(int argc, char** argv)
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         printHelp(verbs);
         return argc < 2 ? CliExit::Usage : CliExit::Ok;
+    }
+    if (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-v") == 0) {
+        std::puts(VersionLine("brisko7-cli").c_str());
+        return CliExit::Ok;
     }
     const std::string verb = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);

@@ -1,5 +1,7 @@
 #include "cli_run.h"
 
+#include "release.h"
+
 #include "model/data_file_format.h"
 
 #include <sys/stat.h>
@@ -28,6 +30,15 @@ TEST_F(FileVerbs, HelpListsTheVerbs)
     EXPECT_EQ(r.status, 0);
     for (const char* verb : {"new", "show", "encode", "decode", "diff"})
         EXPECT_NE(r.out.find(std::string("  ") + verb + " "), std::string::npos) << verb;
+}
+
+TEST_F(FileVerbs, VersionIsOneLineWithReleaseAndDataVersion)
+{
+    for (const char* option : {"--version", "-v"}) {
+        const Run r = run(option);
+        EXPECT_EQ(r.status, 0) << option;
+        EXPECT_EQ(r.out, "brisko7-cli " BRISKO7_RELEASE " (data version V100)\n") << option;
+    }
 }
 
 TEST_F(FileVerbs, NewSavesTheNewDocumentOfTheBand)

@@ -28,7 +28,7 @@ TEST(CommandLineTest, HelpVersionAFileOrAnError)
         {{"brisko7"}, A::Run, "", 0},
         {{"brisko7", "--help"}, A::Help, "Usage: brisko7 [options] [file]", 0},
         {{"brisko7", "-h"}, A::Help, "--version", 0},
-        {{"brisko7", "--version"}, A::Version, "brisko7 V100\n", 0},
+        {{"brisko7", "--version"}, A::Version, "brisko7 1.0.0 (data version V100)\n", 0},
         {{"brisko7", "-v"}, A::Version, "V100", 0},
         {{"brisko7", "--bogus"}, A::Error, "bogus", 2},
         {{"brisko7", "a.dat", "b.dat"}, A::Error, "one data file at most", 2},

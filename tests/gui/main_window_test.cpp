@@ -5,18 +5,21 @@
 #include "app/frm_main.h"
 #include "app/lang_texts.h"
 #include "app/tree_pane.h"
+#include "app/user_guide.h"
 #include "app/widget_helpers.h"
 #include "freq/band_range.h"
 #include "lang_text_ids.h"
 #include "model/document_compare.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 #include <tuple>
@@ -108,6 +111,7 @@ TEST_F(MainWindowTest, MenusInOrderWithTextsShortcutsAndHiddenEntries)
     EXPECT_EQ(entry(w, "mnuReadFromRadio")->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_EQ(entry(w, "mnuWriteToRadio")->shortcut(), QKeySequence("Ctrl+W"));
     EXPECT_EQ(entry(w, "MnuProPassWord")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(entry(w, "mnuUserGuide")->shortcut(), QKeySequence(Qt::Key_F1));
 
     EXPECT_FALSE(entry(w, "mnuHelpTopic")->isVisible());
     for (const char* hidden : {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowArrangeIcons"})
@@ -367,7 +371,7 @@ TEST_F(MainWindowTest, EveryMenuHoldsItsEntriesInOrderWithTheirTexts)
           {"mnuViewToolbar", Txt::MenuViewToolbar},
           {"mnuViewStatusBar", Txt::MenuViewStatusBar}}},
         {"mnuWindow", {{"mnuWindowCascade", Txt::MenuWindowCascade}, {"mnuCloseAll", Txt::MenuWindowCloseAll}}},
-        {"mnuHelp", {{"mnuHelpAbout", Txt::MenuHelpAbout}}},
+        {"mnuHelp", {{"mnuUserGuide", Txt::MenuHelpUserGuide}, {"mnuHelpAbout", Txt::MenuHelpAbout}}},
     };
     for (const auto& [menuName, entries] : menus) {
         SCOPED_TRACE(menuName);
@@ -454,4 +458,33 @@ TEST_F(MainWindowTest, TreeHoldsItsPagesInOrderUnderTheRoot)
     EXPECT_EQ(ran,
               (std::vector<Command>{Command::ChannelInfo, Command::OptFeature, Command::Dtmf, Command::ToneTips,
                                     Command::Key, Command::LocalInfo}));
+}
+
+// Help > User Guide hands the guide to the desktop's browser, or says that
+// there is none. A QTextBrowser stands in for the browser.
+TEST_F(MainWindowTest, UserGuideOpensInTheBrowserOrIsReportedMissing)
+{
+    if (!UserGuidePath(QStringLiteral("/nonexistent")).isEmpty())
+        GTEST_SKIP() << "a user guide is installed on this machine";
+    const std::filesystem::path buildGuide = m_root / "V100" / "guide" / "index.html";
+    for (const bool present : {false, true}) {
+        SCOPED_TRACE(present);
+        if (present) {
+            std::filesystem::create_directories(buildGuide.parent_path());
+            std::ofstream(buildGuide) << "<html></html>";
+        }
+        Document doc;
+        frmMain w(doc);
+        prompts.asked.clear();
+        QTextBrowser browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "setSource");
+        entry(w, "mnuUserGuide")->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        const QUrl expected = present ? QUrl::fromLocalFile(QString::fromStdString(buildGuide.string())) : QUrl();
+        EXPECT_EQ(browser.source(), expected);
+        ASSERT_EQ(prompts.asked.size(), present ? 0u : 1u);
+        if (!present) {
+            EXPECT_EQ(prompts.asked.front().text, LangText(Txt::UserGuideNotOpened));
+        }
+    }
 }

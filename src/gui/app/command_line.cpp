@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/version_line.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -46,7 +48,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(version)) {
         result.action = CommandLine::Action::Version;
-        result.output = Program + QStringLiteral(" ") + QStringLiteral(BRISKO7_PROGRAM_VERSION) + QLatin1Char('\n');
+        result.output = QString::fromStdString(VersionLine(Program.toStdString())) + QLatin1Char('\n');
         return result;
     }
     const QStringList files = parser.positionalArguments();

@@ -9,6 +9,7 @@
 #include "app/lang_text.h"
 #include "app/paths.h"
 #include "app/tree_pane.h"
+#include "app/user_guide.h"
 #include "freq/band_range.h"
 #include "lang_text_ids.h"
 #include "model/document.h"
@@ -216,6 +217,9 @@ void frmMain::buildSettingsMenus()
     }
     QMenu* help = m_menus.value(QStringLiteral("mnuHelp"));
     addEntry(help, "mnuHelpTopic", Txt::MenuHelpTopics, Command::HelpTopic);
+    QAction* guide = help->addAction(LangText(Txt::MenuHelpUserGuide), this, &OpenUserGuide);
+    guide->setObjectName(QStringLiteral("mnuUserGuide"));
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
     addEntry(help, "mnuHelpAbout", Txt::MenuHelpAbout, Command::About);
 }
 
