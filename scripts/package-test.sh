@@ -32,14 +32,19 @@ stage_done() {
 }
 
 root=""
+# Unmounts everything mounted at or below the folder $1, deepest first.
+unmount_all() {
+  local m
+  for m in $(awk -v r="$1" 'index($2, r "/") == 1 {print $2}' /proc/mounts | sort -r); do
+    umount -R -l "$m" 2>/dev/null || true
+  done
+}
 cleanup() {
   local rc=$?
   if [ -n "$root" ] && [ -d "$root" ]; then
-    for m in "$root/dev" "$root/sys" "$root/proc"; do
-      if mountpoint -q "$m"; then umount -R -l "$m" || true; fi
-    done
+    unmount_all "$root"
     # --one-file-system: never follow a mount that failed to go away
-    rm -rf --one-file-system "$root"
+    rm -rf --one-file-system "$root" || echo "note: $root could not be removed completely"
   fi
   exit "$rc"
 }
@@ -76,8 +81,10 @@ if [ ! -f "$ROOT_TAR" ]; then
     cp /etc/apt/sources.list.d/debian.sources "$fresh/etc/apt/sources.list.d/"
     rm -f "$fresh/etc/apt/sources.list"
   fi
-  tar -C "$fresh" -cf "$ROOT_TAR.part" . && mv "$ROOT_TAR.part" "$ROOT_TAR"
-  rm -rf --one-file-system "$fresh"
+  # debootstrap may leave its /proc or /sys mounted inside the root
+  unmount_all "$fresh"
+  tar --one-file-system -C "$fresh" -cf "$ROOT_TAR.part" . && mv "$ROOT_TAR.part" "$ROOT_TAR"
+  rm -rf --one-file-system "$fresh" || echo "note: $fresh could not be removed completely"
   root=""
 fi
 root=$(mktemp -d "$BUILD_DIR/debian-root/run.XXXXXX")
