@@ -4,6 +4,7 @@
 // as a data file that opens again, and an import that reported no problem
 // leaves nothing for "check" to find that a new document does not have.
 #include "fuzz_check.h"
+#include "fuzz_program.h"
 
 #include "app/app_state.h"
 #include "app/data_file.h"
@@ -21,26 +22,11 @@
 #include <string>
 #include <string_view>
 
-namespace {
-
-void setUpProgram()
-{
-    static const bool done = [] {
-        AppState::instance().setProgramFolder(BRISKO7_SOURCE_DIR "/data");
-        AppState::instance().setLanguage(1);
-        VersionList::instance().setHandlers({{"V100", "V100"}});
-        return true;
-    }();
-    (void)done;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 1)
         return 0;
-    setUpProgram();
+    setUpFuzzProgram();
     const int band = data[0] % 3;
     Document doc;
     ApplyBandMode(doc, band);

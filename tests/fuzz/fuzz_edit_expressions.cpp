@@ -4,6 +4,7 @@
 // without a refusal or a warning leave nothing for "check" to find that a new
 // document does not have; a malformed list changes nothing.
 #include "fuzz_check.h"
+#include "fuzz_program.h"
 
 #include "edit_expressions.h"
 
@@ -22,26 +23,11 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-void setUpProgram()
-{
-    static const bool done = [] {
-        AppState::instance().setProgramFolder(BRISKO7_SOURCE_DIR "/data");
-        AppState::instance().setLanguage(1);
-        VersionList::instance().setHandlers({{"V100", "V100"}});
-        return true;
-    }();
-    (void)done;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 1 || size > 4096)
         return 0;
-    setUpProgram();
+    setUpFuzzProgram();
     std::vector<std::string> expressions(1);
     for (std::size_t i = 1; i < size; ++i) {
         if (data[i] == '\n')

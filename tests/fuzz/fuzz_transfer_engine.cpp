@@ -3,6 +3,7 @@
 // bytes, or silence). Every run must end exactly once, with the port closed,
 // and a transfer that failed must leave the document's records alone.
 #include "fuzz_check.h"
+#include "fuzz_program.h"
 
 #include "../link/fake_link.h"
 
@@ -40,17 +41,6 @@ private:
     std::size_t m_at = 0;
 };
 
-void setUpProgram()
-{
-    static const bool done = [] {
-        AppState::instance().setProgramFolder(BRISKO7_SOURCE_DIR "/data");
-        AppState::instance().setLanguage(1);
-        VersionList::instance().setHandlers({{"V100", "V100"}});
-        return true;
-    }();
-    (void)done;
-}
-
 NoticeAnswer answerOf(int bit)
 {
     return bit ? NoticeAnswer::Ok : NoticeAnswer::Cancel;
@@ -62,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 2)
         return 0;
-    setUpProgram();
+    setUpFuzzProgram();
     Document doc;
     InitDocument(doc, BRISKO7_SOURCE_DIR "/no-init-folder");
     const DocumentRecord before = doc.Record;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "app/version_list.h"
+
+// The program state every fuzz target runs in: the installation's data
+// folder, English texts and the one data version this program handles. Set
+// once per process, before the first input.
+inline void setUpFuzzProgram()
+{
+    static const bool done = [] {
+        AppState::instance().setProgramFolder(BRISKO7_SOURCE_DIR "/data");
+        AppState::instance().setLanguage(1);
+        VersionList::instance().setHandlers({{"V100", "V100"}});
+        return true;
+    }();
+    (void)done;
+}
