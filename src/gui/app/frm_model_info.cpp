@@ -28,6 +28,7 @@ FrmModelInfo::FrmModelInfo(Document& doc, std::function<void()> loadNewDoc, QWid
         (*combos[i])->setMinimumWidth(180);
         grid->addWidget(m_labels[i], i, 0, Qt::AlignRight);
         grid->addWidget(*combos[i], i, 1);
+        m_labels[i]->setBuddy(*combos[i]);
     }
     QHBoxLayout* buttons = MakeOkCancelRow(this, m_ok, m_cancel);
     grid->addLayout(buttons, 3, 0, 1, 2);

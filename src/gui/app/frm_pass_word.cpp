@@ -59,6 +59,7 @@ FrmPassWord::FrmPassWord(QWidget* parent) : QDialog(parent)
 
     setWindowTitle(LangText(Txt::PasswordCaption));
     m_label1->setText(LangText(Txt::PasswordLabel));
+    m_label1->setBuddy(m_text1);
     SetOkCancelCaptions(this);
     m_text1->setText(QString::fromLatin1(state.ProgPassword.c_str()).left(MaxLength));
     // The whole password selected: typing replaces it (a full box would

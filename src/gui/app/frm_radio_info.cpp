@@ -97,6 +97,7 @@ void FrmRadioInfo::buildLayout()
             keepApartFromLeftColumn(l);
         grid->addWidget(l, row, column, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(w, row, column + 1);
+        l->setBuddy(w);
     };
     auto* heading = label(Txt::FactoryHeading);
     QFont bold = heading->font();
@@ -113,7 +114,9 @@ void FrmRadioInfo::buildLayout()
     place(label(Txt::CustomerCode), lineBox(7), 4, 2);
     place(label(Txt::RepairDate), lineBox(3), 5, 0);
     place(label(Txt::SalesArea), lineBox(0), 5, 2);
-    grid->addWidget(label(Txt::RepairReason), 6, 0, Qt::AlignRight | Qt::AlignTop);
+    QLabel* reasonLabel = label(Txt::RepairReason);
+    reasonLabel->setBuddy(m_reason);
+    grid->addWidget(reasonLabel, 6, 0, Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(m_reason, 6, 1, 1, 3);
     // The version box has the window's own background: it is not data of the radio.
     m_text1[5]->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));

@@ -39,6 +39,7 @@ void FrmSetLanguage::ChangShowByLanguage()
 {
     setWindowTitle(LangText(Txt::LanguageCaption));
     m_label1->setText(LangText(Txt::LanguageListLabel));
+    m_label1->setBuddy(m_combo1);
     const AppState& state = AppState::instance();
     m_combo1->clear();
     // Every language whose file this installation has, each item holding its number.

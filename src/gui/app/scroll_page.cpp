@@ -1,6 +1,10 @@
 #include "app/scroll_page.h"
 
+#include "app/widget_helpers.h"
+
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -14,6 +18,16 @@ DesignScrollArea::DesignScrollArea(QWidget* parent) : QScrollArea(parent)
     setObjectName(QStringLiteral("scrollPage"));
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
+    // The controls on the page take the focus (the page scrolls to them);
+    // the scroll area itself is no stop of the Tab order.
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void DesignScrollArea::showEvent(QShowEvent* event)
+{
+    QScrollArea::showEvent(event);
+    if (widget())
+        BindLabelsBeside(widget());
 }
 
 QSize DesignScrollArea::sizeHint() const

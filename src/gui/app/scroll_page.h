@@ -14,6 +14,10 @@ class DesignScrollArea : public QScrollArea {
 public:
     explicit DesignScrollArea(QWidget* parent = nullptr);
     QSize sizeHint() const override;
+
+protected:
+    // The page's labels are bound to their controls once the page is laid out.
+    void showEvent(QShowEvent* event) override;
 };
 
 // Keeps a window's design arrangement but lets the window be smaller than

@@ -91,6 +91,7 @@ void TreePane::addPage(QTreeWidgetItem* root, const char* key, int textNumber)
 void TreePane::setRootText(const QString& text)
 {
     m_label1->setText(text);
+    m_tree->setAccessibleName(text);
     if (QTreeWidgetItem* root = m_tree->topLevelItem(0))
         root->setText(0, text);
 }

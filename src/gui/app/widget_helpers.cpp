@@ -10,11 +10,16 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPalette>
+
+#include <cstdlib>
 
 namespace {
 
@@ -152,4 +157,46 @@ void DisconnectChildrenFrom(QObject* window)
 {
     for (QObject* child : window->findChildren<QObject*>())
         QObject::disconnect(child, nullptr, window, nullptr);
+}
+
+void NameControl(QWidget* control, const QString& name)
+{
+    control->setAccessibleName(name);
+    if (!qobject_cast<QComboBox*>(control) || !control->parentWidget())
+        return;
+    const QString labelName = control->objectName() + QStringLiteral("_name");
+    auto* label = control->parentWidget()->findChild<QLabel*>(labelName, Qt::FindDirectChildrenOnly);
+    if (!label) {
+        label = new QLabel(control->parentWidget());
+        label->setObjectName(labelName);
+        label->setVisible(false);
+        label->setBuddy(control);
+    }
+    label->setText(name);
+    label->setAccessibleName(name);
+}
+
+void BindLabelsBeside(QWidget* root)
+{
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->buddy() || label->isHidden() || !label->parentWidget())
+            continue;
+        const QRect at = label->geometry();
+        QWidget* nearest = nullptr;
+        int nearestGap = 3 * at.height() + 40;
+        for (QObject* o : label->parentWidget()->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->isHidden() || !(w->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractButton*>(w)
+                || qobject_cast<QGroupBox*>(w))
+                continue;
+            const QRect g = w->geometry();
+            const int gap = g.left() - at.right();
+            if (gap < -2 || gap >= nearestGap || std::abs(g.center().y() - at.center().y()) > g.height() / 2 + 2)
+                continue;
+            nearest = w;
+            nearestGap = gap;
+        }
+        if (nearest)
+            label->setBuddy(nearest);
+    }
 }

@@ -52,3 +52,15 @@ void EnterMovesFocus(QWidget* widget);
 // Call it first in the destructor of a window that connects its children's
 // signals to its own member functions.
 void DisconnectChildrenFrom(QObject* window);
+
+// Names a control for screen readers by what it sets. A label standing
+// beside it becomes its buddy (the "labelled by" relation, from which the
+// reader takes the name). A list has no name of its own on Linux (Qt gives
+// its current value as the name), so a list without a label of its own gets
+// a hidden label that carries the name; other controls get it as their
+// accessible name. Call it again after a language change.
+void NameControl(QWidget* control, const QString& name);
+// Binds every label under the root that has no buddy to the control standing
+// just right of it on the same line (the windows place their labels so), so
+// that the control is read by the label's text in whatever language it shows.
+void BindLabelsBeside(QWidget* root);

@@ -157,6 +157,12 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         return foreground(index.column());
     case Qt::ToolTipRole:
         return typingHint(index.column());
+    case Qt::AccessibleTextRole:
+        // A screen reader reads a cell with its column and row:
+        // "Frequency, channel 3: 27.02500".
+        return LangText(Txt::CellSpoken)
+            .arg(m_headers.value(index.column()), QString::number(index.row() + 1),
+                 displayText(index.row(), index.column()).toString());
     default:
         return {};
     }

@@ -130,6 +130,7 @@ int frmCommChInfo::shownGroup() const
 void frmCommChInfo::ChangShowByLanguage()
 {
     m_model->reShowHeaders();
+    m_grid->setAccessibleName(LangText(Txt::PageChannels));
     m_chooser->setLabelText(LangText(Txt::GroupLabel));
     m_settings->setTexts();
     m_editButton->setText(LangText(Txt::OpenChannelEditor));

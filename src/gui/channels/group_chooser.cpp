@@ -1,3 +1,4 @@
+#include "app/widget_helpers.h"
 #include "channels/group_chooser.h"
 
 #include "app/combo_helpers.h"
@@ -60,6 +61,9 @@ void GroupChooser::fillForBand(int bandMode)
 void GroupChooser::setLabelText(const QString& text)
 {
     m_label->setText(text);
+    m_label->setBuddy(m_groupBox);
+    NameControl(m_countryBox, text);
+    NameControl(m_subCountryBox, text);
 }
 
 void GroupChooser::alignLabel(int listLeft, int gap)

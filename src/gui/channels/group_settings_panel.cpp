@@ -96,8 +96,13 @@ void GroupSettingsPanel::buildLayout()
 
 void GroupSettingsPanel::setTexts()
 {
-    for (std::size_t i = 0; i < m_labels.size(); ++i)
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i]->setText(LangText(LabelTexts[i]));
+        m_labels[i]->setBuddy(m_channelBoxes[i]);
+    }
+    // The FM/AM list beside an emergency channel's list sets that channel's mode.
+    for (std::size_t i = 0; i < m_modeBoxes.size(); ++i)
+        NameControl(m_modeBoxes[i], m_labels[i + 1]->text() + QStringLiteral(" FM/AM"));
 }
 
 void GroupSettingsPanel::showGroup(int group)

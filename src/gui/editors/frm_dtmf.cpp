@@ -158,6 +158,7 @@ void FrmDTMF::InitCombos()
 void FrmDTMF::ChangShowByLanguage()
 {
     setWindowTitle(LangText(Txt::DtmfCaption));
+    m_tabs->setAccessibleName(windowTitle());
     m_tabs->setTabText(EncodeTab, LangText(Txt::DtmfTabEncode));
     m_tabs->setTabText(DecodeTab, LangText(Txt::DtmfTabDecode));
     m_tabs->setTabText(CodeTab, LangText(Txt::DtmfTabAutoDial));
@@ -165,11 +166,15 @@ void FrmDTMF::ChangShowByLanguage()
         QLabel* label = m_listLabels[static_cast<std::size_t>(i)];
         label->setText(LangText(Txt::DtmfRate + i));
         PlaceLabelLeftOf(label, m_lists[static_cast<std::size_t>(i)], ListLabelGap);
+        label->setBuddy(m_lists[static_cast<std::size_t>(i)]);
     }
     m_display->setText(LangText(Txt::DtmfDisplay));
     for (std::size_t j = 0; j < m_codeLabels.size(); ++j) {
         m_codeLabels[j]->setText(QString::number(j + 1));
         PlaceLabelLeftOf(m_codeLabels[j], m_codes[j], CodeLabelGap);
+        // The number alone would say little: "Auto dial 3".
+        NameControl(m_codes[j],
+                    m_tabs->tabText(CodeTab).remove(QLatin1Char('&')) + QLatin1Char(' ') + QString::number(j + 1));
     }
     SetCloseHelpCaptions(this);
 }

@@ -116,8 +116,12 @@ void FrmKey::ChangShowByLanguage()
     setWindowTitle(LangText(Txt::KeysCaption));
     m_modeLabel->setText(LangText(Txt::KeyWorkingMode));
     PlaceLabelLeftOf(m_modeLabel, m_mode, LabelGap);
+    m_modeLabel->setBuddy(m_mode);
     for (std::size_t k = 0; k < m_frames.size(); ++k)
         m_frames[k]->setTitle(LangText(Txt::KeyModeFrame) + QLatin1Char(' ') + QString::number(k + 1));
+    // A key list is read as its frame and key: "Key mode 2, P1".
+    for (std::size_t i = 0; i < m_keys.size(); ++i)
+        NameControl(m_keys[i], m_frames[i / KeysPerMode]->title() + QStringLiteral(", P%1").arg(i % KeysPerMode + 1));
     SetCloseHelpCaptions(this);
 }
 

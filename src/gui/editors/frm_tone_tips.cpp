@@ -207,6 +207,10 @@ void FrmToneTips::ChangShowByLanguage()
     for (std::size_t k = 0; k < m_toneLabels.size(); ++k) {
         m_toneLabels[k]->setText(LangText(Txt::Tone1 + static_cast<int>(k)));
         PlaceLabelLeftOf(m_toneLabels[k], m_freq[k], LabelGap);
+        // Each tone's two lists are read with the tone and the column head.
+        const QString tone = m_toneLabels[k]->text();
+        NameControl(m_freq[k], tone + QStringLiteral(", ") + LangText(Txt::ToneFrequencyHead));
+        NameControl(m_length[k], tone + QStringLiteral(", ") + LangText(Txt::ToneLengthHead));
     }
     m_play->setText(LangText(Txt::TonePlay));
     m_stop->setText(LangText(Txt::ToneStop));

@@ -19,6 +19,7 @@ WriteCheckDialog::WriteCheckDialog(const QStringList& findings, QWidget* parent)
     intro->setWordWrap(true);
     auto* list = new QListWidget(this);
     list->setObjectName(QStringLiteral("FindingList"));
+    list->setAccessibleName(LangText(Txt::CheckTitle));
     list->addItems(findings);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* write = buttons->addButton(LangText(Txt::WriteAnywayButton), QDialogButtonBox::AcceptRole);
