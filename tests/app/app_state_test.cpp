@@ -134,30 +134,32 @@ TEST_F(SetupFileTest, MissingSetupFileIsCreatedWithTheDefaults)
     EXPECT_EQ(setupValue("CurrentLanguage"), "1");
 }
 
-TEST_F(SetupFileTest, UnknownSavedLanguageFallsBackToTheLocale)
+// A stored language this installation cannot show (a number it does not
+// know, or one whose file is not installed) gives way to the locale's choice
+// but stays stored, so the installation that stored it still finds it.
+TEST_F(SetupFileTest, StoredLanguageItCannotShowFallsBackToTheLocaleAndStaysStored)
 {
-    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\nCurrentLanguage=9\ncomPort=abc\n");
-    auto& app = AppState::instance();
-    app.setLanguage(2);
-    app.loadSetupFile();
-    EXPECT_EQ(app.LanguageId, 2);
-    EXPECT_EQ(app.ComPort, 1);
-    // The installation that stored it still finds its choice.
-    EXPECT_EQ(setupValue("CurrentLanguage"), "9");
-}
-
-TEST_F(SetupFileTest, SavedLanguageWithoutItsFileFallsBackToTheLocale)
-{
-    writeFile("root/language/mysetup.ini", "[language]\nIsFirstRun=0\nCurrentLanguage=3\n");
-    auto& app = AppState::instance();
-    app.setLanguage(1);
-    app.loadSetupFile();
-    EXPECT_EQ(app.LanguageId, 1);
-    writeFile("root/V100/language/german.ini", "[Main]\n12000=BRISKO7\n");
-    app.loadSetupFile();
-    EXPECT_EQ(app.LanguageId, 3);
-    EXPECT_EQ(app.LanguageFile, "german.ini");
-    EXPECT_EQ(setupValue("CurrentLanguage"), "3");
+    struct Case {
+        const char* stored;
+        bool germanInstalled;
+        int localeLanguage;
+        int expectedLanguage;
+    };
+    for (const Case& c : {Case{"9", false, 2, 2}, Case{"3", false, 1, 1}, Case{"3", true, 1, 3}}) {
+        SCOPED_TRACE(std::string("stored ") + c.stored + (c.germanInstalled ? ", german.ini installed" : ""));
+        writeFile("root/language/mysetup.ini",
+                  std::string("[language]\nIsFirstRun=0\nCurrentLanguage=") + c.stored + "\ncomPort=abc\n");
+        std::filesystem::remove(path("root/V100/language/german.ini"));
+        if (c.germanInstalled)
+            writeFile("root/V100/language/german.ini", "[Main]\n12000=BRISKO7\n");
+        auto& app = AppState::instance();
+        app.setLanguage(c.localeLanguage);
+        app.loadSetupFile();
+        EXPECT_EQ(app.LanguageId, c.expectedLanguage);
+        EXPECT_EQ(app.ComPort, 1);
+        EXPECT_EQ(setupValue("CurrentLanguage"), c.stored);
+    }
+    EXPECT_EQ(AppState::instance().LanguageFile, "german.ini");
 }
 
 TEST_F(SetupFileTest, LocaleWhoseLanguageIsNotInstalledStartsInEnglish)
