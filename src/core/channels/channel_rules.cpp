@@ -77,16 +77,17 @@ Refusal ChannelReferenceRefusal(const Document& doc, ChannelField field, int val
 {
     if (value <= 0)
         return Refusal::None;
-    if (field == ChannelField::RBTone)
-        return value <= static_cast<int>(doc.Record.Tips.size()) && CheckToneTipRef(doc, value) != value
-            ? Refusal::UndefinedToneTip
-            : Refusal::None;
+    // A number past the last tip or slot is stored as the last one, so that
+    // is the reference to check.
+    if (field == ChannelField::RBTone) {
+        const int tip = std::min(value, static_cast<int>(doc.Record.Tips.size()));
+        return CheckToneTipRef(doc, tip) != tip ? Refusal::UndefinedToneTip : Refusal::None;
+    }
     if (field != ChannelField::DTMF_BOT && field != ChannelField::DTMF_EOT && field != ChannelField::DTMF_Call)
         return Refusal::None;
     const auto& codes = doc.Record.Dtmf.Codes;
-    if (value > static_cast<int>(codes.size()))
-        return Refusal::None;
-    return codes[static_cast<std::size_t>(value - 1)].Length > 0 ? Refusal::None : Refusal::EmptyDtmfCode;
+    const int slot = std::min(value, static_cast<int>(codes.size()));
+    return codes[static_cast<std::size_t>(slot - 1)].Length > 0 ? Refusal::None : Refusal::EmptyDtmfCode;
 }
 
 std::vector<int> ChannelPositionsInGroup(const Document& doc, int group)
