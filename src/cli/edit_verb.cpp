@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -334,9 +334,9 @@ int apply(Document& doc, const ParsedEdit& edit, const ResolvedEdit& target, con
     }
     const auto& c = std::get<ChannelEdit>(target);
     Refusal lock = ChannelFieldLock(doc, c.group, c.position, c.field);
-    if (const auto value = NumericTextToInteger(edit.value);
-        lock == Refusal::None && value && std::abs(*value) <= std::numeric_limits<int>::max())
-        lock = ChannelReferenceRefusal(doc, c.field, static_cast<int>(*value));
+    // Any number past the last tip or slot is stored as the last one, however long.
+    if (const auto value = NumericTextToInteger(edit.value); lock == Refusal::None && value)
+        lock = ChannelReferenceRefusal(doc, c.field, static_cast<int>(std::clamp<std::int64_t>(*value, -1, 1 << 20)));
     if (lock != Refusal::None) {
         report(std::string("refused: ") + RefusalText(lock));
         return 1;

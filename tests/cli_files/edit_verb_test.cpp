@@ -143,10 +143,17 @@ TEST_F(EditVerb, ChannelReferencesToUndefinedTipsAndEmptyCodesAreRefused)
     };
     // The new document defines tone tips 1..5 and no DTMF code.
     const Case cases[] = {
-        {"A:1:RBTone=8", true},    {"A:1:RBTone=6", true},  {"A:1:DTMF_Call=3", true},  {"A:1:DTMF_BOT=1", true},
-        {"A:1:DTMF_EOT=16", true}, {"A:1:RBTone=5", false}, {"A:1:DTMF_Call=0", false},
+        {"A:1:RBTone=8", true},
+        {"A:1:RBTone=6", true},
+        {"A:1:DTMF_Call=3", true},
+        {"A:1:DTMF_BOT=1", true},
+        {"A:1:DTMF_EOT=16", true},
+        {"A:1:RBTone=5", false},
+        {"A:1:DTMF_Call=0", false},
         // numbers past the last tip or slot are stored as the last one
-        {"A:1:RBTone=51", true},   {"A:1:DTMF_Call=027185003", true},
+        {"A:1:RBTone=51", true},
+        {"A:1:DTMF_Call=027185003", true},
+        {"A:1:RBTone=999999999992", true},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(path("out.dat"));
