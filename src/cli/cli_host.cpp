@@ -2,7 +2,7 @@
 
 #include "cli_support.h"
 
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

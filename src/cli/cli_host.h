@@ -1,8 +1,8 @@
 #pragma once
 
-#include "serial_port.h"
+#include "serial/serial_port.h"
 
-#include "link/transfer_engine.h"
+#include "core/link/transfer_engine.h"
 
 #include <QObject>
 #include <QString>

@@ -1,12 +1,12 @@
 #include "cli_support.h"
 #include "cli_verb.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/paths.h"
-#include "app/version_list.h"
-#include "freq/band_range.h"
-#include "model/document.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/base/paths.h"
+#include "core/base/version_list.h"
+#include "core/model/band_range.h"
+#include "core/model/document.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,13 +1,13 @@
 #include "cli_support.h"
 #include "cli_verb.h"
 
-#include "app/data_file.h"
-#include "freq/band_range.h"
-#include "model/document.h"
-#include "model/document_compare.h"
-#include "model/document_dump.h"
-#include "model/field_ranges.h"
-#include "model/image_codec.h"
+#include "core/app/data_file.h"
+#include "core/model/band_range.h"
+#include "core/model/document.h"
+#include "core/model/document_compare.h"
+#include "core/model/document_dump.h"
+#include "core/model/field_ranges.h"
+#include "core/model/image_codec.h"
 
 #include <cstdio>
 #include <memory>

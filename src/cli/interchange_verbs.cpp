@@ -3,13 +3,13 @@
 #include "cli_support.h"
 #include "cli_verb.h"
 
-#include "app/data_file.h"
-#include "app/file_save.h"
-#include "app/write_check.h"
-#include "freq/band_range.h"
-#include "interchange/csv_export.h"
-#include "interchange/csv_import.h"
-#include "model/document.h"
+#include "core/app/data_file.h"
+#include "core/base/file_save.h"
+#include "core/app/write_check.h"
+#include "core/model/band_range.h"
+#include "core/interchange/csv_export.h"
+#include "core/interchange/csv_import.h"
+#include "core/model/document.h"
 
 #include <cstdio>
 #include <fstream>

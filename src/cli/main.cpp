@@ -1,6 +1,6 @@
 #include "cli_verb.h"
 
-#include "app/version_line.h"
+#include "core/base/version_line.h"
 
 #include <QCoreApplication>
 

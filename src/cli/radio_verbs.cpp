@@ -8,17 +8,17 @@
 #include "cli_support.h"
 #include "cli_verb.h"
 
-#include "port_directory.h"
+#include "serial/port_directory.h"
 
-#include "app/data_file.h"
-#include "app/lang_texts.h"
-#include "app/read_backup.h"
-#include "app/text_fill.h"
-#include "app/write_check.h"
+#include "core/app/data_file.h"
+#include "core/base/lang_texts.h"
+#include "core/app/read_backup.h"
+#include "core/base/text_fill.h"
+#include "core/app/write_check.h"
 #include "lang_text_ids.h"
-#include "link/link_error.h"
-#include "link/transfer_engine.h"
-#include "model/document.h"
+#include "core/link/link_error.h"
+#include "core/link/transfer_engine.h"
+#include "core/model/document.h"
 
 #include <QCoreApplication>
 

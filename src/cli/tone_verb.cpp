@@ -1,12 +1,12 @@
 #include "cli_support.h"
 #include "cli_verb.h"
 
-#include "app/file_save.h"
-#include "editors/tone_tip_update.h"
-#include "model/document.h"
-#include "sound/tone_render.h"
-#include "sound/tone_stream.h"
-#include "sound/wav_writer.h"
+#include "core/base/file_save.h"
+#include "core/editors/tone_tip_update.h"
+#include "core/model/document.h"
+#include "core/sound/tone_render.h"
+#include "core/sound/tone_stream.h"
+#include "core/sound/wav_writer.h"
 
 // brisko7-cli tone FILE.dat --tip N -o OUT.wav [--rate HZ]
 //

@@ -1,19 +1,19 @@
 // The desktop program: command line, start-up, splash window, main window.
 
-#include "app/app_state.h"
-#include "app/command_line.h"
-#include "app/fallback_icons.h"
-#include "app/frm_main.h"
-#include "app/frm_splash.h"
-#include "app/print_document.h"
-#include "app/start_up.h"
-#include "app/toolkit_language.h"
-#include "channels/channel_commands.h"
-#include "editors/dtmf_key_commands.h"
-#include "editors/opt_feature_command.h"
-#include "editors/tone_tips_command.h"
-#include "link/link_commands.h"
-#include "model/document.h"
+#include "core/base/app_state.h"
+#include "gui/app/command_line.h"
+#include "gui/app/fallback_icons.h"
+#include "gui/app/frm_main.h"
+#include "gui/app/frm_splash.h"
+#include "gui/app/print_document.h"
+#include "gui/app/start_up.h"
+#include "gui/app/toolkit_language.h"
+#include "gui/app/channel_commands.h"
+#include "gui/app/dtmf_key_commands.h"
+#include "gui/app/opt_feature_command.h"
+#include "gui/app/tone_tips_command.h"
+#include "gui/app/link_commands.h"
+#include "core/model/document.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "device_access.h"
+#include "serial/device_access.h"
 
-#include "app/lang_texts.h"
+#include "core/base/lang_texts.h"
 #include "lang_text_ids.h"
 
 #include <grp.h>

@@ -1,8 +1,8 @@
-#include "port_directory.h"
+#include "serial/port_directory.h"
 
-#include "app/app_state.h"
-#include "app/ini_file.h"
-#include "link/sim_announcement.h"
+#include "core/base/app_state.h"
+#include "core/base/ini_file.h"
+#include "core/link/sim_announcement.h"
 
 #include <algorithm>
 #include <cctype>

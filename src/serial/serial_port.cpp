@@ -1,6 +1,6 @@
-#include "serial_port.h"
+#include "serial/serial_port.h"
 
-#include "device_access.h"
+#include "serial/device_access.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/link_error.h"
+#include "core/link/link_error.h"
 
 #include <QObject>
 #include <QSerialPort>

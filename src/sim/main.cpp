@@ -5,7 +5,7 @@
 #include "sim_memory_files.h"
 #include "sim_options.h"
 
-#include "link/sim_announcement.h"
+#include "core/link/sim_announcement.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,11 +1,11 @@
 #include "sim_memory_files.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/notifier.h"
-#include "app/version_list.h"
-#include "model/document.h"
-#include "model/image_codec.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/base/notifier.h"
+#include "core/base/version_list.h"
+#include "core/model/document.h"
+#include "core/model/image_codec.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/radio_image.h"
+#include "core/model/radio_image.h"
 
 #include <optional>
 #include <string>

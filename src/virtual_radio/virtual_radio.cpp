@@ -1,6 +1,6 @@
 #include "virtual_radio/virtual_radio.h"
 
-#include "link/link_protocol.h"
+#include "core/link/link_protocol.h"
 
 #include <algorithm>
 #include <cstring>

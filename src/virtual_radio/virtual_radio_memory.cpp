@@ -1,9 +1,9 @@
 #include "virtual_radio/virtual_radio_memory.h"
 
 #include "virtual_radio/virtual_radio.h"
-#include "model/image_layout.h"
-#include "model/radio_info.h"
-#include "model/record_fields.h"
+#include "core/model/image_layout.h"
+#include "core/model/radio_info.h"
+#include "core/model/record_fields.h"
 
 #include <array>
 

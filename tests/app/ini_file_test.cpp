@@ -1,4 +1,4 @@
-#include "app/ini_file.h"
+#include "core/base/ini_file.h"
 
 #include "test_support.h"
 

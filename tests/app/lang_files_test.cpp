@@ -1,5 +1,5 @@
-#include "app/lang_texts.h"
-#include "app/languages.h"
+#include "core/base/lang_texts.h"
+#include "core/base/languages.h"
 #include "test_support.h"
 #include "../support/shipped_languages.h"
 

@@ -1,4 +1,4 @@
-#include "app/lang_texts.h"
+#include "core/base/lang_texts.h"
 #include "lang_text_ids.h"
 #include "test_support.h"
 #include "../support/shipped_languages.h"

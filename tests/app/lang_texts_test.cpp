@@ -1,5 +1,5 @@
-#include "app/app_state.h"
-#include "app/lang_texts.h"
+#include "core/base/app_state.h"
+#include "core/base/lang_texts.h"
 #include "test_support.h"
 
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "app/version_list.h"
+#include "core/base/version_list.h"
 #include "test_support.h"
 
 namespace {

@@ -3,10 +3,10 @@
 
 #include "channel_fixture.h"
 
-#include "channels/channel_clip.h"
-#include "freq/freq_code.h"
-#include "channels/channel_paste.h"
-#include "channels/channel_rearrange.h"
+#include "core/channels/channel_clip.h"
+#include "core/freq/freq_code.h"
+#include "core/channels/channel_paste.h"
+#include "core/channels/channel_rearrange.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "channel_fixture.h"
 
-#include "app/app_state.h"
-#include "channels/channel_edit_form.h"
-#include "channels/channel_rules.h"
+#include "core/base/app_state.h"
+#include "core/editors/channel_edit_form.h"
+#include "core/channels/channel_rules.h"
 
 #include <set>
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "../support/recording_notifier.h"
-#include "channels/channel_update.h"
-#include "freq/band_range.h"
-#include "freq/channel_groups.h"
-#include "model/document.h"
+#include "core/channels/channel_update.h"
+#include "core/model/band_range.h"
+#include "core/freq/channel_groups.h"
+#include "core/model/document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "channel_fixture.h"
 
-#include "channels/channel_rules.h"
-#include "channels/group_settings.h"
+#include "core/channels/channel_rules.h"
+#include "core/channels/group_settings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "channel_fixture.h"
 
-#include "channels/channel_rules.h"
-#include "freq/freq_code.h"
+#include "core/channels/channel_rules.h"
+#include "core/freq/freq_code.h"
 
 namespace {
 

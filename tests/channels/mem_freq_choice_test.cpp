@@ -1,6 +1,6 @@
 #include "channel_fixture.h"
 
-#include "channels/mem_freq_choice.h"
+#include "core/channels/mem_freq_choice.h"
 
 using namespace groups;
 

@@ -4,7 +4,7 @@
 
 #include "channel_fixture.h"
 
-#include "freq/freq_code.h"
+#include "core/freq/freq_code.h"
 
 #include <optional>
 

@@ -2,15 +2,15 @@
 
 #include "channel_fixture.h"
 
-#include "app/document_snapshot.h"
-#include "app/undo_group.h"
-#include "app/undo_history.h"
-#include "channels/channel_clip.h"
-#include "channels/channel_paste.h"
-#include "channels/channel_rearrange.h"
-#include "channels/group_settings.h"
-#include "editors/option_update.h"
-#include "model/document_compare.h"
+#include "core/model/document_snapshot.h"
+#include "core/model/undo_group.h"
+#include "core/app/undo_history.h"
+#include "core/channels/channel_clip.h"
+#include "core/channels/channel_paste.h"
+#include "core/channels/channel_rearrange.h"
+#include "core/channels/group_settings.h"
+#include "core/editors/option_update.h"
+#include "core/model/document_compare.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 
 #include "release.h"
 
-#include "model/data_file_format.h"
+#include "core/model/data_file_format.h"
 
 #include <sys/stat.h>
 

@@ -1,10 +1,10 @@
 #include "cli_run.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/notifier.h"
-#include "freq/band_range.h"
-#include "model/document.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/base/notifier.h"
+#include "core/model/band_range.h"
+#include "core/model/document.h"
 
 namespace {
 

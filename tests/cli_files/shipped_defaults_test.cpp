@@ -1,6 +1,6 @@
 #include "cli_run.h"
 
-#include "model/data_file_format.h"
+#include "core/model/data_file_format.h"
 
 #include <QByteArray>
 #include <QJsonArray>

@@ -2,8 +2,8 @@
 
 #include "../sound/tone_tips_fixture.h"
 #include "../support/wav_analysis.h"
-#include "model/data_file_format.h"
-#include "sound/tone_render.h"
+#include "core/model/data_file_format.h"
+#include "core/sound/tone_render.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "cli_radio_fixture.h"
 
-#include "app/data_file.h"
-#include "app/notifier.h"
-#include "link/link_error.h"
-#include "model/document.h"
-#include "model/image_codec.h"
+#include "core/app/data_file.h"
+#include "core/base/notifier.h"
+#include "core/link/link_error.h"
+#include "core/model/document.h"
+#include "core/model/image_codec.h"
 
 #include <QDir>
 #include <QFile>

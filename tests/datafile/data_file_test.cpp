@@ -1,12 +1,12 @@
 #include "datafile_fixture.h"
-#include "app/file_error.h"
+#include "core/base/file_error.h"
 
-#include "app/data_file.h"
+#include "core/app/data_file.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
-#include "model/document_compare.h"
-#include "model/fixed_text.h"
-#include "freq/band_range.h"
+#include "core/model/document.h"
+#include "core/model/document_compare.h"
+#include "core/model/fixed_text.h"
+#include "core/model/band_range.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include "../support/file_bytes.h"
 #include "../support/recording_notifier.h"
 #include "../support/temp_folder.h"
-#include "app/app_state.h"
-#include "app/lang_texts.h"
-#include "app/version_list.h"
+#include "core/base/app_state.h"
+#include "core/base/lang_texts.h"
+#include "core/base/version_list.h"
 #include "lang_text_ids.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "model/data_file_format.h"
+#include "core/model/data_file_format.h"
 
 #include <gtest/gtest.h>
 

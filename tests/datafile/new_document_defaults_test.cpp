@@ -1,10 +1,10 @@
 #include "datafile_fixture.h"
 
-#include "app/data_file.h"
-#include "freq/band_range.h"
-#include "model/document.h"
-#include "model/document_compare.h"
-#include "model/image_codec.h"
+#include "core/app/data_file.h"
+#include "core/model/band_range.h"
+#include "core/model/document.h"
+#include "core/model/document_compare.h"
+#include "core/model/image_codec.h"
 
 #include <clocale>
 #include <random>

@@ -2,11 +2,11 @@
 
 #include "../support/unprivileged.h"
 
-#include "app/data_file.h"
-#include "freq/band_range.h"
+#include "core/app/data_file.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
-#include "model/document_compare.h"
+#include "core/model/document.h"
+#include "core/model/document_compare.h"
 
 #include <functional>
 

@@ -1,13 +1,13 @@
 #include "datafile_fixture.h"
 
-#include "app/data_file.h"
-#include "app/write_check.h"
-#include "channels/channel_update.h"
-#include "freq/band_range.h"
-#include "model/document.h"
-#include "model/document_compare.h"
-#include "model/field_ranges.h"
-#include "model/image_codec.h"
+#include "core/app/data_file.h"
+#include "core/app/write_check.h"
+#include "core/channels/channel_update.h"
+#include "core/model/band_range.h"
+#include "core/model/document.h"
+#include "core/model/document_compare.h"
+#include "core/model/field_ranges.h"
+#include "core/model/image_codec.h"
 
 #include <random>
 

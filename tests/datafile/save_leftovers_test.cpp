@@ -1,6 +1,6 @@
 #include "datafile_fixture.h"
 
-#include "app/file_save.h"
+#include "core/base/file_save.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

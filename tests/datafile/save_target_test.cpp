@@ -1,11 +1,11 @@
 #include "datafile_fixture.h"
-#include "app/file_error.h"
+#include "core/base/file_error.h"
 #include "../support/unprivileged.h"
 
-#include "app/data_file.h"
+#include "core/app/data_file.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
-#include "model/document_compare.h"
+#include "core/model/document.h"
+#include "core/model/document_compare.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

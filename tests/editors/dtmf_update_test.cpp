@@ -1,8 +1,8 @@
 #include "../channels/channel_fixture.h"
 #include "../support/dtmf_references.h"
 
-#include "editors/dtmf_update.h"
-#include "model/fixed_text.h"
+#include "core/editors/dtmf_update.h"
+#include "core/model/fixed_text.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "../channels/channel_fixture.h"
 
-#include "editors/key_update.h"
+#include "core/editors/key_update.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "../channels/channel_fixture.h"
 
-#include "editors/option_update.h"
+#include "core/editors/option_update.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include "../channels/channel_fixture.h"
 
-#include "app/document_snapshot.h"
-#include "app/undo_history.h"
-#include "editors/dtmf_update.h"
-#include "editors/tone_tip_update.h"
+#include "core/model/document_snapshot.h"
+#include "core/app/undo_history.h"
+#include "core/editors/dtmf_update.h"
+#include "core/editors/tone_tip_update.h"
 
 #include <functional>
 

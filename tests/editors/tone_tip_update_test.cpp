@@ -1,6 +1,6 @@
 #include "../channels/channel_fixture.h"
 
-#include "editors/tone_tip_update.h"
+#include "core/editors/tone_tip_update.h"
 
 namespace {
 

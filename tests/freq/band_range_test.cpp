@@ -1,6 +1,6 @@
-#include "freq/band_range.h"
+#include "core/model/band_range.h"
 
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "freq/band_range.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "model/document.h"
+#include "core/model/band_range.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/model/document.h"
 #include "../support/recording_notifier.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/app_state.h"
-#include "freq/list_helpers.h"
-#include "freq/text_helpers.h"
+#include "core/base/app_state.h"
+#include "core/freq/list_helpers.h"
+#include "core/base/text_helpers.h"
 
 #include <gtest/gtest.h>
 

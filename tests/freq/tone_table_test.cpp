@@ -1,4 +1,4 @@
-#include "freq/tone_table.h"
+#include "core/model/tone_table.h"
 
 #include <gtest/gtest.h>
 

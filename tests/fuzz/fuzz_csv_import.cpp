@@ -6,16 +6,16 @@
 #include "fuzz_check.h"
 #include "fuzz_program.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/document_snapshot.h"
-#include "app/version_list.h"
-#include "app/write_check.h"
-#include "freq/band_range.h"
-#include "interchange/csv_import.h"
-#include "model/data_file_format.h"
-#include "model/document.h"
-#include "model/field_ranges.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/model/document_snapshot.h"
+#include "core/base/version_list.h"
+#include "core/app/write_check.h"
+#include "core/model/band_range.h"
+#include "core/interchange/csv_import.h"
+#include "core/model/data_file_format.h"
+#include "core/model/document.h"
+#include "core/model/field_ranges.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // very same records again.
 #include "fuzz_check.h"
 
-#include "model/data_file_format.h"
-#include "model/field_ranges.h"
+#include "core/model/data_file_format.h"
+#include "core/model/field_ranges.h"
 
 #include <cstddef>
 #include <cstdint>

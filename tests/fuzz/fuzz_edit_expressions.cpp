@@ -8,15 +8,15 @@
 
 #include "edit_expressions.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/document_snapshot.h"
-#include "app/version_list.h"
-#include "app/write_check.h"
-#include "freq/band_range.h"
-#include "model/data_file_format.h"
-#include "model/document.h"
-#include "model/field_ranges.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/model/document_snapshot.h"
+#include "core/base/version_list.h"
+#include "core/app/write_check.h"
+#include "core/model/band_range.h"
+#include "core/model/data_file_format.h"
+#include "core/model/document.h"
+#include "core/model/field_ranges.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,10 +3,10 @@
 // records, decoding and encoding once more must give the same image.
 #include "fuzz_check.h"
 
-#include "model/data_file_format.h"
-#include "model/document.h"
-#include "model/field_ranges.h"
-#include "model/image_codec.h"
+#include "core/model/data_file_format.h"
+#include "core/model/document.h"
+#include "core/model/field_ranges.h"
+#include "core/model/image_codec.h"
 
 #include <algorithm>
 #include <cstddef>

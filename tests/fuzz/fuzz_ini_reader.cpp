@@ -2,7 +2,7 @@
 // value within its limit.
 #include "fuzz_check.h"
 
-#include "app/ini_file.h"
+#include "core/base/ini_file.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/app_state.h"
-#include "app/version_list.h"
+#include "core/base/app_state.h"
+#include "core/base/version_list.h"
 
 // The program state every fuzz target runs in: the installation's data
 // folder, English texts and the one data version this program handles. Set

@@ -2,8 +2,8 @@
 // most one kind, and only a frame that really is of that kind.
 #include "fuzz_check.h"
 
-#include "link/link_protocol.h"
-#include "model/records.h"
+#include "core/link/link_protocol.h"
+#include "core/model/records.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -7,10 +7,10 @@
 
 #include "../link/fake_link.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/version_list.h"
-#include "model/document.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/base/version_list.h"
+#include "core/model/document.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,11 +2,11 @@
 
 #include "gui_test_support.h"
 
-#include "app/command_line.h"
-#include "app/data_file.h"
-#include "app/frm_main.h"
+#include "gui/app/command_line.h"
+#include "core/app/data_file.h"
+#include "gui/app/frm_main.h"
 #include "lang_text_ids.h"
-#include "model/document_compare.h"
+#include "core/model/document_compare.h"
 
 #include <QDir>
 #include <QProcess>

@@ -2,7 +2,7 @@
 
 #include "gui_test_support.h"
 
-#include "app/toolkit_language.h"
+#include "gui/app/toolkit_language.h"
 #include "lang_text_ids.h"
 
 #include <QAbstractButton>

@@ -1,12 +1,12 @@
 // New, Open, Save, Save As and the initial settings with their questions.
 
 #include "gui_test_support.h"
-#include "app/file_error.h"
+#include "core/base/file_error.h"
 
-#include "app/data_file.h"
-#include "app/frm_main.h"
+#include "core/app/data_file.h"
+#include "gui/app/frm_main.h"
 #include "lang_text_ids.h"
-#include "model/document_compare.h"
+#include "core/model/document_compare.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -1,18 +1,18 @@
 // Exit with its question, the window placement and the language switch.
 
 #include "gui_test_support.h"
-#include "app/file_error.h"
+#include "core/base/file_error.h"
 
-#include "app/data_file.h"
-#include "app/frm_main.h"
-#include "app/frm_set_language.h"
-#include "app/ini_file.h"
-#include "app/main_placement.h"
-#include "app/tree_pane.h"
-#include "app/twips.h"
-#include "app/window_fit.h"
+#include "core/app/data_file.h"
+#include "gui/app/frm_main.h"
+#include "gui/app/frm_set_language.h"
+#include "core/base/ini_file.h"
+#include "gui/app/main_placement.h"
+#include "gui/app/tree_pane.h"
+#include "gui/base/twips.h"
+#include "gui/app/window_fit.h"
 #include "lang_text_ids.h"
-#include "model/document_compare.h"
+#include "core/model/document_compare.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

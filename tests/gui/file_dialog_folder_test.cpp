@@ -2,8 +2,8 @@
 
 #include "gui_test_support.h"
 
-#include "app/data_file.h"
-#include "app/frm_main.h"
+#include "core/app/data_file.h"
+#include "gui/app/frm_main.h"
 
 #include <QDir>
 

@@ -3,13 +3,13 @@
 
 #include "gui_test_support.h"
 
-#include "app/data_file.h"
-#include "app/file_extras.h"
-#include "app/frm_main.h"
-#include "channels/channel_update.h"
+#include "core/app/data_file.h"
+#include "gui/app/file_extras.h"
+#include "gui/app/frm_main.h"
+#include "core/channels/channel_update.h"
 #include "lang_text_ids.h"
-#include "link/write_check_dialog.h"
-#include "model/document_compare.h"
+#include "gui/base/write_check_dialog.h"
+#include "core/model/document_compare.h"
 
 #include <QAction>
 #include <QDragEnterEvent>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/app_state.h"
-#include "app/lang_text.h"
-#include "app/ui_prompts.h"
-#include "app/version_list.h"
-#include "model/document.h"
+#include "core/base/app_state.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/ui_prompts.h"
+#include "core/base/version_list.h"
+#include "core/model/document.h"
 
 #include "../support/shipped_languages.h"
 #include "../support/temp_folder.h"

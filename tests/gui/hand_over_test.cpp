@@ -2,11 +2,11 @@
 
 #include "gui_test_support.h"
 
-#include "app/data_file.h"
-#include "app/frm_main.h"
-#include "app/start_handler.h"
+#include "core/app/data_file.h"
+#include "gui/app/frm_main.h"
+#include "gui/app/start_handler.h"
 #include "lang_text_ids.h"
-#include "model/document_compare.h"
+#include "core/model/document_compare.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

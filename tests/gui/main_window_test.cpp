@@ -2,14 +2,14 @@
 
 #include "gui_test_support.h"
 
-#include "app/frm_main.h"
-#include "app/lang_texts.h"
-#include "app/tree_pane.h"
-#include "app/user_guide.h"
-#include "app/widget_helpers.h"
-#include "freq/band_range.h"
+#include "gui/app/frm_main.h"
+#include "core/base/lang_texts.h"
+#include "gui/app/tree_pane.h"
+#include "gui/app/user_guide.h"
+#include "gui/base/widget_helpers.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
-#include "model/document_compare.h"
+#include "core/model/document_compare.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -3,8 +3,8 @@
 
 #include "gui_test_support.h"
 
-#include "app/combo_helpers.h"
-#include "app/widget_helpers.h"
+#include "gui/base/combo_helpers.h"
+#include "gui/base/widget_helpers.h"
 #include "lang_text_ids.h"
 
 #include <QCheckBox>

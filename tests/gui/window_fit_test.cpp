@@ -1,6 +1,6 @@
 // The main window's placement brought onto the screens there are now.
 
-#include "app/window_fit.h"
+#include "gui/app/window_fit.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "channel_window_fixture.h"
 
-#include "channels/cell_line_edit.h"
+#include "gui/channels/cell_line_edit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

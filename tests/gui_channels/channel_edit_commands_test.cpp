@@ -3,11 +3,11 @@
 
 #include "channel_window_fixture.h"
 
-#include "app/undo_history.h"
-#include "channels/channel_clip.h"
-#include "channels/channel_edit_commands.h"
-#include "channels/channel_update.h"
-#include "freq/freq_code.h"
+#include "core/app/undo_history.h"
+#include "core/channels/channel_clip.h"
+#include "gui/channels/channel_edit_commands.h"
+#include "core/channels/channel_update.h"
+#include "core/freq/freq_code.h"
 #include "lang_text_ids.h"
 
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #include "channel_edit_fixture.h"
 
-#include "channels/channel_update.h"
+#include "core/channels/channel_update.h"
 
 #include <QApplication>
 #include <QTimer>

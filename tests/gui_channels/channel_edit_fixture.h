@@ -2,8 +2,8 @@
 
 #include "channel_window_fixture.h"
 
-#include "channels/frm_ch_info_edit.h"
-#include "channels/frm_mem_freq.h"
+#include "gui/channels/frm_ch_info_edit.h"
+#include "gui/channels/frm_mem_freq.h"
 
 #include <QGroupBox>
 #include <QLabel>

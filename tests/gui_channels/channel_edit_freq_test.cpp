@@ -5,13 +5,13 @@
 
 #include "channel_edit_fixture.h"
 
-#include "app/frm_main.h"
-#include "app/widget_helpers.h"
-#include "channels/channel_commands.h"
-#include "channels/channel_update.h"
-#include "freq/band_range.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
+#include "gui/app/frm_main.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/app/channel_commands.h"
+#include "core/channels/channel_update.h"
+#include "core/model/band_range.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
 #include "lang_text_ids.h"
 
 #include <QMdiArea>

@@ -3,8 +3,8 @@
 
 #include "channel_edit_fixture.h"
 
-#include "app/twips.h"
-#include "freq/channel_groups.h"
+#include "gui/base/twips.h"
+#include "core/freq/channel_groups.h"
 #include "lang_text_ids.h"
 
 namespace {

@@ -3,11 +3,11 @@
 
 #include "channel_window_fixture.h"
 
-#include "channels/channel_update.h"
-#include "app/data_file.h"
-#include "freq/freq_code.h"
+#include "core/channels/channel_update.h"
+#include "core/app/data_file.h"
+#include "core/freq/freq_code.h"
 #include "lang_text_ids.h"
-#include "model/document_compare.h"
+#include "core/model/document_compare.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -2,12 +2,12 @@
 
 #include "channel_window_fixture.h"
 
-#include "app/data_file.h"
-#include "channels/channel_update.h"
-#include "channels/group_settings.h"
+#include "core/app/data_file.h"
+#include "core/channels/channel_update.h"
+#include "core/channels/group_settings.h"
 #include "lang_text_ids.h"
-#include "app/undo_history.h"
-#include "model/document_compare.h"
+#include "core/app/undo_history.h"
+#include "core/model/document_compare.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
 #include "channel_window_fixture.h"
 
-#include "app/data_file.h"
-#include "channels/channel_update.h"
-#include "freq/band_range.h"
-#include "freq/channel_groups.h"
+#include "core/app/data_file.h"
+#include "core/channels/channel_update.h"
+#include "core/model/band_range.h"
+#include "core/freq/channel_groups.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -2,14 +2,14 @@
 
 #include "../gui/gui_test_support.h"
 
-#include "app/document_signals.h"
-#include "app/prompt_notifier.h"
-#include "channels/channel_columns.h"
-#include "channels/channel_grid_view.h"
-#include "channels/channel_table_model.h"
-#include "channels/frm_comm_ch_info.h"
-#include "channels/group_chooser.h"
-#include "channels/group_settings_panel.h"
+#include "gui/base/document_signals.h"
+#include "gui/app/prompt_notifier.h"
+#include "gui/channels/channel_columns.h"
+#include "gui/channels/channel_grid_view.h"
+#include "gui/channels/channel_table_model.h"
+#include "gui/channels/frm_comm_ch_info.h"
+#include "gui/channels/group_chooser.h"
+#include "gui/channels/group_settings_panel.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -4,13 +4,13 @@
 
 #include "channel_window_fixture.h"
 
-#include "app/data_file.h"
-#include "app/frm_main.h"
-#include "app/widget_helpers.h"
-#include "channels/channel_commands.h"
-#include "channels/channel_update.h"
-#include "channels/group_settings.h"
-#include "freq/band_range.h"
+#include "core/app/data_file.h"
+#include "gui/app/frm_main.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/app/channel_commands.h"
+#include "core/channels/channel_update.h"
+#include "core/channels/group_settings.h"
+#include "core/model/band_range.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

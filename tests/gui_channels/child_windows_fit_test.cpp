@@ -4,13 +4,13 @@
 
 #include "channel_window_fixture.h"
 
-#include "app/frm_main.h"
-#include "app/widget_helpers.h"
-#include "channels/channel_commands.h"
-#include "editors/dtmf_key_commands.h"
-#include "editors/opt_feature_command.h"
-#include "editors/tone_tips_command.h"
-#include "freq/band_range.h"
+#include "gui/app/frm_main.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/app/channel_commands.h"
+#include "gui/app/dtmf_key_commands.h"
+#include "gui/app/opt_feature_command.h"
+#include "gui/app/tone_tips_command.h"
+#include "core/model/band_range.h"
 
 #include <QApplication>
 #include <QMdiArea>

@@ -3,7 +3,7 @@
 
 #include "channel_edit_fixture.h"
 
-#include "freq/channel_groups.h"
+#include "core/freq/channel_groups.h"
 #include "lang_text_ids.h"
 
 namespace {

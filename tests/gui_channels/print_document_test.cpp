@@ -3,11 +3,11 @@
 
 #include "channel_window_fixture.h"
 
-#include "app/print_document.h"
-#include "app/print_layout.h"
-#include "channels/channel_update.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
+#include "gui/app/print_document.h"
+#include "core/app/print_layout.h"
+#include "core/channels/channel_update.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
 
 #include <QPrinter>
 #include <QProcess>

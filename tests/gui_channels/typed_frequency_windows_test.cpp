@@ -5,9 +5,9 @@
 
 #include "channel_edit_fixture.h"
 
-#include "app/lang_text.h"
-#include "app/text_fill.h"
-#include "channels/channel_columns.h"
+#include "gui/base/lang_text.h"
+#include "core/base/text_fill.h"
+#include "gui/channels/channel_columns.h"
 #include "lang_text_ids.h"
 
 namespace {

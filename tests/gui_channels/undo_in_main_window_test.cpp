@@ -4,14 +4,14 @@
 
 #include "channel_window_fixture.h"
 
-#include "app/edit_history.h"
-#include "app/frm_main.h"
-#include "app/widget_helpers.h"
-#include "channels/channel_commands.h"
-#include "editors/opt_feature_command.h"
-#include "freq/band_range.h"
+#include "gui/app/edit_history.h"
+#include "gui/app/frm_main.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/app/channel_commands.h"
+#include "gui/app/opt_feature_command.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
-#include "model/document_compare.h"
+#include "core/model/document_compare.h"
 
 #include <QAction>
 #include <QMdiArea>

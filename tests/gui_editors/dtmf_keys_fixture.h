@@ -3,9 +3,9 @@
 #include "../gui/gui_test_support.h"
 #include "../support/dtmf_references.h"
 
-#include "channels/channel_update.h"
-#include "freq/band_range.h"
-#include "model/fixed_text.h"
+#include "core/channels/channel_update.h"
+#include "core/model/band_range.h"
+#include "core/model/fixed_text.h"
 
 #include <QComboBox>
 #include <QLineEdit>

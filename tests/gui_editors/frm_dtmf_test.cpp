@@ -1,12 +1,12 @@
 #include "dtmf_keys_fixture.h"
 
-#include "app/frm_main.h"
-#include "app/twips.h"
-#include "app/widget_helpers.h"
-#include "editors/dtmf_key_commands.h"
-#include "editors/dtmf_update.h"
-#include "editors/frm_dtmf.h"
-#include "editors/frm_opt_features.h"
+#include "gui/app/frm_main.h"
+#include "gui/base/twips.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/app/dtmf_key_commands.h"
+#include "core/editors/dtmf_update.h"
+#include "gui/editors/frm_dtmf.h"
+#include "gui/editors/frm_opt_features.h"
 #include "lang_text_ids.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "dtmf_keys_fixture.h"
 
-#include "editors/frm_key.h"
-#include "editors/key_update.h"
+#include "gui/editors/frm_key.h"
+#include "core/editors/key_update.h"
 #include "lang_text_ids.h"
 
 #include <QAbstractItemView>

@@ -1,9 +1,9 @@
 #include "opt_features_fixture.h"
 
-#include "app/frm_main.h"
-#include "app/twips.h"
-#include "app/widget_helpers.h"
-#include "editors/opt_feature_command.h"
+#include "gui/app/frm_main.h"
+#include "gui/base/twips.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/app/opt_feature_command.h"
 #include "lang_text_ids.h"
 
 #include <QLabel>

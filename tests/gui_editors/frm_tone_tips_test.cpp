@@ -1,13 +1,13 @@
 #include "../gui/gui_test_support.h"
 #include "../sound/tone_tips_fixture.h"
 
-#include "app/frm_main.h"
-#include "app/widget_helpers.h"
-#include "editors/frm_tone_tips.h"
-#include "editors/tone_sound.h"
-#include "editors/tone_tip_picture.h"
-#include "editors/tone_tips_command.h"
-#include "freq/band_range.h"
+#include "gui/app/frm_main.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/editors/frm_tone_tips.h"
+#include "gui/editors/tone_sound.h"
+#include "gui/editors/tone_tip_picture.h"
+#include "gui/app/tone_tips_command.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
 
 #include <QComboBox>

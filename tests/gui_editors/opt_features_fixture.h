@@ -2,9 +2,9 @@
 
 #include "../gui/gui_test_support.h"
 
-#include "editors/frm_opt_features.h"
-#include "editors/option_update.h"
-#include "freq/band_range.h"
+#include "gui/editors/frm_opt_features.h"
+#include "core/editors/option_update.h"
+#include "core/model/band_range.h"
 
 #include <QCheckBox>
 #include <QComboBox>

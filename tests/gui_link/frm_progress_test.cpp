@@ -1,8 +1,8 @@
 #include "gui_test_env.h"
 
-#include "app/lang_texts.h"
+#include "core/base/lang_texts.h"
 #include "lang_text_ids.h"
-#include "link/frm_progress.h"
+#include "gui/link/frm_progress.h"
 
 #include <QLabel>
 #include <QProgressBar>

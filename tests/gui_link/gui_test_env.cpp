@@ -2,7 +2,7 @@
 
 #include "../support/file_bytes.h"
 #include "../support/test_application.h"
-#include "app/version_list.h"
+#include "core/base/version_list.h"
 
 #include <cstdlib>
 

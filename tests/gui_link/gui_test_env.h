@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/app_state.h"
-#include "app/ui_prompts.h"
+#include "core/base/app_state.h"
+#include "gui/base/ui_prompts.h"
 
 #include "../support/temp_folder.h"
 

@@ -1,14 +1,14 @@
 #include "link_fixture.h"
 
-#include "app/lang_texts.h"
-#include "link/frm_progress.h"
+#include "core/base/lang_texts.h"
+#include "gui/link/frm_progress.h"
 #include "virtual_radio/virtual_radio_memory.h"
-#include "app/data_file.h"
-#include "model/image_codec.h"
+#include "core/app/data_file.h"
+#include "core/model/image_codec.h"
 
-#include "app/widget_helpers.h"
+#include "gui/base/widget_helpers.h"
 #include "lang_text_ids.h"
-#include "link/frm_set_comm.h"
+#include "gui/link/frm_set_comm.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "link_fixture.h"
 
-#include "app/lang_texts.h"
-#include "app/widget_helpers.h"
+#include "core/base/lang_texts.h"
+#include "gui/base/widget_helpers.h"
 #include "lang_text_ids.h"
-#include "link/frm_progress.h"
+#include "gui/link/frm_progress.h"
 #include "virtual_radio/virtual_radio_memory.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "link_fixture.h"
 
-#include "app/data_file.h"
-#include "link/link_commands.h"
-#include "model/image_codec.h"
+#include "core/app/data_file.h"
+#include "gui/app/link_commands.h"
+#include "core/model/image_codec.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -3,9 +3,9 @@
 #include "gui_test_env.h"
 #include "pty_radio.h"
 
-#include "app/frm_main.h"
-#include "link/link_controller.h"
-#include "model/document.h"
+#include "gui/app/frm_main.h"
+#include "gui/app/link_controller.h"
+#include "core/model/document.h"
 
 #include <QString>
 

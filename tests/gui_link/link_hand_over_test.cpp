@@ -1,7 +1,7 @@
 #include "link_fixture.h"
 
-#include "app/lang_texts.h"
-#include "app/version_list.h"
+#include "core/base/lang_texts.h"
+#include "core/base/version_list.h"
 #include "lang_text_ids.h"
 #include "virtual_radio/virtual_radio_memory.h"
 

@@ -1,6 +1,6 @@
 #include "pty_radio.h"
 
-#include "link/sim_announcement.h"
+#include "core/link/sim_announcement.h"
 
 #include <QSocketNotifier>
 

@@ -2,10 +2,10 @@
 
 #include "../support/sim_process.h"
 
-#include "app/data_file.h"
-#include "app/lang_texts.h"
+#include "core/app/data_file.h"
+#include "core/base/lang_texts.h"
 #include "lang_text_ids.h"
-#include "model/image_codec.h"
+#include "core/model/image_codec.h"
 
 #include <QFile>
 

@@ -2,11 +2,11 @@
 
 #include "link_fixture.h"
 
-#include "app/lang_texts.h"
+#include "core/base/lang_texts.h"
 #include "lang_text_ids.h"
-#include "link/frm_progress.h"
+#include "gui/link/frm_progress.h"
 #include "virtual_radio/virtual_radio_memory.h"
-#include "model/image_codec.h"
+#include "core/model/image_codec.h"
 
 #include <QPushButton>
 #include <QTest>

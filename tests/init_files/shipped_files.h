@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/data_file.h"
-#include "freq/band_range.h"
-#include "model/data_file_format.h"
-#include "model/document.h"
+#include "core/app/data_file.h"
+#include "core/model/band_range.h"
+#include "core/model/data_file_format.h"
+#include "core/model/document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "shipped_files.h"
 
 #include "../support/recording_notifier.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "model/document_compare.h"
-#include "model/field_ranges.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/model/document_compare.h"
+#include "core/model/field_ranges.h"
 
 #include <algorithm>
 #include <set>

@@ -2,8 +2,8 @@
 
 #include "../support/recording_notifier.h"
 #include "../support/temp_folder.h"
-#include "app/app_state.h"
-#include "app/paths.h"
+#include "core/base/app_state.h"
+#include "core/base/paths.h"
 
 #include <cstdlib>
 #include <filesystem>

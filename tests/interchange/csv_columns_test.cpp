@@ -1,4 +1,4 @@
-#include "interchange/csv_columns.h"
+#include "core/interchange/csv_columns.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "document_fixture.h"
 #include "editor_edits.h"
 
-#include "interchange/csv_export.h"
-#include "interchange/csv_import.h"
-#include "interchange/csv_table.h"
+#include "core/interchange/csv_export.h"
+#include "core/interchange/csv_import.h"
+#include "core/interchange/csv_table.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/notifier.h"
-#include "channels/channel_update.h"
-#include "channels/channels_in_order.h"
-#include "freq/band_range.h"
-#include "model/document.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/base/notifier.h"
+#include "core/channels/channel_update.h"
+#include "core/channels/channels_in_order.h"
+#include "core/model/band_range.h"
+#include "core/model/document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "channels/channel_rules.h"
-#include "app/notifier.h"
-#include "channels/channel_update.h"
-#include "channels/group_settings.h"
-#include "freq/channel_groups.h"
-#include "freq/tone_table.h"
-#include "model/document.h"
+#include "core/channels/channel_rules.h"
+#include "core/base/notifier.h"
+#include "core/channels/channel_update.h"
+#include "core/channels/group_settings.h"
+#include "core/freq/channel_groups.h"
+#include "core/model/tone_table.h"
+#include "core/model/document.h"
 
 #include <cstdio>
 #include <random>

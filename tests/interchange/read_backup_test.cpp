@@ -1,6 +1,6 @@
 #include "document_fixture.h"
 
-#include "app/read_backup.h"
+#include "core/app/read_backup.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,8 +1,8 @@
 #include "document_fixture.h"
 #include "editor_edits.h"
 
-#include "app/write_check.h"
-#include "freq/channel_groups.h"
+#include "core/app/write_check.h"
+#include "core/freq/channel_groups.h"
 
 #include <functional>
 

@@ -2,12 +2,12 @@
 
 #include "fake_link.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/lang_texts.h"
-#include "app/version_list.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/base/lang_texts.h"
+#include "core/base/version_list.h"
 #include "virtual_radio/virtual_radio_memory.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <gtest/gtest.h>
 

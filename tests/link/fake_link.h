@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/transfer_engine.h"
+#include "core/link/transfer_engine.h"
 #include "virtual_radio/virtual_radio.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "link/link_error.h"
-#include "link/link_protocol.h"
+#include "core/link/link_error.h"
+#include "core/link/link_protocol.h"
 
-#include "app/app_state.h"
-#include "app/lang_texts.h"
+#include "core/base/app_state.h"
+#include "core/base/lang_texts.h"
 #include "lang_text_ids.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "engine_fixture.h"
 
 #include "lang_text_ids.h"
-#include "model/image_codec.h"
+#include "core/model/image_codec.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "app/data_file.h"
-#include "freq/band_range.h"
-#include "model/document.h"
-#include "model/document_compare.h"
+#include "core/app/data_file.h"
+#include "core/model/band_range.h"
+#include "core/model/document.h"
+#include "core/model/document_compare.h"
 
 #include <gtest/gtest.h>
 

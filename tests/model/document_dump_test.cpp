@@ -1,4 +1,4 @@
-#include "model/document_dump.h"
+#include "core/model/document_dump.h"
 
 #include <gtest/gtest.h>
 

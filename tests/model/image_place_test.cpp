@@ -1,5 +1,5 @@
-#include "freq/tone_table.h"
-#include "model/image_place.h"
+#include "core/model/tone_table.h"
+#include "core/model/image_place.h"
 
 #include <gtest/gtest.h>
 

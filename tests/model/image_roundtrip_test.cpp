@@ -1,5 +1,5 @@
-#include "model/document.h"
-#include "model/image_codec.h"
+#include "core/model/document.h"
+#include "core/model/image_codec.h"
 
 #include <gtest/gtest.h>
 

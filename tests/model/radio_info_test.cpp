@@ -1,4 +1,4 @@
-#include "model/radio_info.h"
+#include "core/model/radio_info.h"
 
 #include <gtest/gtest.h>
 

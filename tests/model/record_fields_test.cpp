@@ -1,5 +1,5 @@
-#include "model/image_layout.h"
-#include "model/record_fields.h"
+#include "core/model/image_layout.h"
+#include "core/model/record_fields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "device_access.h"
+#include "serial/device_access.h"
 
-#include "app/app_state.h"
+#include "core/base/app_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "port_directory.h"
+#include "serial/port_directory.h"
 
-#include "app/ini_file.h"
-#include "link/sim_announcement.h"
+#include "core/base/ini_file.h"
+#include "core/link/sim_announcement.h"
 
 #include <gtest/gtest.h>
 

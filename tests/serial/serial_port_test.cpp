@@ -1,8 +1,8 @@
-#include "serial_port.h"
+#include "serial/serial_port.h"
 
 #include "../support/unprivileged.h"
 
-#include "app/app_state.h"
+#include "core/base/app_state.h"
 
 #include <gtest/gtest.h>
 

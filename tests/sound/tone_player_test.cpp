@@ -1,6 +1,6 @@
 #include "tone_tips_fixture.h"
 
-#include "sound/tone_player.h"
+#include "core/sound/tone_player.h"
 
 #include <gtest/gtest.h>
 

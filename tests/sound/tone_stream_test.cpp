@@ -1,9 +1,9 @@
 #include "tone_tips_fixture.h"
 
 #include "../support/wav_analysis.h"
-#include "sound/tone_render.h"
-#include "sound/tone_stream.h"
-#include "sound/wav_writer.h"
+#include "core/sound/tone_render.h"
+#include "core/sound/tone_stream.h"
+#include "core/sound/wav_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/records.h"
-#include "sound/tone_sequence.h"
+#include "core/model/records.h"
+#include "core/sound/tone_sequence.h"
 
 #include <initializer_list>
 #include <utility>

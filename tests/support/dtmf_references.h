@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/document.h"
-#include "model/fixed_text.h"
+#include "core/model/document.h"
+#include "core/model/fixed_text.h"
 
 #include <vector>
 

@@ -1,21 +1,22 @@
-#include "app/data_file.h"
+#include "core/app/data_file.h"
+#include "core/model/default_channel.h"
 
-#include "app/file_error.h"
+#include "core/base/file_error.h"
 
-#include "app/app_state.h"
-#include "app/lang_texts.h"
-#include "app/notifier.h"
-#include "app/paths.h"
-#include "app/version_list.h"
-#include "freq/band_range.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
+#include "core/base/app_state.h"
+#include "core/base/lang_texts.h"
+#include "core/base/notifier.h"
+#include "core/base/paths.h"
+#include "core/base/version_list.h"
+#include "core/model/band_range.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
 #include "lang_text_ids.h"
-#include "model/data_file_format.h"
-#include "model/document.h"
-#include "model/field_ranges.h"
-#include "model/fixed_text.h"
-#include "model/radio_info.h"
+#include "core/model/data_file_format.h"
+#include "core/model/document.h"
+#include "core/model/field_ranges.h"
+#include "core/model/fixed_text.h"
+#include "core/model/radio_info.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -244,18 +245,6 @@ void applyFallbackFile(Document& doc, const DataFileContents& contents)
 }
 
 }  // namespace
-
-ChannelRecord DefaultChannel(int channelNo, const std::string& code)
-{
-    ChannelRecord c;
-    c.ChannelNo = static_cast<std::int16_t>(channelNo);
-    c.Scan = 1;
-    c.RxFreq = code;
-    c.OffSetFre = 100;
-    c.NB = 1;
-    c.Public = 1;
-    return c;
-}
 
 void TakeBaseline(Document& doc)
 {

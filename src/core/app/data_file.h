@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_save.h"
+#include "core/base/file_save.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -66,10 +66,6 @@ void InitDocument(Document& doc, const std::vector<std::string>& initFolders);
 void InitDocument(Document& doc, const std::string& initFolder);
 // The same with the user's and then the installation's "Init" folder.
 void InitDocument(Document& doc);
-
-// A new channel as the program makes it: scanned, offset 100, noise blanker
-// and public channel data on, every other setting off.
-ChannelRecord DefaultChannel(int channelNo, const std::string& code);
 
 // Copies the document (records and used channel entries) to its baseline,
 // the model record first set from the current model name, band and "V100".

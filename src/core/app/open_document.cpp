@@ -3,18 +3,18 @@
 // this data version can read. Nothing of the document changes until every
 // check has passed.
 
-#include "app/data_file.h"
+#include "core/app/data_file.h"
 
-#include "app/file_error.h"
-#include "app/lang_texts.h"
-#include "app/notifier.h"
-#include "app/version_list.h"
-#include "freq/band_range.h"
+#include "core/base/file_error.h"
+#include "core/base/lang_texts.h"
+#include "core/base/notifier.h"
+#include "core/base/version_list.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
-#include "model/data_file_format.h"
-#include "model/document.h"
-#include "model/field_ranges.h"
-#include "model/fixed_text.h"
+#include "core/model/data_file_format.h"
+#include "core/model/document.h"
+#include "core/model/field_ranges.h"
+#include "core/model/fixed_text.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -1,12 +1,12 @@
-#include "app/read_backup.h"
+#include "core/app/read_backup.h"
 
-#include "app/data_file.h"
-#include "app/file_save.h"
-#include "app/paths.h"
-#include "app/version_list.h"
-#include "freq/band_range.h"
-#include "model/data_file_format.h"
-#include "model/document.h"
+#include "core/app/data_file.h"
+#include "core/base/file_save.h"
+#include "core/base/paths.h"
+#include "core/base/version_list.h"
+#include "core/model/band_range.h"
+#include "core/model/data_file_format.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "app/undo_history.h"
+#include "core/app/undo_history.h"
 
-#include "app/document_snapshot.h"
+#include "core/model/document_snapshot.h"
 
 UndoHistory::UndoHistory(Document& doc, std::size_t limit)
     : m_doc(doc), m_limit(limit > 0 ? limit : 1), m_current(std::make_shared<const DocumentSnapshot>(TakeSnapshot(doc)))

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/undo_step_name.h"
-#include "model/document.h"
+#include "core/app/undo_step_name.h"
+#include "core/model/document.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "app/undo_step_name.h"
+#include "core/app/undo_step_name.h"
 
-#include "app/document_snapshot.h"
-#include "freq/channel_groups.h"
-#include "model/document_compare.h"
+#include "core/model/document_snapshot.h"
+#include "core/freq/channel_groups.h"
+#include "core/model/document_compare.h"
 
 #include <set>
 #include <string_view>

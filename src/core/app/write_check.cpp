@@ -1,16 +1,16 @@
-#include "app/write_check.h"
+#include "core/app/write_check.h"
 
-#include "app/lang_texts.h"
-#include "app/text_fill.h"
-#include "channels/channel_place.h"
-#include "channels/channel_rules.h"
-#include "channels/channels_in_order.h"
-#include "channels/channel_update.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "freq/text_helpers.h"
+#include "core/base/lang_texts.h"
+#include "core/base/text_fill.h"
+#include "core/channels/channel_place.h"
+#include "core/channels/channel_rules.h"
+#include "core/channels/channels_in_order.h"
+#include "core/channels/channel_update.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/base/text_helpers.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,13 @@
-#include "channels/channel_clip.h"
+#include "core/channels/channel_clip.h"
 
-#include "app/data_file.h"
-#include "channels/channel_field.h"
-#include "channels/channel_update.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "freq/numeric_text.h"
-#include "freq/tone_table.h"
-#include "model/document.h"
+#include "core/model/default_channel.h"
+#include "core/channels/channel_field.h"
+#include "core/channels/channel_update.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/base/numeric_text.h"
+#include "core/model/tone_table.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/records.h"
+#include "core/model/records.h"
 
 #include <optional>
 #include <string>

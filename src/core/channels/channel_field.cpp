@@ -1,9 +1,9 @@
-#include "channels/channel_field.h"
+#include "core/channels/channel_field.h"
 
-#include "freq/freq_code.h"
-#include "freq/numeric_text.h"
-#include "freq/text_helpers.h"
-#include "freq/tone_table.h"
+#include "core/freq/freq_code.h"
+#include "core/base/numeric_text.h"
+#include "core/base/text_helpers.h"
+#include "core/model/tone_table.h"
 
 #include <algorithm>
 #include <array>

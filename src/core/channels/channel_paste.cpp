@@ -1,13 +1,13 @@
-#include "channels/channel_paste.h"
+#include "core/channels/channel_paste.h"
 
-#include "app/notifier.h"
-#include "app/undo_group.h"
-#include "channels/channel_clip.h"
-#include "channels/channel_rules.h"
-#include "channels/channel_update.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "model/document.h"
+#include "core/base/notifier.h"
+#include "core/model/undo_group.h"
+#include "core/channels/channel_clip.h"
+#include "core/channels/channel_rules.h"
+#include "core/channels/channel_update.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/model/document.h"
 
 #include <vector>
 

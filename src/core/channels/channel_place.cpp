@@ -1,6 +1,6 @@
-#include "channels/channel_place.h"
+#include "core/channels/channel_place.h"
 
-#include "freq/channel_groups.h"
+#include "core/freq/channel_groups.h"
 
 ChannelPlace PlaceOfChannel(int channelNo, int bandMode)
 {

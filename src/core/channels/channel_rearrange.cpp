@@ -1,10 +1,10 @@
-#include "channels/channel_rearrange.h"
+#include "core/channels/channel_rearrange.h"
 
-#include "app/notifier.h"
-#include "app/undo_group.h"
-#include "channels/channel_update.h"
-#include "freq/channel_groups.h"
-#include "model/document.h"
+#include "core/base/notifier.h"
+#include "core/model/undo_group.h"
+#include "core/channels/channel_update.h"
+#include "core/freq/channel_groups.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <functional>

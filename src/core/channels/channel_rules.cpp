@@ -1,8 +1,8 @@
-#include "channels/channel_rules.h"
+#include "core/channels/channel_rules.h"
 
-#include "channels/channel_update.h"
-#include "freq/channel_groups.h"
-#include "model/document.h"
+#include "core/channels/channel_update.h"
+#include "core/freq/channel_groups.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "channels/channel_update.h"
+#include "core/channels/channel_update.h"
 
-#include "channels/channel_rules.h"
-#include "channels/group_settings.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "freq/numeric_text.h"
-#include "model/document.h"
+#include "core/channels/channel_rules.h"
+#include "core/channels/group_settings.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/base/numeric_text.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <string>

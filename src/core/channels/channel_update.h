@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/channel_field.h"
+#include "core/channels/channel_field.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
-#include "channels/channels_in_order.h"
+#include "core/channels/channels_in_order.h"
 
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "channels/group_settings.h"
+#include "core/channels/group_settings.h"
 
-#include "channels/channel_rules.h"
-#include "freq/channel_groups.h"
-#include "model/document.h"
+#include "core/channels/channel_rules.h"
+#include "core/freq/channel_groups.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 

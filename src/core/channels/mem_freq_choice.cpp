@@ -1,9 +1,9 @@
-#include "channels/mem_freq_choice.h"
+#include "core/channels/mem_freq_choice.h"
 
-#include "channels/channel_update.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "model/document.h"
+#include "core/channels/channel_update.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/model/document.h"
 
 namespace {
 

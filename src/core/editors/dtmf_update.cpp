@@ -1,9 +1,9 @@
-#include "editors/dtmf_update.h"
+#include "core/editors/dtmf_update.h"
 
-#include "app/undo_group.h"
-#include "freq/text_helpers.h"
-#include "model/document.h"
-#include "model/fixed_text.h"
+#include "core/model/undo_group.h"
+#include "core/base/text_helpers.h"
+#include "core/model/document.h"
+#include "core/model/fixed_text.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/channel_update.h"
-#include "model/records.h"
+#include "core/channels/channel_update.h"
+#include "core/model/records.h"
 
 #include <cstdint>
 #include <optional>

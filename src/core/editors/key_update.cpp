@@ -1,6 +1,6 @@
-#include "editors/key_update.h"
+#include "core/editors/key_update.h"
 
-#include "model/document.h"
+#include "core/model/document.h"
 
 namespace {
 

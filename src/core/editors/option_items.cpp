@@ -1,10 +1,10 @@
-#include "editors/option_items.h"
+#include "core/editors/option_items.h"
 
-#include "app/lang_texts.h"
-#include "editors/option_update.h"
-#include "freq/list_helpers.h"
+#include "core/base/lang_texts.h"
+#include "core/editors/option_update.h"
+#include "core/freq/list_helpers.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "editors/option_update.h"
+#include "core/editors/option_update.h"
 
-#include "channels/channel_rules.h"
+#include "core/channels/channel_rules.h"
 
-#include "freq/numeric_text.h"
-#include "freq/text_helpers.h"
-#include "model/document.h"
+#include "core/base/numeric_text.h"
+#include "core/base/text_helpers.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "channels/channel_field.h"
-#include "channels/channel_update.h"
-#include "model/records.h"
+#include "core/channels/channel_field.h"
+#include "core/channels/channel_update.h"
+#include "core/model/records.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "editors/tone_tip_bars.h"
+#include "core/editors/tone_tip_bars.h"
 
-#include "freq/numeric_text.h"
+#include "core/base/numeric_text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "editors/tone_tip_update.h"
+#include "core/editors/tone_tip_update.h"
 
-#include "app/undo_group.h"
+#include "core/model/undo_group.h"
 
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "freq/channel_groups.h"
+#include "core/freq/channel_groups.h"
 
 #include <array>
 #include <optional>

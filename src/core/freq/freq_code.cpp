@@ -1,12 +1,12 @@
-#include "freq/freq_code.h"
+#include "core/freq/freq_code.h"
 
-#include "app/lang_texts.h"
-#include "app/notifier.h"
-#include "app/text_fill.h"
-#include "freq/channel_groups.h"
-#include "freq/numeric_text.h"
+#include "core/base/lang_texts.h"
+#include "core/base/notifier.h"
+#include "core/base/text_fill.h"
+#include "core/freq/channel_groups.h"
+#include "core/base/numeric_text.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "freq/list_helpers.h"
+#include "core/freq/list_helpers.h"
 
-#include "app/lang_texts.h"
-#include "freq/numeric_text.h"
+#include "core/base/lang_texts.h"
+#include "core/base/numeric_text.h"
 #include "lang_text_ids.h"
 
 #include <algorithm>

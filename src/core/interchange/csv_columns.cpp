@@ -1,8 +1,8 @@
-#include "interchange/csv_columns.h"
+#include "core/interchange/csv_columns.h"
 
-#include "freq/numeric_text.h"
-#include "freq/text_helpers.h"
-#include "freq/tone_table.h"
+#include "core/base/numeric_text.h"
+#include "core/base/text_helpers.h"
+#include "core/model/tone_table.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,14 +1,14 @@
-#include "interchange/csv_export.h"
+#include "core/interchange/csv_export.h"
 
-#include "interchange/csv_columns.h"
-#include "interchange/csv_table.h"
+#include "core/interchange/csv_columns.h"
+#include "core/interchange/csv_table.h"
 
-#include "channels/channel_place.h"
-#include "channels/channels_in_order.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "freq/numeric_text.h"
-#include "model/document.h"
+#include "core/channels/channel_place.h"
+#include "core/channels/channels_in_order.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/base/numeric_text.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "interchange/csv_table.h"
+#include "core/interchange/csv_table.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "link/link_error.h"
+#include "core/link/link_error.h"
 
-#include "app/lang_texts.h"
+#include "core/base/lang_texts.h"
 #include "lang_text_ids.h"
 
 #include <utility>

@@ -1,4 +1,4 @@
-#include "link/link_protocol.h"
+#include "core/link/link_protocol.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/image_layout.h"
-#include "model/radio_image.h"
-#include "model/records.h"
+#include "core/model/image_layout.h"
+#include "core/model/radio_image.h"
+#include "core/model/records.h"
 
 #include <cstddef>
 #include <cstdint>

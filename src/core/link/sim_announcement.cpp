@@ -1,4 +1,4 @@
-#include "link/sim_announcement.h"
+#include "core/link/sim_announcement.h"
 
 #include <cerrno>
 #include <csignal>

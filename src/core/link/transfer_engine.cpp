@@ -1,11 +1,11 @@
-#include "link/transfer_engine.h"
+#include "core/link/transfer_engine.h"
 
-#include "app/lang_texts.h"
-#include "freq/numeric_text.h"
+#include "core/base/lang_texts.h"
+#include "core/base/numeric_text.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
-#include "model/image_codec.h"
-#include "model/radio_info.h"
+#include "core/model/document.h"
+#include "core/model/image_codec.h"
+#include "core/model/radio_info.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/link_error.h"
-#include "link/link_protocol.h"
-#include "link/transfer_host.h"
+#include "core/link/link_error.h"
+#include "core/link/link_protocol.h"
+#include "core/link/transfer_host.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/notifier.h"
-#include "link/link_error.h"
+#include "core/base/notifier.h"
+#include "core/link/link_error.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // The transfer engine's reactions to the replies it accepts.
-#include "link/transfer_engine.h"
+#include "core/link/transfer_engine.h"
 
-#include "app/lang_texts.h"
-#include "app/version_list.h"
+#include "core/base/lang_texts.h"
+#include "core/base/version_list.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <utility>

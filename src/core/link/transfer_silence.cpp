@@ -1,11 +1,11 @@
 // The transfer engine's timers: silence after a request, the retries it
 // allows, and the questions put when they are used up.
-#include "link/transfer_engine.h"
+#include "core/link/transfer_engine.h"
 
-#include "app/lang_texts.h"
-#include "freq/numeric_text.h"
+#include "core/base/lang_texts.h"
+#include "core/base/numeric_text.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 void TransferEngine::timerExpired(LinkTimer timer)
 {

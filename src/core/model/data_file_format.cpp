@@ -1,7 +1,7 @@
-#include "model/data_file_format.h"
+#include "core/model/data_file_format.h"
 
-#include "model/field_ranges.h"
-#include "model/fixed_text.h"
+#include "core/model/field_ranges.h"
+#include "core/model/fixed_text.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 

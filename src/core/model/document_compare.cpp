@@ -1,8 +1,8 @@
-#include "model/document_compare.h"
+#include "core/model/document_compare.h"
 
-#include "model/document.h"
-#include "model/field_ranges.h"
-#include "model/fixed_text.h"
+#include "core/model/document.h"
+#include "core/model/field_ranges.h"
+#include "core/model/fixed_text.h"
 
 #include <algorithm>
 #include <optional>

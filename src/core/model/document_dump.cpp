@@ -1,7 +1,7 @@
-#include "model/document_dump.h"
+#include "core/model/document_dump.h"
 
-#include "model/field_ranges.h"
-#include "model/fixed_text.h"
+#include "core/model/field_ranges.h"
+#include "core/model/fixed_text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/records.h"
+#include "core/model/records.h"
 
 // What a record field can hold without wrapping or going negative in its
 // image byte or bits. The ranges are those of the image, not of the editors:

@@ -1,8 +1,8 @@
-#include "model/field_ranges.h"
+#include "core/model/field_ranges.h"
 
-#include "freq/tone_table.h"
-#include "model/document.h"
-#include "model/fixed_text.h"
+#include "core/model/tone_table.h"
+#include "core/model/document.h"
+#include "core/model/fixed_text.h"
 
 #include <algorithm>
 #include <bitset>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/field_range.h"
-#include "model/record_fields.h"
-#include "model/records.h"
+#include "core/model/field_range.h"
+#include "core/model/record_fields.h"
+#include "core/model/records.h"
 
 #include <array>
 #include <cstdint>

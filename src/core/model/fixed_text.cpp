@@ -1,4 +1,4 @@
-#include "model/fixed_text.h"
+#include "core/model/fixed_text.h"
 
 #include <cstdint>
 

@@ -1,11 +1,11 @@
-#include "model/image_codec.h"
+#include "core/model/image_codec.h"
 
-#include "freq/band_range.h"
-#include "model/document.h"
-#include "model/field_ranges.h"
-#include "model/fixed_text.h"
-#include "model/image_layout.h"
-#include "model/record_fields.h"
+#include "core/model/band_range.h"
+#include "core/model/document.h"
+#include "core/model/field_ranges.h"
+#include "core/model/fixed_text.h"
+#include "core/model/image_layout.h"
+#include "core/model/record_fields.h"
 
 #include <algorithm>
 

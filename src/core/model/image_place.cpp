@@ -1,7 +1,7 @@
-#include "model/image_place.h"
+#include "core/model/image_place.h"
 
-#include "freq/tone_table.h"
-#include "model/image_layout.h"
+#include "core/model/tone_table.h"
+#include "core/model/image_layout.h"
 
 namespace {
 

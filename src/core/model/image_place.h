@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/field_range.h"
-#include "model/radio_image.h"
+#include "core/model/field_range.h"
+#include "core/model/radio_image.h"
 
 #include <cstddef>
 #include <cstdint>

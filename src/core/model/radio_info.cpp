@@ -1,7 +1,7 @@
-#include "model/radio_info.h"
+#include "core/model/radio_info.h"
 
-#include "model/fixed_text.h"
-#include "model/image_layout.h"
+#include "core/model/fixed_text.h"
+#include "core/model/image_layout.h"
 
 #include <cstddef>
 #include <ctime>

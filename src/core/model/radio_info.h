@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/radio_image.h"
-#include "model/records.h"
+#include "core/model/radio_image.h"
+#include "core/model/records.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "model/record_fields.h"
+#include "core/model/record_fields.h"
 
-#include "model/image_layout.h"
+#include "core/model/image_layout.h"
 
 namespace L = ImageLayout;
 

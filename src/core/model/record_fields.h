@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/field_range.h"
-#include "model/image_place.h"
-#include "model/records.h"
+#include "core/model/field_range.h"
+#include "core/model/image_place.h"
+#include "core/model/records.h"
 
 #include <array>
 #include <cstddef>

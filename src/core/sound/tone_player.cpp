@@ -1,4 +1,4 @@
-#include "sound/tone_player.h"
+#include "core/sound/tone_player.h"
 
 TonePlayer::TonePlayer(const ToneClock& clock) : m_clock(clock) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sound/tone_clock.h"
-#include "sound/tone_sequence.h"
+#include "core/sound/tone_clock.h"
+#include "core/sound/tone_sequence.h"
 
 #include <cstdint>
 #include <functional>

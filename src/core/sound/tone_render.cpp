@@ -1,4 +1,4 @@
-#include "sound/tone_render.h"
+#include "core/sound/tone_render.h"
 
 #include <algorithm>
 #include <cmath>

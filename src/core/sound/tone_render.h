@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/tone_sequence.h"
+#include "core/sound/tone_sequence.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "sound/tone_sequence.h"
+#include "core/sound/tone_sequence.h"
 
 #include <algorithm>
 

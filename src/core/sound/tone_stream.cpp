@@ -1,6 +1,6 @@
-#include "sound/tone_stream.h"
+#include "core/sound/tone_stream.h"
 
-#include "sound/tone_render.h"
+#include "core/sound/tone_render.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sound/tone_clock.h"
-#include "sound/tone_player.h"
+#include "core/sound/tone_clock.h"
+#include "core/sound/tone_player.h"
 
 #include <cstddef>
 #include <cstdint>

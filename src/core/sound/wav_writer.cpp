@@ -1,4 +1,4 @@
-#include "sound/wav_writer.h"
+#include "core/sound/wav_writer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/command_line.h"
+#include "gui/app/command_line.h"
 
-#include "app/version_line.h"
+#include "core/base/version_line.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

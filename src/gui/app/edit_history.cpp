@@ -1,6 +1,6 @@
-#include "app/edit_history.h"
+#include "gui/app/edit_history.h"
 
-#include "app/lang_text.h"
+#include "gui/base/lang_text.h"
 #include "lang_text_ids.h"
 
 #include <QMetaObject>

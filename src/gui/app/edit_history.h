@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/undo_history.h"
+#include "core/app/undo_history.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/fallback_icons.h"
+#include "gui/app/fallback_icons.h"
 
 #include <QHash>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "app/file_dialog_folder.h"
+#include "gui/app/file_dialog_folder.h"
 
-#include "app/main_placement.h"
-#include "app/paths.h"
-#include "model/document.h"
+#include "gui/app/main_placement.h"
+#include "core/base/paths.h"
+#include "core/model/document.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "app/frm_about.h"
+#include "gui/app/frm_about.h"
 
-#include "app/fallback_icons.h"
-#include "app/lang_text.h"
+#include "gui/app/fallback_icons.h"
+#include "gui/base/lang_text.h"
 #include "lang_text_ids.h"
 
 #include <QHBoxLayout>

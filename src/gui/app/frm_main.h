@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/command.h"
-#include "app/prompt_notifier.h"
+#include "gui/app/command.h"
+#include "gui/app/prompt_notifier.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,18 +1,18 @@
 // The document commands of the main window: New, Open, Save, Save As and the
 // initial settings, with the questions that protect unsaved work.
 
-#include "app/frm_main.h"
+#include "gui/app/frm_main.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/file_dialog_folder.h"
-#include "app/file_extras.h"
-#include "app/lang_text.h"
-#include "app/paths.h"
-#include "app/ui_prompts.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "gui/app/file_dialog_folder.h"
+#include "gui/app/file_extras.h"
+#include "gui/base/lang_text.h"
+#include "core/base/paths.h"
+#include "gui/base/ui_prompts.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
-#include "model/document_compare.h"
+#include "core/model/document.h"
+#include "core/model/document_compare.h"
 
 #include <QFileInfo>
 #include <QMdiArea>

@@ -1,18 +1,18 @@
 // The main window's menus, toolbar and status bar, and the texts they show.
 
-#include "app/frm_main.h"
+#include "gui/app/frm_main.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/edit_history.h"
-#include "app/fallback_icons.h"
-#include "app/lang_text.h"
-#include "app/paths.h"
-#include "app/tree_pane.h"
-#include "app/user_guide.h"
-#include "freq/band_range.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "gui/app/edit_history.h"
+#include "gui/app/fallback_icons.h"
+#include "gui/base/lang_text.h"
+#include "core/base/paths.h"
+#include "gui/app/tree_pane.h"
+#include "gui/app/user_guide.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <QAction>
 #include <QLabel>

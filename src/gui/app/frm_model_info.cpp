@@ -1,12 +1,12 @@
-#include "app/frm_model_info.h"
+#include "gui/app/frm_model_info.h"
 
-#include "app/data_file.h"
-#include "app/lang_text.h"
-#include "app/ui_prompts.h"
-#include "app/widget_helpers.h"
-#include "freq/band_range.h"
+#include "core/app/data_file.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/ui_prompts.h"
+#include "gui/base/widget_helpers.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <QComboBox>
 #include <QGridLayout>

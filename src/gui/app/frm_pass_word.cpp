@@ -1,9 +1,9 @@
-#include "app/frm_pass_word.h"
+#include "gui/app/frm_pass_word.h"
 
-#include "app/app_state.h"
-#include "app/lang_text.h"
-#include "app/twips.h"
-#include "app/widget_helpers.h"
+#include "core/base/app_state.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/twips.h"
+#include "gui/base/widget_helpers.h"
 #include "lang_text_ids.h"
 
 #include <QGridLayout>

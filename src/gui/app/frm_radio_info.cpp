@@ -1,14 +1,14 @@
-#include "app/frm_radio_info.h"
+#include "gui/app/frm_radio_info.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/lang_text.h"
-#include "app/twips.h"
-#include "app/widget_helpers.h"
-#include "freq/band_range.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/twips.h"
+#include "gui/base/widget_helpers.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
-#include "model/fixed_text.h"
+#include "core/model/document.h"
+#include "core/model/fixed_text.h"
 
 #include <QComboBox>
 #include <QGridLayout>

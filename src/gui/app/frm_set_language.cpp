@@ -1,9 +1,9 @@
-#include "app/frm_set_language.h"
+#include "gui/app/frm_set_language.h"
 
-#include "app/app_state.h"
-#include "app/lang_text.h"
-#include "app/languages.h"
-#include "app/widget_helpers.h"
+#include "core/base/app_state.h"
+#include "gui/base/lang_text.h"
+#include "core/base/languages.h"
+#include "gui/base/widget_helpers.h"
 #include "lang_text_ids.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "app/frm_splash.h"
+#include "gui/app/frm_splash.h"
 
-#include "app/lang_text.h"
+#include "gui/base/lang_text.h"
 #include "lang_text_ids.h"
 
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "app/main_placement.h"
+#include "gui/app/main_placement.h"
 
 #include <QSettings>
 

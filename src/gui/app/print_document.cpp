@@ -1,8 +1,8 @@
-#include "app/print_document.h"
+#include "gui/app/print_document.h"
 
-#include "app/frm_main.h"
-#include "app/print_layout.h"
-#include "model/document.h"
+#include "gui/app/frm_main.h"
+#include "core/app/print_layout.h"
+#include "core/model/document.h"
 
 #include <QDate>
 #include <QLocale>

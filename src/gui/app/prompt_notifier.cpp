@@ -1,6 +1,6 @@
-#include "app/prompt_notifier.h"
+#include "gui/app/prompt_notifier.h"
 
-#include "app/ui_prompts.h"
+#include "gui/base/ui_prompts.h"
 
 void PromptNotifier::message(const std::string& text, NoticeIcon icon, const std::string& title)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/notifier.h"
+#include "core/base/notifier.h"
 
 // The desktop program's answer to the core's messages and questions: they go
 // to the installed UiPrompts, which shows them as modal message boxes.

@@ -1,9 +1,9 @@
-#include "app/start_handler.h"
+#include "gui/app/start_handler.h"
 
-#include "app/app_state.h"
-#include "app/lang_text.h"
-#include "app/ui_prompts.h"
-#include "app/version_list.h"
+#include "core/base/app_state.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/ui_prompts.h"
+#include "core/base/version_list.h"
 #include "lang_text_ids.h"
 
 #include <QCoreApplication>

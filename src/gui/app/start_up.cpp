@@ -1,14 +1,14 @@
-#include "app/start_up.h"
+#include "gui/app/start_up.h"
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/lang_texts.h"
-#include "app/languages.h"
-#include "app/paths.h"
-#include "app/version_list.h"
-#include "freq/band_range.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "core/base/lang_texts.h"
+#include "core/base/languages.h"
+#include "core/base/paths.h"
+#include "core/base/version_list.h"
+#include "core/model/band_range.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <QLocale>
 

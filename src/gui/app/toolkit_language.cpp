@@ -1,6 +1,6 @@
-#include "app/toolkit_language.h"
+#include "gui/app/toolkit_language.h"
 
-#include "app/languages.h"
+#include "core/base/languages.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,8 +1,8 @@
-#include "app/tree_pane.h"
+#include "gui/app/tree_pane.h"
 
-#include "app/fallback_icons.h"
-#include "app/lang_text.h"
-#include "app/twips.h"
+#include "gui/app/fallback_icons.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/twips.h"
 #include "lang_text_ids.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "app/user_guide.h"
+#include "gui/app/user_guide.h"
 
-#include "app/app_state.h"
-#include "app/lang_text.h"
-#include "app/ui_prompts.h"
+#include "core/base/app_state.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/ui_prompts.h"
 #include "lang_text_ids.h"
 
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
-#include "app/window_fit.h"
+#include "gui/app/window_fit.h"
 
-#include "app/twips.h"
+#include "gui/base/twips.h"
 
 #include <algorithm>
 #include <cmath>

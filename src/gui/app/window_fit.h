@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/main_placement.h"
+#include "gui/app/main_placement.h"
 
 #include <QList>
 #include <QMargins>

@@ -1,4 +1,4 @@
-#include "channels/cell_line_edit.h"
+#include "gui/channels/cell_line_edit.h"
 
 #include <QKeyEvent>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/channel_columns.h"
+#include "gui/channels/channel_columns.h"
 
 #include <QLineEdit>
 

@@ -1,10 +1,10 @@
-#include "channels/channel_cell_delegate.h"
+#include "gui/channels/channel_cell_delegate.h"
 
-#include "app/combo_helpers.h"
-#include "channels/cell_line_edit.h"
-#include "channels/channel_columns.h"
-#include "channels/channel_table_model.h"
-#include "freq/text_helpers.h"
+#include "gui/base/combo_helpers.h"
+#include "gui/channels/cell_line_edit.h"
+#include "gui/channels/channel_columns.h"
+#include "gui/channels/channel_table_model.h"
+#include "core/base/text_helpers.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "channels/channel_columns.h"
+#include "gui/channels/channel_columns.h"
 #include "lang_text_ids.h"
 
 #include <array>

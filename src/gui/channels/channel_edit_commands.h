@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/channel_clip.h"
+#include "core/channels/channel_clip.h"
 
 #include <QKeySequence>
 #include <QObject>

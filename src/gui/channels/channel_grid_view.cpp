@@ -1,9 +1,9 @@
-#include "channels/channel_grid_view.h"
+#include "gui/channels/channel_grid_view.h"
 
-#include "app/twips.h"
-#include "channels/channel_cell_delegate.h"
-#include "channels/channel_columns.h"
-#include "channels/channel_table_model.h"
+#include "gui/base/twips.h"
+#include "gui/channels/channel_cell_delegate.h"
+#include "gui/channels/channel_columns.h"
+#include "gui/channels/channel_table_model.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

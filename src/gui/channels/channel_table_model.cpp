@@ -1,13 +1,13 @@
-#include "channels/channel_table_model.h"
+#include "gui/channels/channel_table_model.h"
 
-#include "app/lang_text.h"
-#include "channels/channel_columns.h"
-#include "channels/channel_rules.h"
-#include "freq/channel_groups.h"
-#include "freq/freq_code.h"
-#include "freq/list_helpers.h"
+#include "gui/base/lang_text.h"
+#include "gui/channels/channel_columns.h"
+#include "core/channels/channel_rules.h"
+#include "core/freq/channel_groups.h"
+#include "core/freq/freq_code.h"
+#include "core/freq/list_helpers.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/channel_update.h"
+#include "core/channels/channel_update.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

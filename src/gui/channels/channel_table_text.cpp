@@ -1,13 +1,13 @@
-#include "channels/channel_table_text.h"
+#include "gui/channels/channel_table_text.h"
 
-#include "app/lang_text.h"
-#include "channels/channel_clip.h"
-#include "channels/channel_columns.h"
-#include "freq/freq_code.h"
-#include "freq/list_helpers.h"
-#include "freq/tone_table.h"
+#include "gui/base/lang_text.h"
+#include "core/channels/channel_clip.h"
+#include "gui/channels/channel_columns.h"
+#include "core/freq/freq_code.h"
+#include "core/freq/list_helpers.h"
+#include "core/model/tone_table.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/channel_edit_form.h"
+#include "core/editors/channel_edit_form.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,16 +1,16 @@
 // Building, placing and captioning the controls of the channel edit dialog,
 // and applying a computed form to them.
-#include "channels/frm_ch_info_edit.h"
+#include "gui/channels/frm_ch_info_edit.h"
 
-#include "app/app_state.h"
-#include "app/lang_text.h"
-#include "app/scroll_page.h"
-#include "app/twips.h"
-#include "app/widget_helpers.h"
-#include "channels/group_chooser.h"
-#include "editors/number_box_filter.h"
+#include "core/base/app_state.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/scroll_page.h"
+#include "gui/base/twips.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/channels/group_chooser.h"
+#include "gui/base/number_box_filter.h"
 #include "lang_text_ids.h"
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <QComboBox>
 #include <QGroupBox>

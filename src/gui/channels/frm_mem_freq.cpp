@@ -1,7 +1,7 @@
-#include "channels/frm_mem_freq.h"
+#include "gui/channels/frm_mem_freq.h"
 
-#include "app/widget_helpers.h"
-#include "channels/cell_line_edit.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/channels/cell_line_edit.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/mem_freq_choice.h"
+#include "core/channels/mem_freq_choice.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "app/widget_helpers.h"
-#include "channels/group_chooser.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/channels/group_chooser.h"
 
-#include "app/combo_helpers.h"
-#include "app/twips.h"
-#include "freq/channel_groups.h"
+#include "gui/base/combo_helpers.h"
+#include "gui/base/twips.h"
+#include "core/freq/channel_groups.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
-#include "channels/group_settings_panel.h"
+#include "gui/channels/group_settings_panel.h"
 
-#include "app/combo_helpers.h"
-#include "app/lang_text.h"
-#include "app/twips.h"
-#include "app/widget_helpers.h"
-#include "channels/channel_rules.h"
-#include "model/document.h"
+#include "gui/base/combo_helpers.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/twips.h"
+#include "gui/base/widget_helpers.h"
+#include "core/channels/channel_rules.h"
+#include "core/model/document.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/group_settings.h"
+#include "core/channels/group_settings.h"
 
 #include <QWidget>
 

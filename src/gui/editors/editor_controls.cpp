@@ -1,7 +1,7 @@
-#include "editors/editor_controls.h"
+#include "gui/editors/editor_controls.h"
 
-#include "app/scroll_page.h"
-#include "app/twips.h"
+#include "gui/base/scroll_page.h"
+#include "gui/base/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

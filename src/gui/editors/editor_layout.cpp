@@ -1,6 +1,6 @@
-#include "editors/editor_layout.h"
+#include "gui/editors/editor_layout.h"
 
-#include "app/twips.h"
+#include "gui/base/twips.h"
 
 QRect TwipsRect(int left, int top, int width, int height)
 {

@@ -1,13 +1,13 @@
-#include "editors/frm_dtmf.h"
+#include "gui/editors/frm_dtmf.h"
 
-#include "app/app_state.h"
-#include "app/combo_helpers.h"
-#include "app/lang_text.h"
-#include "app/twips.h"
-#include "app/widget_helpers.h"
-#include "editors/editor_controls.h"
-#include "editors/editor_layout.h"
-#include "editors/frm_dtmf_code_box.h"
+#include "core/base/app_state.h"
+#include "gui/base/combo_helpers.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/twips.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/editors/editor_controls.h"
+#include "gui/editors/editor_layout.h"
+#include "gui/editors/frm_dtmf_code_box.h"
 #include "lang_text_ids.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "editors/frm_dtmf_code_box.h"
+#include "gui/editors/frm_dtmf_code_box.h"
 
-#include "editors/typed_key.h"
+#include "gui/base/typed_key.h"
 
-#include "editors/dtmf_update.h"
+#include "core/editors/dtmf_update.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

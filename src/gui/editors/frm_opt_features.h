@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/document.h"
+#include "core/model/document.h"
 
 #include <QWidget>
 

@@ -1,15 +1,15 @@
-#include "editors/frm_tone_tips.h"
+#include "gui/editors/frm_tone_tips.h"
 
-#include "app/app_state.h"
-#include "app/combo_helpers.h"
-#include "app/lang_text.h"
-#include "app/twips.h"
-#include "app/widget_helpers.h"
-#include "editors/editor_controls.h"
-#include "editors/tone_sound.h"
-#include "editors/tone_tip_picture.h"
+#include "core/base/app_state.h"
+#include "gui/base/combo_helpers.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/twips.h"
+#include "gui/base/widget_helpers.h"
+#include "gui/editors/editor_controls.h"
+#include "gui/editors/tone_sound.h"
+#include "gui/editors/tone_tip_picture.h"
 #include "lang_text_ids.h"
-#include "sound/tone_sequence.h"
+#include "core/sound/tone_sequence.h"
 
 #include <QApplication>
 #include <QCloseEvent>

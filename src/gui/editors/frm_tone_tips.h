@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/tone_tip_update.h"
-#include "model/document.h"
+#include "core/editors/tone_tip_update.h"
+#include "core/model/document.h"
 
 #include <QWidget>
 

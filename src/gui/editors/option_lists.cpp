@@ -1,6 +1,6 @@
-#include "editors/option_lists.h"
+#include "gui/editors/option_lists.h"
 
-#include "editors/option_items.h"
+#include "core/editors/option_items.h"
 
 QStringList OptionListItems(const OptionField& field, const Document& doc)
 {

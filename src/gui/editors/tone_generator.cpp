@@ -1,6 +1,6 @@
-#include "editors/tone_generator.h"
+#include "gui/editors/tone_generator.h"
 
-#include "sound/tone_stream.h"
+#include "core/sound/tone_stream.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "editors/tone_sound.h"
+#include "gui/editors/tone_sound.h"
 
-#include "editors/tone_generator.h"
-#include "sound/tone_render.h"
+#include "gui/editors/tone_generator.h"
+#include "core/sound/tone_render.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

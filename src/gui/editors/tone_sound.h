@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sound/tone_player.h"
-#include "sound/tone_stream.h"
+#include "core/sound/tone_player.h"
+#include "core/sound/tone_stream.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "editors/tone_tip_picture.h"
+#include "gui/editors/tone_tip_picture.h"
 
-#include "app/twips.h"
-#include "editors/tone_tip_bars.h"
+#include "gui/base/twips.h"
+#include "core/editors/tone_tip_bars.h"
 
 #include <QPainter>
 

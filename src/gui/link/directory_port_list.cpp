@@ -1,8 +1,8 @@
-#include "link/directory_port_list.h"
+#include "gui/link/directory_port_list.h"
 
-#include "app/app_state.h"
+#include "core/base/app_state.h"
 
-#include "device_access.h"
+#include "serial/device_access.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/port_list.h"
+#include "gui/link/port_list.h"
 
-#include "port_directory.h"
+#include "serial/port_directory.h"
 
 // The port list of this system: the port directory rescanned on every call,
 // so that the numbers it hands out are stored as soon as a device shows up.

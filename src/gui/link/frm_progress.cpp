@@ -1,8 +1,8 @@
-#include "link/frm_progress.h"
+#include "gui/link/frm_progress.h"
 
-#include "app/lang_text.h"
-#include "app/twips.h"
-#include "app/ui_prompts.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/twips.h"
+#include "gui/base/ui_prompts.h"
 #include "lang_text_ids.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
-#include "link/frm_set_comm.h"
+#include "gui/link/frm_set_comm.h"
 
-#include "app/app_state.h"
-#include "app/lang_text.h"
-#include "app/widget_helpers.h"
+#include "core/base/app_state.h"
+#include "gui/base/lang_text.h"
+#include "gui/base/widget_helpers.h"
 #include "lang_text_ids.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/port_list.h"
+#include "gui/link/port_list.h"
 
 #include <QDialog>
 
