@@ -9,19 +9,19 @@
 // usage: channel_window_bench PROGRAM_FOLDER [BAND]   (the staged V100 folder;
 //        BAND 0 or 1 runs only that band)
 
-#include "app/app_state.h"
-#include "app/data_file.h"
-#include "app/document_signals.h"
-#include "app/prompt_notifier.h"
-#include "app/ui_prompts.h"
-#include "channels/channel_columns.h"
-#include "channels/channel_grid_view.h"
-#include "channels/channel_table_model.h"
-#include "channels/channel_update.h"
-#include "channels/frm_comm_ch_info.h"
-#include "freq/band_range.h"
-#include "freq/channel_groups.h"
-#include "model/document.h"
+#include "core/base/app_state.h"
+#include "core/app/data_file.h"
+#include "gui/base/document_signals.h"
+#include "gui/app/prompt_notifier.h"
+#include "gui/base/ui_prompts.h"
+#include "gui/channels/channel_columns.h"
+#include "gui/channels/channel_grid_view.h"
+#include "gui/channels/channel_table_model.h"
+#include "core/channels/channel_update.h"
+#include "gui/channels/frm_comm_ch_info.h"
+#include "core/model/band_range.h"
+#include "core/freq/channel_groups.h"
+#include "core/model/document.h"
 
 #include <QApplication>
 #include <QComboBox>

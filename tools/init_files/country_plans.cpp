@@ -1,8 +1,9 @@
 #include "country_plans.h"
 
-#include "app/data_file.h"
-#include "freq/channel_groups.h"
-#include "model/document.h"
+#include "core/app/data_file.h"
+#include "core/model/default_channel.h"
+#include "core/freq/channel_groups.h"
+#include "core/model/document.h"
 
 #include <algorithm>
 #include <cstdio>

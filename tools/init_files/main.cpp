@@ -6,10 +6,10 @@
 // since BRISKO7_0.dat is also the fall-back file of every band, all six exist.
 #include "country_plans.h"
 
-#include "app/data_file.h"
-#include "freq/band_range.h"
-#include "model/data_file_format.h"
-#include "model/document.h"
+#include "core/app/data_file.h"
+#include "core/model/band_range.h"
+#include "core/model/data_file_format.h"
+#include "core/model/document.h"
 
 #include <cstdio>
 #include <string>
