@@ -64,6 +64,8 @@ int main(int argc, char** argv)
         registerDtmfAndKeys(*mainWindow, doc);
         registerToneTips(*mainWindow, doc);
         registerPrintCommand(*mainWindow, doc);
+        for (const Command missing : mainWindow->unregisteredCommands())
+            qFatal("command %d has no handler: no window registers it", static_cast<int>(missing));
         mainWindow->show();
         // The file named on the command line opens as File > Open would open
         // it; the channel window, which opens once the event loop runs, then

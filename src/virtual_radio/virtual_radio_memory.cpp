@@ -1,11 +1,13 @@
 #include "virtual_radio/virtual_radio_memory.h"
 
 #include "virtual_radio/virtual_radio.h"
+#include "core/model/image_codec.h"
 #include "core/model/image_layout.h"
 #include "core/model/radio_info.h"
 #include "core/model/record_fields.h"
 
 #include <array>
+#include <cstdio>
 
 namespace L = ImageLayout;
 
@@ -33,32 +35,25 @@ constexpr std::array<InfoText, 11> InfoTexts{{
 
 // The 40 CB channels in kHz; the gaps (27.045, 27.095, ...) and the swapped
 // channels 23 to 25 are those of the CB band plan.
+constexpr const char* NoFrequency = "FFFFFFFF";
+
 constexpr std::array<int, 40> CbChannelsKhz{26965, 26975, 26985, 27005, 27015, 27025, 27035, 27055, 27065, 27075,
                                             27085, 27105, 27115, 27125, 27135, 27155, 27165, 27175, 27185, 27205,
                                             27215, 27225, 27255, 27235, 27245, 27265, 27275, 27285, 27295, 27305,
                                             27315, 27325, 27335, 27345, 27355, 27365, 27375, 27385, 27395, 27405};
 
-constexpr int Channels = 400;  // channels 1..400; 401 is the VFO, 402..409 the memory channels
-constexpr int DtmfSlots = 16;
-
-std::uint8_t bcdPair(int twoDigits)
-{
-    return static_cast<std::uint8_t>(((twoDigits / 10) << 4) | (twoDigits % 10));
-}
-
-// Six BCD digits in units of 100 Hz, least significant pair first.
+// The frequency code of a whole number of kHz (26965 -> "02696500"), stored
+// as the codec stores it.
 void setSlotFrequency(RadioImage& image, std::size_t slot, int khz)
 {
-    const int units = khz * 10;
-    image.setByte(slot + L::Slot::FreqLow, bcdPair(units % 100));
-    image.setByte(slot + L::Slot::FreqMid, bcdPair(units / 100 % 100));
-    image.setByte(slot + L::Slot::FreqHigh, bcdPair(units / 10000 % 100));
+    char code[16];
+    std::snprintf(code, sizeof code, "%08d", khz * 100);
+    WriteFreqCode(image, slot, code);
 }
 
 void eraseSlotFrequency(RadioImage& image, std::size_t slot)
 {
-    for (const std::size_t at : {L::Slot::FreqLow, L::Slot::FreqMid, L::Slot::FreqHigh})
-        image.setByte(slot + at, 0xFF);
+    WriteFreqCode(image, slot, NoFrequency);
 }
 
 void setBit(RadioImage& image, const ImagePlace& place)
@@ -89,19 +84,20 @@ RadioImage DefaultRadioImage(std::uint8_t band)
     // Channels that do not exist carry the erased frequency 0xFF 0xFF 0xFF.
     const int defined = static_cast<int>(CbChannelsKhz.size());
     for (int n = defined + 1; n <= MaxChannels; ++n) {
-        if (n != Channels + 1)
+        if (n != VfoChannelNo)
             eraseSlotFrequency(image, L::channelPlace(n).slot);
     }
     for (int n = 1; n <= defined; ++n) {
         const int khz = band == 0 ? CbChannelsKhz[static_cast<std::size_t>(n - 1)] : 28000 + 10 * (n - 1);
         const L::ChannelPlace place = L::channelPlace(n);
         setSlotFrequency(image, place.slot, khz);
-        image.setBit(place.presentByte, place.bit, true);
-        image.setBit(place.scanByte, place.bit, true);
+        const ChannelFlagPlaces flags = ChannelFlags(n);
+        setBit(image, flags.present);
+        setBit(image, flags.scan);
     }
     setSlotFrequency(image, L::VfoSlot, band == 0 ? CbChannelsKhz[0] : 28000);
     setBit(image, OptFeatGroupFields()[0].at(0));  // group 1 offered
-    for (int s = 1; s <= DtmfSlots; ++s) {
+    for (int s = 1; s <= DtmfSlotCount; ++s) {
         for (std::size_t i = 0; i < L::SlotSize; ++i)
             image.setByte(L::dtmfSlotAddress(s) + i, 0xFF);
     }

@@ -28,6 +28,6 @@ RadioInfoBlock BuildRadioInfo(std::uint8_t band, const RadioInfoFields& fields);
 
 // The memory of a radio fresh from the factory: 40 channels of the band
 // (the 40 CB channels, or 10 kHz steps from 28.000 MHz on the HF and HAM
-// bands), all in the scan list, channel 401 on the first of them, no DTMF
+// bands), all in the scan list, the VFO channel on the first of them, no DTMF
 // codes; every other setting 0.
 RadioImage DefaultRadioImage(std::uint8_t band);

@@ -124,7 +124,7 @@ TEST_P(Deletion, FollowsTheRulesThatKeepTheRadioUsable)
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, Deletion,
-    ::testing::Values(DeletionCase{"vfo", 1, {1, 401, 402}, Vfo, 1, Refusal::KeepChannel401},
+    ::testing::Values(DeletionCase{"vfo", 1, {1, 401, 402}, Vfo, 1, Refusal::KeepVfoChannel},
                       DeletionCase{"lastMemory", 1, {1, 401, 402}, Mem, 1, Refusal::KeepLastMemoryChannel},
                       DeletionCase{"oneOfTwoMemory", 2, {1, 401, 402, 409}, Mem, 8, Refusal::None},
                       // All regular channels in one bank: any but the last may go.

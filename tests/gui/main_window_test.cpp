@@ -22,6 +22,7 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -184,6 +185,25 @@ TEST_F(MainWindowTest, UnregisteredCommandsStayDisabledUntilAHandlerArrives)
     // Clicking the root does nothing.
     emit w.treePane()->tree()->itemClicked(w.treePane()->tree()->topLevelItem(0), 0);
     EXPECT_EQ(options, 2);
+}
+
+// Every command left to a later window is listed (and disabled) until one
+// registers it, wherever it stands in the enum; the commands of the main
+// window itself take no handler.
+TEST_F(MainWindowTest, UnregisteredCommandsAreListedUntilAWindowServesThem)
+{
+    Document doc;
+    frmMain w(doc);
+    const std::vector<Command> missing = w.unregisteredCommands();
+    for (int i = 0; i < static_cast<int>(Command::Count); ++i) {
+        const auto c = static_cast<Command>(i);
+        const bool listed = std::find(missing.begin(), missing.end(), c) != missing.end();
+        EXPECT_FALSE(listed && w.isCommandEnabled(c)) << i;
+        w.registerCommand(c, [] {});
+        EXPECT_EQ(w.isCommandRegistered(c), listed) << i;
+    }
+    EXPECT_FALSE(missing.empty());
+    EXPECT_TRUE(w.unregisteredCommands().empty());
 }
 
 TEST_F(MainWindowTest, EnterAndSpaceOpenAPageAndTheFileCommandsHaveTheirKeys)

@@ -77,4 +77,33 @@ TEST(ImagePlace, ElementsOfABitRunContinueIntoTheNextByte)
     EXPECT_EQ(byteAt(0x20).element(2, 16).address, 0x40u);
 }
 
+// A digit text written to its place and read back: the bytes the image keeps
+// and the text that comes back.
+struct DigitCase {
+    const char* what;
+    DigitPlace place;
+    const char* written;
+    std::vector<std::uint8_t> bytes;
+    const char* readBack;
+};
+
+TEST(ImagePlace, DigitTextsKeepTheirBytesAndReadBack)
+{
+    const DigitPlace pairs{DigitPlace::Kind::Pairs, 2, 3, 1, 1};
+    const DigitPlace singles{DigitPlace::Kind::Singles, 0, 4, 0, 0, "#E*F"};
+    const DigitCase cases[] = {
+        {"pairs, lowest pair first, lead and tail unkept", pairs, "92696579", {0x57, 0x96, 0x26}, "02696570"},
+        {"pairs, missing digits as 0", pairs, "0123", {0x00, 0x30, 0x12}, "01230000"},
+        {"singles, swapped digits, rest erased", singles, "1#*", {0x01, 0x0E, 0x0F, 0xFF}, "1#*"},
+        {"singles, a byte above 0x0F ends the text", singles, "", {0xFF, 0xFF, 0xFF, 0xFF}, ""},
+    };
+    for (const DigitCase& c : cases) {
+        RadioImage image;
+        WriteDigits(image, Base, c.place, c.written);
+        for (std::size_t i = 0; i < c.bytes.size(); ++i)
+            EXPECT_EQ(image.byte(Base + c.place.address + i), c.bytes[i]) << c.what << ", byte " << i;
+        EXPECT_EQ(ReadDigits(image, Base, c.place), c.readBack) << c.what;
+    }
+}
+
 }  // namespace

@@ -88,8 +88,8 @@ std::string bandMiddleText(const Document& doc)
 
 void setDefaultChannels(Document& doc)
 {
-    static const char* const memFreqs[] = {"28.015000", "28.145000", "28.115000", "28.085000",
-                                           "28.055000", "28.025000", "28.075000", "28.005000"};
+    static const char* const memFreqs[MemChannelCount] = {"28.015000", "28.145000", "28.115000", "28.085000",
+                                                          "28.055000", "28.025000", "28.075000", "28.005000"};
     const std::string middle = FreqTextToCode(bandMiddleText(doc), doc);
     int count = 0;
     doc.ChannelList[count++] = DefaultChannel(1, middle);
@@ -101,8 +101,8 @@ void setDefaultChannels(Document& doc)
         vfo.Scan = 0;
         doc.ChannelList[count++] = vfo;
     }
-    for (int k = 0; k < 8; ++k)
-        doc.ChannelList[count++] = DefaultChannel(402 + k, FreqTextToCode(memFreqs[k], doc));
+    for (int k = 0; k < MemChannelCount; ++k)
+        doc.ChannelList[count++] = DefaultChannel(FirstMemChannelNo + k, FreqTextToCode(memFreqs[k], doc));
     doc.ChannelCount = static_cast<std::int16_t>(count);
 }
 

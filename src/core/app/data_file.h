@@ -13,7 +13,7 @@ struct ChannelRecord;
 class Notifier;
 
 // The "*.dat" data files (25611 bytes: a 1071-byte document record, then the
-// 409 channel entries of 60 bytes each) and the default documents built from
+// MaxChannels channel entries of 60 bytes each) and the default documents built from
 // built-in values and the files of the "Init" folder.
 
 inline constexpr std::size_t DataFileSize = 25611;

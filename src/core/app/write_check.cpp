@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int RasterUnits = 500;  // 5 kHz in the code's 10 Hz units
-constexpr int LastCountryChannel = 360;
 
 // The frequency of a code in units of 10 Hz; nothing for no or a corrupt frequency.
 std::optional<long> codeUnits(const std::string& code)

@@ -23,7 +23,7 @@ enum class CheckKind {
     AmHighPower,       // "High" power on an AM channel
     AmOnFixedFm,       // AM on a position that is FM only
     VfoScanned,        // the VFO channel with its scan flag on: the radio keeps none
-    NoVfoInCb,         // channel 401 in the CB band: the radio has no place for it
+    NoVfoInCb,         // the VFO channel in the CB band: the radio has no place for it
 };
 
 struct CheckFinding {

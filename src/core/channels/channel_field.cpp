@@ -95,12 +95,12 @@ void SetChannelField(ChannelRecord& record, ChannelField field, std::string_view
         record.OffSetFre = ClampToStep(value, 5, 1000, 5, 5);
         return;
     case ChannelField::RBTone:
-        record.RBTone = ClampToStep(value, 0, 8, 1, 0);
+        record.RBTone = ClampToStep(value, 0, ToneTipCount, 1, 0);
         return;
     case ChannelField::DTMF_BOT:
     case ChannelField::DTMF_EOT:
     case ChannelField::DTMF_Call:
-        record.*ChannelFieldMember(field) = ClampToStep(value, 0, 16, 1, 0);
+        record.*ChannelFieldMember(field) = ClampToStep(value, 0, DtmfSlotCount, 1, 0);
         return;
     case ChannelField::AM_FM:
         record.AM_FM = toInt16(value);

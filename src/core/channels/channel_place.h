@@ -1,7 +1,7 @@
 #pragma once
 
 // Where a channel number stands in the document's band: its group and its
-// one-based position there. The memory channels 402..409 of the bank bands
+// one-based position there. The memory channels of the bank bands
 // belong to "MEM", not to the VFO group that the bank arithmetic gives them.
 struct ChannelPlace {
     int group = -1;

@@ -16,7 +16,7 @@ bool CanRearrangeChannels(const Document& doc, int group);
 
 struct DeleteSummary {
     int deleted = 0;
-    int kept = 0;  // channels the deletion rules keep (the last memory channel, channel 401, ...)
+    int kept = 0;  // channels the deletion rules keep (the last memory channel, the VFO channel, ...)
     bool operator==(const DeleteSummary&) const = default;
 };
 

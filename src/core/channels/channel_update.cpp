@@ -12,10 +12,6 @@
 
 namespace {
 
-constexpr int VfoChannel = 401;
-constexpr int LastBankChannel = 400;
-constexpr int ToneTipCount = 8;
-
 using Scope = DocumentChange::Scope;
 
 int usedCount(const Document& doc)
@@ -94,7 +90,7 @@ const char* RefusalText(Refusal refusal)
         return "";
     case Refusal::NoChannel:
         return "the position holds no channel";
-    case Refusal::KeepChannel401:
+    case Refusal::KeepVfoChannel:
         return "channel 401 cannot be deleted";
     case Refusal::KeepLastMemoryChannel:
         return "the last memory channel cannot be deleted";
@@ -187,9 +183,9 @@ Refusal DeletionRefusal(const Document& doc, int group, int position)
     const ChannelRecord* channel = ChannelAt(doc, group, position);
     if (!channel)
         return Refusal::None;
-    if (channel->ChannelNo == VfoChannel)
-        return Refusal::KeepChannel401;
-    if (channel->ChannelNo > VfoChannel)
+    if (channel->ChannelNo == VfoChannelNo)
+        return Refusal::KeepVfoChannel;
+    if (channel->ChannelNo > VfoChannelNo)
         return CountChannelsInGroup(doc, group) > 1 ? Refusal::None : Refusal::KeepLastMemoryChannel;
     return countChannelsUpTo(doc, LastBankChannel) > 1 ? Refusal::None : Refusal::KeepLastChannel;
 }

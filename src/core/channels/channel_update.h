@@ -22,9 +22,9 @@ enum class UpdateOutcome {
 enum class Refusal {
     None,
     NoChannel,              // the position holds no channel, so it has no fields to set
-    KeepChannel401,         // channel 401 is never deleted
+    KeepVfoChannel,         // the VFO channel is never deleted
     KeepLastMemoryChannel,  // the memory group keeps at least one channel
-    KeepLastChannel,        // the last channel numbered up to 400 stays
+    KeepLastChannel,        // the last bank channel (up to LastBankChannel) stays
     FixedFm,                // the position is FM only
     HighPowerOnAm,          // "High" power is for FM channels only
     OutOfChoices,           // a value no list of the field offers
@@ -58,8 +58,8 @@ const char* RefusalText(Refusal refusal);
 // Sets one field of the channel at a one-based position of a group.
 // A frequency typed into an empty position creates the channel with the
 // defaults of a new channel; an empty frequency deletes it, unless the
-// deletion rules keep it (channel 401; the last memory channel; the last
-// channel numbered up to 400). The typed frequency is normalised first
+// deletion rules keep it (the VFO channel; the last memory channel; the last
+// bank channel). The typed frequency is normalised first
 // (clamped into the band and onto its raster, or moved onto the nearest
 // country channel for a memory channel of the CB band), which may warn
 // through the notifier. A frequency that is no number (ParseTypedFreq) is
@@ -76,7 +76,7 @@ int FindChannelIndex(const Document& doc, int channelNo);
 const ChannelRecord* ChannelAt(const Document& doc, int group, int position);
 
 // Appends a channel with the defaults of a new channel and the frequency of
-// the text (the VFO channel 401 unscanned, as the radio keeps it). New
+// the text (the VFO channel unscanned, as the radio keeps it). New
 // channels are appended, not inserted in number order.
 void AddChannel(Document& doc, int channelNo, std::string_view freqText);
 // Removes one entry of the channel list; the later entries move down.

@@ -16,25 +16,24 @@ using Items = std::vector<std::string>;
 
 constexpr int ToneTipRow = 10;
 constexpr int PowerRow = 9;
-constexpr int MaxToneTip = 8;
 
 const std::array<ChannelEditRowInfo, ChannelEditRowCount> Rows{{
-    {ChannelField::Public, "Public", false},
-    {ChannelField::DUP, "DUP", false},
-    {ChannelField::TSQ, "TSQ", false},
-    {ChannelField::Scan, "Scan", false},
-    {ChannelField::HI_CUT, "HI_CUT", false},
-    {ChannelField::BUSY, "BUSY", false},
-    {ChannelField::NB, "NB", false},
-    {ChannelField::Add_Sub_5K, "Add_Sub_5K", false},
-    {ChannelField::AM_FM, "AM_FM", false},
-    {ChannelField::Tx_Power, "Tx_Power", false},
-    {ChannelField::RBTone, "RBTone", true},
-    {ChannelField::DTMF_BOT, "DTMF_BOT", true},
-    {ChannelField::DTMF_EOT, "DTMF_EOT", true},
-    {ChannelField::DTMF_Call, "DTMF_Call", true},
-    {ChannelField::RDCT, "RDCT", false},
-    {ChannelField::TDCT, "TDCT", false},
+    {ChannelField::Public, false},
+    {ChannelField::DUP, false},
+    {ChannelField::TSQ, false},
+    {ChannelField::Scan, false},
+    {ChannelField::HI_CUT, false},
+    {ChannelField::BUSY, false},
+    {ChannelField::NB, false},
+    {ChannelField::Add_Sub_5K, false},
+    {ChannelField::AM_FM, false},
+    {ChannelField::Tx_Power, false},
+    {ChannelField::RBTone, true},
+    {ChannelField::DTMF_BOT, true},
+    {ChannelField::DTMF_EOT, true},
+    {ChannelField::DTMF_Call, true},
+    {ChannelField::RDCT, false},
+    {ChannelField::TDCT, false},
 }};
 
 // An AM channel has no "High" power.
@@ -60,7 +59,7 @@ Items toneTipItems(const Document& doc)
 std::string toneTipText(int tip)
 {
     Items all{GetLangText(Txt::ToneTipNone)};
-    for (int t = 1; t <= MaxToneTip; ++t)
+    for (int t = 1; t <= ToneTipCount; ++t)
         all.push_back(std::to_string(t));
     return ListItemText(all, tip);
 }

@@ -22,7 +22,6 @@ inline constexpr int ChannelEditRowCount = 16;
 // items are numbers with gaps) or its list position (all the others).
 struct ChannelEditRowInfo {
     ChannelField field;
-    const char* designCaption;  // the control's name before the language texts apply
     bool handsItemText;
 };
 const std::array<ChannelEditRowInfo, ChannelEditRowCount>& ChannelEditRows();

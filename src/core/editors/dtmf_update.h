@@ -38,8 +38,6 @@ int DtmfSettingPosition(const Document& doc, const DtmfSetting& setting);
 UpdateResult SetDtmfSetting(Document& doc, const DtmfSetting& setting, int value);
 
 // Digits a code slot holds: "0".."9", "A".."D", "*" and "#".
-constexpr int DtmfCodeMaxDigits = 16;
-constexpr int DtmfSlotCount = 16;
 bool IsDtmfDigit(char c);
 
 // A code as typed: trailing blanks and everything from the first NUL on are

@@ -104,7 +104,7 @@ std::vector<std::string> OptionItemTexts(const OptionField& field, const Documen
 
 std::string ToneTipChoiceText(int tip)
 {
-    return ListItemText(withFirst(GetLangText(Txt::ToneTipNone), numbers(1, 8)), tip);
+    return ListItemText(withFirst(GetLangText(Txt::ToneTipNone), numbers(1, ToneTipCount)), tip);
 }
 
 std::string OptionShownText(const Document& doc, const OptionField& field)

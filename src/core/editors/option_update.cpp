@@ -17,8 +17,6 @@ using Conv = OptionConversion;
 constexpr ChoiceRange OffOn{0, 1};
 constexpr int LowestSwrTenths = 70;
 constexpr int HighestSwrTenths = 200;
-constexpr int ToneTipCount = 8;
-constexpr int DtmfSlotCount = 16;
 
 OptionField option(int code, const char* name, std::int16_t OptFeatRecord::*member, Conv conv, ChoiceRange choices,
                    std::int16_t fallback = 1)

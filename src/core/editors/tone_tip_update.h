@@ -15,9 +15,6 @@ class Document;
 
 enum class ToneTipField { LoopCount, Interval, Frequency, Length };
 
-inline constexpr int ToneTipCount = 8;
-inline constexpr int ToneTipTones = 14;
-
 // A frequency list: item 0 is the rest, then 400 .. 2550 Hz in 10 Hz steps.
 inline constexpr int LowestToneFrequency = 40;  // 10 Hz units
 inline constexpr int HighestToneFrequency = 255;

@@ -20,11 +20,9 @@ constexpr std::array<GroupInfo, 9> CbGroups{{
     {"I2", 200, 40},
     {"DE", 240, 80},
     {"IN", 320, 40},
-    {"MEM", 401, 8},
+    {"MEM", VfoChannelNo, MemChannelCount},
 }};
 
-constexpr int BankCount = 10;
-constexpr int BankSize = 40;
 constexpr int VfoGroup = 10;
 constexpr int BankMemGroup = 11;
 constexpr int CbMemGroup = 8;
@@ -48,9 +46,9 @@ std::optional<GroupInfo> groupInfo(int group, int bandMode)
     if (group < BankCount)
         return GroupInfo{nullptr, group * BankSize, BankSize};
     if (group == VfoGroup)
-        return GroupInfo{"VFO", 400, 1};
+        return GroupInfo{"VFO", LastBankChannel, 1};
     if (group == BankMemGroup)
-        return GroupInfo{"MEM", 401, 8};
+        return GroupInfo{"MEM", VfoChannelNo, MemChannelCount};
     return std::nullopt;
 }
 

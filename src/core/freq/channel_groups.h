@@ -1,18 +1,21 @@
 #pragma once
 
+#include "core/model/radio_limits.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Channel numbers 1..409 are shown by group. In the CB band mode (0) each
+// Channel numbers 1..MaxChannels are shown by group. In the CB band mode (0) each
 // group is a country mode with its own channel plan ("EU", "CE", "U", "UK",
 // "PL", "I2", "DE" with 80 channels, "IN") plus the memory group "MEM"
-// (channels 402..409). In the HF (1) and HAM (2) band modes the groups are
-// ten banks "A".."J" of 40 channels, the single "VFO" channel 401 and "MEM".
+// (the memory channels). In the HF (1) and HAM (2) band modes the groups are
+// ten banks "A".."J" of 40 channels, the single "VFO" channel and "MEM".
 // A channel's position in its group is 1..size: channel = start + position.
 
-// The group holding a channel. CB: channels 361..401 also give the memory
-// group 8. HF/HAM: (channel - 1) / 40, so 401..409 all give 10. Another band
+// The group holding a channel. CB: the numbers of the CB gap also give the
+// memory group 8. HF/HAM: (channel - 1) / 40, so the VFO and the memory
+// channels all give 10. Another band
 // mode gives -1.
 int GetGroupOfChannel(int channelNo, int bandMode);
 
@@ -35,10 +38,6 @@ constexpr int CbMem = 8;     // CB: the memory group
 constexpr int Vfo = 10;      // HF and HAM: the VFO channel
 constexpr int BankMem = 11;  // HF and HAM: the memory group
 }  // namespace Groups
-
-// The number of the VFO channel, the one channel of group "VFO" in HF and
-// HAM. The radio keeps no scan flag for it; in the CB band it has no place.
-constexpr int VfoChannelNo = 401;
 
 // The last bank ("J") or country mode ("IN") of the band: groups 0..this one
 // have working and emergency channels and a valid flag.

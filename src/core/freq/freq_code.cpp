@@ -24,7 +24,6 @@ constexpr double CbTopMhz = 27.405;        // above it the CB band holds UK chan
 constexpr int CbBand = 0;
 constexpr int UkGroup = 3;
 constexpr int CbMemGroup = 8;
-constexpr int LastCountryChannel = 360;
 
 std::string_view trimBlanks(std::string_view text)
 {

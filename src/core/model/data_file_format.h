@@ -10,7 +10,7 @@
 
 // The byte layout of a "*.dat" data file: the 1071-byte document record
 // (model, channel count, options, public channel, keys, DTMF, tone tips),
-// then all 409 channel entries of 60 bytes. Integers are signed 16-bit
+// then all MaxChannels channel entries of 60 bytes. Integers are signed 16-bit
 // little-endian, fixed texts are their Latin-1 bytes padded with spaces.
 // There is no magic number, length or checksum.
 namespace DataFileFormat {

@@ -31,8 +31,8 @@ bool IsEncodableDtmfCode(const DtmfCode& code);
 // "<field> = <value>".
 std::optional<std::string> ChannelFieldProblem(const ChannelRecord& channel, bool withFrequency);
 
-// The structure of a document: the channel count 0..409 and, in the used
-// entries, channel numbers 1..409 without repeats.
+// The structure of a document: the channel count 0..MaxChannels and, in the
+// used entries, channel numbers 1..MaxChannels without repeats.
 std::optional<std::string> FindStructureProblem(const DocumentRecord& record,
                                                 const std::array<ChannelRecord, MaxChannels>& channels);
 

@@ -14,48 +14,27 @@ namespace L = ImageLayout;
 namespace {
 
 constexpr int CbBand = 0;
-constexpr int FirstCbGap = 361;  // channels 361..401 do not exist in the CB band
-constexpr int VfoChannel = 401;
-constexpr std::size_t DtmfSlots = 16;
-constexpr std::uint8_t Erased = 0xFF;
-constexpr std::uint8_t LastDigitValue = 0x0F;
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
-}
-
-std::uint8_t hexPair(char high, char low)
-{
-    return static_cast<std::uint8_t>(hexValue(high) * 16 + hexValue(low));
-}
+constexpr auto DtmfSlots = static_cast<std::size_t>(DtmfSlotCount);
 
 bool decodesChannel(int channelNo, int radioBand)
 {
-    return radioBand != CbBand || channelNo < FirstCbGap || channelNo > VfoChannel;
+    return radioBand != CbBand || channelNo < FirstCbGapChannel || channelNo > LastCbGapChannel;
 }
 
-bool presentInImage(const RadioImage& image, int channelNo, const L::ChannelPlace& place)
+bool presentInImage(const RadioImage& image, int channelNo)
 {
-    return channelNo == VfoChannel || image.bit(place.presentByte, place.bit);
+    const ImagePlace present = ChannelFlags(channelNo).present;
+    return present.kind == ImagePlace::Kind::None || ReadPlace(image, 0, present, FlagRange) == 1;
 }
 
 ChannelRecord decodeChannel(const RadioImage& image, int channelNo)
 {
-    const L::ChannelPlace place = L::channelPlace(channelNo);
+    const std::size_t slot = L::channelPlace(channelNo).slot;
     ChannelRecord channel;
     channel.ChannelNo = static_cast<std::int16_t>(channelNo);
-    channel.Scan = place.hasBits && image.bit(place.scanByte, place.bit) ? 1 : 0;
-    channel.RxFreq = "0" + ByteToHex(image.byte(place.slot + L::Slot::FreqHigh), 2)
-        + ByteToHex(image.byte(place.slot + L::Slot::FreqMid), 2)
-        + ByteToHex(image.byte(place.slot + L::Slot::FreqLow), 2) + "0";
-    DecodeChannelSlot(image, place.slot, channel);
+    channel.Scan = static_cast<std::int16_t>(ReadPlace(image, 0, ChannelFlags(channelNo).scan, FlagRange));
+    channel.RxFreq = ReadDigits(image, slot, ChannelFreqPlace());
+    DecodeChannelSlot(image, slot, channel);
     return channel;
 }
 
@@ -63,7 +42,7 @@ void decodeChannels(Document& doc, int radioBand)
 {
     int count = 0;
     for (int n = 1; n <= MaxChannels; ++n) {
-        if (!decodesChannel(n, radioBand) || !presentInImage(doc.Image, n, L::channelPlace(n)))
+        if (!decodesChannel(n, radioBand) || !presentInImage(doc.Image, n))
             continue;
         doc.ChannelList[static_cast<std::size_t>(count++)] = decodeChannel(doc.Image, n);
     }
@@ -78,7 +57,7 @@ void decodeOptions(Document& doc)
     DecodeChannelSlot(doc.Image, L::PublicSlot, doc.Record.PublicChannel);
 }
 
-// The used flag of DTMF slot 1..16.
+// The used flag of DTMF slot 1..DtmfSlotCount.
 ImagePlace dtmfUsedBit(std::size_t slot)
 {
     return bitsAt(L::DtmfUsedBitmap, 0).element(slot - 1, 0);
@@ -98,12 +77,7 @@ void decodeDtmf(const RadioImage& image, DtmfSettings& d)
             code.Length = 0;
             continue;
         }
-        std::string digits;
-        const std::size_t at = L::dtmfSlotAddress(static_cast<int>(s));
-        for (std::size_t i = 0; i < L::DtmfDigitsMax && image.byte(at + i) <= LastDigitValue; ++i)
-            digits += ByteToHex(image.byte(at + i), 1);
-        std::replace(digits.begin(), digits.end(), 'E', '#');
-        std::replace(digits.begin(), digits.end(), 'F', '*');
+        const std::string digits = ReadDigits(image, L::dtmfSlotAddress(static_cast<int>(s)), DtmfDigitsPlace());
         code.Length = static_cast<std::int16_t>(digits.size());
         code.Digits = PadFixed(digits, L::DtmfDigitsMax);
     }
@@ -125,28 +99,23 @@ void decodeTips(const RadioImage& image, ToneTips& tips)
     }
 }
 
-void encodeFrequency(RadioImage& image, std::size_t slot, const std::string& code)
-{
-    const std::string digits = NormalizeFreqDigits(code, 7).substr(1);
-    image.setByte(slot + L::Slot::FreqHigh, hexPair(digits[0], digits[1]));
-    image.setByte(slot + L::Slot::FreqMid, hexPair(digits[2], digits[3]));
-    image.setByte(slot + L::Slot::FreqLow, hexPair(digits[4], digits[5]));
-}
-
 void encodeChannel(RadioImage& image, ChannelRecord& channel)
 {
     if (!ChannelNoRange.contains(channel.ChannelNo))
         return;  // no slot exists for it; the data-file check refuses such entries
-    const L::ChannelPlace place = L::channelPlace(channel.ChannelNo);
+    const std::size_t slot = L::channelPlace(channel.ChannelNo).slot;
     channel.RxFreq = CutAndTrimFixed(channel.RxFreq);
     channel.IsEmpty = channel.RxFreq.empty() || channel.RxFreq == "FFFFFFFF" ? 1 : 0;
-    if (place.hasBits && channel.IsEmpty == 0) {
-        image.setBit(place.presentByte, place.bit, true);
+    // The channel area starts cleared; the flags of a used channel are set,
+    // never cleared, so that a later entry of the same number cannot undo them.
+    if (channel.IsEmpty == 0) {
+        const ChannelFlagPlaces flags = ChannelFlags(channel.ChannelNo);
+        WritePlace(image, 0, flags.present, 1, FlagRange);
         if (channel.Scan == 1)
-            image.setBit(place.scanByte, place.bit, true);
+            WritePlace(image, 0, flags.scan, 1, FlagRange);
     }
-    encodeFrequency(image, place.slot, channel.RxFreq);
-    EncodeChannelSlot(image, place.slot, channel);
+    WriteFreqCode(image, slot, channel.RxFreq);
+    EncodeChannelSlot(image, slot, channel);
 }
 
 void encodeOptions(RadioImage& image, const OptFeatRecord& o, const ChannelRecord& publicChannel)
@@ -160,17 +129,15 @@ void encodeOptions(RadioImage& image, const OptFeatRecord& o, const ChannelRecor
 
 void encodeDtmfSlot(RadioImage& image, std::size_t slot, const DtmfCode& code)
 {
-    const std::size_t at = L::dtmfSlotAddress(static_cast<int>(slot));
     if (code.Length > 0)
         WritePlace(image, 0, dtmfUsedBit(slot), 1, FlagRange);
-    const std::size_t length = code.Length > 0 && code.Length <= 16 ? static_cast<std::size_t>(code.Length) : 0;
+    const std::size_t length = code.Length > 0 && code.Length <= DtmfCodeMaxDigits
+        ? static_cast<std::size_t>(code.Length)
+        : 0;
+    // Length digits are stored: missing ones as "0", further ones not at all.
     std::string digits = CutAndTrimFixed(code.Digits);
-    std::replace(digits.begin(), digits.end(), '*', 'F');
-    std::replace(digits.begin(), digits.end(), '#', 'E');
-    if (digits.size() < length)
-        digits.append(length - digits.size(), '0');
-    for (std::size_t i = 0; i < L::DtmfDigitsMax; ++i)
-        image.setByte(at + i, i < length ? static_cast<std::uint8_t>(hexValue(digits[i])) : Erased);
+    digits.resize(length, '0');
+    WriteDigits(image, L::dtmfSlotAddress(static_cast<int>(slot)), DtmfDigitsPlace(), digits);
 }
 
 void encodeDtmf(RadioImage& image, const DtmfSettings& d)
@@ -224,6 +191,12 @@ std::string NormalizeFreqDigits(std::string_view text, std::size_t width)
     if (digits.size() < width)
         digits.insert(0, width - digits.size(), '0');
     return digits.substr(0, width);
+}
+
+void WriteFreqCode(RadioImage& image, std::size_t slot, std::string_view code)
+{
+    const DigitPlace& place = ChannelFreqPlace();
+    WriteDigits(image, slot, place, NormalizeFreqDigits(code, place.unkeptLead + place.keptDigits()));
 }
 
 void DecodeChannelSlot(const RadioImage& image, std::size_t address, ChannelRecord& record)

@@ -21,6 +21,10 @@ std::string ByteToHex(unsigned value, std::size_t width);
 // odd length, "0" put in front up to width, then cut to width.
 std::string NormalizeFreqDigits(std::string_view text, std::size_t width);
 
+// Stores a frequency code in the channel slot at an image address as the
+// radio keeps it (NormalizeFreqDigits first; no frequency erases it to 0xFF).
+void WriteFreqCode(RadioImage& image, std::size_t slot, std::string_view code);
+
 // Bytes 3..15 of the 16-byte slot at an image address (OffSetFre .. TSQ).
 void DecodeChannelSlot(const RadioImage& image, std::size_t address, ChannelRecord& record);
 void EncodeChannelSlot(RadioImage& image, std::size_t address, const ChannelRecord& record);

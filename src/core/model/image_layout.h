@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/radio_limits.h"
+
 #include <cstddef>
 
 // Where everything lives in the radio's 7424-byte memory image and in its
@@ -11,19 +13,19 @@ namespace ImageLayout {
 constexpr std::size_t SlotSize = 16;
 
 // Channel slots and their bitmaps.
-constexpr std::size_t ChannelSlots = 0x0000;    // channels 1..400 at (n-1)*16
-constexpr std::size_t PresentBitmap = 0x1900;   // channels 1..400, 50 bytes used
-constexpr std::size_t ScanBitmap = 0x1940;      // channels 1..400, 50 bytes used
-constexpr std::size_t ChannelAreaEnd = 0x1980;  // end of slots 1..400 and both bitmaps
-constexpr std::size_t MemSlots = 0x1980;        // memory channels 402..409
-constexpr std::size_t VfoSlot = 0x1A00;         // channel 401, the VFO: always present, no bits
+constexpr std::size_t ChannelSlots = 0x0000;    // bank channels at (n-1)*16
+constexpr std::size_t PresentBitmap = 0x1900;   // bank channels, 50 bytes used
+constexpr std::size_t ScanBitmap = 0x1940;      // bank channels, 50 bytes used
+constexpr std::size_t ChannelAreaEnd = 0x1980;  // end of the bank slots and both bitmaps
+constexpr std::size_t MemSlots = 0x1980;        // the memory channels
+constexpr std::size_t VfoSlot = 0x1A00;         // the VFO channel: always present, no bits
 
 // Settings area 0x1A10..0x1A5F; unlisted addresses are unused and written as 0.
 constexpr std::size_t UseVfo = 0x1A11;
 constexpr std::size_t UseMemChannel = 0x1A12;   // read: bit 0 (UseMemBit); written: the whole value
 constexpr std::size_t DtmfUsedBitmap = 0x1A19;  // two bytes, slot s in bit (s-1)
 constexpr std::size_t Value1B = 0x1A1B;         // working channel of the memory group
-constexpr std::size_t MemPresentBits = 0x1A1C;  // channels 402..409
+constexpr std::size_t MemPresentBits = 0x1A1C;  // the memory channels
 constexpr std::size_t MemScanBits = 0x1A1D;
 constexpr std::size_t GroupValidBits = 0x1A1E;  // two bytes, group g in bit g
 constexpr std::size_t WorkChannel = 0x1A20;     // 10 bytes, one per group
@@ -61,18 +63,18 @@ constexpr unsigned AllowMemEdit = 0, UseMaxSwr = 1;
 
 // Group tables and keys.
 constexpr std::size_t Keys = 0x1A80;  // 18 key function codes
-constexpr std::size_t KeyCount = 18;
+constexpr std::size_t KeyCount = ::KeyCount;
 constexpr std::size_t EmergencyChannel1 = 0x1AA0;  // per group, channel number minus 1
 constexpr std::size_t EmergencyChannel2 = 0x1AB0;
 constexpr std::size_t GroupMode1 = 0x1AC0;
 constexpr std::size_t GroupMode2 = 0x1AD0;
-constexpr std::size_t GroupCount = 10;
+constexpr std::size_t GroupCount = ::GroupCount;
 
 // Tone tips and DTMF codes.
-constexpr std::size_t ToneTips = 0x1B00;  // 8 tips of 30 bytes, two per 64-byte row
+constexpr std::size_t ToneTips = 0x1B00;  // the tips of 30 bytes, two per 64-byte row
 constexpr std::size_t ToneTipSize = 30;
 constexpr std::size_t ToneTipRow = 64;
-constexpr std::size_t ToneTipTones = 14;
+constexpr std::size_t ToneTipTones = ::ToneTipTones;
 // Bytes of a tone tip: the two header values, then the 14 tone frequencies
 // and the 14 tone lengths.
 namespace Tip {
@@ -81,8 +83,8 @@ constexpr std::size_t Interval = 1;
 constexpr std::size_t ToneFreqs = 2;
 constexpr std::size_t ToneLengths = ToneFreqs + ToneTipTones;
 }  // namespace Tip
-constexpr std::size_t DtmfCodes = 0x1C00;  // 16 slots of 16 bytes
-constexpr std::size_t DtmfDigitsMax = 16;
+constexpr std::size_t DtmfCodes = 0x1C00;  // the slots, 16 bytes each
+constexpr std::size_t DtmfDigitsMax = DtmfCodeMaxDigits;
 
 // Bytes of a channel slot.
 namespace Slot {
@@ -116,7 +118,7 @@ constexpr unsigned Public = 7;
 // The slot of a channel number and where its present and scan bits are.
 struct ChannelPlace {
     std::size_t slot = 0;
-    bool hasBits = false;  // channel 401 has none: it always counts as present
+    bool hasBits = false;  // the VFO channel has none: it always counts as present
     std::size_t presentByte = 0;
     std::size_t scanByte = 0;
     unsigned bit = 0;
@@ -124,25 +126,25 @@ struct ChannelPlace {
 
 constexpr ChannelPlace channelPlace(int channelNo)
 {
-    if (channelNo <= 400) {
+    if (channelNo <= LastBankChannel) {
         const auto k = static_cast<std::size_t>(channelNo - 1);
         return {ChannelSlots + k * SlotSize, true, PresentBitmap + k / 8, ScanBitmap + k / 8,
                 static_cast<unsigned>(k % 8)};
     }
-    if (channelNo == 401)
+    if (channelNo == VfoChannelNo)
         return {VfoSlot, false, 0, 0, 0};
-    const auto k = static_cast<std::size_t>(channelNo - 402);
+    const auto k = static_cast<std::size_t>(channelNo - FirstMemChannelNo);
     return {MemSlots + k * SlotSize, true, MemPresentBits, MemScanBits, static_cast<unsigned>(k)};
 }
 
-// Tip 1..8.
+// Tip 1..ToneTipCount.
 constexpr std::size_t toneTipAddress(int tip)
 {
     const auto k = static_cast<std::size_t>(tip - 1);
     return ToneTips + (k / 2) * ToneTipRow + (k % 2) * ToneTipSize;
 }
 
-// Slot 1..16.
+// Slot 1..DtmfSlotCount.
 constexpr std::size_t dtmfSlotAddress(int slot)
 {
     return DtmfCodes + static_cast<std::size_t>(slot - 1) * SlotSize;
@@ -167,8 +169,8 @@ constexpr std::size_t SalesTime = 0xE0;
 constexpr std::size_t Handler = 0xF0;
 }  // namespace Info
 
-static_assert(channelPlace(409).slot + SlotSize <= VfoSlot);
-static_assert(toneTipAddress(8) + ToneTipSize <= DtmfCodes);
-static_assert(dtmfSlotAddress(16) + SlotSize == 7424);
+static_assert(channelPlace(LastMemChannelNo).slot + SlotSize <= VfoSlot);
+static_assert(toneTipAddress(ToneTipCount) + ToneTipSize <= DtmfCodes);
+static_assert(dtmfSlotAddress(DtmfSlotCount) + SlotSize == 7424);
 
 }  // namespace ImageLayout

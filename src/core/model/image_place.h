@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // Where a record field lives in the radio's memory: an address (from the
 // start of its record's area: a channel slot, a tone tip, or address 0 for
@@ -67,6 +69,37 @@ constexpr ImagePlace lowBitOf(std::size_t address)
 {
     return {ImagePlace::Kind::LowBit, address, 0, 8};
 }
+
+// Where a text of digits lives in the image and how its digits are kept: one
+// description per kind, read by both directions of the codec.
+struct DigitPlace {
+    enum class Kind : std::uint8_t {
+        Pairs,    // two hexadecimal digits per byte, the last pair at the lowest address
+        Singles,  // one digit per byte from the lowest address; a byte above 0x0F
+                  // ends the text, and bytes after the text are written as 0xFF
+    };
+
+    Kind kind = Kind::Pairs;
+    std::size_t address = 0;
+    std::size_t bytes = 0;
+    // Digits of the text before and after the kept ones; the image has no
+    // room for them, they read back as "0".
+    std::size_t unkeptLead = 0;
+    std::size_t unkeptTail = 0;
+    // Digits the image keeps as another hexadecimal digit, as pairs of the
+    // text's digit and the kept one ("#E*F": "#" kept as E, "*" as F).
+    std::string_view swaps = {};
+
+    constexpr std::size_t keptDigits() const { return kind == Kind::Pairs ? 2 * bytes : bytes; }
+};
+
+// The text kept at base + place.address.
+std::string ReadDigits(const RadioImage& image, std::size_t base, const DigitPlace& place);
+
+// Stores a text's kept digits (those after the unkept lead): Pairs all of
+// them, a missing digit as 0; Singles as many as the text has, the rest of
+// the bytes 0xFF. A digit that is no hexadecimal digit is stored as 0.
+void WriteDigits(RadioImage& image, std::size_t base, const DigitPlace& place, std::string_view text);
 
 // The value kept at base + place.address, moved into the range.
 int ReadPlace(const RadioImage& image, std::size_t base, const ImagePlace& place, FieldRange range);

@@ -41,6 +41,27 @@ const std::array<IntField<ChannelRecord>, 16>& ChannelSlotFields()
     return fields;
 }
 
+const DigitPlace& ChannelFreqPlace()
+{
+    static_assert(S::FreqMid == S::FreqLow + 1 && S::FreqHigh == S::FreqLow + 2, "the pairs follow each other");
+    static constexpr DigitPlace place{DigitPlace::Kind::Pairs, S::FreqLow, 3, 1, 1};
+    return place;
+}
+
+const DigitPlace& DtmfDigitsPlace()
+{
+    static constexpr DigitPlace place{DigitPlace::Kind::Singles, 0, L::DtmfDigitsMax, 0, 0, "#E*F"};
+    return place;
+}
+
+ChannelFlagPlaces ChannelFlags(int channelNo)
+{
+    const L::ChannelPlace place = L::channelPlace(channelNo);
+    if (!place.hasBits)
+        return {notInImage(), notInImage()};
+    return {flagAt(place.presentByte, place.bit), flagAt(place.scanByte, place.bit)};
+}
+
 const std::array<IntField<OptFeatRecord>, 21>& OptFeatScalarFields()
 {
     using R = OptFeatRecord;

@@ -43,6 +43,24 @@ struct ArrayField {
 // checked with IsEncodableToneCode.
 const std::array<IntField<ChannelRecord>, 16>& ChannelSlotFields();
 
+// The frequency code (RxFreq) within a channel slot: of its eight digits the
+// radio keeps the six from the second on, as BCD pairs with the lowest pair
+// first; the first digit (hundreds of MHz) and the last (10 Hz) read back as 0.
+const DigitPlace& ChannelFreqPlace();
+
+// The digits of a DTMF code within its slot, one per byte: "#" is kept as E
+// and "*" as F; the first byte above 0x0F ends the code.
+const DigitPlace& DtmfDigitsPlace();
+
+// The present and scan flags of a channel number, placed from address 0. The
+// VFO channel has neither (notInImage()): it always counts as present and
+// is never scanned.
+struct ChannelFlagPlaces {
+    ImagePlace present;
+    ImagePlace scan;
+};
+ChannelFlagPlaces ChannelFlags(int channelNo);
+
 // OptFeatRecord scalars in record order: GridGroup, UseMemChannel, UseVfo,
 // Value1B, then Beep .. MaxSwr.
 const std::array<IntField<OptFeatRecord>, 21>& OptFeatScalarFields();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/radio_limits.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -9,10 +11,8 @@
 // characters (Latin-1, one byte each) and padded or cut to their width when a
 // file is written.
 
-constexpr int MaxChannels = 409;
-
 struct ChannelRecord {
-    std::int16_t ChannelNo = 0;  // 1..409
+    std::int16_t ChannelNo = 0;  // 1..MaxChannels
     std::int16_t IsEmpty = 0;
     std::int16_t Scan = 0;       // 0 Del, 1 Add
     std::string RxFreq;          // fixed 8: frequency code, units of 10 Hz ("02696500")
@@ -27,8 +27,8 @@ struct ChannelRecord {
     std::int16_t AM_FM = 0;     // 0 FM, 1 AM
     std::int16_t Tx_Power = 0;  // 0..3
     std::int16_t Public = 0;
-    std::int16_t RBTone = 0;    // 0 off, 1..8 tone tip
-    std::int16_t DTMF_BOT = 0;  // 0 off, 1..16 DTMF code slot
+    std::int16_t RBTone = 0;    // 0 off, else a tone tip
+    std::int16_t DTMF_BOT = 0;  // 0 off, else a DTMF code slot
     std::int16_t DTMF_EOT = 0;
     std::int16_t DTMF_Call = 0;
     std::int16_t TSQ = 0;
@@ -42,9 +42,9 @@ struct OptFeatRecord {
     std::int16_t UseMemChannel = 0;
     std::int16_t UseVfo = 0;
     std::int16_t Value1B = 0;
-    std::array<std::int16_t, 10> GroupValid{};
-    std::array<std::int16_t, 10> WorkChannel{};
-    std::array<std::array<std::int16_t, 2>, 10> EmergencyChannel{};  // [group][column]
+    std::array<std::int16_t, GroupCount> GroupValid{};
+    std::array<std::int16_t, GroupCount> WorkChannel{};
+    std::array<std::array<std::int16_t, 2>, GroupCount> EmergencyChannel{};  // [group][column]
     std::int16_t Beep = 0;
     std::int16_t TimeOutTimer = 0;
     std::int16_t Backlight = 0;
@@ -61,8 +61,8 @@ struct OptFeatRecord {
     std::int16_t AutoPowerOn = 0;
     std::int16_t AllowMemEdit = 0;
     std::int16_t UseMaxSwr = 0;
-    std::int16_t MaxSwr = 0;                                  // tenths (160 = 16.0)
-    std::array<std::array<std::uint8_t, 2>, 10> GroupMode{};  // [group][column], 0 FM, 1 AM
+    std::int16_t MaxSwr = 0;                                          // tenths (160 = 16.0)
+    std::array<std::array<std::uint8_t, 2>, GroupCount> GroupMode{};  // [group][column], 0 FM, 1 AM
     std::array<std::int16_t, 8> Reserved{};
 
     bool operator==(const OptFeatRecord&) const = default;
@@ -70,14 +70,14 @@ struct OptFeatRecord {
 
 struct KeySettings {
     std::int16_t KeyMode = 0;
-    std::array<std::int16_t, 18> Keys{};  // entry 6*(mode-1) + key-1
+    std::array<std::int16_t, KeyCount> Keys{};  // entry 6*(mode-1) + key-1
 
     bool operator==(const KeySettings&) const = default;
 };
 
 struct DtmfCode {
-    std::int16_t Length = 0;  // 0..16
-    std::string Digits;       // fixed 16: "0".."9", "A".."D", "*", "#"
+    std::int16_t Length = 0;  // 0..DtmfCodeMaxDigits
+    std::string Digits;       // fixed DtmfCodeMaxDigits: "0".."9", "A".."D", "*", "#"
 
     bool operator==(const DtmfCode&) const = default;
 };
@@ -89,7 +89,7 @@ struct DtmfSettings {
     std::int16_t StarHashTone = 0;
     std::int16_t DKeySetting = 0;
     std::int16_t DtmfDisplay = 0;
-    std::array<DtmfCode, 16> Codes{};
+    std::array<DtmfCode, DtmfSlotCount> Codes{};
     std::array<std::int16_t, 10> Reserved{};
 
     bool operator==(const DtmfSettings&) const = default;
@@ -103,14 +103,14 @@ struct ToneTipTone {
 };
 
 struct ToneTip {
-    std::array<ToneTipTone, 14> Tones{};
+    std::array<ToneTipTone, ToneTipTones> Tones{};
     std::int16_t LoopCount = 0;  // first header value
     std::int16_t Interval = 0;   // second header value
 
     bool operator==(const ToneTip&) const = default;
 };
 
-using ToneTips = std::array<ToneTip, 8>;
+using ToneTips = std::array<ToneTip, ToneTipCount>;
 
 struct ModelRecord {
     std::string Model;      // fixed 7

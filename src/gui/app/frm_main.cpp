@@ -149,6 +149,16 @@ bool frmMain::isCommandRegistered(Command command) const
     return it != m_commands.end() && static_cast<bool>(it->second.handler);
 }
 
+std::vector<Command> frmMain::unregisteredCommands() const
+{
+    std::vector<Command> missing;
+    for (const CommandInfo& info : CommandTable) {
+        if (info.servedBy == ServedBy::LaterWindow && !isCommandRegistered(info.command))
+            missing.push_back(info.command);
+    }
+    return missing;
+}
+
 bool frmMain::isCommandEnabled(Command command) const
 {
     if (command == Command::HelpTopic)

@@ -62,6 +62,9 @@ public:
     // closed before the handler runs.
     void registerCommand(Command command, std::function<void()> handler);
     bool isCommandRegistered(Command command) const;
+    // The commands a later window must serve that have no handler yet; the
+    // program refuses to start with any left once every window has registered.
+    std::vector<Command> unregisteredCommands() const;
     // Whether the command can be chosen now (served, registered, not blocked
     // by a running transfer).
     bool isCommandEnabled(Command command) const;
