@@ -5,6 +5,7 @@
 #include "app/frm_pass_word.h"
 #include "app/frm_radio_info.h"
 #include "app/frm_set_language.h"
+#include "app/widget_helpers.h"
 #include "channels/frm_ch_info_edit.h"
 #include "channels/frm_mem_freq.h"
 #include "editors/frm_dtmf.h"
@@ -15,11 +16,15 @@
 #include "link/frm_set_comm.h"
 #include "link/port_list.h"
 #include "link/write_check_dialog.h"
+#include "lang_text_ids.h"
 
 #include <QAccessible>
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
 
 namespace {
 
@@ -92,7 +97,72 @@ protected:
     NoPorts ports;
 };
 
-TEST_P(AccessibleNamesTest, EveryFocusableControlIsNamedByWhatItSets)
+// The access keys of texts that share one window or one menu: each text has
+// one, and no two are alike. Reports every text that breaks it.
+std::string accessKeyClashes(const QStringList& texts)
+{
+    QStringList clashes;
+    QMap<QString, QString> owners;
+    for (const QString& text : texts) {
+        const QString key = QKeySequence::mnemonic(text).toString();
+        if (key.isEmpty() || owners.contains(key))
+            clashes << text + (key.isEmpty() ? QString() : QStringLiteral(" = ") + owners.value(key));
+        owners.insert(key, text);
+    }
+    return clashes.join(QStringLiteral(" | ")).toStdString();
+}
+
+QStringList visibleEntries(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (QAction* action : actions) {
+        if (action->isVisible() && !action->isSeparator() && !action->text().isEmpty())
+            texts << action->text();
+    }
+    return texts;
+}
+
+// Buttons showing a text (icon-only tool buttons repeat a menu entry) and
+// the entries of each menu are reached with Alt and a key of their own.
+void expectAccessKeys(QWidget* window, const char* name)
+{
+    QStringList buttons;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        auto* tool = qobject_cast<QToolButton*>(b);
+        if (b->isVisibleTo(window) && !b->text().isEmpty()
+            && (qobject_cast<QPushButton*>(b) || (tool && tool->toolButtonStyle() != Qt::ToolButtonIconOnly)))
+            buttons << b->text();
+    }
+    EXPECT_EQ(accessKeyClashes(buttons), "") << name;
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        EXPECT_EQ(accessKeyClashes(visibleEntries(bar->actions())), "") << name;
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        emit menu->aboutToShow();  // entries that follow the state when the menu opens
+        EXPECT_EQ(accessKeyClashes(visibleEntries(menu->actions())), "")
+            << name << " " << menu->objectName().toStdString();
+    }
+}
+
+// Tab steps through the controls of each frame as they are read: down the
+// rows, and from left to right within a row.
+void expectTabInReadingOrder(QWidget* window, const char* name)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (!w->isVisibleTo(window) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()
+            || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        if (previous && previous->parentWidget() == w->parentWidget()) {
+            const QRect a = previous->geometry(), b = w->geometry();
+            const bool sameRow = std::abs(a.center().y() - b.center().y()) < std::min(a.height(), b.height()) / 2 + 1;
+            EXPECT_TRUE(sameRow ? b.left() > a.left() : b.top() > a.top())
+                << name << ": " << previous->objectName().toStdString() << " -> " << w->objectName().toStdString();
+        }
+        previous = w;
+    }
+}
+
+TEST_P(AccessibleNamesTest, EveryControlIsNamedAndReachedFromTheKeyboard)
 {
     for (const Window& entry : Windows) {
         std::unique_ptr<QWidget> window(entry.make(*this, ports));
@@ -106,6 +176,61 @@ TEST_P(AccessibleNamesTest, EveryFocusableControlIsNamedByWhatItSets)
             EXPECT_FALSE(name.isEmpty()) << entry.name << ": " << w->metaObject()->className() << " "
                                          << w->objectName().toStdString();
         }
+        expectAccessKeys(window.get(), entry.name);
+        expectTabInReadingOrder(window.get(), entry.name);
+    }
+}
+
+// A cell the radio's rules hold fixed is grey; a screen reader hears it is
+// locked, and it takes no typing. Channel 1 of the CB band's first group.
+TEST_P(AccessibleNamesTest, LockedCellsAreSpokenAsLocked)
+{
+    const struct {
+        int row;
+        int column;
+        bool locked;
+        bool editable;
+    } cells[] = {
+        {0, FreqColumn, true, false},   // a country channel's frequency follows its plan
+        {0, ScanColumn, false, true},   // the scan flag is the user's
+        {0, EditColumn, false, false},  // the ">>" mark is a button, not a setting
+        {1, ScanColumn, false, false},  // an empty position holds no setting
+    };
+    openWindow();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid());
+    ASSERT_TRUE(table && table->tableInterface());
+    for (const auto& c : cells) {
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(c.row, c.column);
+        ASSERT_TRUE(cell);
+        const QString header = window->model()->headerData(c.column, Qt::Horizontal, Qt::DisplayRole).toString();
+        EXPECT_EQ(cell->text(QAccessible::Name),
+                  LangText(c.locked ? Txt::CellSpokenLocked : Txt::CellSpoken)
+                      .arg(header, QString::number(c.row + 1), cellText(c.row, c.column)))
+            << c.row << "," << c.column;
+        EXPECT_EQ(bool(window->model()->flags(window->model()->index(c.row, c.column)) & Qt::ItemIsEditable),
+                  c.editable)
+            << c.row << "," << c.column;
+    }
+}
+
+// A child window opens where the user works: the channel window on its
+// grid, an editor on its first setting rather than on its buttons.
+TEST_P(AccessibleNamesTest, ChildWindowsOpenWithTheFocusOnTheirWork)
+{
+    QMdiArea area;
+    area.show();
+    for (const Window& entry : Windows) {
+        const std::unique_ptr<QWidget> probe(entry.make(*this, ports));
+        if (qobject_cast<QDialog*>(probe.get()) || std::string(entry.name) == "main")
+            continue;
+        QMdiSubWindow* sub = ShowChildForm(&area, QString::fromLatin1(entry.name),
+                                           [&] { return entry.make(*this, ports); });
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus && sub->widget()->isAncestorOf(focus) && !qobject_cast<QAbstractButton*>(focus)
+                    && (std::string(entry.name) != "channels" || qobject_cast<ChannelGridView*>(focus)))
+            << entry.name << ": " << (focus ? focus->objectName().toStdString() : "none");
+        area.closeAllSubWindows();
     }
 }
 
@@ -136,6 +261,6 @@ TEST_P(AccessibleNamesTest, EveryWindowCanBeLeftWithTheKeyboard)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, AccessibleNamesTest, ::testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(Languages, AccessibleNamesTest, ::testing::Values(1, 2, 3, 4, 5, 6, 7));
 
 }  // namespace
