@@ -23,7 +23,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QToolButton>
 
 namespace {
@@ -238,6 +240,45 @@ TEST_P(AccessibleNamesTest, ChildWindowsOpenWithTheFocusOnTheirWork)
             << entry.name << ": " << (focus ? focus->objectName().toStdString() : "none");
         area.closeAllSubWindows();
     }
+}
+
+// What changes away from the focus reaches screen readers: the widget that
+// shows it is named, and carries the change in what it reads out (the
+// events that tell the reader of it need a running screen reader).
+TEST_P(AccessibleNamesTest, ChangesAwayFromTheFocusAreAnnounced)
+{
+    const std::int16_t port = AppState::instance().ComPort;
+    FrmProgress progress(1);
+    WriteCheckDialog check({QStringLiteral("CH-001: finding")});
+    frmMain main(doc);
+    const struct {
+        const char* what;
+        std::function<QWidget*()> change;  // makes the change, gives the widget that tells of it
+        QString told;
+    } cases[] = {
+        {"progress",
+         [&] {
+             progress.SetProgressValue(40);
+             return progress.findChild<QProgressBar*>();
+         },
+         QStringLiteral("40")},
+        {"check findings", [&]() -> QWidget* { return &check; }, LangText(Txt::CheckFindingCount).arg(1)},
+        {"status bar port",
+         [&] {
+             AppState::instance().ComPort = 7;
+             main.SetMainTexts();
+             return main.statusPanel(3);
+         },
+         LangText(Txt::StatusPort) + QStringLiteral("7")},
+    };
+    for (const auto& c : cases) {
+        QWidget* source = c.change();
+        source->show();
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(source);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << c.what;
+        EXPECT_TRUE((a->text(QAccessible::Description) + a->text(QAccessible::Value)).contains(c.told)) << c.what;
+    }
+    AppState::instance().ComPort = port;
 }
 
 // A dialog closes with Escape; a child window through the keyboard's Close
