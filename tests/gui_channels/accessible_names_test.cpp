@@ -23,10 +23,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QLabel>
 #include <QMenuBar>
-#include <QProgressBar>
-#include <QToolButton>
 
 namespace {
 
@@ -99,78 +96,34 @@ protected:
     NoPorts ports;
 };
 
-// The access keys of texts that share one window or one menu: each text has
-// one, and no two are alike. Reports every text that breaks it.
+// Texts that share one window or one menu: those without an access key and
+// those whose key an earlier one has.
 std::string accessKeyClashes(const QStringList& texts)
 {
-    QStringList clashes;
-    QMap<QString, QString> owners;
+    QStringList clashes, keys;
     for (const QString& text : texts) {
         const QString key = QKeySequence::mnemonic(text).toString();
-        if (key.isEmpty() || owners.contains(key))
-            clashes << text + (key.isEmpty() ? QString() : QStringLiteral(" = ") + owners.value(key));
-        owners.insert(key, text);
+        if (key.isEmpty() || keys.contains(key))
+            clashes << text;
+        keys << key;
     }
     return clashes.join(QStringLiteral(" | ")).toStdString();
 }
 
-QStringList visibleEntries(const QList<QAction*>& actions)
+QStringList entryTexts(QWidget* menu)
 {
     QStringList texts;
-    for (QAction* action : actions) {
-        if (action->isVisible() && !action->isSeparator() && !action->text().isEmpty())
+    for (QAction* action : menu->actions()) {
+        if (action->isVisible() && !action->text().isEmpty())
             texts << action->text();
     }
     return texts;
 }
 
-// Buttons showing a text (icon-only tool buttons repeat a menu entry) and
-// the entries of each menu are reached with Alt and a key of their own. A
-// child window shares the Alt keys of the main window's menu bar.
-void expectAccessKeys(QWidget* window, const char* name, QStringList buttons)
-{
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        auto* tool = qobject_cast<QToolButton*>(b);
-        if (b->isVisibleTo(window) && !b->text().isEmpty()
-            && (qobject_cast<QPushButton*>(b) || (tool && tool->toolButtonStyle() != Qt::ToolButtonIconOnly)
-                || !QKeySequence::mnemonic(b->text()).isEmpty()))
-            buttons << b->text();
-    }
-    EXPECT_EQ(accessKeyClashes(buttons), "") << name;
-    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
-        EXPECT_EQ(accessKeyClashes(visibleEntries(bar->actions())), "") << name;
-    for (QMenu* menu : window->findChildren<QMenu*>()) {
-        emit menu->aboutToShow();  // entries that follow the state when the menu opens
-        EXPECT_EQ(accessKeyClashes(visibleEntries(menu->actions())), "")
-            << name << " " << menu->objectName().toStdString();
-    }
-}
-
-// Tab steps through the controls of each frame as they are read: down the
-// rows, and from left to right within a row.
-void expectTabInReadingOrder(QWidget* window, const char* name)
-{
-    QWidget* previous = nullptr;
-    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-        if (!w->isVisibleTo(window) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()
-            || qobject_cast<QComboBox*>(w->parentWidget()))
-            continue;
-        if (previous && previous->parentWidget() == w->parentWidget()) {
-            const QRect a = previous->geometry(), b = w->geometry();
-            const bool sameRow = std::abs(a.center().y() - b.center().y()) < std::min(a.height(), b.height()) / 2 + 1;
-            EXPECT_TRUE(sameRow ? b.left() > a.left() : b.top() > a.top())
-                << name << ": " << previous->objectName().toStdString() << " -> " << w->objectName().toStdString();
-        }
-        previous = w;
-    }
-}
-
 TEST_P(AccessibleNamesTest, EveryControlIsNamedAndReachedFromTheKeyboard)
 {
-    QStringList menuTitles;
     const frmMain main(doc);
-    for (QAction* menu : main.menuBar()->actions())
-        menuTitles << menu->text();
+    const QStringList menuTitles = entryTexts(main.menuBar());
     for (const Window& entry : Windows) {
         std::unique_ptr<QWidget> window(entry.make(*this, ports));
         window->show();
@@ -183,106 +136,63 @@ TEST_P(AccessibleNamesTest, EveryControlIsNamedAndReachedFromTheKeyboard)
             EXPECT_FALSE(name.isEmpty()) << entry.name << ": " << w->metaObject()->className() << " "
                                          << w->objectName().toStdString();
         }
-        const bool child = !qobject_cast<QDialog*>(window.get()) && std::string(entry.name) != "main";
-        expectAccessKeys(window.get(), entry.name, child ? menuTitles : QStringList());
-        expectTabInReadingOrder(window.get(), entry.name);
+        // Push buttons and buttons with a key each have their own; the main
+        // window and its child windows share the menu bar's Alt keys.
+        QStringList keyed = qobject_cast<QDialog*>(window.get()) ? QStringList() : menuTitles;
+        for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+            if (b->isVisibleTo(window.get()) && !b->text().isEmpty()
+                && (qobject_cast<QPushButton*>(b) || !QKeySequence::mnemonic(b->text()).isEmpty()))
+                keyed << b->text();
+        }
+        EXPECT_EQ(accessKeyClashes(keyed), "") << entry.name;
+        for (QMenu* menu : window->findChildren<QMenu*>()) {
+            emit menu->aboutToShow();  // entries that follow the state when the menu opens
+            EXPECT_EQ(accessKeyClashes(entryTexts(menu)), "") << entry.name;
+        }
+        // Tab steps through the controls of each frame as they are read:
+        // down the rows, and from left to right within a row.
+        QWidget* previous = nullptr;
+        for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain()) {
+            if (!w->isVisibleTo(window.get()) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)
+                || w->focusProxy() || qobject_cast<QComboBox*>(w->parentWidget()))
+                continue;
+            const QRect a = previous ? previous->geometry() : QRect(), b = w->geometry();
+            const bool sameRow = std::abs(a.center().y() - b.center().y()) < std::min(a.height(), b.height()) / 2 + 1;
+            EXPECT_TRUE(!previous || previous->parentWidget() != w->parentWidget()
+                        || (sameRow ? b.left() > a.left() : b.top() > a.top()))
+                << entry.name << ": " << w->objectName().toStdString();
+            previous = w;
+        }
     }
 }
 
-// A cell the radio's rules hold fixed is grey; a screen reader hears it is
-// locked, and it takes no typing. Channel 1 of the CB band's first group.
+// A cell the radio's rules hold fixed is grey; a screen reader hears that it
+// is locked, and it takes no typing. Channel 1 of the CB band.
 TEST_P(AccessibleNamesTest, LockedCellsAreSpokenAsLocked)
 {
-    const struct {
-        int row;
-        int column;
-        bool locked;
-        bool editable;
-    } cells[] = {
+    // row, column, locked, editable
+    const std::tuple<int, int, bool, bool> cells[] = {
         {0, FreqColumn, true, false},   // a country channel's frequency follows its plan
         {0, ScanColumn, false, true},   // the scan flag is the user's
-        {0, EditColumn, false, false},  // the ">>" mark is a button, not a setting
+        {0, EditColumn, false, false},  // the ">>" mark opens the editor, it is no setting
         {1, ScanColumn, false, false},  // an empty position holds no setting
     };
     openWindow();
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid());
-    ASSERT_TRUE(table && table->tableInterface());
-    for (const auto& c : cells) {
-        QAccessibleInterface* cell = table->tableInterface()->cellAt(c.row, c.column);
-        ASSERT_TRUE(cell);
-        const QString header = window->model()->headerData(c.column, Qt::Horizontal, Qt::DisplayRole).toString();
-        EXPECT_EQ(cell->text(QAccessible::Name),
-                  LangText(c.locked ? Txt::CellSpokenLocked : Txt::CellSpoken)
-                      .arg(header, QString::number(c.row + 1), cellText(c.row, c.column)))
-            << c.row << "," << c.column;
-        EXPECT_EQ(bool(window->model()->flags(window->model()->index(c.row, c.column)) & Qt::ItemIsEditable),
-                  c.editable)
-            << c.row << "," << c.column;
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&grid())->tableInterface();
+    for (const auto& [row, column, locked, editable] : cells) {
+        const QModelIndex index = window->model()->index(row, column);
+        const QString header = window->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        EXPECT_EQ(table->cellAt(row, column)->text(QAccessible::Name),
+                  LangText(locked ? Txt::CellSpokenLocked : Txt::CellSpoken)
+                      .arg(header, QString::number(row + 1), index.data().toString()));
+        EXPECT_EQ(bool(index.flags() & Qt::ItemIsEditable), editable) << row << "," << column;
     }
 }
 
-// A child window opens where the user works: the channel window on its
-// grid, an editor on its first setting rather than on its buttons.
-TEST_P(AccessibleNamesTest, ChildWindowsOpenWithTheFocusOnTheirWork)
-{
-    QMdiArea area;
-    area.show();
-    for (const Window& entry : Windows) {
-        const std::unique_ptr<QWidget> probe(entry.make(*this, ports));
-        if (qobject_cast<QDialog*>(probe.get()) || std::string(entry.name) == "main")
-            continue;
-        QMdiSubWindow* sub = ShowChildForm(&area, QString::fromLatin1(entry.name),
-                                           [&] { return entry.make(*this, ports); });
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
-        QWidget* focus = QApplication::focusWidget();
-        EXPECT_TRUE(focus && sub->widget()->isAncestorOf(focus) && !qobject_cast<QAbstractButton*>(focus)
-                    && (std::string(entry.name) != "channels" || qobject_cast<ChannelGridView*>(focus)))
-            << entry.name << ": " << (focus ? focus->objectName().toStdString() : "none");
-        area.closeAllSubWindows();
-    }
-}
-
-// What changes away from the focus reaches screen readers: the widget that
-// shows it is named, and carries the change in what it reads out (the
-// events that tell the reader of it need a running screen reader).
-TEST_P(AccessibleNamesTest, ChangesAwayFromTheFocusAreAnnounced)
-{
-    const std::int16_t port = AppState::instance().ComPort;
-    FrmProgress progress(1);
-    WriteCheckDialog check({QStringLiteral("CH-001: finding")});
-    frmMain main(doc);
-    const struct {
-        const char* what;
-        std::function<QWidget*()> change;  // makes the change, gives the widget that tells of it
-        QString told;
-    } cases[] = {
-        {"progress",
-         [&] {
-             progress.SetProgressValue(40);
-             return progress.findChild<QProgressBar*>();
-         },
-         QStringLiteral("40")},
-        {"check findings", [&]() -> QWidget* { return &check; }, LangText(Txt::CheckFindingCount).arg(1)},
-        {"status bar port",
-         [&] {
-             AppState::instance().ComPort = 7;
-             main.SetMainTexts();
-             return main.statusPanel(3);
-         },
-         LangText(Txt::StatusPort) + QStringLiteral("7")},
-    };
-    for (const auto& c : cases) {
-        QWidget* source = c.change();
-        source->show();
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(source);
-        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << c.what;
-        EXPECT_TRUE((a->text(QAccessible::Description) + a->text(QAccessible::Value)).contains(c.told)) << c.what;
-    }
-    AppState::instance().ComPort = port;
-}
-
+// A child window opens in the main window's child area where the user
+// works: the channel window on its grid, an editor on its first setting.
 // A dialog closes with Escape; a child window through the keyboard's Close
-// of its frame in the main window's child area.
+// of its frame.
 TEST_P(AccessibleNamesTest, EveryWindowCanBeLeftWithTheKeyboard)
 {
     for (const Window& entry : Windows) {
@@ -292,17 +202,21 @@ TEST_P(AccessibleNamesTest, EveryWindowCanBeLeftWithTheKeyboard)
         QMdiArea area;
         QWidget* shown = window.get();
         if (!qobject_cast<QDialog*>(window.get())) {
-            shown = area.addSubWindow(window.release());
             area.show();
+            shown = ShowChildForm(&area, QString::fromLatin1(entry.name), [&] { return window.release(); });
         }
         shown->show();
         shown->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(shown->window())) << entry.name;
         QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : shown;
-        if (qobject_cast<QDialog*>(shown))
+        if (qobject_cast<QDialog*>(shown)) {
             QTest::keyClick(focus, Qt::Key_Escape);
-        else
+        } else {
+            EXPECT_TRUE(shown->isAncestorOf(focus) && !qobject_cast<QAbstractButton*>(focus)
+                        && (std::string(entry.name) != "channels" || qobject_cast<ChannelGridView*>(focus)))
+                << entry.name;
             QTest::keySequence(focus, QKeySequence(QKeySequence::Close));
+        }
         EXPECT_TRUE(waitUntil([&] { return !shown->isVisible() || area.subWindowList().isEmpty(); })) << entry.name;
         area.closeAllSubWindows();
     }
