@@ -10,6 +10,7 @@
 #include "core/base/paths.h"
 #include "gui/app/tree_pane.h"
 #include "gui/app/user_guide.h"
+#include "gui/base/widget_helpers.h"
 #include "core/model/band_range.h"
 #include "lang_text_ids.h"
 #include "core/model/document.h"
@@ -24,6 +25,7 @@
 #include <QToolBar>
 
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -333,10 +335,19 @@ void frmMain::ShowMainTxt()
 
 void frmMain::SetMainTexts()
 {
-    m_panel3->setText(LangText(Txt::StatusPort) + QString::number(AppState::instance().ComPort));
-    m_panel2->setText(QString::fromStdString(ModelDisplayName(m_doc.ModelName)) + QLatin1Char('[')
-                      + QString::fromStdString(BandModeName(m_doc.BandMode)) + QLatin1Char(':')
-                      + QString::fromStdString(m_doc.BandRangeText) + QLatin1Char(']'));
+    const QString port = LangText(Txt::StatusPort) + QString::number(AppState::instance().ComPort);
+    const QString model = QString::fromStdString(ModelDisplayName(m_doc.ModelName)) + QLatin1Char('[')
+        + QString::fromStdString(BandModeName(m_doc.BandMode)) + QLatin1Char(':')
+        + QString::fromStdString(m_doc.BandRangeText) + QLatin1Char(']');
+    // The status bar is out of the focus: a panel that changes is announced.
+    for (auto [panel, text] : {std::pair{m_panel3, port}, std::pair{m_panel2, model}}) {
+        if (panel->text() == text)
+            continue;
+        const bool wasShown = !panel->text().isEmpty();
+        panel->setText(text);
+        if (wasShown)
+            Announce(panel, text);
+    }
     ShowMainTxt();
     setMenuTexts();
     setToolbarTexts();

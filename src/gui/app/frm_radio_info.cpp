@@ -151,6 +151,12 @@ void FrmRadioInfo::buildLayout()
             close();
     });
 
+    // Tab follows the rows as they are read: the repair reason after the last
+    // box above it, Help before Close.
+    setTabOrder(m_text1[0], m_reason);
+    setTabOrder(m_reason, m_text1[8]);
+    setTabOrder(m_help, m_close);
+
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
     column->addWidget(m_frame1);

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -115,8 +116,14 @@ void TreePane::setNodeEnabled(const QString& key, bool enabled)
 
 void TreePane::setCloseToolTip(const QString& text)
 {
-    if (auto* close = m_toolbar1->findChild<QAction*>(QStringLiteral("TB_CLOSE")))
-        close->setToolTip(text);
+    // The text names the button for screen readers; it shows an icon only.
+    // The shared Close text carries an access key ("&Close", "关闭(&C)"),
+    // which a tooltip does not show.
+    if (auto* close = m_toolbar1->findChild<QAction*>(QStringLiteral("TB_CLOSE"))) {
+        close->setText(text);
+        close->setToolTip(
+            QString(text).remove(QRegularExpression(QStringLiteral("\\(&.\\)$"))).remove(QLatin1Char('&')));
+    }
 }
 
 void TreePane::treeItemClicked(QTreeWidgetItem* item)

@@ -28,6 +28,9 @@ void DesignScrollArea::showEvent(QShowEvent* event)
     QScrollArea::showEvent(event);
     if (widget())
         BindLabelsBeside(widget());
+    // The page and the window's buttons below it: Tab follows what the user sees.
+    if (parentWidget())
+        OrderTabsAsRead(parentWidget());
 }
 
 QSize DesignScrollArea::sizeHint() const

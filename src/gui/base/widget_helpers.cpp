@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QHBoxLayout>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QKeyEvent>
 #include <QCheckBox>
@@ -19,9 +20,42 @@
 #include <QMenu>
 #include <QPalette>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
+
+// The widgets under the parent that Tab stops at, in the order they are
+// read: rows from the top, each row from the left; a frame or page is read
+// whole where it stands.
+void collectAsRead(QWidget* parent, QList<QWidget*>& order)
+{
+    QList<QWidget*> children;
+    for (QObject* o : parent->children()) {
+        if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow())
+            children << w;
+    }
+    std::stable_sort(children.begin(), children.end(),
+                     [](QWidget* a, QWidget* b) { return a->geometry().top() < b->geometry().top(); });
+    QList<QList<QWidget*>> rows;
+    for (QWidget* w : children) {
+        // A widget starting above the middle of the row's first one stands in that row.
+        if (!rows.isEmpty() && w->geometry().top() < rows.last().first()->geometry().center().y())
+            rows.last() << w;
+        else
+            rows.append({w});
+    }
+    for (QList<QWidget*>& row : rows) {
+        std::stable_sort(row.begin(), row.end(),
+                         [](QWidget* a, QWidget* b) { return a->geometry().left() < b->geometry().left(); });
+        for (QWidget* w : row) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                order << w;
+            else
+                collectAsRead(w, order);
+        }
+    }
+}
 
 void setButtonText(QWidget* window, const char* name, int textNumber)
 {
@@ -53,6 +87,29 @@ QMdiSubWindow* FindChildForm(QMdiArea* area, const QString& name)
     return nullptr;
 }
 
+void OrderTabsAsRead(QWidget* root)
+{
+    QList<QWidget*> order;
+    collectAsRead(root, order);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void FocusFirstControl(QWidget* window)
+{
+    // A window that names its own place for the focus (the channel window's
+    // grid) keeps it.
+    if (window->focusProxy())
+        return window->focusProxy()->setFocus(Qt::OtherFocusReason);
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (window->isAncestorOf(w) && w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !w->focusProxy()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 QMdiSubWindow* ShowChildForm(QMdiArea* area, const QString& name, const std::function<QWidget*()>& create)
 {
     if (QMdiSubWindow* open = FindChildForm(area, name)) {
@@ -78,6 +135,7 @@ QMdiSubWindow* ShowChildForm(QMdiArea* area, const QString& name, const std::fun
     // lower ones would reach past the area, their buttons out of sight.
     FitChildWindows(area);
     area->setActiveSubWindow(sub);
+    FocusFirstControl(form);
     return sub;
 }
 
@@ -199,4 +257,14 @@ void BindLabelsBeside(QWidget* root)
         if (nearest)
             label->setBuddy(nearest);
     }
+}
+
+void Announce(QWidget* source, const QString& text)
+{
+    // The text becomes the widget's description, which a reader watching the
+    // widget reads as it changes, and goes out as an alert, which readers
+    // speak wherever the focus is.
+    source->setAccessibleDescription(text);
+    QAccessibleEvent alert(source, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }

@@ -32,6 +32,14 @@ void SetCloseHelpCaptions(QWidget* window);
 // same object name is open it comes to the front; otherwise `create` builds
 // it, it is shown without modality and the child windows are cascaded.
 QMdiSubWindow* ShowChildForm(QMdiArea* area, const QString& name, const std::function<QWidget*()>& create);
+// Sets the Tab order of the controls under the root to the order they are
+// read in: rows from the top, each from the left, a frame's controls together.
+// The windows place their controls by position, so the order in which they
+// were made is not the order the user sees.
+void OrderTabsAsRead(QWidget* root);
+// Puts the focus where the user starts working in a window that has just
+// opened: its focus proxy, else the first control that Tab reaches.
+void FocusFirstControl(QWidget* window);
 // The open child window of that object name, or nullptr.
 QMdiSubWindow* FindChildForm(QMdiArea* area, const QString& name);
 // Closes every open child window of that object name.
@@ -64,3 +72,8 @@ void NameControl(QWidget* control, const QString& name);
 // just right of it on the same line (the windows place their labels so), so
 // that the control is read by the label's text in whatever language it shows.
 void BindLabelsBeside(QWidget* root);
+
+// Tells screen readers of a text that appears on its own, away from the
+// focus (a status bar panel, what a check found). Messages shown in a box
+// need no call: readers speak a box when it opens.
+void Announce(QWidget* source, const QString& text);

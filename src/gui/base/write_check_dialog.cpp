@@ -2,6 +2,7 @@
 
 #include "gui/base/lang_text.h"
 #include "gui/base/ui_prompts.h"
+#include "gui/base/widget_helpers.h"
 #include "core/app/write_check.h"
 #include "lang_text_ids.h"
 
@@ -35,6 +36,15 @@ WriteCheckDialog::WriteCheckDialog(const QStringList& findings, QWidget* parent)
     layout->addWidget(list);
     layout->addWidget(buttons);
     resize(560, 320);
+    m_announcement = LangText(Txt::CheckIntro) + QLatin1Char(' ')
+        + LangText(Txt::CheckFindingCount).arg(findings.size());
+}
+
+void WriteCheckDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The findings appeared without being asked for: they are announced.
+    Announce(this, m_announcement);
 }
 
 bool WriteCheckDialog::confirmWrite(const Document& doc)

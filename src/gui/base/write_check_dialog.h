@@ -15,4 +15,10 @@ public:
     // True when the write may start: the check found nothing, or the user
     // chose Write anyway (asked through the installed prompts).
     static bool confirmWrite(const Document& doc);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QString m_announcement;  // what a screen reader is told when the list appears
 };

@@ -159,8 +159,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         return typingHint(index.column());
     case Qt::AccessibleTextRole:
         // A screen reader reads a cell with its column and row:
-        // "Frequency, channel 3: 27.02500".
-        return LangText(Txt::CellSpoken)
+        // "Frequency, channel 3: 27.02500". A cell the radio's rules keep
+        // from being set (shown grey or refused on typing) says so, as the
+        // colour cannot be seen by everyone.
+        return LangText(isLocked(index.row(), index.column()) ? Txt::CellSpokenLocked : Txt::CellSpoken)
             .arg(m_headers.value(index.column()), QString::number(index.row() + 1),
                  displayText(index.row(), index.column()).toString());
     default:
@@ -207,6 +209,14 @@ Refusal ChannelTableModel::cellLock(int row, int column) const
     if (!channelAtRow(row) && *field != ChannelField::RxFreq)
         return Refusal::NoChannel;
     return ChannelFieldLock(m_doc, m_group, row + 1, *field);
+}
+
+bool ChannelTableModel::isLocked(int row, int column) const
+{
+    // Columns without a field (number, edit mark) and empty positions are no
+    // settings of a channel, so they are not locked ones.
+    const Refusal lock = cellLock(row, column);
+    return lock != Refusal::None && lock != Refusal::NotOffered && lock != Refusal::NoChannel;
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const

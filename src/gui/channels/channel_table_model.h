@@ -39,6 +39,8 @@ public:
 
     // Why the cell cannot be edited in place; Refusal::None when it can.
     Refusal cellLock(int row, int column) const;
+    // A setting of a channel that the radio's rules hold fixed.
+    bool isLocked(int row, int column) const;
     // The channel shown at the row; nullptr for an empty position.
     const ChannelRecord* channelAtRow(int row) const;
     // Tells the user, once per action, that the stored frequency of the row is

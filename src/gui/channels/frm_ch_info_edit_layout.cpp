@@ -181,6 +181,12 @@ void FrmCHInfoEdit::placeFrameControls()
 void FrmCHInfoEdit::ChangShowByLanguage()
 {
     setWindowTitle(LangText(Txt::ChannelEditCaption));
+    // A click on the background takes the focus there (it leaves the boxes);
+    // a screen reader then names the window rather than an empty panel.
+    for (QWidget* background : {static_cast<QWidget*>(this), m_page, static_cast<QWidget*>(m_frame)}) {
+        if (background)
+            background->setAccessibleName(windowTitle());
+    }
     m_chooser->setLabelText(LangText(Txt::GroupListLabel));
     m_positionLabel->setText(LangText(Txt::ChannelPositionLabel));
     m_freqLabel->setText(LangText(Txt::ReceiveFrequencyLabel));

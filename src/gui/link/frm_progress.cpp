@@ -70,6 +70,10 @@ void FrmProgress::ChangShowByLanguage()
     guarded("ProgressChangShowByLanguageError", [this] {
         setWindowTitle(LangText(Txt::ProgressCaption + m_kind));
         m_label1->setText(LangText(Txt::ProgressLabel));
+        // The bar carries the message as its name, so that a screen reader
+        // says what is progressing along with the value it announces.
+        m_bar->setAccessibleName(windowTitle());
+        m_bar->setAccessibleDescription(m_label1->text());
         m_cancel->setText(LangText(Txt::CancelButton));
     });
     guarded("ProgressjustSizeError", [this] { justSize(); });
