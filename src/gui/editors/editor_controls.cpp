@@ -2,6 +2,7 @@
 
 #include "gui/base/scroll_page.h"
 #include "gui/base/twips.h"
+#include "gui/editors/editor_layout.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,12 +14,17 @@ void PlaceLabelLeftOf(QLabel* label, const QWidget* control, int gapTwips)
     label->move(c.left() - label->width() - twipsToPixels(gapTwips), c.top() + (c.height() - label->height()) / 2);
 }
 
-void AddCloseHelpButtons(QWidget* window, const QRect& closeAt, const QRect& helpAt, QPushButton*& close,
-                         QPushButton*& help)
+void SetDesignSize(QWidget* window, int widthTwips, int heightTwips)
 {
+    window->setMinimumSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+void AddCloseHelpButtons(QWidget* window, int clientWidth, int buttonTop, QPushButton*& close, QPushButton*& help)
+{
+    using namespace EditorSize;
     close = new QPushButton(window);
     close->setObjectName(QStringLiteral("CommandClose"));
-    close->setGeometry(closeAt);
+    close->setGeometry(TwipsRect(clientWidth - 2 * (ButtonWidth + Margin), buttonTop, ButtonWidth, ButtonHeight));
     QObject::connect(close, &QPushButton::clicked, window, [window] {
         // Inside the child area the sub-window frame is what closes.
         if (window->parentWidget())
@@ -28,7 +34,7 @@ void AddCloseHelpButtons(QWidget* window, const QRect& closeAt, const QRect& hel
     });
     help = new QPushButton(window);
     help->setObjectName(QStringLiteral("CommandHelp"));
-    help->setGeometry(helpAt);
+    help->setGeometry(TwipsRect(clientWidth - ButtonWidth - Margin, buttonTop, ButtonWidth, ButtonHeight));
 }
 
 void FitEditorWindow(QWidget* window, const QList<QWidget*>& leftButtons)

@@ -20,6 +20,8 @@
 
 namespace {
 
+using namespace EditorSize;
+
 // Design sizes in twips.
 constexpr int ClientWidth = 6495;
 constexpr int ClientHeight = 5280;
@@ -29,7 +31,6 @@ constexpr int TabWidth = 6255;
 constexpr int TabHeight = 4455;
 constexpr int ListLeft = 3240;
 constexpr int ListWidth = 1935;
-constexpr int ControlHeight = 315;
 constexpr int FirstRowTop = 480;
 constexpr int ListPitch = 480;
 constexpr int CheckLeft = 1200;
@@ -39,10 +40,7 @@ constexpr int CodeWidth = 2535;
 constexpr int CodeTop = 360;
 constexpr int CodePitch = 450;
 constexpr int CodesPerColumn = 8;
-constexpr int ListLabelGap = 100;
 constexpr int CodeLabelGap = 20;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 constexpr int ButtonTop = 4740;
 
 constexpr int EncodeTab = 0;
@@ -90,7 +88,7 @@ FrmDTMF::~FrmDTMF()
 
 void FrmDTMF::buildControls()
 {
-    setMinimumSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    SetDesignSize(this, ClientWidth, ClientHeight);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->setGeometry(TwipsRect(TabLeft, TabTop, TabWidth, TabHeight));
@@ -102,8 +100,7 @@ void FrmDTMF::buildControls()
 
     QPushButton* close = nullptr;
     QPushButton* help = nullptr;
-    AddCloseHelpButtons(this, TwipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
-                        TwipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), close, help);
+    AddCloseHelpButtons(this, ClientWidth, ButtonTop, close, help);
     help->setVisible(AppState::instance().HelpAvailable);
 }
 
@@ -165,7 +162,7 @@ void FrmDTMF::ChangShowByLanguage()
     for (int i = 0; i < ListCount; ++i) {
         QLabel* label = m_listLabels[static_cast<std::size_t>(i)];
         label->setText(LangText(Txt::DtmfRate + i));
-        PlaceLabelLeftOf(label, m_lists[static_cast<std::size_t>(i)], ListLabelGap);
+        PlaceLabelLeftOf(label, m_lists[static_cast<std::size_t>(i)], LabelGap);
         label->setBuddy(m_lists[static_cast<std::size_t>(i)]);
     }
     m_display->setText(LangText(Txt::DtmfDisplay));

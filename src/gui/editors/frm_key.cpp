@@ -17,13 +17,14 @@
 
 namespace {
 
+using namespace EditorSize;
+
 // Design sizes in twips.
 constexpr int ClientWidth = 9240;
 constexpr int ClientHeight = 3240;
 constexpr int ModeLeft = 2400;
 constexpr int ModeTop = 120;
 constexpr int ModeWidth = 1455;
-constexpr int ControlHeight = 315;
 constexpr int FrameLeft = 120;
 constexpr int FrameTop = 600;
 constexpr int FrameWidth = 2880;
@@ -34,9 +35,6 @@ constexpr int KeyWidth = 900;
 constexpr int KeyTop = 360;
 constexpr int KeyPitch = 480;
 constexpr int KeysPerColumn = 3;
-constexpr int LabelGap = 100;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 constexpr int ButtonTop = 2700;
 
 QStringList itemsOf(const std::vector<std::string>& names)
@@ -68,7 +66,7 @@ FrmKey::~FrmKey()
 
 void FrmKey::buildControls()
 {
-    setMinimumSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    SetDesignSize(this, ClientWidth, ClientHeight);
     m_mode = new QComboBox(this);
     m_mode->setObjectName(QStringLiteral("Combo2"));
     m_mode->setGeometry(TwipsRect(ModeLeft, ModeTop, ModeWidth, ControlHeight));
@@ -81,8 +79,7 @@ void FrmKey::buildControls()
 
     QPushButton* close = nullptr;
     QPushButton* help = nullptr;
-    AddCloseHelpButtons(this, TwipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
-                        TwipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), close, help);
+    AddCloseHelpButtons(this, ClientWidth, ButtonTop, close, help);
     help->setVisible(AppState::instance().HelpAvailable);
 }
 

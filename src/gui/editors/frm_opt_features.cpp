@@ -7,6 +7,7 @@
 #include "core/model/undo_group.h"
 #include "gui/base/widget_helpers.h"
 #include "gui/editors/editor_controls.h"
+#include "gui/editors/editor_layout.h"
 #include "gui/base/number_box_filter.h"
 #include "gui/editors/option_lists.h"
 #include "core/editors/option_update.h"
@@ -22,6 +23,8 @@
 
 namespace {
 
+using namespace EditorSize;
+
 // Design sizes in twips.
 constexpr int ClientWidth = 10095;
 constexpr int ClientHeight = 6855;
@@ -34,13 +37,9 @@ constexpr int Frame3Width = 5040;
 constexpr int Frame1ControlLeft = 2520;
 constexpr int Frame3ControlLeft = 2880;
 constexpr int ControlWidth = 1935;
-constexpr int ControlHeight = 315;
 constexpr int FirstRowTop = 360;
 constexpr int RowPitch = 375;
-constexpr int LabelGap = 100;  // a label's right edge stands this far left of its control
 constexpr int ButtonTop = 6300;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 
 constexpr int FirstOptionCode = 2;
 constexpr int LastOptionCode = 16;
@@ -50,11 +49,6 @@ constexpr int AmFmCode = 108;
 constexpr int TxPowerCode = 109;
 constexpr int RbToneCode = 110;
 constexpr int DtmfCodes[] = {111, 112, 113};
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 bool isPublicCode(int storeCode)
 {
@@ -117,13 +111,13 @@ QComboBox* FrmOptFeatures::list(int storeCode) const
 
 void FrmOptFeatures::buildControls()
 {
-    setMinimumSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    SetDesignSize(this, ClientWidth, ClientHeight);
     m_frame1 = new QGroupBox(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(twipsRect(Frame1Left, FrameTop, Frame1Width, FrameHeight));
+    m_frame1->setGeometry(TwipsRect(Frame1Left, FrameTop, Frame1Width, FrameHeight));
     m_frame3 = new QGroupBox(this);
     m_frame3->setObjectName(QStringLiteral("Frame3"));
-    m_frame3->setGeometry(twipsRect(Frame3Left, FrameTop, Frame3Width, FrameHeight));
+    m_frame3->setGeometry(TwipsRect(Frame3Left, FrameTop, Frame3Width, FrameHeight));
 
     for (int code = FirstOptionCode; code <= LastOptionCode; ++code)
         addListRow(m_frame1, *OptionFieldByCode(code), code - FirstOptionCode);
@@ -147,7 +141,7 @@ void FrmOptFeatures::buildControls()
 
     m_useMaxSwr = new QCheckBox(m_frame3);
     m_useMaxSwr->setObjectName(QStringLiteral("Check1"));
-    m_useMaxSwr->setGeometry(twipsRect(600, FirstRowTop + row++ * RowPitch, 4200, ControlHeight));
+    m_useMaxSwr->setGeometry(TwipsRect(600, FirstRowTop + row++ * RowPitch, 4200, ControlHeight));
     EnterMovesFocus(m_useMaxSwr);
     connect(m_useMaxSwr, &QCheckBox::clicked, this, [this] { SaveOptFeat(UseMaxSwrStoreCode); });
 
@@ -162,9 +156,7 @@ void FrmOptFeatures::buildControls()
     connect(m_maxSwr, &QLineEdit::textEdited, this, [this] { m_maxSwrPending = true; });
     connect(m_maxSwr, &QLineEdit::editingFinished, this, &FrmOptFeatures::normaliseMaxSwr);
 
-    AddCloseHelpButtons(this, twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
-                        twipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), m_close,
-                        m_help);
+    AddCloseHelpButtons(this, ClientWidth, ButtonTop, m_close, m_help);
 }
 
 void FrmOptFeatures::addListRow(QWidget* frame, const OptionField& field, int row)
@@ -184,7 +176,7 @@ void FrmOptFeatures::addListRow(QWidget* frame, const OptionField& field, int ro
 void FrmOptFeatures::placeControl(QWidget* control, int row)
 {
     const int left = control->parentWidget() == m_frame1 ? Frame1ControlLeft : Frame3ControlLeft;
-    control->setGeometry(twipsRect(left, FirstRowTop + row * RowPitch, ControlWidth, ControlHeight));
+    control->setGeometry(TwipsRect(left, FirstRowTop + row * RowPitch, ControlWidth, ControlHeight));
 }
 
 void FrmOptFeatures::placeLabel(QLabel* label, const QWidget* control)

@@ -6,6 +6,7 @@
 #include "gui/base/twips.h"
 #include "gui/base/widget_helpers.h"
 #include "gui/editors/editor_controls.h"
+#include "gui/editors/editor_layout.h"
 #include "gui/editors/tone_sound.h"
 #include "gui/editors/tone_tip_picture.h"
 #include "lang_text_ids.h"
@@ -19,6 +20,8 @@
 #include <QTabBar>
 
 namespace {
+
+using namespace EditorSize;
 
 // Design sizes in twips.
 constexpr int ClientWidth = 9000;
@@ -38,22 +41,13 @@ constexpr int ColumnLeft[] = {1200, 5400};
 constexpr int FreqWidth = 1500;
 constexpr int LengthGap = 120;
 constexpr int LengthWidth = 1300;
-constexpr int ControlHeight = 315;
-constexpr int LabelGap = 100;  // a label's right edge stands this far left of its control
 constexpr int PictureTop = 4140;
 constexpr int PictureHeight = 1860;
 constexpr int ButtonTop = 6180;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 constexpr int StatusLeft = 2760;
 
 constexpr int LoopCountItems = 10;  // "off", then 1 .. 10
 constexpr int ByteValues = 256;     // 0 .. 255, shown in tens
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 QStringList tens(int from, int to)
 {
@@ -107,10 +101,10 @@ bool FrmToneTips::isPlaying() const
 
 void FrmToneTips::buildControls()
 {
-    setMinimumSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    SetDesignSize(this, ClientWidth, ClientHeight);
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->setGeometry(twipsRect(Left, TabTop, ClientWidth - 2 * Left, TabHeight));
+    m_tabs->setGeometry(TwipsRect(Left, TabTop, ClientWidth - 2 * Left, TabHeight));
     m_tabs->setExpanding(false);
     for (int t = 1; t <= ToneTipCount; ++t)
         m_tabs->addTab(QString());
@@ -133,26 +127,24 @@ void FrmToneTips::buildControls()
 
     m_picture = new ToneTipPicture(this);
     m_picture->setObjectName(QStringLiteral("Picture1_0"));
-    m_picture->setGeometry(twipsRect(Left, PictureTop, ClientWidth - 2 * Left, PictureHeight));
+    m_picture->setGeometry(TwipsRect(Left, PictureTop, ClientWidth - 2 * Left, PictureHeight));
 
     m_play = new QPushButton(this);
     m_play->setObjectName(QStringLiteral("Command1_0"));
-    m_play->setGeometry(twipsRect(Left, ButtonTop, ButtonWidth, ButtonHeight));
+    m_play->setGeometry(TwipsRect(Left, ButtonTop, ButtonWidth, ButtonHeight));
     connect(m_play, &QPushButton::clicked, this, &FrmToneTips::play);
     m_stop = new QPushButton(this);
     m_stop->setObjectName(QStringLiteral("Command2_0"));
-    m_stop->setGeometry(twipsRect(Left + ButtonWidth + 120, ButtonTop, ButtonWidth, ButtonHeight));
+    m_stop->setGeometry(TwipsRect(Left + ButtonWidth + 120, ButtonTop, ButtonWidth, ButtonHeight));
     connect(m_stop, &QPushButton::clicked, this, &FrmToneTips::StopPlay);
     m_soundStatus = new QLabel(this);
     m_soundStatus->setObjectName(QStringLiteral("SoundStatus"));
     m_soundStatus->setWordWrap(true);
     m_soundStatus->setGeometry(
-        twipsRect(StatusLeft, ButtonTop - 60, ClientWidth - StatusLeft - 2 * ButtonWidth - 360, ButtonHeight + 120));
+        TwipsRect(StatusLeft, ButtonTop - 60, ClientWidth - StatusLeft - 2 * ButtonWidth - 360, ButtonHeight + 120));
     m_soundStatus->hide();
 
-    AddCloseHelpButtons(this, twipsRect(ClientWidth - 2 * ButtonWidth - 240, ButtonTop, ButtonWidth, ButtonHeight),
-                        twipsRect(ClientWidth - ButtonWidth - 120, ButtonTop, ButtonWidth, ButtonHeight), m_close,
-                        m_help);
+    AddCloseHelpButtons(this, ClientWidth, ButtonTop, m_close, m_help);
 }
 
 // The loop-count or pause list ("Combo<n>_0") with its label ("Label<n>_0").
@@ -160,7 +152,7 @@ QComboBox* FrmToneTips::headerList(const QString& n, int left, QLabel*& label, T
 {
     auto* list = new QComboBox(this);
     list->setObjectName(QStringLiteral("Combo%1_0").arg(n));
-    list->setGeometry(twipsRect(left, HeaderTop, HeaderListWidth, ControlHeight));
+    list->setGeometry(TwipsRect(left, HeaderTop, HeaderListWidth, ControlHeight));
     label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label%1_0").arg(n));
     connect(list, &QComboBox::activated, this, [this, field](int item) { store(field, 1, item); });
@@ -175,10 +167,10 @@ void FrmToneTips::buildToneRow(int tone)
     const int top = FirstRowTop + ((tone - 1) % RowsPerColumn) * RowPitch;
     m_freq[k] = new QComboBox(this);
     m_freq[k]->setObjectName(QStringLiteral("Combo3_%1").arg(tone - 1));
-    m_freq[k]->setGeometry(twipsRect(ColumnLeft[column], top, FreqWidth, ControlHeight));
+    m_freq[k]->setGeometry(TwipsRect(ColumnLeft[column], top, FreqWidth, ControlHeight));
     m_length[k] = new QComboBox(this);
     m_length[k]->setObjectName(QStringLiteral("Combo4_%1").arg(tone - 1));
-    m_length[k]->setGeometry(twipsRect(ColumnLeft[column] + FreqWidth + LengthGap, top, LengthWidth, ControlHeight));
+    m_length[k]->setGeometry(TwipsRect(ColumnLeft[column] + FreqWidth + LengthGap, top, LengthWidth, ControlHeight));
     m_toneLabels[k] = new QLabel(this);
     m_toneLabels[k]->setObjectName(QStringLiteral("Label5_%1").arg(tone - 1));
     EnterMovesFocus(m_freq[k]);
