@@ -14,10 +14,8 @@ constexpr int FirstFmOnlyDePosition = 41;
 
 bool IsHiddenInBand(ChannelField field, int bandMode)
 {
-    if (field == ChannelField::Add_Sub_5K)
-        return true;
-    return bandMode == 0
-        && (field == ChannelField::DUP || field == ChannelField::OffSetFre || field == ChannelField::Tx_Power);
+    const ChannelBands bands = ChannelFieldOf(field).bands;
+    return bands == ChannelBands::None || (bands == ChannelBands::NotCb && bandMode == 0);
 }
 
 bool IsFixFM(int position, int group, int bandMode)

@@ -71,6 +71,13 @@ enum class CsvForm {
     Number,  // the stored number
 };
 
+// The bands whose radios have the setting; the windows hide it elsewhere.
+enum class ChannelBands {
+    Every,
+    NotCb,  // the CB band's radios have no shift, offset or power settings
+    None,   // the 5 kHz shift: no radio has it
+};
+
 struct ChannelFieldInfo {
     ChannelField field;
     const char* name;  // the record's name, as show, diff, the clipboard and the command line write it
@@ -88,6 +95,7 @@ struct ChannelFieldInfo {
     const char* csvColumn;           // nullptr: no column of its own
     CsvForm csv;
     bool followsPublic;  // the public channel's setting replaces it while Public is on
+    ChannelBands bands;
 };
 
 const ChannelFieldInfo& ChannelFieldOf(ChannelField field);
