@@ -1,12 +1,15 @@
+#include "core/model/channel_fields.h"
 #include "core/model/image_layout.h"
 #include "core/model/record_fields.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -115,6 +118,32 @@ TEST(RecordFields, ATipsFieldsStayWithinTheTip)
     tip.claimAll("", ToneTipToneFields());
     EXPECT_TRUE(tip.problems().empty()) << *tip.problems().begin();
     EXPECT_EQ(tip.bitsClaimed(), 8u * L::ToneTipSize);
+}
+
+// Each description must be whole: the table is looked up by position, the
+// clamps divide by the step, and a value an editor offers must fit the image.
+TEST(ChannelFields, EveryDescriptionIsConsistent)
+{
+    std::set<std::string> names, columns;
+    std::vector<std::int16_t ChannelRecord::*> members;
+    for (int n = FirstChannelField; n <= LastChannelField; ++n) {
+        const ChannelFieldInfo& f = ChannelFieldOf(static_cast<ChannelField>(n));
+        SCOPED_TRACE(f.name);
+        EXPECT_EQ(static_cast<int>(f.field), n);
+        EXPECT_TRUE(names.insert(f.name).second);
+        EXPECT_TRUE(f.member == nullptr ? f.input == ChannelInput::Frequency
+                                        : std::find(members.begin(), members.end(), f.member) == members.end());
+        members.push_back(f.member);
+        EXPECT_TRUE(f.csvColumn == nullptr ? f.csv == CsvForm::None : columns.insert(f.csvColumn).second);
+        EXPECT_NE(f.label, 0);
+        if (f.input == ChannelInput::Frequency || f.input == ChannelInput::Tone)
+            continue;
+        EXPECT_TRUE(f.stored.contains(f.values.min) && f.stored.contains(f.values.max));
+        if (f.input == ChannelInput::List)
+            EXPECT_EQ(ChannelListItems(f.field).size(), static_cast<std::size_t>(f.values.max - f.values.min + 1));
+        else
+            EXPECT_TRUE(f.step >= 1 && f.values.contains(f.fallback));
+    }
 }
 
 }  // namespace

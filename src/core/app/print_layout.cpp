@@ -13,6 +13,7 @@
 #include "core/model/band_range.h"
 #include "core/freq/channel_groups.h"
 #include "core/freq/freq_code.h"
+#include "core/freq/list_helpers.h"
 #include "core/base/text_helpers.h"
 #include "core/model/tone_table.h"
 #include "lang_text_ids.h"
@@ -47,6 +48,18 @@ std::string offOn(int value)
     return value ? "On" : "Off";
 }
 
+// A field's list item for a stored value; out of the list, its first item.
+std::string itemOf(ChannelField field, int value)
+{
+    return ListItemText(ChannelListItems(field), value);
+}
+
+// A flag's item: any value but 0 counts as set.
+std::string flagItem(ChannelField field, int value)
+{
+    return ChannelFieldOf(field).items[value != 0 ? 1 : 0];
+}
+
 std::string shiftText(const ChannelRecord& c)
 {
     if (c.DUP == 1 || c.DUP == 2)
@@ -56,7 +69,8 @@ std::string shiftText(const ChannelRecord& c)
 
 std::string powerText(int power)
 {
-    return power >= 0 && power <= 2 ? text(Txt::PowerLow + power) : std::to_string(power);
+    return ChannelFieldOf(ChannelField::Tx_Power).values.contains(power) ? itemOf(ChannelField::Tx_Power, power)
+                                                                         : std::to_string(power);
 }
 
 std::string unlessHidden(int bandMode, ChannelField field, std::string shown)
@@ -75,12 +89,12 @@ std::vector<std::string> channelRow(const Document& doc, int group, const Channe
     const int band = doc.BandMode;
     return {std::to_string(c.ChannelNo - GetGroupStart(group, band)),
             FreqCodeToShowText(c.RxFreq, group, band, doc),
-            c.AM_FM == 1 ? "AM" : "FM",
+            itemOf(ChannelField::AM_FM, c.AM_FM),
             unlessHidden(band, ChannelField::Tx_Power, powerText(c.Tx_Power)),
             ToneListText(c.RDCT),
             ToneListText(c.TDCT),
-            c.Scan ? "Add" : "Del",
-            offOn(c.Public),
+            flagItem(ChannelField::Scan, c.Scan),
+            flagItem(ChannelField::Public, c.Public),
             unlessHidden(band, ChannelField::DUP, shiftText(c)),
             dtmfRefText(c.DTMF_BOT) + "/" + dtmfRefText(c.DTMF_EOT) + "/" + dtmfRefText(c.DTMF_Call),
             ToneTipChoiceText(c.RBTone)};
@@ -88,10 +102,11 @@ std::vector<std::string> channelRow(const Document& doc, int group, const Channe
 
 void addChannelTables(const Document& doc, PrintLayout& layout)
 {
-    const std::vector<std::string> columns = {text(Txt::GridPosition), text(Txt::GridFrequency), text(Txt::PrintMode),
-                                              text(Txt::PrintPower),   text(Txt::PrintRxTone),   text(Txt::PrintTxTone),
-                                              text(Txt::GridScan),     text(Txt::GridPublic),    text(Txt::PrintShift),
-                                              text(Txt::PrintDtmf),    text(Txt::PrintToneTip)};
+    const auto header = [](ChannelField field) { return text(ChannelFieldOf(field).gridHeader); };
+    const std::vector<std::string> columns = {
+        text(Txt::GridPosition), header(ChannelField::RxFreq), text(Txt::PrintMode),       text(Txt::PrintPower),
+        text(Txt::PrintRxTone),  text(Txt::PrintTxTone),       header(ChannelField::Scan), header(ChannelField::Public),
+        text(Txt::PrintShift),   text(Txt::PrintDtmf),         text(Txt::PrintToneTip)};
     const int groups = static_cast<int>(GroupComboItems(doc.BandMode).size());
     for (int group = 0; group < groups; ++group) {
         PrintTable table{withArgument(text(Txt::PrintGroup), GetGroupName(group, doc.BandMode)), columns, {}};
@@ -109,10 +124,8 @@ std::string optionLabel(const OptionField& field)
 {
     if (field.storeCode < 100)
         return label(Txt::OptionLabel + field.storeCode);
-    if (field.storeCode < OffsetStoreCode)
-        return label(Txt::ChannelRowLabel + field.storeCode - 100);
-    if (field.storeCode == OffsetStoreCode)
-        return label(Txt::OffsetLabel);
+    if (field.record == OptionRecord::Public)
+        return label(ChannelFieldOf(field.publicField).label);
     if (field.storeCode == UseMaxSwrStoreCode)
         return label(Txt::UseMaxSwr);
     return field.name;

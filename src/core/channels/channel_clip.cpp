@@ -170,12 +170,13 @@ struct TableListCell {
 
 const std::vector<TableListCell>& tableListCells()
 {
-    static const std::vector<std::string> offOn{"Off", "On"};
-    static const std::vector<std::string> scan{"Del", "Add"};
-    static const std::vector<TableListCell> cells{
-        {ChannelField::Public, &offOn},    {ChannelField::TSQ, &offOn},       {ChannelField::Scan, &scan},
-        {ChannelField::RDCT, &ToneList()}, {ChannelField::TDCT, &ToneList()},
+    const auto cell = [](ChannelField field) {
+        const ChannelFieldInfo& f = ChannelFieldOf(field);
+        return TableListCell{field, f.input == ChannelInput::Tone ? &ToneList() : &f.items};
     };
+    static const std::vector<TableListCell> cells{cell(ChannelField::Public), cell(ChannelField::TSQ),
+                                                  cell(ChannelField::Scan), cell(ChannelField::RDCT),
+                                                  cell(ChannelField::TDCT)};
     return cells;
 }
 

@@ -10,38 +10,12 @@ namespace {
 
 constexpr int FirstFmOnlyDePosition = 41;
 
-// The settings that the public channel's own settings replace while a
-// channel's Public flag is on; frequency, scan, tone squelch and the two
-// tone codes stay the channel's own.
-bool isGovernedByPublic(ChannelField field)
-{
-    switch (field) {
-    case ChannelField::DUP:
-    case ChannelField::OffSetFre:
-    case ChannelField::HI_CUT:
-    case ChannelField::BUSY:
-    case ChannelField::NB:
-    case ChannelField::Add_Sub_5K:
-    case ChannelField::AM_FM:
-    case ChannelField::Tx_Power:
-    case ChannelField::RBTone:
-    case ChannelField::DTMF_BOT:
-    case ChannelField::DTMF_EOT:
-    case ChannelField::DTMF_Call:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 bool IsHiddenInBand(ChannelField field, int bandMode)
 {
-    if (field == ChannelField::Add_Sub_5K)
-        return true;
-    return bandMode == 0
-        && (field == ChannelField::DUP || field == ChannelField::OffSetFre || field == ChannelField::Tx_Power);
+    const ChannelBands bands = ChannelFieldOf(field).bands;
+    return bands == ChannelBands::None || (bands == ChannelBands::NotCb && bandMode == 0);
 }
 
 bool IsFixFM(int position, int group, int bandMode)
@@ -68,7 +42,7 @@ Refusal ChannelFieldLock(const Document& doc, int group, int position, ChannelFi
     if (IsHiddenInBand(field, band))
         return Refusal::HiddenInBand;
     const ChannelRecord* channel = ChannelAt(doc, group, position);
-    if (channel && channel->Public == 1 && isGovernedByPublic(field))
+    if (channel && channel->Public == 1 && ChannelFieldOf(field).followsPublic)
         return Refusal::PublicGoverned;
     return Refusal::None;
 }

@@ -54,37 +54,9 @@ Items optionItems(const OptionField& field)
     }
 }
 
-Items powerItems(int modulation)
-{
-    // An AM channel has no "High" power.
-    Items items{GetLangText(Txt::PowerLow), GetLangText(Txt::PowerMedium)};
-    if (modulation < 1)
-        items.push_back(GetLangText(Txt::PowerHigh));
-    return items;
-}
-
 Items publicItems(const OptionField& field, const Document& doc)
 {
-    switch (field.publicField) {
-    case ChannelField::DUP:
-        return {"Off", "+", "-"};
-    case ChannelField::AM_FM:
-        return {"FM", "AM"};
-    case ChannelField::Tx_Power:
-        return powerItems(doc.Record.PublicChannel.AM_FM);
-    case ChannelField::RBTone: {
-        Items items{GetLangText(Txt::ToneTipNone)};
-        for (const int tip : DefinedToneTips(doc))
-            items.push_back(std::to_string(tip));
-        return items;
-    }
-    case ChannelField::DTMF_BOT:
-    case ChannelField::DTMF_EOT:
-    case ChannelField::DTMF_Call:
-        return DtmfCodeComboItems(doc.Record.Dtmf);
-    default:
-        return offOn();
-    }
+    return ChannelFieldItems(doc, field.publicField, doc.Record.PublicChannel.AM_FM);
 }
 
 bool selectsByText(const OptionField& field)
@@ -100,6 +72,27 @@ std::vector<std::string> OptionItemTexts(const OptionField& field, const Documen
         || field.storeCode == UseMaxSwrStoreCode)
         return {};
     return field.record == OptionRecord::Options ? optionItems(field) : publicItems(field, doc);
+}
+
+std::vector<std::string> ChannelFieldItems(const Document& doc, ChannelField field, int modulation)
+{
+    switch (ChannelFieldOf(field).input) {
+    case ChannelInput::ToneTip: {
+        Items items{GetLangText(Txt::ToneTipNone)};
+        for (const int tip : DefinedToneTips(doc))
+            items.push_back(std::to_string(tip));
+        return items;
+    }
+    case ChannelInput::DtmfCode:
+        return DtmfCodeComboItems(doc.Record.Dtmf);
+    default:
+        break;
+    }
+    Items items = ChannelListItems(field);
+    // An AM channel has no "High" power.
+    if (field == ChannelField::Tx_Power && modulation >= 1)
+        items.resize(HighPower);
+    return items;
 }
 
 std::string ToneTipChoiceText(int tip)

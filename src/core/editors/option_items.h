@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/channel_fields.h"
+
 #include <string>
 #include <vector>
 
@@ -16,6 +18,12 @@ struct OptionField;
 // tips, the DTMF lists the slots that hold a code. Empty for a field without
 // a list (offset, maximum SWR, its check box).
 std::vector<std::string> OptionItemTexts(const OptionField& field, const Document& doc);
+
+// The items of the list that edits a channel field: the field's own items,
+// the power levels without "High" for an AM modulation, "none" and the
+// defined tone tips, "none" and the DTMF slots that hold a code. Empty for a
+// field that is typed.
+std::vector<std::string> ChannelFieldItems(const Document& doc, ChannelField field, int modulation);
 
 // The text the roger-beep list shows for a tone-tip number: the "off" text
 // for 0 and for anything outside 1..8, else the number.

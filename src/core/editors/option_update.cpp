@@ -1,6 +1,7 @@
 #include "core/editors/option_update.h"
 
 #include "core/channels/channel_rules.h"
+#include "core/editors/channel_edit_form.h"
 
 #include "core/base/numeric_text.h"
 #include "core/base/text_helpers.h"
@@ -24,9 +25,15 @@ OptionField option(int code, const char* name, std::int16_t OptFeatRecord::*memb
     return {code, name, OptionRecord::Options, member, ChannelField::RxFreq, conv, choices, fallback};
 }
 
-OptionField publicRow(int row, ChannelField field, Conv conv, ChoiceRange choices)
+// A setting of the public channel, converted as its field is offered: picked
+// from a list, picked by number, or typed.
+OptionField publicSetting(int code, ChannelField field)
 {
-    return {100 + row, ChannelFieldName(field), OptionRecord::Public, nullptr, field, conv, choices, 0};
+    const ChannelFieldInfo& f = ChannelFieldOf(field);
+    const Conv conv = f.input == ChannelInput::Typed ? Conv::Offset
+        : f.input == ChannelInput::List              ? Conv::ListPosition
+                                                     : Conv::ItemNumber;
+    return {code, f.name, OptionRecord::Public, nullptr, field, conv, f.values, static_cast<std::int16_t>(f.fallback)};
 }
 
 bool isReference(const OptionField& field)
@@ -98,39 +105,37 @@ UpdateResult notifyIfChanged(Document& doc, bool changed, Scope scope)
 const std::vector<OptionField>& OptionFields()
 {
     using R = OptFeatRecord;
-    using F = ChannelField;
-    static const std::vector<OptionField> table{
-        option(2, "Beep", &R::Beep, Conv::ListPosition, OffOn),
-        option(3, "TimeOutTimer", &R::TimeOutTimer, Conv::ListPosition, {0, 30}),
-        option(4, "Backlight", &R::Backlight, Conv::ItemNumber, {1, 3}),
-        option(5, "SpeakerVolume", &R::SpeakerVolume, Conv::ItemNumber, {1, 56}),
-        option(6, "SquelchLevel", &R::SquelchLevel, Conv::ListPosition, {0, 28}),
-        option(7, "AsqFun", &R::AsqFun, Conv::ListPosition, OffOn),
-        option(8, "AsqValue", &R::AsqValue, Conv::ItemNumber, {1, 9}),
-        option(9, "GainControl", &R::GainControl, Conv::ListPosition, {0, 11}),
-        option(10, "ChannelDisplay", &R::ChannelDisplay, Conv::ListPosition, OffOn),
-        option(11, "ScanType", &R::ScanType, Conv::ListPosition, OffOn),
-        option(12, "ScanTime", &R::ScanTime, Conv::ListPosition, {0, 5}),
-        option(13, "SqlStepBack", &R::SqlStepBack, Conv::ItemNumber, {1, 7}),
-        option(14, "AsqStepBack", &R::AsqStepBack, Conv::ItemNumber, {1, 7}),
-        option(15, "AutoPowerOn", &R::AutoPowerOn, Conv::ListPosition, OffOn),
-        option(16, "AllowMemEdit", &R::AllowMemEdit, Conv::ListPosition, OffOn),
-        publicRow(1, F::DUP, Conv::ListPosition, {0, 2}),
-        publicRow(4, F::HI_CUT, Conv::ListPosition, OffOn),
-        publicRow(5, F::BUSY, Conv::ListPosition, OffOn),
-        publicRow(6, F::NB, Conv::ListPosition, OffOn),
-        publicRow(7, F::Add_Sub_5K, Conv::ListPosition, OffOn),
-        publicRow(8, F::AM_FM, Conv::ListPosition, OffOn),
-        publicRow(9, F::Tx_Power, Conv::ListPosition, {0, HighPower}),
-        publicRow(10, F::RBTone, Conv::ItemNumber, {0, ToneTipCount}),
-        publicRow(11, F::DTMF_BOT, Conv::ItemNumber, {0, DtmfSlotCount}),
-        publicRow(12, F::DTMF_EOT, Conv::ItemNumber, {0, DtmfSlotCount}),
-        publicRow(13, F::DTMF_Call, Conv::ItemNumber, {0, DtmfSlotCount}),
-        {OffsetStoreCode, "OffSetFre", OptionRecord::Public, nullptr, F::OffSetFre, Conv::Offset, {5, 1000}, 5},
-        option(UseMaxSwrStoreCode, "UseMaxSwr", &R::UseMaxSwr, Conv::ListPosition, OffOn),
-        option(MaxSwrStoreCode, "MaxSwr", &R::MaxSwr, Conv::MaxSwr, {LowestSwrTenths, HighestSwrTenths},
-               HighestSwrTenths),
-    };
+    static const std::vector<OptionField> table = [] {
+        std::vector<OptionField> fields{
+            option(2, "Beep", &R::Beep, Conv::ListPosition, OffOn),
+            option(3, "TimeOutTimer", &R::TimeOutTimer, Conv::ListPosition, {0, 30}),
+            option(4, "Backlight", &R::Backlight, Conv::ItemNumber, {1, 3}),
+            option(5, "SpeakerVolume", &R::SpeakerVolume, Conv::ItemNumber, {1, 56}),
+            option(6, "SquelchLevel", &R::SquelchLevel, Conv::ListPosition, {0, 28}),
+            option(7, "AsqFun", &R::AsqFun, Conv::ListPosition, OffOn),
+            option(8, "AsqValue", &R::AsqValue, Conv::ItemNumber, {1, 9}),
+            option(9, "GainControl", &R::GainControl, Conv::ListPosition, {0, 11}),
+            option(10, "ChannelDisplay", &R::ChannelDisplay, Conv::ListPosition, OffOn),
+            option(11, "ScanType", &R::ScanType, Conv::ListPosition, OffOn),
+            option(12, "ScanTime", &R::ScanTime, Conv::ListPosition, {0, 5}),
+            option(13, "SqlStepBack", &R::SqlStepBack, Conv::ItemNumber, {1, 7}),
+            option(14, "AsqStepBack", &R::AsqStepBack, Conv::ItemNumber, {1, 7}),
+            option(15, "AutoPowerOn", &R::AutoPowerOn, Conv::ListPosition, OffOn),
+            option(16, "AllowMemEdit", &R::AllowMemEdit, Conv::ListPosition, OffOn),
+        };
+        // The public channel's rows are the edit dialog's rows that the public
+        // channel governs, numbered as there; its offset has a box of its own.
+        for (int row = 0; row < ChannelEditRowCount; ++row) {
+            const ChannelField field = ChannelEditRows()[static_cast<std::size_t>(row)].field;
+            if (ChannelFieldOf(field).followsPublic)
+                fields.push_back(publicSetting(100 + row, field));
+        }
+        fields.push_back(publicSetting(OffsetStoreCode, ChannelField::OffSetFre));
+        fields.push_back(option(UseMaxSwrStoreCode, "UseMaxSwr", &R::UseMaxSwr, Conv::ListPosition, OffOn));
+        fields.push_back(option(MaxSwrStoreCode, "MaxSwr", &R::MaxSwr, Conv::MaxSwr,
+                                {LowestSwrTenths, HighestSwrTenths}, HighestSwrTenths));
+        return fields;
+    }();
     return table;
 }
 

@@ -134,6 +134,17 @@ private:
 
 }  // namespace
 
+const std::vector<std::string>& OwnCsvColumns()
+{
+    static const std::vector<std::string> columns = [] {
+        std::vector<std::string> names{"Group", "Position"};
+        for (const ChannelField field : OwnCsvFields)
+            names.emplace_back(ChannelFieldOf(field).csvColumn);
+        return names;
+    }();
+    return columns;
+}
+
 std::string OffsetToMhzText(int offsetKhz)
 {
     char text[32];

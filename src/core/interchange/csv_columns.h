@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/model/channel_fields.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The columns of channel lists exchanged as CSV between radio programs, and
 // the conversions between their values and the channel record's.
@@ -14,9 +17,13 @@ inline constexpr std::array<const char*, 21> CommonCsvColumns{
     "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
     "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
     "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
-inline constexpr std::array<const char*, 12> OwnCsvColumns{"Group",  "Position", "Public",   "TSQ",
-                                                           "HI_CUT", "BUSY",     "NB",       "Add_Sub_5K",
-                                                           "RBTone", "DTMF_BOT", "DTMF_EOT", "DTMF_Call"};
+// Own columns: "Group" and "Position", then these fields under their CSV
+// column names, each written as its CSV form says.
+inline constexpr std::array<ChannelField, 10> OwnCsvFields{
+    ChannelField::Public,   ChannelField::TSQ,        ChannelField::HI_CUT, ChannelField::BUSY,
+    ChannelField::NB,       ChannelField::Add_Sub_5K, ChannelField::RBTone, ChannelField::DTMF_BOT,
+    ChannelField::DTMF_EOT, ChannelField::DTMF_Call};
+const std::vector<std::string>& OwnCsvColumns();
 
 // The shift of a channel (OffSetFre) is held in kilohertz: its default 100 is
 // the 100 kHz shift of 10-metre repeaters. Exchanged files give megahertz.

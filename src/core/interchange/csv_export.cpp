@@ -36,7 +36,7 @@ std::vector<std::string> rowOf(const ChannelRecord& c, const Document& doc)
     const std::string position = std::to_string(place.position);
     const CsvTones tones = TonesToCsv(c.RDCT, c.TDCT);
     static const char* const Duplex[] = {"", "+", "-"};
-    return {
+    std::vector<std::string> row{
         std::to_string(c.ChannelNo),
         "",
         frequencyText(c, group, doc),
@@ -60,17 +60,13 @@ std::vector<std::string> rowOf(const ChannelRecord& c, const Document& doc)
         "",
         groupName,
         position,
-        FlagText(c.Public),
-        FlagText(c.TSQ),
-        FlagText(c.HI_CUT),
-        FlagText(c.BUSY),
-        FlagText(c.NB),
-        FlagText(c.Add_Sub_5K),
-        std::to_string(c.RBTone),
-        std::to_string(c.DTMF_BOT),
-        std::to_string(c.DTMF_EOT),
-        std::to_string(c.DTMF_Call),
     };
+    for (const ChannelField field : OwnCsvFields) {
+        const ChannelFieldInfo& f = ChannelFieldOf(field);
+        const int value = c.*f.member;
+        row.push_back(f.csv == CsvForm::Flag ? FlagText(value) : std::to_string(value));
+    }
+    return row;
 }
 
 }  // namespace
@@ -78,7 +74,7 @@ std::vector<std::string> rowOf(const ChannelRecord& c, const Document& doc)
 std::string ExportCsv(const Document& doc)
 {
     std::vector<std::string> header(CommonCsvColumns.begin(), CommonCsvColumns.end());
-    header.insert(header.end(), OwnCsvColumns.begin(), OwnCsvColumns.end());
+    header.insert(header.end(), OwnCsvColumns().begin(), OwnCsvColumns().end());
     std::string text = CsvLine(header);
 
     for (const ChannelRecord* c : ChannelsInNumberOrder(doc))

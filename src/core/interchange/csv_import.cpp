@@ -83,12 +83,13 @@ std::map<std::string, std::size_t> columnsOf(const CsvRow& header)
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         const std::string name = trimmed(header.fields[i]);
         std::string known = name;
-        for (const auto& list : {std::vector<const char*>(CommonCsvColumns.begin(), CommonCsvColumns.end()),
-                                 std::vector<const char*>(OwnCsvColumns.begin(), OwnCsvColumns.end())}) {
-            for (const char* column : list) {
-                if (SameWordIgnoringCase(column, name))
-                    known = column;
-            }
+        for (const char* column : CommonCsvColumns) {
+            if (SameWordIgnoringCase(column, name))
+                known = column;
+        }
+        for (const std::string& column : OwnCsvColumns()) {
+            if (SameWordIgnoringCase(column, name))
+                known = column;
         }
         columns.emplace(known, i);
     }
@@ -256,22 +257,21 @@ private:
             else if (!IsHiddenInBand(ChannelField::Tx_Power, m_band))
                 note(CsvNoteKind::UnknownPower, *power);
         }
+        // Public first: while it is on, the public channel governs most of the rest.
         applyFlag(row, "Public", ChannelField::Public, "Off");
         applyDuplex(row);
         applyTones(row);
         if (const auto skip = row.get("Skip"))
             set(ChannelField::Scan, SameWordIgnoringCase(*skip, "S") ? 0 : 1, "Skip");
-        for (const auto& [column, field] : {std::pair{"TSQ", ChannelField::TSQ},
-                                            {"HI_CUT", ChannelField::HI_CUT},
-                                            {"BUSY", ChannelField::BUSY},
-                                            {"NB", ChannelField::NB},
-                                            {"Add_Sub_5K", ChannelField::Add_Sub_5K}})
-            applyFlag(row, column, field, {});
-        applyReference(row, "RBTone", ChannelField::RBTone);
-        for (const auto& [column, field] : {std::pair{"DTMF_BOT", ChannelField::DTMF_BOT},
-                                            {"DTMF_EOT", ChannelField::DTMF_EOT},
-                                            {"DTMF_Call", ChannelField::DTMF_Call}})
-            applyReference(row, column, field);
+        for (const ChannelField field : OwnCsvFields) {
+            const ChannelFieldInfo& f = ChannelFieldOf(field);
+            if (field == ChannelField::Public)
+                continue;  // read first, above
+            if (f.csv == CsvForm::Flag)
+                applyFlag(row, f.csvColumn, field, {});
+            else
+                applyReference(row, f.csvColumn, field);
+        }
     }
 
     void applyMode(const std::string& mode)

@@ -1,5 +1,6 @@
 #include "core/model/record_fields.h"
 
+#include "core/model/channel_fields.h"
 #include "core/model/image_layout.h"
 
 namespace L = ImageLayout;
@@ -7,7 +8,6 @@ namespace L = ImageLayout;
 namespace {
 
 namespace S = L::Slot;
-namespace B = L::SlotBits;
 namespace O = L::SettingBits;
 
 std::int16_t i16(int value)
@@ -19,25 +19,14 @@ std::int16_t i16(int value)
 
 const std::array<IntField<ChannelRecord>, 16>& ChannelSlotFields()
 {
-    using C = ChannelRecord;
-    static const std::array<IntField<C>, 16> fields{{
-        {"OffSetFre", &C::OffSetFre, OffsetRange, le16At(S::Offset)},
-        {"RDCT", &C::RDCT, AnyRange, toneAt(S::RxCtcss, B::RxKind)},
-        {"TDCT", &C::TDCT, AnyRange, toneAt(S::TxCtcss, B::TxKind)},
-        {"DUP", &C::DUP, TwoBitRange, bitsAt(S::Flags, B::Dup, B::DupWidth)},
-        {"HI_CUT", &C::HI_CUT, FlagRange, flagAt(S::Options, B::HiCut)},
-        {"BUSY", &C::BUSY, FlagRange, flagAt(S::Options, B::Busy)},
-        {"NB", &C::NB, FlagRange, flagAt(S::Options, B::Nb)},
-        {"Add_Sub_5K", &C::Add_Sub_5K, FlagRange, flagAt(S::Options, B::AddSub5K)},
-        {"AM_FM", &C::AM_FM, FlagRange, flagAt(S::Options, B::AmFm)},
-        {"Tx_Power", &C::Tx_Power, TwoBitRange, bitsAt(S::Options, B::TxPower, B::TxPowerWidth)},
-        {"Public", &C::Public, FlagRange, flagAt(S::Options, B::Public)},
-        {"RBTone", &C::RBTone, ByteRange, byteAt(S::RBTone)},
-        {"DTMF_BOT", &C::DTMF_BOT, ByteRange, byteAt(S::DtmfBot)},
-        {"DTMF_EOT", &C::DTMF_EOT, ByteRange, byteAt(S::DtmfEot)},
-        {"DTMF_Call", &C::DTMF_Call, ByteRange, byteAt(S::DtmfCall)},
-        {"TSQ", &C::TSQ, FlagRange, flagAt(S::Flags, B::Tsq)},
-    }};
+    static const std::array<IntField<ChannelRecord>, 16> fields = [] {
+        std::array<IntField<ChannelRecord>, 16> slot{};
+        for (std::size_t i = 0; i < slot.size(); ++i) {
+            const ChannelFieldInfo& f = ChannelFieldOf(ChannelSlotOrder[i]);
+            slot[i] = {f.name, f.member, f.stored, f.place};
+        }
+        return slot;
+    }();
     return fields;
 }
 

@@ -39,8 +39,8 @@ struct ArrayField {
 };
 
 // ChannelRecord fields OffSetFre .. TSQ, in record (and data-file) order,
-// placed within a channel slot. RDCT and TDCT are tone codes: their range is
-// checked with IsEncodableToneCode.
+// placed within a channel slot, as channel_fields.h describes them. RDCT and
+// TDCT are tone codes: their range is checked with IsEncodableToneCode.
 const std::array<IntField<ChannelRecord>, 16>& ChannelSlotFields();
 
 // The frequency code (RxFreq) within a channel slot: of its eight digits the

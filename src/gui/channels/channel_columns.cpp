@@ -5,27 +5,37 @@
 
 namespace {
 
-constexpr std::array<ChannelColumnInfo, ChannelColumnCount> Columns{{
-    {Txt::GridPosition, 740},
-    {Txt::GridFrequency, 1800},
-    {Txt::GridPublic, 1100},
-    {Txt::GridShiftDirection, 0},
-    {Txt::GridOffset, 0},
-    {Txt::GridToneSquelch, 1200},
-    {Txt::GridScan, 1100},
-    {Txt::GridOpenEditor, 1400},
-}};
-
 bool isFieldColumn(int column)
 {
     return column >= FreqColumn && column <= ScanColumn;
+}
+
+// The field columns' headers are their fields' grid headers.
+const std::array<ChannelColumnInfo, ChannelColumnCount>& columns()
+{
+    static const auto table = [] {
+        std::array<ChannelColumnInfo, ChannelColumnCount> t{{
+            {Txt::GridPosition, 740},
+            {0, 1800},
+            {0, 1100},
+            {0, 0},
+            {0, 0},
+            {0, 1200},
+            {0, 1100},
+            {Txt::GridOpenEditor, 1400},
+        }};
+        for (int c = FreqColumn; c <= ScanColumn; ++c)
+            t[static_cast<std::size_t>(c)].headerText = ChannelFieldOf(static_cast<ChannelField>(c)).gridHeader;
+        return t;
+    }();
+    return table;
 }
 
 }  // namespace
 
 const ChannelColumnInfo& ChannelColumnOf(int column)
 {
-    return Columns.at(static_cast<std::size_t>(column));
+    return columns().at(static_cast<std::size_t>(column));
 }
 
 std::optional<ChannelField> FieldOfColumn(int column)
@@ -37,21 +47,9 @@ std::optional<ChannelField> FieldOfColumn(int column)
 
 const std::vector<std::string>& ColumnChoices(int column)
 {
-    static const std::vector<std::string> offOn{"Off", "On"};
-    static const std::vector<std::string> shift{"Off", "+", "-"};
-    static const std::vector<std::string> scan{"Del", "Add"};
     static const std::vector<std::string> none;
-    switch (column) {
-    case PublicColumn:
-    case TsqColumn:
-        return offOn;
-    case DupColumn:
-        return shift;
-    case ScanColumn:
-        return scan;
-    default:
-        return none;
-    }
+    const auto field = FieldOfColumn(column);
+    return field ? ChannelFieldOf(*field).items : none;
 }
 
 TypedKind TypedKindOfColumn(int column)

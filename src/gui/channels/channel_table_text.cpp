@@ -30,7 +30,7 @@ QStringList headerRow()
                       LangText(ChannelColumnOf(FreqColumn).headerText)};
     for (int column : ListColumns)
         cells << LangText(ChannelColumnOf(column).headerText);
-    cells << label(Txt::RowRxTone) << label(Txt::RowTxTone);
+    cells << label(ChannelFieldOf(ChannelField::RDCT).label) << label(ChannelFieldOf(ChannelField::TDCT).label);
     return cells;
 }
 

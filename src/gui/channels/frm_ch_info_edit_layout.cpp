@@ -189,10 +189,11 @@ void FrmCHInfoEdit::ChangShowByLanguage()
     }
     m_chooser->setLabelText(LangText(Txt::GroupListLabel));
     m_positionLabel->setText(LangText(Txt::ChannelPositionLabel));
-    m_freqLabel->setText(LangText(Txt::ReceiveFrequencyLabel));
-    m_offsetLabel->setText(LangText(Txt::OffsetLabel));
+    m_freqLabel->setText(LangText(ChannelFieldOf(ChannelField::RxFreq).label));
+    m_offsetLabel->setText(LangText(ChannelFieldOf(ChannelField::OffSetFre).label));
     for (int row = 0; row < ChannelEditRowCount; ++row)
-        m_rowLabels[static_cast<std::size_t>(row)]->setText(LangText(Txt::ChannelRowLabel + row));
+        m_rowLabels[static_cast<std::size_t>(row)]->setText(
+            LangText(ChannelFieldOf(ChannelEditRows()[static_cast<std::size_t>(row)].field).label));
     SetCloseHelpCaptions(this);
     placeLabels();
 }
