@@ -16,26 +16,28 @@ protected:
     const std::string m_path = path("test.ini");
 };
 
-TEST_F(IniFileTest, MatchesSectionAndKeyWithoutRegardToCaseAndTrimsValues)
+TEST_F(IniFileTest, ReadFindsTheKeyOfItsSectionOrGivesTheDefault)
 {
-    writeText("[Language]\r\n  IsFirstRun =  0  \r\ncomPort=3\r\n");
-    EXPECT_EQ(IniFile::read(m_path, "language", "isfirstrun"), "0");
-    EXPECT_EQ(IniFile::read(m_path, "LANGUAGE", "COMPORT"), "3");
-}
-
-TEST_F(IniFileTest, MissingFileSectionOrKeyGiveTheDefault)
-{
-    EXPECT_EQ(IniFile::read(m_path, "a", "b", "dflt"), "dflt");
-    writeText("[one]\nx=1\n");
-    EXPECT_EQ(IniFile::read(m_path, "two", "x", "d"), "d");
-    EXPECT_EQ(IniFile::read(m_path, "one", "y", "d"), "d");
-    EXPECT_EQ(IniFile::read(m_path, "one", "x", "d"), "1");
-}
-
-TEST_F(IniFileTest, KeyOfAnotherSectionIsNotFound)
-{
-    writeText("[one]\nx=1\n[two]\ny=2\n");
-    EXPECT_EQ(IniFile::read(m_path, "two", "x", "none"), "none");
+    const char* const language = "[Language]\r\n  IsFirstRun =  0  \r\ncomPort=3\r\n";
+    const struct {
+        const char *file, *section, *key, *defaultValue, *expected;  // file nullptr: there is none
+    } cases[] = {
+        {language, "language", "isfirstrun", "", "0"},  // case does not matter; values are trimmed
+        {language, "LANGUAGE", "COMPORT", "", "3"},
+        {nullptr, "a", "b", "dflt", "dflt"},
+        {"[one]\nx=1\n", "two", "x", "d", "d"},
+        {"[one]\nx=1\n", "one", "y", "d", "d"},
+        {"[one]\nx=1\n", "one", "x", "d", "1"},
+        {"[one]\nx=1\n[two]\ny=2\n", "two", "x", "none", "none"},             // a key of another section
+        {"\xEF\xBB\xBF[Main]\n12000=Title\n", "Main", "12000", "", "Title"},  // a byte order mark
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file ? c.file : "(no file)") + " [" + c.section + "] " + c.key);
+        std::filesystem::remove(m_path);
+        if (c.file)
+            writeText(c.file);
+        EXPECT_EQ(IniFile::read(m_path, c.section, c.key, c.defaultValue), c.expected);
+    }
 }
 
 TEST_F(IniFileTest, ValuesAreCutToTheLimitInCharacters)
@@ -45,12 +47,6 @@ TEST_F(IniFileTest, ValuesAreCutToTheLimitInCharacters)
     EXPECT_EQ(IniFile::read(m_path, "s", "k", "", 511).size(), 300u);
     // Two Chinese characters cut to one stay a whole character.
     EXPECT_EQ(IniFile::read(m_path, "s", "z", "", 1), "\xE4\xB8\xAD");
-}
-
-TEST_F(IniFileTest, ByteOrderMarkIsAccepted)
-{
-    writeText("\xEF\xBB\xBF[Main]\n12000=Title\n");
-    EXPECT_EQ(IniFile::read(m_path, "Main", "12000"), "Title");
 }
 
 TEST_F(IniFileTest, WritingOneKeyKeepsEveryOtherLine)

@@ -9,34 +9,18 @@ namespace {
 
 TEST(LangTextsSections, NumbersAreFiledByThousands)
 {
-    EXPECT_EQ(LangTexts::sectionOf(0), "OTHER");
-    EXPECT_EQ(LangTexts::sectionOf(8999), "OTHER");
-    EXPECT_EQ(LangTexts::sectionOf(9000), "Msg");
-    EXPECT_EQ(LangTexts::sectionOf(9999), "Msg");
-    EXPECT_EQ(LangTexts::sectionOf(10000), "Menu");
-    EXPECT_EQ(LangTexts::sectionOf(11007), "ToolBar");
-    EXPECT_EQ(LangTexts::sectionOf(12000), "Main");
-    EXPECT_EQ(LangTexts::sectionOf(13000), "Model");
-    EXPECT_EQ(LangTexts::sectionOf(14013), "ChannelInfo");
-    EXPECT_EQ(LangTexts::sectionOf(15005), "ChannelEdit");
-    EXPECT_EQ(LangTexts::sectionOf(16001), "Option");
-    EXPECT_EQ(LangTexts::sectionOf(17000), "Radio");
-    EXPECT_EQ(LangTexts::sectionOf(18005), "DTMF");
-    EXPECT_EQ(LangTexts::sectionOf(19000), "TestFre");
-    EXPECT_EQ(LangTexts::sectionOf(20000), "EMG");
-    EXPECT_EQ(LangTexts::sectionOf(21000), "Local");
-    EXPECT_EQ(LangTexts::sectionOf(22000), "Port");
-    EXPECT_EQ(LangTexts::sectionOf(23000), "Lang");
-    EXPECT_EQ(LangTexts::sectionOf(24000), "About");
-    EXPECT_EQ(LangTexts::sectionOf(25000), "KeySet");
-    EXPECT_EQ(LangTexts::sectionOf(26000), "ScanSet");
-    EXPECT_EQ(LangTexts::sectionOf(27000), "AlertSet");
-    EXPECT_EQ(LangTexts::sectionOf(28000), "CHEdit");
-    EXPECT_EQ(LangTexts::sectionOf(29100), "TONETIPS");
-    EXPECT_EQ(LangTexts::sectionOf(30000), "GroupName");
-    EXPECT_EQ(LangTexts::sectionOf(31999), "ResetMode");
-    EXPECT_EQ(LangTexts::sectionOf(32000), "Others");
-    EXPECT_EQ(LangTexts::sectionOf(40000), "Others");
+    const struct {
+        int number;
+        const char* section;
+    } cases[] = {{0, "OTHER"},           {8999, "OTHER"},        {9000, "Msg"},     {9999, "Msg"},
+                 {10000, "Menu"},        {11007, "ToolBar"},     {12000, "Main"},   {13000, "Model"},
+                 {14013, "ChannelInfo"}, {15005, "ChannelEdit"}, {16001, "Option"}, {17000, "Radio"},
+                 {18005, "DTMF"},        {19000, "TestFre"},     {20000, "EMG"},    {21000, "Local"},
+                 {22000, "Port"},        {23000, "Lang"},        {24000, "About"},  {25000, "KeySet"},
+                 {26000, "ScanSet"},     {27000, "AlertSet"},    {28000, "CHEdit"}, {29100, "TONETIPS"},
+                 {30000, "GroupName"},   {31999, "ResetMode"},   {32000, "Others"}, {40000, "Others"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LangTexts::sectionOf(c.number), c.section) << c.number;
 }
 
 class LangTextsLookup : public TempDirTest {

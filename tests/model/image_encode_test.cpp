@@ -162,33 +162,19 @@ TEST_F(Encode, SettingsAreaKeysAndGroupTables)
     doc.Record.Dtmf.FirstDigitDelay = 2;
     doc.Record.Dtmf.DtmfDisplay = 1;
     EncodeImage(doc);
-    EXPECT_EQ(at(0x1A11), 3);
-    EXPECT_EQ(at(0x1A12), 2);
-    EXPECT_EQ(at(0x1A1B), 4);
-    EXPECT_EQ(at(0x1A1E), 0x01);
-    EXPECT_EQ(at(0x1A1F), 0x01);
-    EXPECT_EQ(at(0x1A29), 39);
-    EXPECT_EQ(at(0x1AA1), 5);
-    EXPECT_EQ(at(0x1AB1), 6);
-    EXPECT_EQ(at(0x1AC2), 1);
-    EXPECT_EQ(at(0x1AD2), 0);
+    // Each setting byte, address and value; the first-digit delay (0x1A4F)
+    // and time (0x1A50) lie crosswise.
+    const struct {
+        std::size_t address;
+        int value;
+    } bytes[] = {{0x1A11, 3},  {0x1A12, 2}, {0x1A1B, 4},    {0x1A1E, 0x01}, {0x1A1F, 0x01}, {0x1A29, 39},
+                 {0x1AA1, 5},  {0x1AB1, 6}, {0x1AC2, 1},    {0x1AD2, 0},    {0x1A3B, 0x04}, {0x1A40, 1},
+                 {0x1A41, 4},  {0x1A44, 9}, {0x1A45, 0x83}, {0x1A47, 2},    {0x1A48, 3},    {0x1A4D, 1},
+                 {0x1A4E, 10}, {0x1A4F, 2}, {0x1A50, 7},    {0x1A53, 1},    {0x1A54, 160},  {0x1A55, 0x03},
+                 {0x1A80, 1},  {0x1A91, 18}};
+    for (const auto& b : bytes)
+        EXPECT_EQ(at(b.address), b.value) << std::hex << b.address;
     EXPECT_EQ(range(0x1A30, 5), (std::vector<std::uint8_t>{0, 0, 0, 5, 0}));
-    EXPECT_EQ(at(0x1A3B), 0x04);
-    EXPECT_EQ(at(0x1A40), 1);
-    EXPECT_EQ(at(0x1A41), 4);
-    EXPECT_EQ(at(0x1A44), 9);
-    EXPECT_EQ(at(0x1A45), 0x83);
-    EXPECT_EQ(at(0x1A47), 2);
-    EXPECT_EQ(at(0x1A48), 3);
-    EXPECT_EQ(at(0x1A4D), 1);
-    EXPECT_EQ(at(0x1A4E), 10);
-    EXPECT_EQ(at(0x1A4F), 2);  // first-digit delay and time lie crosswise
-    EXPECT_EQ(at(0x1A50), 7);
-    EXPECT_EQ(at(0x1A53), 1);
-    EXPECT_EQ(at(0x1A54), 160);
-    EXPECT_EQ(at(0x1A55), 0x03);
-    EXPECT_EQ(at(0x1A80), 1);
-    EXPECT_EQ(at(0x1A91), 18);
 }
 
 TEST_F(Encode, DtmfSlotsAndTheirUsedBits)
