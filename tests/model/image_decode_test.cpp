@@ -285,15 +285,6 @@ TEST_F(Decode, DtmfSlotsSixteenAndNineUseTheSecondBitmapByte)
     EXPECT_EQ(doc.Record.Dtmf.Codes[0].Length, 0);
 }
 
-TEST(ImageHelpers, ByteToHexPadsAndCuts)
-{
-    EXPECT_EQ(ByteToHex(0x0A, 2), "0A");
-    EXPECT_EQ(ByteToHex(0xFF, 2), "FF");
-    EXPECT_EQ(ByteToHex(0x05, 1), "5");
-    EXPECT_EQ(ByteToHex(0x1F, 1), "1");
-    EXPECT_EQ(ByteToHex(0, 3), "000");
-}
-
 TEST(ImageHelpers, NormalizeFreqDigits)
 {
     EXPECT_EQ(NormalizeFreqDigits("02696500", 7), "0269650");

@@ -167,19 +167,6 @@ void encodeTips(RadioImage& image, const ToneTips& tips)
 
 }  // namespace
 
-std::string ByteToHex(unsigned value, std::size_t width)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    do {
-        text.insert(text.begin(), digits[value % 16]);
-        value /= 16;
-    } while (value != 0);
-    if (text.size() < width)
-        text.insert(0, width - text.size(), '0');
-    return text.substr(0, width);
-}
-
 std::string NormalizeFreqDigits(std::string_view text, std::size_t width)
 {
     if (text.empty() || text == "FFFFFFFF")

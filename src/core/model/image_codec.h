@@ -12,10 +12,6 @@ class Document;
 // The only code that reads or writes the memory image field by field. Both
 // directions are pure: no windows, no messages.
 
-// Upper-case hexadecimal text of a value, left-padded with "0" to width and
-// cut to its first width characters when longer.
-std::string ByteToHex(unsigned value, std::size_t width);
-
 // A frequency text as the digits the image stores: "FFFFFFFF" for an empty or
 // unprogrammed text; otherwise trailing blanks removed, one "0" appended to an
 // odd length, "0" put in front up to width, then cut to width.
