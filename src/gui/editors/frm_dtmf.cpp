@@ -25,7 +25,6 @@ using namespace EditorSize;
 // Design sizes in twips.
 constexpr int ClientWidth = 6495;
 constexpr int ClientHeight = 5280;
-constexpr int TabLeft = 120;
 constexpr int TabTop = 120;
 constexpr int TabWidth = 6255;
 constexpr int TabHeight = 4455;
@@ -91,7 +90,7 @@ void FrmDTMF::buildControls()
     SetDesignSize(this, ClientWidth, ClientHeight);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->setGeometry(TwipsRect(TabLeft, TabTop, TabWidth, TabHeight));
+    m_tabs->setGeometry(TwipsRect(Margin, TabTop, TabWidth, TabHeight));
     EnterMovesFocus(m_tabs->tabBar());
     for (int tab = EncodeTab; tab <= CodeTab; ++tab)
         m_tabs->addTab(new QWidget, QString());

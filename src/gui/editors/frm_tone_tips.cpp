@@ -26,7 +26,6 @@ using namespace EditorSize;
 // Design sizes in twips.
 constexpr int ClientWidth = 9000;
 constexpr int ClientHeight = 6780;
-constexpr int Left = 120;
 constexpr int TabTop = 120;
 constexpr int TabHeight = 375;
 constexpr int HeaderTop = 660;
@@ -104,7 +103,7 @@ void FrmToneTips::buildControls()
     SetDesignSize(this, ClientWidth, ClientHeight);
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->setGeometry(TwipsRect(Left, TabTop, ClientWidth - 2 * Left, TabHeight));
+    m_tabs->setGeometry(TwipsRect(Margin, TabTop, ClientWidth - 2 * Margin, TabHeight));
     m_tabs->setExpanding(false);
     for (int t = 1; t <= ToneTipCount; ++t)
         m_tabs->addTab(QString());
@@ -127,15 +126,15 @@ void FrmToneTips::buildControls()
 
     m_picture = new ToneTipPicture(this);
     m_picture->setObjectName(QStringLiteral("Picture1_0"));
-    m_picture->setGeometry(TwipsRect(Left, PictureTop, ClientWidth - 2 * Left, PictureHeight));
+    m_picture->setGeometry(TwipsRect(Margin, PictureTop, ClientWidth - 2 * Margin, PictureHeight));
 
     m_play = new QPushButton(this);
     m_play->setObjectName(QStringLiteral("Command1_0"));
-    m_play->setGeometry(TwipsRect(Left, ButtonTop, ButtonWidth, ButtonHeight));
+    m_play->setGeometry(TwipsRect(Margin, ButtonTop, ButtonWidth, ButtonHeight));
     connect(m_play, &QPushButton::clicked, this, &FrmToneTips::play);
     m_stop = new QPushButton(this);
     m_stop->setObjectName(QStringLiteral("Command2_0"));
-    m_stop->setGeometry(TwipsRect(Left + ButtonWidth + 120, ButtonTop, ButtonWidth, ButtonHeight));
+    m_stop->setGeometry(TwipsRect(Margin + ButtonWidth + Margin, ButtonTop, ButtonWidth, ButtonHeight));
     connect(m_stop, &QPushButton::clicked, this, &FrmToneTips::StopPlay);
     m_soundStatus = new QLabel(this);
     m_soundStatus->setObjectName(QStringLiteral("SoundStatus"));
